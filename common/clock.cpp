@@ -1,0 +1,41 @@
+#include "clock.h"
+
+#include "systemclock.h"
+
+#include <QMutex>
+#include <QWaitCondition>
+
+namespace {
+Clock *installedClock = nullptr;
+}
+
+Clock &Clock::current()
+{
+    static SystemClock systemClock;
+    return installedClock ? *installedClock : systemClock;
+}
+
+void Clock::install(Clock *clock)
+{
+    installedClock = clock;
+}
+
+SystemClock::SystemClock()
+{
+    started.start();
+}
+
+void SystemClock::sleep(int ms)
+{
+    // A wait condition nobody wakes: sleeps without spinning the event loop.
+    QMutex mutex;
+    QWaitCondition never;
+    mutex.lock();
+    never.wait(&mutex, ms);
+    mutex.unlock();
+}
+
+qint64 SystemClock::now() const
+{
+    return started.elapsed();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "common/types.h"
+
+#include <QString>
+
+// The actions an input, a remote key or power-on can trigger, as groups of consecutive codes.
+namespace FunctionCode {
+
+struct Group
+{
+    u8 first;
+    int count; // parameter values; 0 only for "No action"
+    const char *text;
+};
+
+constexpr int GroupCount = 18;
+extern const Group groups[GroupCount];
+
+constexpr u8 NoAction = 0xFF;
+
+// Group index and parameter offset of a stored code; codes past the table's last real group
+// fall into "Toggle chosen scene".
+struct Decoded
+{
+    int group;
+    int offset;
+};
+Decoded decode(u8 code);
+
+} // namespace FunctionCode
+
+// The translated label of a stored code.
+QString functionCodeText(u8 code);

@@ -1,0 +1,311 @@
+#include "gui_class.h"
+
+#include "appstate.h"
+#include "common/connectlog.h"
+#include "common/prompts.h"
+#include "common/release.h"
+#include "model/configlayout.h"
+#include "model/kelvo_controller_class.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QUrl>
+
+using namespace ConfigLayout;
+
+namespace {
+
+const char makerWebPage[] = "http://www.kelvo-lighting.example/";
+
+QAction *makeAction(QWidget *window, const QString &text, const QString &statusTip,
+                    const char *icon)
+{
+    auto *action = new QAction(QIcon(QString::fromLatin1(icon)), text, window);
+    action->setStatusTip(statusTip);
+    return action;
+}
+
+} // namespace
+
+gui_class::gui_class(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::MainWindow>())
+{
+    ui->setupUi(this);
+
+    logConnection(
+        connect(ui->tabWidget_main, &QTabWidget::currentChanged, this, &gui_class::tabChange));
+    logConnection(connect(ui->tabWidget_settings, &QTabWidget::currentChanged, this,
+                          &gui_class::tabSettingsChange));
+
+    createActions();
+    createMenus();
+
+    ui->pbLiveMode->setEnabled(false);
+    ui->pbNormalMode->setEnabled(false);
+
+    QPalette red = ui->lbConn->palette();
+    red.setBrush(QPalette::All, QPalette::WindowText, QBrush(QColor(220, 0, 0)));
+    ui->lbConn->setPalette(red);
+
+    ui->sbProgram->setMaximum(8);
+    ui->sbProgram->setPrefix(tr("Program "));
+    ui->sbStep->setRange(1, 16);
+
+    createProgramControls();
+
+    ui->sbSrcSc->setRange(1, 16);
+    ui->sbNoSc->setRange(1, 15);
+    ui->sbDstSc->setRange(1, 16);
+    ui->sbSrcPgm->setRange(1, 8);
+    ui->sbSrcStep->setRange(0, 16);
+    ui->sbNoPgms->setRange(1, 7);
+    ui->sbDstPgm->setRange(1, 8);
+    ui->sbDstStep->setRange(0, 16);
+    ui->sbSrcStep->setEnabled(false);
+    ui->sbDstStep->setEnabled(false);
+
+    createSpecialSceneControls();
+
+    logConnection(
+        connect(ui->rbProportional, &QRadioButton::toggled, this, &gui_class::mixModeProp));
+
+    refresh();
+}
+
+gui_class::~gui_class()
+{
+    // The language actions die with this window.
+    for (LanguageEntry &entry : languageTable)
+        entry.action = nullptr;
+}
+
+void gui_class::createActions()
+{
+    exitAct = makeAction(this, tr("&Exit"), tr("Turn off application"), ":/exit.png");
+    openAct = makeAction(this, tr("&Open file"), tr("Open configuration file"), ":/fileopen.png");
+    saveAct = makeAction(this, tr("&Save file"), tr("Save configuration file"), ":/filesave.png");
+    clearAct = makeAction(this, tr("&Clear"), tr("Clear current configuration"), ":/filenew.png");
+    upgradeAct = makeAction(this, tr("&Upgrade Kelvo"), tr("Send upgrade to Kelvo device"),
+                            ":/wrench.png");
+    verifyAct = makeAction(this, tr("&Verify Firmware"), tr("Verify firmware"), ":/verify.png");
+    helpAct = makeAction(this, tr("&Help"), tr("How to get help"), ":/message.png");
+    aboutAct = makeAction(this, tr("&About"), tr("Information about application."), ":/xl_sh.png");
+
+    connect(exitAct, &QAction::triggered, this, &gui_class::slotMenuFileQuit);
+    connect(helpAct, &QAction::triggered, this, &gui_class::slotMenuHelpHelp);
+    connect(aboutAct, &QAction::triggered, this, &gui_class::slotMenuHelpAbout);
+}
+
+void gui_class::createMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    fileMenu = bar->addMenu(tr("&File"));
+    fileMenu->setStatusTip(tr("File operations and exit"));
+    fileMenu->addAction(openAct);
+    fileMenu->addAction(saveAct);
+    fileMenu->addAction(clearAct);
+    fileMenu->addAction(exitAct);
+
+    languageMenu = bar->addMenu(tr("&Language"));
+    languageMenu->setToolTip(tr("Language"));
+    languageMenu->setStatusTip(tr("Change application language"));
+    for (LanguageEntry &entry : languageTable) {
+        auto *action
+            = new QAction(QIcon(QStringLiteral(":/%1.png").arg(entry.code)), entry.name, this);
+        action->setStatusTip(tr("Change language to : ") + entry.name);
+        languageMenu->addAction(action);
+        entry.action = action;
+    }
+
+    upgradeMenu = bar->addMenu(tr("&Upgrade"));
+    upgradeMenu->setStatusTip(tr("FirmWare version management"));
+    upgradeMenu->addAction(upgradeAct);
+    upgradeMenu->addAction(verifyAct);
+
+    helpMenu = bar->addMenu(tr("&Help"));
+    helpMenu->setStatusTip(tr("Some short informations about this program"));
+    helpMenu->addAction(helpAct);
+    helpMenu->addAction(aboutAct);
+
+    // Qt shows a hovered title's own status tip right after the hovered signal; give each title
+    // its menu's tip so that what slotMenuHovered shows stays.
+    for (QMenu *menu : {fileMenu, languageMenu, upgradeMenu, helpMenu})
+        menu->menuAction()->setStatusTip(menu->statusTip());
+
+    logConnection(connect(bar, &QMenuBar::hovered, this, &gui_class::slotMenuHovered));
+}
+
+void gui_class::createProgramControls()
+{
+    QWidget *page = ui->tab_programs;
+    ui->sbProgP->setRange(1, 8);
+
+    stepCountLabel = new QLabel(tr("Number of steps in program:"), page);
+    stepCountLabel->setObjectName(QStringLiteral("lbStepCount"));
+    stepCountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    stepCountLabel->setGeometry(150, 500, 240, 20);
+
+    stepCountBox = new QSpinBox(page);
+    stepCountBox->setObjectName(QStringLiteral("sbStepCount"));
+    stepCountBox->setRange(1, 16);
+    stepCountBox->setGeometry(395, 500, 40, 20);
+
+    continuedBox = new QCheckBox(tr("Continued"), page);
+    continuedBox->setObjectName(QStringLiteral("cbContinued"));
+    continuedBox->setGeometry(450, 500, 120, 20);
+
+    loopBox = new QCheckBox(tr("Loop"), page);
+    loopBox->setObjectName(QStringLiteral("cbLoop"));
+    loopBox->setGeometry(590, 500, 150, 20);
+
+    editStepButton = new QPushButton(tr("Edit step"), page);
+    editStepButton->setObjectName(QStringLiteral("pbEditStep"));
+    editStepButton->setGeometry(145, 445, 90, 25);
+
+    insertStepButton = new QPushButton(tr("Insert"), page);
+    insertStepButton->setObjectName(QStringLiteral("pbInsertStep"));
+    insertStepButton->setGeometry(490, 445, 90, 25);
+
+    deleteStepButton = new QPushButton(tr("Delete"), page);
+    deleteStepButton->setObjectName(QStringLiteral("pbDeleteStep"));
+    deleteStepButton->setGeometry(610, 445, 90, 25);
+}
+
+void gui_class::createSpecialSceneControls()
+{
+    QWidget *group = ui->gbExtra;
+    const auto label = [group](const QString &text, const char *name, QRect geometry) {
+        auto *l = new QLabel(text, group);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        l->setGeometry(geometry);
+        return l;
+    };
+    firstChannelLabel = label(tr("First channel :"), "lbFirstChannel", QRect(30, 240, 120, 18));
+    lastChannelLabel = label(tr("Last channel :"), "lbLastChannel", QRect(220, 240, 120, 18));
+    riseTimeLabel = label(tr("Rise time"), "lbRiseTime", QRect(70, 280, 120, 18));
+
+    ui->sbSetValue->setRange(-1, 31);
+    ui->sbSetValue->setValue(-1);
+    ui->cbInputType->addItem(tr("Standard input"));
+    ui->cbInputType->addItem(tr("RCU key"));
+    ui->sbInputNo->setRange(1, 8);
+}
+
+void gui_class::tabChange(int)
+{
+    refresh();
+}
+
+void gui_class::tabSettingsChange(int)
+{
+    refresh();
+}
+
+void gui_class::confRead()
+{
+    refresh();
+}
+
+void gui_class::refresh()
+{
+    if (ui->tabWidget_main->currentWidget() == ui->tab_settings
+        && ui->tabWidget_settings->currentWidget() == ui->tab_settings_other)
+        refreshOtherPage();
+}
+
+void gui_class::refreshOtherPage()
+{
+    const u8 *image = controller->configImage();
+    ui->sbPreview->setValue(image[PreviewFirstChannel] + 1);
+
+    {
+        // Showing the image must not write it back.
+        const QSignalBlocker blocker(ui->rbProportional);
+        if (image[MixMode])
+            ui->rbBiggerWin->setChecked(true);
+        else
+            ui->rbProportional->setChecked(true);
+    }
+
+    const u8 shown = controller->rcuAddrShown;
+    if (shown == RcuAddrUnknown)
+        ui->lbGotValue->setText(tr("N / A"));
+    else if (shown > MaxRcuSysAddr)
+        ui->lbGotValue->setText(tr("not used"));
+    else
+        ui->lbGotValue->setText(QString::number(shown));
+}
+
+void gui_class::mixModeProp(bool proportional)
+{
+    controller->configImage()[MixMode] = proportional ? 0 : 0xFF;
+}
+
+void gui_class::slotMenuFileQuit()
+{
+    QApplication::closeAllWindows();
+}
+
+void gui_class::slotMenuHovered(QAction *action)
+{
+    // Hovering a menu title shows that menu's status tip; Qt shows an action's own tip itself.
+    const std::pair<QString, QMenu *> titles[] = {{tr("File"), fileMenu},
+                                                  {tr("Upgrade"), upgradeMenu},
+                                                  {tr("Help"), helpMenu},
+                                                  {tr("Language"), languageMenu}};
+    for (const auto &[title, menu] : titles) {
+        if (action->toolTip() == title) {
+            statusBar()->showMessage(menu->statusTip());
+            return;
+        }
+    }
+}
+
+void gui_class::slotMenuUpgradeUpgradeSearch()
+{
+    const QString url = QString::fromLatin1(makerWebPage);
+    const QByteArray comSpec = qgetenv("ComSpec");
+    if (comSpec.isEmpty()) {
+        // No command interpreter to start (not Windows): let the desktop open the page.
+        QDesktopServices::openUrl(QUrl(url));
+        return;
+    }
+    QStringList arguments;
+    if (qEnvironmentVariableIsSet("OS"))
+        arguments << QStringLiteral("/c");
+    arguments << QStringLiteral("start") << url;
+    QProcess::startDetached(QString::fromLocal8Bit(comSpec), arguments);
+}
+
+void gui_class::slotMenuHelpHelp()
+{
+    prompts().information(this, tr("Ovra KelvoDesk - Help"),
+                          tr("Please call or send an email.\n\n"
+                             "Phone:  +48 12 345 67 89\n"
+                             "Fax:    +48 12 345 67 90\n"
+                             "E-mail: support@kelvo-lighting.example"));
+}
+
+void gui_class::slotMenuHelpAbout()
+{
+    prompts().information(this, tr("Ovra KelvoDesk - About"),
+                          tr("Software to configure Kelvo controller.\nRelease :   ")
+                              + QString::fromLatin1(kelvoRelease) + QStringLiteral("\n\n")
+                              + tr("Ovra Lighting Systems\n"
+                                   "ul. Przykladowa 12\n"
+                                   "30-001 Krakow, Poland\n"
+                                   "www.kelvo-lighting.example"));
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The main window: a frame around the editors. It keeps no configuration data of its own, so it
+// can be rebuilt at any time (that is how a language change takes effect).
+class gui_class : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit gui_class(QWidget *parent = nullptr);
+    ~gui_class() override;
+
+signals:
+    void currentTabChanged();
+
+public slots:
+    void tabChange(int index);
+    void tabSettingsChange(int index);
+    void refresh();
+    void confRead();
+
+private slots:
+    void mixModeProp(bool proportional);
+    void slotMenuFileQuit();
+    void slotMenuUpgradeUpgradeSearch();
+    void slotMenuHelpHelp();
+    void slotMenuHelpAbout();
+    void slotMenuHovered(QAction *action);
+
+private:
+    void createActions();
+    void createMenus();
+    void createProgramControls();
+    void createSpecialSceneControls();
+    void refreshOtherPage();
+
+    std::unique_ptr<Ui::MainWindow> ui;
+
+    QMenu *fileMenu = nullptr;
+    QMenu *upgradeMenu = nullptr;
+    QMenu *languageMenu = nullptr;
+    QMenu *helpMenu = nullptr;
+
+    QAction *exitAct = nullptr;
+    QAction *openAct = nullptr;
+    QAction *saveAct = nullptr;
+    QAction *clearAct = nullptr;
+    QAction *upgradeAct = nullptr;
+    QAction *verifyAct = nullptr;
+    QAction *helpAct = nullptr;
+    QAction *aboutAct = nullptr;
+
+    QPushButton *editStepButton = nullptr;
+    QPushButton *insertStepButton = nullptr;
+    QPushButton *deleteStepButton = nullptr;
+    QSpinBox *stepCountBox = nullptr;
+    QLabel *stepCountLabel = nullptr;
+    QCheckBox *continuedBox = nullptr;
+    QCheckBox *loopBox = nullptr;
+    QLabel *riseTimeLabel = nullptr;
+    QLabel *firstChannelLabel = nullptr;
+    QLabel *lastChannelLabel = nullptr;
+};

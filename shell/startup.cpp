@@ -1,0 +1,66 @@
+#include "startup.h"
+
+#include "appstate.h"
+#include "common/prompts.h"
+#include "gui_class.h"
+#include "model/kelvo_controller_class.h"
+
+#include <QApplication>
+
+kelvo_controller_class *controller = nullptr;
+gui_class *mainWindow = nullptr;
+std::vector<LanguageEntry> languageTable;
+int requestedLanguage = -1;
+int currentLanguage = -1;
+
+int runKelvoDesk()
+{
+    requestedLanguage = -1;
+    currentLanguage = -1;
+    languageTable.clear();
+
+    LanguageEntry english;
+    english.name = QStringLiteral("English");
+    english.code = QStringLiteral("en");
+    languageTable.push_back(std::move(english));
+
+    if (requestedLanguage < 0)
+        requestedLanguage = 0;
+
+    kelvo_controller_class kelvo;
+    controller = &kelvo;
+    if (!kelvo.configImage()) {
+        prompts().critical(nullptr, QObject::tr("Critical error !"),
+                           QObject::tr("Not enough memory !"));
+        controller = nullptr;
+        return -1;
+    }
+
+    int status = 0;
+    std::unique_ptr<gui_class> window;
+    while (requestedLanguage >= 0) {
+        if (window && requestedLanguage != currentLanguage) {
+            window->hide();
+            window.reset();
+            mainWindow = nullptr;
+        }
+        if (!window) {
+            if (currentLanguage > 0)
+                QCoreApplication::removeTranslator(languageTable[currentLanguage].translator.get());
+            currentLanguage = requestedLanguage;
+            if (currentLanguage > 0)
+                QCoreApplication::installTranslator(
+                    languageTable[currentLanguage].translator.get());
+            window = std::make_unique<gui_class>();
+            mainWindow = window.get();
+            window->show();
+        }
+        requestedLanguage = -1;
+        status = QApplication::exec();
+    }
+
+    window.reset();
+    mainWindow = nullptr;
+    controller = nullptr;
+    return status;
+}
