@@ -18,6 +18,7 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -54,6 +55,8 @@ private slots:
     void learnedAddressDisplay();
     void switchingPagesChangesNoByte();
     void helpAndAbout();
+    void webPageThroughCommandInterpreter_data();
+    void webPageThroughCommandInterpreter();
 
 private:
     std::unique_ptr<kelvo_controller_class> kelvo;
@@ -557,6 +560,55 @@ void tst_Shell::helpAndAbout()
     QVERIFY(script->shown[1].text.startsWith(
         QStringLiteral("Software to configure Kelvo controller.\nRelease :   0.1.3.204\n\n")));
     QCOMPARE(script->shown[1].parent, window.get());
+}
+
+void tst_Shell::webPageThroughCommandInterpreter_data()
+{
+    QTest::addColumn<bool>("osSet");
+    QTest::addColumn<QString>("arguments");
+    QTest::newRow("OS set") << true << "/c start http://www.kelvo-lighting.example/";
+    QTest::newRow("OS not set") << false << "start http://www.kelvo-lighting.example/";
+}
+
+void tst_Shell::webPageThroughCommandInterpreter()
+{
+    QFETCH(bool, osSet);
+    QFETCH(QString, arguments);
+
+    // A stand-in command interpreter that records how it was started.
+    QTemporaryDir dir;
+    const QString record = dir.filePath(QStringLiteral("args"));
+    const QString interpreter = dir.filePath(QStringLiteral("cmd.sh"));
+    QFile script(interpreter);
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\necho \"$*\" > %1.tmp && mv %1.tmp %1\n")
+                     .arg(record)
+                     .toLocal8Bit());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    const QByteArray oldComSpec = qgetenv("ComSpec");
+    const QByteArray oldOs = qgetenv("OS");
+    qputenv("ComSpec", interpreter.toLocal8Bit());
+    if (osSet)
+        qputenv("OS", "Windows_NT");
+    else
+        qunsetenv("OS");
+
+    build();
+    QVERIFY(QMetaObject::invokeMethod(window.get(), "slotMenuUpgradeUpgradeSearch"));
+    QTRY_VERIFY(QFile::exists(record));
+    QFile result(record);
+    QVERIFY(result.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromLocal8Bit(result.readAll()).trimmed(), arguments);
+
+    qunsetenv("ComSpec");
+    if (!oldComSpec.isEmpty())
+        qputenv("ComSpec", oldComSpec);
+    if (!oldOs.isEmpty())
+        qputenv("OS", oldOs);
+    else
+        qunsetenv("OS");
 }
 
 QTEST_MAIN(tst_Shell)
