@@ -114,10 +114,10 @@ void tst_Shell::startupReturnsEventLoopStatus()
     QFETCH(int, status);
     controller = nullptr;
     gui_class *seen = nullptr;
-    kelvo_controller_class *seenController = nullptr;
+    bool imageSeen = false; // the controller lives only inside runKelvoDesk()
     QTimer::singleShot(0, [&] {
         seen = mainWindow;
-        seenController = controller;
+        imageSeen = controller && controller->configImage();
         if (how == 0) {
             mainWindow->close();
         } else if (how == 1) {
@@ -130,7 +130,7 @@ void tst_Shell::startupReturnsEventLoopStatus()
     });
     QCOMPARE(runKelvoDesk(), status);
     QVERIFY(seen);
-    QVERIFY(seenController && seenController->configImage());
+    QVERIFY(imageSeen);
     QVERIFY(!mainWindow);
     QVERIFY(!controller);
     QCOMPARE(languageTable.size(), std::size_t(1));
