@@ -103,7 +103,9 @@ QString ConfigFile::saveName(const QString &chosen)
 bool ConfigFile::write(const QString &fileName, const u8 *image)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: a short write (disk full) shows up here; Qt's buffered flush lets it through
+    // and would commit a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     const QByteArray bytes = encode(image, QDateTime::currentDateTime());
     if (file.write(bytes) != bytes.size()) {
