@@ -406,11 +406,15 @@ void tst_FilesWindow::clearFlags()
     kelvo->rcuAddrShown = 9;
     clearConf_dialog dialog(window.get());
     QSignalSpy emitted(&dialog, &clearConf_dialog::clearByFlags);
+    int resultWhenEmitted = -1; // the dialog is accepted before the image is cleared
+    connect(&dialog, &clearConf_dialog::clearByFlags, this,
+            [&] { resultWhenEmitted = dialog.result(); });
     for (const QString &box : boxes)
         dialog.findChild<QCheckBox *>(box)->click();
     dialog.findChild<QPushButton *>(QStringLiteral("okButton"))->click();
 
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(resultWhenEmitted, int(QDialog::Accepted));
     QCOMPARE(emitted.count(), 1);
     QCOMPARE(emitted[0][0].value<u16>(), u16(flags));
     QByteArray expected = before;
