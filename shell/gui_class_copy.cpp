@@ -64,7 +64,10 @@ void gui_class::connectCopyControls()
 void gui_class::modiCopyPgm(bool on)
 {
     for (QSpinBox *box : {ui->sbSrcStep, ui->sbDstStep}) {
-        // "----" (0) stands for "no step" and may not be chosen as one.
+        // "----" (0) stands for "no step": copying steps may not pick it, or the run would
+        // start in the page before.
+        box->setSpecialValueText(on ? QCoreApplication::translate("MainWindow", "----")
+                                    : QString());
         box->setMinimum(on ? 0 : 1);
         box->setValue(on ? 0 : 1);
         box->setEnabled(!on);
