@@ -41,6 +41,8 @@ signals:
 public slots:
     void ClearConfig(u16 co);
     void ClearConfig();
+    void write_confDataToFile(const QString &fileName);
+    void read_confDataFromFile(const QString &fileName);
 
 private:
     std::unique_ptr<u8[]> image;

@@ -53,6 +53,7 @@ gui_class::gui_class(QWidget *parent)
 
     ui->pbLiveMode->setEnabled(false);
     ui->pbNormalMode->setEnabled(false);
+    connectFileControls();
 
     QPalette red = ui->lbConn->palette();
     red.setBrush(QPalette::All, QPalette::WindowText, QBrush(QColor(220, 0, 0)));
@@ -74,6 +75,7 @@ gui_class::gui_class(QWidget *parent)
     ui->sbDstStep->setRange(0, 16);
     ui->sbSrcStep->setEnabled(false);
     ui->sbDstStep->setEnabled(false);
+    connectCopyControls();
 
     createSpecialSceneControls();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/types.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -33,20 +35,30 @@ public slots:
     void tabSettingsChange(int index);
     void refresh();
     void confRead();
+    void copyScenes();
+    void copyProgs();
+    void modiCopyPgm(bool on);
 
 private slots:
     void mixModeProp(bool proportional);
     void slotMenuFileQuit();
+    void slotMenuFileOpen();
+    void slotMenuFileSave();
     void slotMenuUpgradeUpgradeSearch();
     void slotMenuHelpHelp();
     void slotMenuHelpAbout();
     void slotMenuHovered(QAction *action);
+    void ClearConfig(bool);
+    void ClearConfig();
+    void ClearExec(u16 flags);
 
 private:
     void createActions();
     void createMenus();
     void createProgramControls();
     void createSpecialSceneControls();
+    void connectFileControls();
+    void connectCopyControls();
     void refreshOtherPage();
 
     std::unique_ptr<Ui::MainWindow> ui;

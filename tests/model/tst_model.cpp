@@ -1,4 +1,5 @@
 #include "model/configclear.h"
+#include "model/configcopy.h"
 #include "model/configlayout.h"
 #include "model/devicetime.h"
 #include "model/functioncode.h"
@@ -120,6 +121,11 @@ private slots:
 
     void functionCodeLabels_data();
     void functionCodeLabels();
+
+    void copyRuns_data();
+    void copyRuns();
+    void runsOverlap_data();
+    void runsOverlap();
 };
 
 void tst_Model::freshControllerHoldsDefaults()
@@ -431,6 +437,97 @@ void tst_Model::functionCodeLabels()
     QFETCH(int, parameter);
     QCOMPARE(functionCodeText(u8(code)), text);
     QCOMPARE(FunctionCode::decode(u8(code)).offset + 1, parameter);
+}
+
+namespace {
+
+// The test's own reading of a step: 64 levels at 0x500 + 1024 p + 64 s, six time bytes at
+// 0x80 + 128 p + 6 s.
+void copyStepByHand(Image &image, int srcPage, int srcStep, int dstPage, int dstStep)
+{
+    for (int c = 0; c < 64; ++c)
+        image[0x500 + 1024 * dstPage + 64 * dstStep + c]
+            = image[0x500 + 1024 * srcPage + 64 * srcStep + c];
+    for (int b = 0; b < 6; ++b)
+        image[0x80 + 128 * dstPage + 6 * dstStep + b]
+            = image[0x80 + 128 * srcPage + 6 * srcStep + b];
+}
+
+} // namespace
+
+void tst_Model::copyRuns_data()
+{
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<int>("srcPage");
+    QTest::addColumn<int>("srcStep");
+    QTest::addColumn<int>("dstPage");
+    QTest::addColumn<int>("dstStep");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("one scene") << "scenes" << 0 << 2 << 0 << 9 << 1;
+    QTest::newRow("scenes 3..9 onto 10..16") << "scenes" << 0 << 2 << 0 << 9 << 7;
+    QTest::newRow("scenes backwards") << "scenes" << 0 << 8 << 0 << 1 << 7;
+    QTest::newRow("one program") << "programs" << 1 << 0 << 8 << 0 << 1;
+    QTest::newRow("programs 2,3 onto 7,8") << "programs" << 2 << 0 << 7 << 0 << 2;
+    QTest::newRow("programs 5..8 onto 1..4") << "programs" << 5 << 0 << 1 << 0 << 4;
+    QTest::newRow("steps between programs") << "steps" << 2 << 0 << 3 << 2 << 3;
+    QTest::newRow("steps within a program") << "steps" << 4 << 0 << 4 << 5 << 5;
+    QTest::newRow("whole page of steps") << "steps" << 8 << 0 << 1 << 0 << 16;
+    QTest::newRow("last step of program 8") << "steps" << 8 << 15 << 1 << 15 << 1;
+}
+
+void tst_Model::copyRuns()
+{
+    QFETCH(QString, what);
+    QFETCH(int, srcPage);
+    QFETCH(int, srcStep);
+    QFETCH(int, dstPage);
+    QFETCH(int, dstStep);
+    QFETCH(int, count);
+
+    Image image = randomImage(quint32(srcPage * 100 + dstPage * 10 + count));
+    Image expected = image;
+    if (what == QLatin1String("programs")) {
+        for (int k = 0; k < count; ++k)
+            for (int step = 0; step < 16; ++step)
+                copyStepByHand(expected, srcPage + k, step, dstPage + k, step);
+        ConfigCopy::copyPrograms(image.data(), srcPage, dstPage, count);
+    } else {
+        for (int k = 0; k < count; ++k)
+            copyStepByHand(expected, srcPage, srcStep + k, dstPage, dstStep + k);
+        if (what == QLatin1String("scenes"))
+            ConfigCopy::copyScenes(image.data(), srcStep, dstStep, count);
+        else
+            ConfigCopy::copySteps(image.data(), srcPage, srcStep, dstPage, dstStep, count);
+    }
+    // Everything else, reserved page tails included, stays as it was.
+    for (int offset = 0; offset < ImageSize; ++offset)
+        if (image[offset] != expected[offset])
+            QFAIL(qPrintable(
+                QStringLiteral("byte 0x%1 differs").arg(offset, 4, 16, QLatin1Char('0'))));
+}
+
+void tst_Model::runsOverlap_data()
+{
+    QTest::addColumn<int>("src");
+    QTest::addColumn<int>("dst");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("overlap");
+    QTest::newRow("1..4 and 4..7 share 4") << 1 << 4 << 4 << true;
+    QTest::newRow("1..4 and 5..8 apart") << 1 << 5 << 4 << false;
+    QTest::newRow("5..8 and 1..4 apart") << 5 << 1 << 4 << false;
+    QTest::newRow("4..7 and 1..4 share 4") << 4 << 1 << 4 << true;
+    QTest::newRow("single elements apart") << 3 << 4 << 1 << false;
+    QTest::newRow("same start") << 3 << 3 << 1 << true;
+}
+
+void tst_Model::runsOverlap()
+{
+    QFETCH(int, src);
+    QFETCH(int, dst);
+    QFETCH(int, count);
+    QFETCH(bool, overlap);
+    QCOMPARE(ConfigCopy::runsOverlap(src, dst, count), overlap);
 }
 
 QTEST_GUILESS_MAIN(tst_Model)

@@ -1,0 +1,125 @@
+#include "configfile.h"
+
+#include "common/release.h"
+#include "configlayout.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+const char magic[] = "kelvoCFG";
+constexpr int magicSize = sizeof(magic) - 1;
+constexpr int crcSize = 2;
+constexpr int lengthPrefixSize = 4;
+constexpr char padding = 0x1A;
+
+// Only for people reading the file; the reader skips it.
+const char contactBlock[] = "Ovra Lighting Systems\r\n"
+                            "ul. Przykladowa 12\r\n"
+                            "30-001 Krakow, Poland\r\n"
+                            "Phone:  +48 12 345 67 89\r\n"
+                            "Fax:    +48 12 345 67 90\r\n"
+                            "E-mail: support@kelvo-lighting.example\r\n";
+
+u16 crc(const QByteArray &data, qsizetype size)
+{
+    return qChecksum(QByteArrayView(data.constData(), size), Qt::ChecksumIso3309);
+}
+
+} // namespace
+
+QByteArray ConfigFile::terminatedHeader(const QByteArray &text)
+{
+    QByteArray header = text;
+    while ((header.size() + 1) % 16 != 0)
+        header.append(padding);
+    header.append('\0');
+    return header;
+}
+
+QByteArray ConfigFile::encode(const u8 *image, const QDateTime &written)
+{
+    const QString text = QLatin1String(magic) + QLatin1String("\r\n")
+        + QLatin1String("kelvo configuration and data file.\r\n")
+        + QLatin1String("File written by KelvoDesk rel. ") + QLatin1String(kelvoRelease)
+        + QLatin1String("\r\nLast modification:  ")
+        + QLocale::c().toString(written, QStringLiteral("dd.MM.yyyy hh:mm.ss"))
+        + QLatin1String("\r\n\r\n") + QLatin1String(contactBlock) + QLatin1String("\r\n");
+
+    QByteArray file = terminatedHeader(text.toLatin1());
+    file += qCompress(image, ConfigLayout::ImageSize, 9);
+    const u16 checksum = crc(file, file.size());
+    file.append(char(checksum & 0xFF));
+    file.append(char(checksum >> 8));
+    return file;
+}
+
+QByteArray ConfigFile::headerText(const QByteArray &file)
+{
+    if (!file.startsWith(magic))
+        return {};
+    const qsizetype end = file.indexOf('\0');
+    return end < 0 ? QByteArray() : file.left(end);
+}
+
+bool ConfigFile::decode(const QByteArray &file, u8 *image)
+{
+    if (file.size() < crcSize || file.size() > MaxFileSize)
+        return false;
+    const qsizetype n = file.size() - crcSize;
+    const u16 stored = u16(u8(file[n]) | (u8(file[n + 1]) << 8));
+    if (stored != crc(file, n))
+        return false;
+
+    const QByteArray covered = file.left(n);
+    const QByteArray header = headerText(covered);
+    if (header.isEmpty())
+        return false;
+    const QByteArray packed = covered.mid(header.size() + 1);
+
+    // Only unpack what announces exactly one image, so a forged length cannot size a buffer.
+    if (packed.size() < lengthPrefixSize
+        || qFromBigEndian<quint32>(packed.constData()) != quint32(ConfigLayout::ImageSize))
+        return false;
+    const QByteArray unpacked = qUncompress(packed);
+    if (unpacked.size() != ConfigLayout::ImageSize)
+        return false;
+    std::memcpy(image, unpacked.constData(), ConfigLayout::ImageSize);
+    return true;
+}
+
+QString ConfigFile::saveName(const QString &chosen)
+{
+    if (chosen.endsWith(QLatin1String(".kvg")) || chosen.endsWith(QLatin1String(".cfgkv")))
+        return chosen;
+    return chosen + QLatin1String(".cfgkv");
+}
+
+bool ConfigFile::write(const QString &fileName, const u8 *image)
+{
+    QSaveFile file(fileName);
+    // Unbuffered: a short write (disk full) shows up here; Qt's buffered flush lets it through
+    // and would commit a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray bytes = encode(image, QDateTime::currentDateTime());
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+bool ConfigFile::read(const QString &fileName, u8 *image)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // One byte more than allowed, so that an oversized file is seen as such.
+    return decode(file.read(MaxFileSize + 1), image);
+}

@@ -1,0 +1,478 @@
+#include "model/configclear.h"
+#include "model/configfile.h"
+#include "model/configlayout.h"
+#include "support/debugcapture.h"
+
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <zlib.h>
+
+using namespace ConfigLayout;
+
+namespace {
+
+QByteArray randomBytes(quint32 seed, int size)
+{
+    QRandomGenerator random(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = char(random.bounded(256));
+    return bytes;
+}
+
+QByteArray defaultImage()
+{
+    QByteArray image(ImageSize, '\0');
+    clearImage(reinterpret_cast<u8 *>(image.data()), ClearFlags::All);
+    return image;
+}
+
+const u8 *bytes(const QByteArray &image)
+{
+    return reinterpret_cast<const u8 *>(image.constData());
+}
+
+// CRC-16/X-25 from its definition: reflected polynomial 0x1021, start 0xFFFF, complemented.
+u16 crc16x25(const QByteArray &data)
+{
+    u16 crc = 0xFFFF;
+    for (const char c : data) {
+        crc ^= u8(c);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc & 1) ? u16((crc >> 1) ^ 0x8408) : u16(crc >> 1);
+    }
+    return u16(~crc);
+}
+
+QByteArray withCrc(QByteArray file)
+{
+    const u16 crc = crc16x25(file);
+    file.append(char(crc & 0xFF));
+    file.append(char(crc >> 8));
+    return file;
+}
+
+QByteArray bigEndian32(quint32 value)
+{
+    const char be[] = {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
+    return QByteArray(be, 4);
+}
+
+QByteArray zlibCompress(const QByteArray &data, int level)
+{
+    uLongf size = compressBound(uLong(data.size()));
+    QByteArray out(int(size), '\0');
+    compress2(reinterpret_cast<Bytef *>(out.data()), &size,
+              reinterpret_cast<const Bytef *>(data.constData()), uLong(data.size()), level);
+    out.resize(int(size));
+    return out;
+}
+
+// Empty unless the stream unpacks to exactly `expected` bytes.
+QByteArray zlibInflate(const QByteArray &data, int expected)
+{
+    QByteArray out(expected + 1, '\0');
+    uLongf size = uLongf(out.size());
+    if (uncompress(reinterpret_cast<Bytef *>(out.data()), &size,
+                   reinterpret_cast<const Bytef *>(data.constData()), uLong(data.size()))
+            != Z_OK
+        || size != uLongf(expected))
+        return {};
+    out.resize(expected);
+    return out;
+}
+
+// A file as another program could write it: any header text, a length and a zlib stream.
+QByteArray handMade(const QByteArray &headerText, const QByteArray &payload, int level = 9,
+                    qint64 announced = -1)
+{
+    QByteArray file = headerText;
+    file.append('\0');
+    file += bigEndian32(quint32(announced < 0 ? payload.size() : announced));
+    file += zlibCompress(payload, level);
+    return withCrc(file);
+}
+
+const QByteArray handHeader("kelvoCFG\r\nmade by hand\r\n");
+
+} // namespace
+
+class tst_ConfigFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void crcReferenceMatchesDefinition();
+
+    void roundTrip_data();
+    void roundTrip();
+    void independentFileLoads_data();
+    void independentFileLoads();
+    void writtenFilePassesIndependentCheck();
+    void headerPadding_data();
+    void headerPadding();
+
+    void brokenFiles_data();
+    void brokenFiles();
+    void everySingleByteChangeIsCaught();
+    void mutatedFilesNeverLoadWrongData();
+    void headerTextOfBrokenFiles();
+
+    void readMissingOrOversizedFile();
+    void failedSaveKeepsPreviousFile();
+    void saveIntoMissingFolderFails();
+    void saveName_data();
+    void saveName();
+};
+
+void tst_ConfigFile::crcReferenceMatchesDefinition()
+{
+    QCOMPARE(crc16x25("123456789"), u16(0x906E));
+    QCOMPARE(qChecksum(QByteArrayView("123456789"), Qt::ChecksumIso3309), u16(0x906E));
+}
+
+void tst_ConfigFile::roundTrip_data()
+{
+    QTest::addColumn<QByteArray>("image");
+    QTest::newRow("defaults") << defaultImage();
+    QTest::newRow("all zero") << QByteArray(ImageSize, '\0');
+    QTest::newRow("all 0xFF") << QByteArray(ImageSize, '\xFF');
+    QTest::newRow("random, seed 1 (incompressible)") << randomBytes(1, ImageSize);
+    QTest::newRow("random, seed 2 (incompressible)") << randomBytes(2, ImageSize);
+    QByteArray half = defaultImage();
+    half.replace(LevelTable, 4096, randomBytes(3, 4096));
+    QTest::newRow("defaults with random levels") << half;
+}
+
+void tst_ConfigFile::roundTrip()
+{
+    QFETCH(QByteArray, image);
+
+    const QByteArray file
+        = ConfigFile::encode(bytes(image), QDateTime(QDate(2024, 3, 5), QTime(17, 8, 9)));
+    QByteArray loaded = randomBytes(77, ImageSize);
+    QVERIFY(ConfigFile::decode(file, reinterpret_cast<u8 *>(loaded.data())));
+    QCOMPARE(loaded, image);
+
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("conf.cfgkv"));
+    QVERIFY(ConfigFile::write(name, bytes(image)));
+    QByteArray fromDisk = randomBytes(78, ImageSize);
+    QVERIFY(ConfigFile::read(name, reinterpret_cast<u8 *>(fromDisk.data())));
+    QCOMPARE(fromDisk, image);
+    if (QByteArray(QTest::currentDataTag()).contains("incompressible"))
+        QVERIFY2(QFileInfo(name).size() > 10752, "should exceed the old reader's limit");
+}
+
+void tst_ConfigFile::independentFileLoads_data()
+{
+    QTest::addColumn<QByteArray>("header");
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<int>("level");
+
+    QTest::newRow("short header, level 9") << handHeader << randomBytes(5, ImageSize) << 9;
+    QTest::newRow("stored blocks, level 0") << handHeader << randomBytes(6, ImageSize) << 0;
+    QTest::newRow("level 1, defaults") << handHeader << defaultImage() << 1;
+    QTest::newRow("bare magic as header") << QByteArray("kelvoCFG") << defaultImage() << 6;
+    QTest::newRow("header with 0x1A inside")
+        << QByteArray("kelvoCFG\x1A\x1A text after padding") << defaultImage() << 9;
+}
+
+void tst_ConfigFile::independentFileLoads()
+{
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArray, image);
+    QFETCH(int, level);
+
+    const QByteArray file = handMade(header, image, level);
+    QByteArray loaded(ImageSize, '\x55');
+    QVERIFY(ConfigFile::decode(file, reinterpret_cast<u8 *>(loaded.data())));
+    QCOMPARE(loaded, image);
+    QCOMPARE(ConfigFile::headerText(file), header);
+}
+
+void tst_ConfigFile::writtenFilePassesIndependentCheck()
+{
+    const QByteArray image = randomBytes(9, ImageSize);
+    const QByteArray file
+        = ConfigFile::encode(bytes(image), QDateTime(QDate(2024, 3, 5), QTime(17, 8, 9)));
+
+    const QByteArray text = "kelvoCFG\r\n"
+                            "kelvo configuration and data file.\r\n"
+                            "File written by KelvoDesk rel. 0.1.3.204\r\n"
+                            "Last modification:  05.03.2024 17:08.09\r\n"
+                            "\r\n";
+    QVERIFY(file.startsWith(text));
+    const int nul = int(file.indexOf('\0'));
+    QCOMPARE(nul % 16, 15); // header including its NUL is a multiple of 16
+    QCOMPARE(ConfigFile::headerText(file), file.left(nul));
+
+    // Six contact lines, a blank line, then only padding up to the NUL.
+    int contentEnd = nul;
+    while (file[contentEnd - 1] == '\x1A')
+        --contentEnd;
+    QVERIFY(nul - contentEnd < 16);
+    const QByteArray contact = file.mid(text.size(), contentEnd - text.size());
+    QVERIFY(contact.endsWith("\r\n\r\n"));
+    const QList<QByteArray> lines = contact.chopped(4).split('\n');
+    QCOMPARE(lines.size(), 6);
+    for (const QByteArray &line : lines)
+        QVERIFY(line.size() > 1);
+    for (const char c : file.left(nul))
+        QVERIFY(uchar(c) < 0x80 && c != '\0');
+
+    const QByteArray covered = file.chopped(2);
+    const u16 stored = u16(u8(file[file.size() - 2]) | (u8(file[file.size() - 1]) << 8));
+    QCOMPARE(stored, crc16x25(covered));
+
+    const QByteArray packed = covered.mid(nul + 1);
+    QCOMPARE(packed.left(4), bigEndian32(0x2900));
+    QCOMPARE(zlibInflate(packed.mid(4), ImageSize), image);
+    QCOMPARE(packed.mid(4), zlibCompress(image, 9));
+}
+
+void tst_ConfigFile::headerPadding_data()
+{
+    QTest::addColumn<int>("textLength");
+    QTest::addColumn<int>("padding");
+    QTest::newRow("empty text") << 0 << 15;
+    QTest::newRow("one byte") << 1 << 14;
+    QTest::newRow("14 bytes") << 14 << 1;
+    QTest::newRow("15 bytes: no padding") << 15 << 0;
+    QTest::newRow("16 bytes") << 16 << 15;
+    QTest::newRow("47 bytes: no padding") << 47 << 0;
+    QTest::newRow("200 bytes") << 200 << 7;
+}
+
+void tst_ConfigFile::headerPadding()
+{
+    QFETCH(int, textLength);
+    QFETCH(int, padding);
+    const QByteArray text(textLength, 'x');
+    const QByteArray header = ConfigFile::terminatedHeader(text);
+    QCOMPARE(header, text + QByteArray(padding, '\x1A') + QByteArray(1, '\0'));
+    QCOMPARE(header.size() % 16, 0);
+}
+
+void tst_ConfigFile::brokenFiles_data()
+{
+    QTest::addColumn<QByteArray>("file");
+
+    const QByteArray image = randomBytes(11, ImageSize);
+    const QByteArray good = ConfigFile::encode(bytes(image), QDateTime::currentDateTime());
+    const QByteArray goodBody = good.chopped(2);
+    const int nul = int(good.indexOf('\0'));
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("one byte") << QByteArray("k");
+    QTest::newRow("only a matching CRC") << withCrc(QByteArray());
+    QTest::newRow("magic only, matching CRC") << withCrc("kelvoCFG");
+    QByteArray crcLow = good;
+    crcLow[crcLow.size() - 2] = char(crcLow[crcLow.size() - 2] ^ 0x01);
+    QTest::newRow("CRC low byte changed") << crcLow;
+    QByteArray crcSwapped = goodBody;
+    crcSwapped.append(good.back()).append(good[good.size() - 2]);
+    if (good.back() != good[good.size() - 2])
+        QTest::newRow("CRC high byte first") << crcSwapped;
+    QByteArray headerChanged = good;
+    headerChanged[20] = 'X';
+    QTest::newRow("header text changed") << headerChanged;
+    QTest::newRow("trailing junk") << good + "x";
+    QTest::newRow("trailing NUL") << good + QByteArray(1, '\0');
+    QTest::newRow("last byte cut") << good.chopped(1);
+
+    QByteArray magic = goodBody;
+    magic[7] = 'H';
+    QTest::newRow("wrong magic, CRC fixed") << withCrc(magic);
+    QTest::newRow("lower-case magic, CRC fixed") << withCrc(goodBody.toLower());
+    QTest::newRow("no NUL, CRC fixed") << withCrc("kelvoCFG\r\nno end of header");
+    QTest::newRow("nothing after NUL, CRC fixed") << withCrc(goodBody.left(nul + 1));
+    QTest::newRow("length prefix only, CRC fixed")
+        << withCrc(goodBody.left(nul + 1) + bigEndian32(ImageSize));
+    QTest::newRow("bad zlib, CRC fixed")
+        << withCrc(goodBody.left(nul + 1) + bigEndian32(ImageSize) + randomBytes(12, 3000));
+    QTest::newRow("zlib stream cut, CRC fixed") << withCrc(goodBody.chopped(100));
+    QByteArray adler = goodBody;
+    adler[adler.size() - 1] = char(adler.back() ^ 0x10);
+    QTest::newRow("zlib checksum wrong, CRC fixed") << withCrc(adler);
+
+    QTest::newRow("unpacks to 10495, announced so") << handMade(handHeader, image.left(10495));
+    QTest::newRow("unpacks to 10495, announced 10496")
+        << handMade(handHeader, image.left(10495), 9, ImageSize);
+    QTest::newRow("unpacks to 10497, announced 10496")
+        << handMade(handHeader, image + "x", 9, ImageSize);
+    QTest::newRow("unpacks to 10496, announced 10497") << handMade(handHeader, image, 9, 10497);
+    QTest::newRow("announces 0") << handMade(handHeader, image, 9, 0);
+    QTest::newRow("hostile length 0xFFFFFFFF") << handMade(handHeader, image, 9, 0xFFFFFFFF);
+    QTest::newRow("hostile length 0x7FFFFFFF") << handMade(handHeader, image, 9, 0x7FFFFFFF);
+    QTest::newRow("bomb: 8 MiB of zeros announced as 10496")
+        << handMade(handHeader, QByteArray(8 << 20, '\0'), 9, ImageSize);
+
+    QByteArray longHeader = handHeader + QByteArray(ConfigFile::MaxFileSize, 'x');
+    QTest::newRow("over the size bound, otherwise valid") << handMade(longHeader, image);
+}
+
+void tst_ConfigFile::brokenFiles()
+{
+    QFETCH(QByteArray, file);
+    const DebugCapture quiet; // qUncompress complains about broken streams
+    const QByteArray before = randomBytes(13, ImageSize);
+    QByteArray image = before;
+    QVERIFY(!ConfigFile::decode(file, reinterpret_cast<u8 *>(image.data())));
+    QCOMPARE(image, before);
+
+    QTemporaryDir dir;
+    QFile out(dir.filePath(QStringLiteral("broken.cfgkv")));
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(file);
+    out.close();
+    QVERIFY(!ConfigFile::read(out.fileName(), reinterpret_cast<u8 *>(image.data())));
+    QCOMPARE(image, before);
+}
+
+void tst_ConfigFile::everySingleByteChangeIsCaught()
+{
+    const QByteArray good = ConfigFile::encode(bytes(defaultImage()), QDateTime::currentDateTime());
+    const QByteArray before = randomBytes(14, ImageSize);
+    QByteArray image = before;
+    for (int at = 0; at < good.size(); ++at) {
+        for (const char mask : {'\x01', '\x80', '\xFF', '\x5A'}) {
+            QByteArray file = good;
+            file[at] = char(file[at] ^ mask);
+            if (ConfigFile::decode(file, reinterpret_cast<u8 *>(image.data())))
+                QFAIL(qPrintable(QStringLiteral("change at %1 accepted").arg(at)));
+        }
+    }
+    QCOMPARE(image, before);
+}
+
+void tst_ConfigFile::mutatedFilesNeverLoadWrongData()
+{
+    // With the CRC recomputed, mutations reach the magic, header and zlib checks behind it.
+    const QByteArray original = randomBytes(15, ImageSize);
+    const QByteArray good = ConfigFile::encode(bytes(original), QDateTime::currentDateTime());
+    QRandomGenerator random(16);
+    const DebugCapture quiet;
+    int accepted = 0;
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray body = good.chopped(2);
+        const int at = int(random.bounded(body.size()));
+        switch (random.bounded(4)) {
+        case 0:
+            body[at] = char(random.bounded(256));
+            break;
+        case 1:
+            body.truncate(at);
+            break;
+        case 2:
+            body.insert(at, char(random.bounded(256)));
+            break;
+        default:
+            body.remove(at, int(random.bounded(1, 64)));
+            break;
+        }
+        const QByteArray before = randomBytes(quint32(round), ImageSize);
+        QByteArray image = before;
+        if (ConfigFile::decode(withCrc(body), reinterpret_cast<u8 *>(image.data()))) {
+            ++accepted;
+            QCOMPARE(image, original);
+        } else {
+            QCOMPARE(image, before);
+        }
+    }
+    QVERIFY(accepted > 0); // header-text mutations keep a valid file
+}
+
+void tst_ConfigFile::headerTextOfBrokenFiles()
+{
+    QCOMPARE(ConfigFile::headerText(QByteArray()), QByteArray());
+    QCOMPARE(ConfigFile::headerText("kelvoCFG without end"), QByteArray());
+    QCOMPARE(ConfigFile::headerText(QByteArray("otherCFG\r\n\0", 11)), QByteArray());
+    QCOMPARE(ConfigFile::headerText(QByteArray("kelvoCFG\r\n\0rest", 15)),
+             QByteArray("kelvoCFG\r\n"));
+}
+
+void tst_ConfigFile::readMissingOrOversizedFile()
+{
+    QTemporaryDir dir;
+    const QByteArray before = randomBytes(17, ImageSize);
+    QByteArray image = before;
+    QVERIFY(!ConfigFile::read(dir.filePath(QStringLiteral("missing.cfgkv")),
+                              reinterpret_cast<u8 *>(image.data())));
+    QVERIFY(!ConfigFile::read(dir.path(), reinterpret_cast<u8 *>(image.data())));
+    QCOMPARE(image, before);
+}
+
+void tst_ConfigFile::failedSaveKeepsPreviousFile()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("conf.cfgkv"));
+    const QByteArray first = defaultImage();
+    QVERIFY(ConfigFile::write(name, bytes(first)));
+    QFile previous(name);
+    QVERIFY(previous.open(QIODevice::ReadOnly));
+    const QByteArray previousBytes = previous.readAll();
+    previous.close();
+
+    // A disk that fills up halfway: writes beyond 4 KiB fail (even for root).
+    rlimit saved {};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = ConfigFile::write(name, bytes(randomBytes(18, ImageSize)));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!written);
+    QVERIFY(previous.open(QIODevice::ReadOnly));
+    QCOMPARE(previous.readAll(), previousBytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("conf.cfgkv")});
+    QByteArray image(ImageSize, '\0');
+    QVERIFY(ConfigFile::read(name, reinterpret_cast<u8 *>(image.data())));
+    QCOMPARE(image, first);
+}
+
+void tst_ConfigFile::saveIntoMissingFolderFails()
+{
+    QTemporaryDir dir;
+    QVERIFY(!ConfigFile::write(dir.filePath(QStringLiteral("no/such/folder/conf.cfgkv")),
+                               bytes(defaultImage())));
+    QVERIFY(!ConfigFile::write(dir.path(), bytes(defaultImage())));
+}
+
+void tst_ConfigFile::saveName_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension") << "conf"
+                                  << "conf.cfgkv";
+    QTest::newRow(".kvg kept") << "conf.kvg"
+                               << "conf.kvg";
+    QTest::newRow(".cfgkv kept") << "conf.cfgkv"
+                                 << "conf.cfgkv";
+    QTest::newRow("upper case is no match") << "CONF.CFGKV"
+                                            << "CONF.CFGKV.cfgkv";
+    QTest::newRow(".KVG is no match") << "conf.KVG"
+                                      << "conf.KVG.cfgkv";
+    QTest::newRow(".cfg gets .cfgkv") << "setup.cfg"
+                                      << "setup.cfg.cfgkv";
+    QTest::newRow("path kept") << "/tmp/a.b/conf"
+                               << "/tmp/a.b/conf.cfgkv";
+}
+
+void tst_ConfigFile::saveName()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QCOMPARE(ConfigFile::saveName(chosen), written);
+}
+
+QTEST_GUILESS_MAIN(tst_ConfigFile)
+#include "tst_configfile.moc"
