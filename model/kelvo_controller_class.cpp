@@ -2,6 +2,7 @@
 
 #include "configclear.h"
 #include "configlayout.h"
+#include "device/kelvoprotocol.h"
 
 #include <QDebug>
 
@@ -26,6 +27,7 @@ void kelvo_controller_class::setImageAllocator(ImageAllocator allocator)
 kelvo_controller_class::kelvo_controller_class(QObject *parent)
     : QObject(parent)
 {
+    usbDevice.setIds(KELVO_VENDOR_ID, KELVO_PRODUCT_ID);
     image = imageAllocator(ConfigLayout::ImageSize);
     if (!image) {
         qDebug() << "Not enough memory !";

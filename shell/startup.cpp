@@ -53,6 +53,7 @@ int runKelvoDesk()
                     languageTable[currentLanguage].translator.get());
             window = std::make_unique<gui_class>();
             mainWindow = window.get();
+            kelvo.dialogParent = window.get();
             window->show();
         }
         requestedLanguage = -1;

@@ -1,0 +1,195 @@
+#include "libusbbackend.h"
+
+#include <libusb.h>
+
+#include <algorithm>
+#include <map>
+#include <tuple>
+#include <vector>
+
+static_assert(int(UsbBackend::ErrorInvalidParam) == int(LIBUSB_ERROR_INVALID_PARAM));
+static_assert(int(UsbBackend::ErrorAccess) == int(LIBUSB_ERROR_ACCESS));
+static_assert(int(UsbBackend::ErrorNotFound) == int(LIBUSB_ERROR_NOT_FOUND));
+static_assert(int(UsbBackend::ErrorBusy) == int(LIBUSB_ERROR_BUSY));
+static_assert(int(UsbBackend::ErrorOverflow) == int(LIBUSB_ERROR_OVERFLOW));
+static_assert(int(UsbBackend::ErrorIo) == int(LIBUSB_ERROR_IO));
+static_assert(int(UsbBackend::ErrorNoDevice) == int(LIBUSB_ERROR_NO_DEVICE));
+static_assert(int(UsbBackend::ErrorTimeout) == int(LIBUSB_ERROR_TIMEOUT));
+static_assert(int(UsbBackend::ErrorPipe) == int(LIBUSB_ERROR_PIPE));
+static_assert(int(UsbBackend::ErrorNotSupported) == int(LIBUSB_ERROR_NOT_SUPPORTED));
+static_assert(int(UsbBackend::ErrorOther) == int(LIBUSB_ERROR_OTHER));
+
+namespace {
+
+// GET_DESCRIPTOR as libusb 0.1's usb_get_descriptor sent it.
+constexpr unsigned DescriptorTimeoutMs = 1000;
+
+struct ContextExit
+{
+    void operator()(libusb_context *context) const { libusb_exit(context); }
+};
+struct DeviceUnref
+{
+    void operator()(libusb_device *device) const { libusb_unref_device(device); }
+};
+struct HandleClose
+{
+    void operator()(libusb_device_handle *handle) const { libusb_close(handle); }
+};
+
+} // namespace
+
+struct LibusbBackend::Private
+{
+    // Declared first so that it is destroyed last, after every device and handle.
+    std::unique_ptr<libusb_context, ContextExit> context;
+    // The devices of the last enumeration, held by a reference each. An id is the enumeration's
+    // number in the high half and index + 1 in the low half, so an old id opens nothing.
+    std::vector<std::unique_ptr<libusb_device, DeviceUnref>> devices;
+    quint32 enumeration = 0;
+    std::map<quint64, std::unique_ptr<libusb_device_handle, HandleClose>> handles;
+    quint64 nextHandle = 1;
+
+    libusb_device_handle *find(UsbHandle handle) const
+    {
+        const auto it = handles.find(handle.value());
+        return it == handles.end() ? nullptr : it->second.get();
+    }
+};
+
+LibusbBackend::LibusbBackend()
+    : d(std::make_unique<Private>())
+{ }
+
+LibusbBackend::~LibusbBackend() = default;
+
+bool LibusbBackend::isAvailable() const
+{
+    return d->context != nullptr;
+}
+
+void LibusbBackend::init()
+{
+    if (d->context)
+        return;
+    libusb_context *context = nullptr;
+    if (libusb_init(&context) == LIBUSB_SUCCESS)
+        d->context.reset(context);
+}
+
+QList<UsbBackend::Device> LibusbBackend::enumerate()
+{
+    d->devices.clear();
+    ++d->enumeration;
+    init();
+    if (!d->context)
+        return {};
+
+    libusb_device **list = nullptr;
+    const ssize_t count = libusb_get_device_list(d->context.get(), &list);
+    if (count < 0)
+        return {};
+
+    struct Found
+    {
+        u8 bus;
+        u8 address;
+        libusb_device *device;
+        libusb_device_descriptor descriptor;
+    };
+    std::vector<Found> found;
+    for (ssize_t i = 0; i < count; ++i) {
+        libusb_device_descriptor descriptor {};
+        if (libusb_get_device_descriptor(list[i], &descriptor) != LIBUSB_SUCCESS)
+            continue;
+        found.push_back({libusb_get_bus_number(list[i]), libusb_get_device_address(list[i]),
+                         libusb_ref_device(list[i]), descriptor});
+    }
+    libusb_free_device_list(list, 1);
+
+    // libusb-1.0 does not promise an order; 0.1 walked the buses and their devices in order.
+    std::stable_sort(found.begin(), found.end(), [](const Found &a, const Found &b) {
+        return std::tie(a.bus, a.address) < std::tie(b.bus, b.address);
+    });
+
+    QList<Device> result;
+    for (const Found &f : found) {
+        d->devices.emplace_back(f.device);
+        const quint64 id = (quint64(d->enumeration) << 32) | quint64(d->devices.size());
+        result.append(
+            {id, f.descriptor.idVendor, f.descriptor.idProduct, f.descriptor.iSerialNumber});
+    }
+    return result;
+}
+
+UsbHandle LibusbBackend::open(quint64 deviceId)
+{
+    const quint64 index = deviceId & 0xFFFFFFFFu;
+    if (deviceId >> 32 != d->enumeration || index == 0 || index > d->devices.size())
+        return {};
+    libusb_device_handle *raw = nullptr;
+    if (libusb_open(d->devices[index - 1].get(), &raw) != LIBUSB_SUCCESS || !raw)
+        return {};
+    const quint64 id = d->nextHandle++;
+    d->handles.emplace(id, raw);
+    return UsbHandle(id);
+}
+
+int LibusbBackend::setConfiguration(UsbHandle handle, int configuration)
+{
+    libusb_device_handle *raw = d->find(handle);
+    return raw ? libusb_set_configuration(raw, configuration) : ErrorNotFound;
+}
+
+int LibusbBackend::claimInterface(UsbHandle handle, int interfaceNumber)
+{
+    libusb_device_handle *raw = d->find(handle);
+    return raw ? libusb_claim_interface(raw, interfaceNumber) : ErrorNotFound;
+}
+
+int LibusbBackend::releaseInterface(UsbHandle handle, int interfaceNumber)
+{
+    libusb_device_handle *raw = d->find(handle);
+    return raw ? libusb_release_interface(raw, interfaceNumber) : ErrorNotFound;
+}
+
+int LibusbBackend::getDescriptor(UsbHandle handle, u8 type, u8 index, u16 languageId, u8 *buffer,
+                                 int length)
+{
+    libusb_device_handle *raw = d->find(handle);
+    if (!raw)
+        return ErrorNotFound;
+    if (!buffer || length < 0 || length > 0xFFFF)
+        return ErrorInvalidParam;
+    return libusb_control_transfer(raw, LIBUSB_ENDPOINT_IN, LIBUSB_REQUEST_GET_DESCRIPTOR,
+                                   u16((type << 8) | index), languageId, buffer, u16(length),
+                                   DescriptorTimeoutMs);
+}
+
+int LibusbBackend::controlTransfer(UsbHandle handle, u8 requestType, u8 request, u16 value,
+                                   u16 index, u8 *data, u16 length, unsigned timeoutMs)
+{
+    libusb_device_handle *raw = d->find(handle);
+    if (!raw)
+        return ErrorNotFound;
+    return libusb_control_transfer(raw, requestType, request, value, index, data, length,
+                                   timeoutMs);
+}
+
+int LibusbBackend::bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int length,
+                                unsigned timeoutMs)
+{
+    libusb_device_handle *raw = d->find(handle);
+    if (!raw)
+        return ErrorNotFound;
+    int transferred = 0;
+    const int result = libusb_bulk_transfer(raw, endpoint, data, length, &transferred, timeoutMs);
+    if (result == LIBUSB_SUCCESS || (result == LIBUSB_ERROR_TIMEOUT && transferred > 0))
+        return transferred;
+    return result;
+}
+
+void LibusbBackend::close(UsbHandle handle)
+{
+    d->handles.erase(handle.value());
+}

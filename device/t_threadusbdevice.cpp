@@ -1,0 +1,177 @@
+#include "t_threadusbdevice.h"
+
+#include "kelvoprotocol.h"
+#include "libusbbackend.h"
+
+#include <cstring>
+
+namespace {
+constexpr int SerialReadAttempts = 10;
+}
+
+t_threadUsbDevice::t_threadUsbDevice(QStringList &otherSerials)
+    : otherSerials(otherSerials)
+{ }
+
+t_threadUsbDevice::~t_threadUsbDevice()
+{
+    closeDevice();
+}
+
+void t_threadUsbDevice::setIds(u16 vendor, u16 product)
+{
+    vendorId = vendor;
+    productId = product;
+}
+
+void t_threadUsbDevice::setBackend(UsbBackend *backend)
+{
+    installed = backend;
+}
+
+UsbBackend &t_threadUsbDevice::backend()
+{
+    if (installed)
+        return *installed;
+    if (!builtIn)
+        builtIn = std::make_unique<LibusbBackend>();
+    return *builtIn;
+}
+
+void t_threadUsbDevice::reinit()
+{
+    backend().init();
+}
+
+int t_threadUsbDevice::findDevice()
+{
+    otherSerials.clear();
+    if (isOpen()) {
+        backend().close(deviceHandle); // no interface release here
+        deviceHandle = UsbHandle();
+    }
+
+    UsbBackend &usb = backend();
+    usb.init();
+    const QList<UsbBackend::Device> devices = usb.enumerate();
+    for (const UsbBackend::Device &device : devices) {
+        if (device.vendorId != vendorId || device.productId != productId)
+            continue;
+        const UsbHandle handle = usb.open(device.id);
+        if (!handle)
+            continue;
+        if (usb.setConfiguration(handle, KELVO_CONFIGURATION) < 0
+            || usb.claimInterface(handle, KELVO_INTERFACE) < 0) {
+            usb.close(handle);
+            continue;
+        }
+        deviceHandle = handle;
+        if (checkIdentity() < 0) {
+            closeDevice();
+            continue;
+        }
+        const QString serial = readSerialString(device.iSerialNumber);
+        if (serial.isNull()) {
+            closeDevice();
+            continue;
+        }
+        if (serialNumber.isEmpty()) {
+            serialNumber = serial; // the first responding controller is adopted
+            return 0;
+        }
+        if (serial == serialNumber)
+            return 0;
+        otherSerials.append(serial);
+        closeDevice();
+    }
+    return -1;
+}
+
+int t_threadUsbDevice::readSerialNumber()
+{
+    serialNumber.clear();
+    if (!isOpen())
+        return -1;
+    const QString serial = readSerialString(SERIAL_STRING_INDEX);
+    if (serial.isNull())
+        return -1;
+    serialNumber = serial;
+    return 0;
+}
+
+QString t_threadUsbDevice::readSerialString(u8 index)
+{
+    u8 buffer[SERIAL_DESCRIPTOR_SIZE];
+    for (int attempt = 0; attempt < SerialReadAttempts; ++attempt) {
+        std::memset(buffer, 0, sizeof buffer); // a short reply leaves zeros
+        if (backend().getDescriptor(deviceHandle, USB_DT_STRING, index, 0, buffer, sizeof buffer)
+            < 0)
+            continue;
+        QString serial(SERIAL_LENGTH, QChar());
+        for (int i = 0; i < SERIAL_LENGTH; ++i)
+            serial[i] = QChar(char16_t(buffer[2 + 2 * i] | (buffer[3 + 2 * i] << 8)));
+        return serial;
+    }
+    return QString();
+}
+
+int t_threadUsbDevice::checkIdentity()
+{
+    u8 reply = 0;
+    if (controlIn(REQ_PING, 0, 0, &reply, 1) != 1 || reply != IDENTITY_REPLY)
+        return -1;
+    return 0;
+}
+
+void t_threadUsbDevice::closeDevice()
+{
+    if (!isOpen())
+        return;
+    backend().releaseInterface(deviceHandle, KELVO_INTERFACE);
+    backend().close(deviceHandle);
+    deviceHandle = UsbHandle();
+}
+
+int t_threadUsbDevice::controlOut(int request, int value, int index, const u8 *data, int length)
+{
+    if (!isOpen() || (data && length > CONTROL_MAX_DATA))
+        return -1;
+    if (!data || length <= 0) {
+        data = nullptr; // no data stage
+        length = 0;
+    }
+    // An OUT transfer only reads the data; libusb's signature is not const.
+    return backend().controlTransfer(deviceHandle, REQTYPE_VENDOR_OUT, u8(request), u16(value),
+                                     u16(index), const_cast<u8 *>(data), u16(length),
+                                     USB_TIMEOUT_MS);
+}
+
+int t_threadUsbDevice::controlIn(int request, int value, int index, u8 *buffer, int length)
+{
+    if (!isOpen() || !buffer || length <= 0 || length > CONTROL_MAX_DATA)
+        return -1;
+    return backend().controlTransfer(deviceHandle, REQTYPE_VENDOR_IN, u8(request), u16(value),
+                                     u16(index), buffer, u16(length), USB_TIMEOUT_MS);
+}
+
+int t_threadUsbDevice::bulkWrite(const u8 *data, int length)
+{
+    if (!data || length <= 0 || !isOpen())
+        return -1;
+    return backend().bulkTransfer(deviceHandle, EP_BULK_OUT, const_cast<u8 *>(data), length,
+                                  USB_TIMEOUT_MS);
+}
+
+int t_threadUsbDevice::bulkRead(u8 *buffer, int length)
+{
+    if (!buffer || length <= 0 || !isOpen())
+        return -1;
+    return backend().bulkTransfer(deviceHandle, EP_BULK_IN, buffer, length, USB_TIMEOUT_MS);
+}
+
+void t_threadUsbDevice::run()
+{
+    // Never runs: the program never starts this thread.
+    for (;;)
+        QThread::msleep(3000);
+}

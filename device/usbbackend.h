@@ -1,0 +1,82 @@
+#pragma once
+
+#include "common/types.h"
+
+#include <QList>
+
+// An open device as a backend knows it. Null means nothing is open. The backend that issued it
+// owns what stands behind it until close().
+class UsbHandle
+{
+public:
+    constexpr UsbHandle() = default;
+    constexpr explicit UsbHandle(quint64 id)
+        : id(id)
+    { }
+
+    constexpr bool isNull() const { return id == 0; }
+    constexpr explicit operator bool() const { return id != 0; }
+    constexpr quint64 value() const { return id; }
+    friend constexpr bool operator==(UsbHandle, UsbHandle) = default;
+
+private:
+    quint64 id = 0;
+};
+
+// The only way to the USB bus. t_threadUsbDevice keeps its discovery and transfer rules and
+// calls these; LibusbBackend talks to the real bus, SimulatedBus to simulated
+// controllers. Results follow libusb-1.0: 0 or a byte count for success, an Error for failure.
+class UsbBackend
+{
+public:
+    // libusb-1.0's error codes, so that its results pass through unchanged.
+    enum Error : int {
+        ErrorIo = -1,
+        ErrorInvalidParam = -2,
+        ErrorAccess = -3,
+        ErrorNoDevice = -4,
+        ErrorNotFound = -5,
+        ErrorBusy = -6,
+        ErrorTimeout = -7,
+        ErrorOverflow = -8,
+        ErrorPipe = -9,
+        ErrorNotSupported = -12,
+        ErrorOther = -99,
+    };
+
+    // One device on the bus, as found by the last enumerate(). `id` is only valid until the next.
+    struct Device
+    {
+        quint64 id = 0;
+        u16 vendorId = 0;
+        u16 productId = 0;
+        u8 iSerialNumber = 0;
+    };
+
+    virtual ~UsbBackend() = default;
+
+    // usb_init: makes the library ready (again); harmless when it already is.
+    virtual void init() = 0;
+    // usb_find_busses + usb_find_devices + the walk of usb_get_busses: every device, buses in
+    // order and on each bus its devices in order.
+    virtual QList<Device> enumerate() = 0;
+    // Null when the device cannot be opened (gone, no permission).
+    virtual UsbHandle open(quint64 deviceId) = 0;
+    virtual int setConfiguration(UsbHandle handle, int configuration) = 0;
+    virtual int claimInterface(UsbHandle handle, int interfaceNumber) = 0;
+    virtual int releaseInterface(UsbHandle handle, int interfaceNumber) = 0;
+    // A standard GET_DESCRIPTOR request; returns the bytes received.
+    virtual int getDescriptor(UsbHandle handle, u8 type, u8 index, u16 languageId, u8 *buffer,
+                              int length)
+        = 0;
+    // The data stage's direction follows bit 7 of requestType; OUT data is only read.
+    virtual int controlTransfer(UsbHandle handle, u8 requestType, u8 request, u16 value, u16 index,
+                                u8 *data, u16 length, unsigned timeoutMs)
+        = 0;
+    // The direction follows bit 7 of endpoint; returns the bytes moved (also on a time-out that
+    // moved some, as libusb 0.1 did).
+    virtual int bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int length,
+                             unsigned timeoutMs)
+        = 0;
+    virtual void close(UsbHandle handle) = 0;
+};

@@ -1,0 +1,188 @@
+#pragma once
+
+#include "common/types.h"
+#include "device/kelvoprotocol.h"
+#include "device/usbbackend.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <map>
+#include <vector>
+
+// A behavioural model of the Kelvo controller behind its USB interface: its memory, status
+// word, working modes, bulk jobs, learning and re-enumeration. It answers every request the
+// program makes; where the device's inner working is open, it does what lets the program's
+// algorithms work as written. Time is Clock::current().
+class SimulatedController
+{
+public:
+    static constexpr int ConfigSize = CONF_BLOCK_COUNT * 256; // 10496
+    static constexpr int FirmwareSize = FW_BLOCK_COUNT * 256; // 65536
+
+    enum class PressKind { Input, RemoteKey };
+
+    struct Version
+    {
+        u8 major = 1;
+        u8 minor = 0;
+        char core = 'A';
+    };
+
+    // Fault knobs, each one way of misbehaving; the defaults are a healthy controller.
+    struct Faults
+    {
+        int unplugAfterTransfers = -1; // this many more transfers work, then it is unplugged
+        bool neverReady = false; // bulk jobs start but ST_BULK_READY never comes
+        QList<u8> errorOnRequest; // these commands end with ST_U_ERR instead of ST_U_DONE
+        int corruptChecksumBlock = -1; // configuration read: block k arrives with a changed byte
+        int wrongNumberBlock = -1; // configuration read: block k carries `wrongNumber`
+        int wrongNumber = 0;
+        int shortBulkBlock = -1; // bulk transfer k of a job moves only `shortBulkLength` bytes
+        int shortBulkLength = 100;
+        int zeroLengthReads = 0; // the next bulk reads return 0 bytes
+        u8 identityReply = IDENTITY_REPLY; // the REQ_PING answer
+        bool ignoreReset = false; // REQ_RESET is acknowledged but the controller stays
+        int failDescriptorReads = 0; // the next string-descriptor reads fail (-1: all)
+        bool openFails = false;
+        bool setConfigurationFails = false;
+        bool claimFails = false;
+        u16 extraStatusBits = 0; // ORed into every status word
+        QList<u16> statusScript; // the next status reads return these words instead
+    };
+
+    explicit SimulatedController(const QString &serialNumber);
+
+    // --- Memory and identity -----------------------------------------------------------------
+    u16 vendorId = KELVO_VENDOR_ID;
+    u16 productId = KELVO_PRODUCT_ID;
+    u8 iSerialNumber = SERIAL_STRING_INDEX; // the device descriptor's serial string index
+    Version version;
+    std::array<u8, ConfigSize> configuration {};
+    std::vector<u8> firmware = std::vector<u8>(FirmwareSize, 0xFF);
+    std::array<u8, SCENE_SIZE> liveLevels {}; // the DMX output in live mode
+
+    // The serial number the controller reports on the bus (until its next restart).
+    QString serialNumber() const { return activeSerial; }
+    // The serial number in its memory; it reports it after the next restart or re-plug.
+    QString storedSerialNumber() const { return storedSerial; }
+    // Changes both at once, as at manufacture.
+    void setSerialNumber(const QString &serial);
+    // The remote-control system address (configuration byte 0x50).
+    u8 systemAddress() const;
+
+    // --- Working state -------------------------------------------------------------------------
+    int mode() const { return currentMode; }
+    // The status word as the next REQ_STATUS would return it, leaving the fault script alone.
+    u16 status();
+    // Blocks that differed in the last verification, in order.
+    QList<int> differingBlocks() const { return differing; }
+    struct Event
+    {
+        int type;
+        int number;
+    };
+    QList<Event> simulatedEvents() const { return events; }
+    int resets() const { return resetCount; }
+
+    // How long the controller is busy (ST_BULK_BUSY, no ST_BULK_READY) after starting a bulk job
+    // and after each block, in milliseconds.
+    int busyMs = 0;
+    // How long it waits for an input or key when learning before ending with ST_U_ERR.
+    int listenTimeoutMs = 10000;
+
+    // --- The world around it -------------------------------------------------------------------
+    // An input or remote key that is operated `delayMs` after the controller next starts waiting
+    // for one (learning, or taking the system address from a key). Presses are taken in order;
+    // one of the wrong kind is ignored.
+    void queuePress(PressKind kind, int number, int delayMs, u8 remoteAddress = 0);
+    int pendingPresses() const { return int(presses.size()); }
+
+    // After REQ_RESET or the switch to loader mode the controller leaves the bus and comes back
+    // at the enumeration when both have passed: this many enumerations, and this much time.
+    int reappearAfterEnumerations = 1;
+    int reappearAfterMs = 0;
+
+    Faults faults;
+    // The next `times` (-1: every) vendor requests `request` fail with `error`; with
+    // `takesEffect` the controller acts on the request all the same (it left before answering).
+    void failRequest(u8 request, int times = 1, bool takesEffect = false,
+                     int error = UsbBackend::ErrorIo);
+
+    // --- Bus side, used by SimulatedBus --------------------------------------------------------
+    bool isPlugged() const { return plugged; }
+    bool isOnBus() const { return plugged && attached; }
+    // Changes whenever the controller leaves the bus; handles of an older generation are dead.
+    int generation() const { return busGeneration; }
+    void plug();
+    void unplug(); // also a power cycle: the working state is lost, the memory kept
+    // Called for each enumeration of the bus; true when the controller is listed.
+    bool enumerated();
+    int controlTransfer(u8 requestType, u8 request, u16 value, u16 index, u8 *data, u16 length);
+    int bulkTransfer(u8 endpoint, u8 *data, int length);
+    int stringDescriptor(u8 index, u16 languageId, u8 *buffer, int length);
+
+private:
+    enum class Job { None, ConfWrite, ConfRead, ScenePrep, FwUpgrade, FwVerify };
+    enum class Listen { None, Input, RemoteKey, Address };
+    struct Press
+    {
+        PressKind kind;
+        int number;
+        int delayMs;
+        u8 remoteAddress;
+    };
+    struct RequestFault
+    {
+        int times;
+        bool takesEffect;
+        int error;
+    };
+
+    static qint64 now();
+    void advance();
+    void counted();
+    int dispatchControl(u8 requestType, u8 request, u16 value, u16 index, u8 *data, u16 length);
+    int dispatchBulk(u8 endpoint, u8 *data, int length);
+    int replyIn(u8 *data, u16 length, const u8 *reply, int size);
+    int query(u16 value, u16 index, u8 *data, u16 length);
+    int receiveBlock(const u8 *data, int length);
+    int sendBlock(u8 *data, int length);
+    void startJob(Job kind, u8 request, bool allowed);
+    void finish(u8 request);
+    void endJobWithError();
+    void deliver(PressKind kind, int number, u8 remoteAddress);
+    void leaveBus(int comeBackInMode);
+    void resetWorkingState(int newMode);
+    bool ready();
+
+    QString activeSerial;
+    QString storedSerial;
+    int currentMode = MODE_NORMAL;
+    bool done = false;
+    bool error = false;
+
+    Job job = Job::None;
+    u8 jobRequest = 0;
+    int jobTransfers = 0;
+    qint64 busyUntil = 0;
+    std::vector<u8> staging;
+    std::vector<bool> received;
+    QList<int> differing;
+
+    Listen listening = Listen::None;
+    qint64 listenStart = 0;
+    u8 learned = 0xFF;
+    QList<Press> presses;
+    QList<Event> events;
+
+    bool plugged = true;
+    bool attached = true;
+    int busGeneration = 1;
+    int awayEnumerations = 0;
+    qint64 awaySince = 0;
+    int returnMode = MODE_NORMAL;
+    int resetCount = 0;
+    std::map<u8, RequestFault> requestFaults;
+};
