@@ -13,7 +13,7 @@ std::vector<LanguageEntry> languageTable;
 int requestedLanguage = -1;
 int currentLanguage = -1;
 
-int runKelvoDesk()
+int runKelvoDesk(UsbBackend *usb)
 {
     requestedLanguage = -1;
     currentLanguage = -1;
@@ -28,6 +28,7 @@ int runKelvoDesk()
         requestedLanguage = 0;
 
     kelvo_controller_class kelvo;
+    kelvo.setUsbBackend(usb);
     controller = &kelvo;
     if (!kelvo.configImage()) {
         prompts().critical(nullptr, QObject::tr("Critical error !"),

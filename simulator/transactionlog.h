@@ -51,8 +51,16 @@ struct Transaction
 class TransactionLog
 {
 public:
-    void append(const Transaction &transaction) { list.append(transaction); }
+    void append(const Transaction &transaction)
+    {
+        if (capacity > 0 && list.size() >= capacity)
+            list.remove(0, list.size() - capacity + 1);
+        list.append(transaction);
+    }
     void clear() { list.clear(); }
+
+    // Keeps only the newest entries once set, so a long-running demo does not grow without end.
+    qsizetype capacity = 0;
 
     const QList<Transaction> &entries() const { return list; }
     QList<Transaction> transfers() const;

@@ -800,6 +800,14 @@ void tst_Simulator::transactionLog()
     QCOMPARE(link.bus.log().countTransfers(), 3);
     QCOMPARE(link.bus.log().dump().count(QLatin1Char('\n')), 3);
     QVERIFY(link.bus.log().dump().contains(QStringLiteral("req=0x04 value=2")));
+
+    // A capped log keeps the newest entries only.
+    link.bus.log().capacity = 2;
+    link.out(REQ_SET_MODE, MODE_LIVE);
+    const QList<Transaction> newest = link.bus.log().entries();
+    QCOMPARE(newest.size(), 2);
+    QCOMPARE(newest[0].kind, Kind::Bulk);
+    QCOMPARE(newest[1].value, u16(4));
 }
 
 void tst_Simulator::latencyModel()
