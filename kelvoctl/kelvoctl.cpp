@@ -57,7 +57,8 @@ bool loadConfig(const QString &fileName, Image &image, QByteArray *bytes = nullp
         fail(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
         return false;
     }
-    const QByteArray data = file.readAll();
+    // A file over the bound is broken anyway; do not read more of it than that.
+    const QByteArray data = file.read(ConfigFile::MaxFileSize + 1);
     image.assign(ImageSize, 0);
     if (!ConfigFile::decode(data, image.data())) {
         fail(QStringLiteral("%1: File is broken.").arg(fileName));

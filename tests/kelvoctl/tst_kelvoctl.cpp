@@ -2,6 +2,7 @@
 #include "model/configfile.h"
 #include "model/configjson.h"
 #include "model/configlayout.h"
+#include "support/configfilefixtures.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -248,35 +249,17 @@ void tst_Kelvoctl::exportImportRoundTrip()
 
 void tst_Kelvoctl::brokenFilesAreRefused_data()
 {
-    QTest::addColumn<QByteArray>("bytes"); // empty + missing = no file
-
-    Image image(ImageSize);
-    clearImage(image.data(), ClearFlags::All);
-    const QByteArray good
-        = ConfigFile::encode(image.data(), QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)));
-    const int nul = good.indexOf('\0');
-
-    const auto flipped = [&good](int at) {
-        QByteArray b = good;
-        b[at] = char(b[at] ^ 0x01);
-        return b;
-    };
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("one byte") << QByteArray("k");
-    QTest::newRow("header text changed") << flipped(20);
-    QTest::newRow("magic changed") << flipped(0);
-    QTest::newRow("NUL changed") << flipped(nul);
-    QTest::newRow("compressed data changed") << flipped(nul + 10);
-    QTest::newRow("CRC changed") << flipped(good.size() - 1);
-    QTest::newRow("truncated") << good.left(good.size() - 5);
-    QTest::newRow("trailing junk") << good + QByteArray("junk");
-    QTest::newRow("text file") << QByteArray("hello, world\n");
+    QTest::addColumn<QByteArray>("bytes");
+    for (const auto &[name, file] : ConfigFileFixtures::brokenFiles())
+        QTest::newRow(name.constData()) << file;
+    QTest::newRow("a text file") << QByteArray("hello, world\n");
 }
 
 void tst_Kelvoctl::brokenFilesAreRefused()
 {
     QFETCH(QByteArray, bytes);
-    const QString file = path(QStringLiteral("broken-%1").arg(QTest::currentDataTag()));
+    static int fileNumber = 0;
+    const QString file = path(QStringLiteral("broken-%1").arg(++fileNumber));
     QVERIFY(writeAll(file, bytes));
     const QString json = file + QStringLiteral(".json");
 
