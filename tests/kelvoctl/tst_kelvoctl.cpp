@@ -7,7 +7,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,11 +37,8 @@ Run kelvoctl(const QStringList &arguments)
 
 Image randomImage(quint32 seed)
 {
-    QRandomGenerator random(seed);
-    Image image(ImageSize);
-    for (u8 &byte : image)
-        byte = u8(random.bounded(256));
-    return image;
+    const QByteArray bytes = ConfigFileFixtures::randomBytes(seed, ImageSize);
+    return Image(bytes.cbegin(), bytes.cend());
 }
 
 Image decodeFile(const QString &fileName)

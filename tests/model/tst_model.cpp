@@ -5,9 +5,9 @@
 #include "model/functioncode.h"
 #include "model/kelvo_controller_class.h"
 #include "model/programshape.h"
+#include "support/configfilefixtures.h"
 #include "support/debugcapture.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <vector>
@@ -19,11 +19,8 @@ namespace {
 
 Image randomImage(quint32 seed)
 {
-    QRandomGenerator random(seed);
-    Image image(ImageSize);
-    for (u8 &byte : image)
-        byte = u8(random.bounded(256));
-    return image;
+    const QByteArray bytes = ConfigFileFixtures::randomBytes(seed, ImageSize);
+    return Image(bytes.cbegin(), bytes.cend());
 }
 
 // The test's own reading of the memory map: which area each byte belongs to.
