@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    libgl-dev libusb-1.0-0-dev
+    qt6-qpa-plugins libgl-dev libusb-1.0-0-dev
     clang libclang-rt-14-dev zlib1g-dev
     xvfb xauth
 )
