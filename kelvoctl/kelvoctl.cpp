@@ -92,7 +92,7 @@ QString actionText(u8 code)
 {
     const FunctionCode::Decoded d = FunctionCode::decode(code);
     QString text = functionCodeText(code);
-    if (FunctionCode::groups[d.group].count > 1 || d.offset > 0)
+    if (FunctionCode::showsParameter(d))
         text += QStringLiteral(" %1").arg(d.offset + 1);
     return text;
 }

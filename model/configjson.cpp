@@ -36,7 +36,7 @@ QJsonObject actionToJson(u8 code)
 {
     const FunctionCode::Decoded d = FunctionCode::decode(code);
     QJsonObject action {{"code", code}, {"text", FunctionCode::groups[d.group].text}};
-    if (FunctionCode::groups[d.group].count > 1 || d.offset > 0)
+    if (FunctionCode::showsParameter(d))
         action.insert(QStringLiteral("parameter"), d.offset + 1);
     return action;
 }

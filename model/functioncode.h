@@ -28,6 +28,12 @@ struct Decoded
 };
 Decoded decode(u8 code);
 
+// Whether the code's label is followed by its parameter (offset + 1) when shown.
+inline bool showsParameter(const Decoded &decoded)
+{
+    return groups[decoded.group].count > 1 || decoded.offset > 0;
+}
+
 } // namespace FunctionCode
 
 // The translated label of a stored code.

@@ -30,7 +30,7 @@ kelvo_controller_class::kelvo_controller_class(QObject *parent)
     usbDevice.setIds(KELVO_VENDOR_ID, KELVO_PRODUCT_ID);
     image = imageAllocator(ConfigLayout::ImageSize);
     if (!image) {
-        qDebug() << "Not enough memory !";
+        qDebug("Not enough memory !");
         return;
     }
     ClearConfig(ClearFlags::All);

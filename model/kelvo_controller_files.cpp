@@ -3,8 +3,6 @@
 #include "common/prompts.h"
 #include "configfile.h"
 #include "configlayout.h"
-#include "shell/appstate.h"
-#include "shell/gui_class.h"
 
 using namespace ConfigLayout;
 
@@ -18,9 +16,9 @@ void kelvo_controller_class::write_confDataToFile(const QString &fileName)
 {
     const QString text = tr("Data write to file ") + fileName + QLatin1Char('\n');
     if (image && ConfigFile::write(fileName, image.get()))
-        prompts().information(mainWindow, resultTitle, text + tr("Sucessfull!"));
+        prompts().information(dialogParent, resultTitle, text + tr("Sucessfull!"));
     else
-        prompts().critical(mainWindow, resultTitle, text + tr("Failed!"));
+        prompts().critical(dialogParent, resultTitle, text + tr("Failed!"));
 }
 
 void kelvo_controller_class::read_confDataFromFile(const QString &fileName)
@@ -31,9 +29,10 @@ void kelvo_controller_class::read_confDataFromFile(const QString &fileName)
         rcuAddrShown = address <= MaxRcuSysAddr ? address : 0xFF;
     }
     if (ok)
-        prompts().information(mainWindow, resultTitle, tr("Data read from file\n    Sucessfull!"));
+        prompts().information(dialogParent, resultTitle,
+                              tr("Data read from file\n    Sucessfull!"));
     else
-        prompts().critical(mainWindow, resultTitle,
+        prompts().critical(dialogParent, resultTitle,
                            tr("Data read from file\n       Failed!\n\nFile is broken."));
     emit readFileFinished();
 }

@@ -5,6 +5,7 @@
 #include "model/kelvo_controller_class.h"
 #include "shell/appstate.h"
 #include "shell/gui_class.h"
+#include "support/configfilefixtures.h"
 #include "support/debugcapture.h"
 #include "support/scriptedprompts.h"
 
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -48,18 +48,10 @@ const QString filter = QStringLiteral("KelvoDesk conf and data (*.cfgkv;*.cfg);;
 
 QByteArray randomImage(quint32 seed)
 {
-    QRandomGenerator random(seed);
-    QByteArray image(ImageSize, Qt::Uninitialized);
-    for (char &byte : image)
-        byte = char(random.bounded(256));
-    return image;
+    return ConfigFileFixtures::randomBytes(seed, ImageSize);
 }
 
-QByteArray withCrc(QByteArray body)
-{
-    const u16 crc = qChecksum(body, Qt::ChecksumIso3309);
-    return body.append(char(crc & 0xFF)).append(char(crc >> 8));
-}
+using ConfigFileFixtures::withCrc;
 
 // Records the translation context of every text looked up while installed.
 class ContextRecorder : public QTranslator
@@ -140,6 +132,7 @@ void tst_FilesWindow::init()
     languageTable.clear();
     window = std::make_unique<gui_class>();
     mainWindow = window.get();
+    kelvo->dialogParent = window.get();
     tmp = std::make_unique<QTemporaryDir>();
 }
 
