@@ -13,7 +13,6 @@
 namespace {
 
 const char magic[] = "kelvoCFG";
-constexpr int magicSize = sizeof(magic) - 1;
 constexpr int crcSize = 2;
 constexpr int lengthPrefixSize = 4;
 constexpr char padding = 0x1A;
