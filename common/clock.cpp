@@ -5,6 +5,8 @@
 #include <QMutex>
 #include <QWaitCondition>
 
+#include <utility>
+
 namespace {
 Clock *installedClock = nullptr;
 }
@@ -15,9 +17,9 @@ Clock &Clock::current()
     return installedClock ? *installedClock : systemClock;
 }
 
-void Clock::install(Clock *clock)
+Clock *Clock::install(Clock *clock)
 {
-    installedClock = clock;
+    return std::exchange(installedClock, clock);
 }
 
 SystemClock::SystemClock()

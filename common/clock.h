@@ -14,6 +14,7 @@ public:
     virtual qint64 now() const = 0;
 
     static Clock &current();
-    // Not owned; nullptr restores the system clock.
-    static void install(Clock *clock);
+    // Not owned; nullptr restores the system clock. Returns the clock installed before, so that
+    // whoever installs one can put the previous one back.
+    static Clock *install(Clock *clock);
 };

@@ -3,9 +3,25 @@
 #include <QMessageBox>
 #include <QString>
 
+#include <memory>
+
 class QWidget;
 
-// Every box and file dialog the program shows goes through here, so tests can script the answers.
+// A modal progress dialog with Cancel, as the long device jobs show it. Destroying it closes it.
+class ProgressPrompt
+{
+public:
+    virtual ~ProgressPrompt() = default;
+
+    // Also lets the dialog handle pending events: that is when a Cancel click is noticed.
+    virtual void setValue(int value) = 0;
+    virtual bool wasCanceled() const = 0;
+    virtual void setLabelText(const QString &text) = 0;
+    virtual void reset() = 0;
+};
+
+// Every box, file dialog and progress dialog the program shows goes through here, so tests can
+// script the answers.
 class Prompts
 {
 public:
@@ -25,6 +41,12 @@ public:
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter)
         = 0;
+    // Shown at once, modal, at 0 of 0..maximum. With autoClose it hides and resets itself when
+    // the value reaches maximum.
+    virtual std::unique_ptr<ProgressPrompt> progress(QWidget *parent, const QString &label,
+                                                     const QString &cancelText, int maximum,
+                                                     bool autoClose)
+        = 0;
 
     void critical(QWidget *parent, const QString &title, const QString &text)
     {
@@ -41,8 +63,9 @@ public:
 
     // The prompts in force; the Qt dialogs unless a test installed its own.
     static Prompts &current();
-    // Not owned; nullptr restores the Qt dialogs.
-    static void install(Prompts *prompts);
+    // Not owned; nullptr restores the Qt dialogs. Returns the prompts installed before, so that
+    // whoever installs some can put the previous ones back.
+    static Prompts *install(Prompts *prompts);
 };
 
 inline Prompts &prompts()

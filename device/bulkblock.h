@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/types.h"
+#include "kelvoprotocol.h"
 
 #include <array>
 
@@ -11,7 +12,7 @@ class BulkBlock
 {
 public:
     static constexpr int HeaderSize = 4;
-    static constexpr int MaxDataSize = 256;
+    static constexpr int MaxDataSize = BLOCK_DATA_SIZE;
     static constexpr int MaxSize = HeaderSize + MaxDataSize; // 260
 
     enum class Parse { Valid, TooShort, BadLength, BadChecksum };

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "common/types.h"
+#include "model/configlayout.h"
 
-// What the program and the controller agree on (Parts 2.1 and 2.2): ids, transfer parameters,
-// vendor requests, status bits and working modes. The simulated controller uses the same names.
+// What the program and the controller agree on: ids, transfer parameters, vendor requests,
+// status bits, working modes and the sizes of the bulk jobs. The simulated controller uses the
+// same names.
 
 // Device identity and transport.
 inline constexpr u16 KELVO_VENDOR_ID = 0x16C0;
@@ -68,7 +70,10 @@ inline constexpr int MODE_CONF = 2;
 inline constexpr int MODE_LOADER = 3;
 inline constexpr int MODE_LIVE = 4;
 
-// Bulk jobs.
-inline constexpr int CONF_BLOCK_COUNT = 41; // 41 x 256 = the 10496-byte image
-inline constexpr int FW_BLOCK_COUNT = 256; // 256 x 256 = 64 KiB of firmware
-inline constexpr int SCENE_SIZE = 64;
+// Bulk jobs: every block carries up to 256 data bytes.
+inline constexpr int BLOCK_DATA_SIZE = 256;
+inline constexpr int CONF_BLOCK_COUNT = ConfigLayout::ImageSize / BLOCK_DATA_SIZE; // 41
+inline constexpr int FW_BLOCK_COUNT = 256;
+inline constexpr int FIRMWARE_SIZE = FW_BLOCK_COUNT * BLOCK_DATA_SIZE; // 64 KiB
+inline constexpr int SCENE_SIZE = ConfigLayout::ChannelCount;
+static_assert(CONF_BLOCK_COUNT * BLOCK_DATA_SIZE == ConfigLayout::ImageSize);

@@ -50,6 +50,14 @@ struct LibusbBackend::Private
     std::map<quint64, std::unique_ptr<libusb_device_handle, HandleClose>> handles;
     quint64 nextHandle = 1;
 
+    libusb_device *device(quint64 deviceId) const
+    {
+        const quint64 index = deviceId & 0xFFFFFFFFu;
+        if (deviceId >> 32 != enumeration || index == 0 || index > devices.size())
+            return nullptr;
+        return devices[index - 1].get();
+    }
+
     libusb_device_handle *find(UsbHandle handle) const
     {
         const auto it = handles.find(handle.value());
@@ -122,13 +130,21 @@ QList<UsbBackend::Device> LibusbBackend::enumerate()
     return result;
 }
 
+QString LibusbBackend::describe(quint64 deviceId) const
+{
+    libusb_device *device = d->device(deviceId);
+    if (!device)
+        return QString();
+    return QStringLiteral("bus %1 address %2")
+        .arg(libusb_get_bus_number(device))
+        .arg(libusb_get_device_address(device));
+}
+
 UsbHandle LibusbBackend::open(quint64 deviceId)
 {
-    const quint64 index = deviceId & 0xFFFFFFFFu;
-    if (deviceId >> 32 != d->enumeration || index == 0 || index > d->devices.size())
-        return {};
+    libusb_device *device = d->device(deviceId);
     libusb_device_handle *raw = nullptr;
-    if (libusb_open(d->devices[index - 1].get(), &raw) != LIBUSB_SUCCESS || !raw)
+    if (!device || libusb_open(device, &raw) != LIBUSB_SUCCESS || !raw)
         return {};
     const quint64 id = d->nextHandle++;
     d->handles.emplace(id, raw);

@@ -18,6 +18,8 @@ public:
 
     void init() override;
     QList<Device> enumerate() override;
+    // "bus B address A".
+    QString describe(quint64 deviceId) const override;
     UsbHandle open(quint64 deviceId) override;
     int setConfiguration(UsbHandle handle, int configuration) override;
     int claimInterface(UsbHandle handle, int interfaceNumber) override;

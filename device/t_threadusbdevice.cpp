@@ -26,16 +26,18 @@ void t_threadUsbDevice::setIds(u16 vendor, u16 product)
 
 void t_threadUsbDevice::setBackend(UsbBackend *backend)
 {
-    installed = backend;
+    closeDevice();
+    logged.setInner(backend);
 }
 
 UsbBackend &t_threadUsbDevice::backend()
 {
-    if (installed)
-        return *installed;
-    if (!builtIn)
-        builtIn = std::make_unique<LibusbBackend>();
-    return *builtIn;
+    if (!logged.wrapped()) {
+        if (!builtIn)
+            builtIn = std::make_unique<LibusbBackend>();
+        logged.setInner(builtIn.get());
+    }
+    return logged;
 }
 
 void t_threadUsbDevice::reinit()
@@ -103,9 +105,13 @@ QString t_threadUsbDevice::readSerialString(u8 index)
 {
     u8 buffer[SERIAL_DESCRIPTOR_SIZE];
     for (int attempt = 0; attempt < SerialReadAttempts; ++attempt) {
-        std::memset(buffer, 0, sizeof buffer); // a short reply leaves zeros
-        if (backend().getDescriptor(deviceHandle, USB_DT_STRING, index, 0, buffer, sizeof buffer)
-            < 0)
+        std::memset(buffer, 0, sizeof buffer);
+        const int received
+            = backend().getDescriptor(deviceHandle, USB_DT_STRING, index, 0, buffer, sizeof buffer);
+        // A reply that is not a string descriptor holding the whole serial is no serial: taking
+        // it would make controllers with garbage or blank serials look alike.
+        constexpr int serialBytes = 2 + 2 * SERIAL_LENGTH;
+        if (received < serialBytes || buffer[1] != USB_DT_STRING || buffer[0] < received)
             continue;
         QString serial(SERIAL_LENGTH, QChar());
         for (int i = 0; i < SERIAL_LENGTH; ++i)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/types.h"
+#include "loggingbackend.h"
 #include "usbbackend.h"
 
 #include <QString>
@@ -10,8 +11,9 @@
 #include <memory>
 
 // The USB link to the controller: discovery, identity, serial number and the four
-// transfer wrappers. A QThread by inheritance only: it is never started and every transfer runs
-// on the thread that calls it.
+// transfer wrappers. A QThread by inheritance only: it is never started (start() is not
+// reachable) and every transfer runs on the thread that calls it. Every call to the bus passes
+// through a LoggingBackend.
 class t_threadUsbDevice : public QThread
 {
     Q_OBJECT
@@ -23,9 +25,10 @@ public:
 
     void setIds(u16 vendor, u16 product);
     // Not owned, must outlive this object; nullptr restores the built-in libusb-1.0 backend.
-    // Close the device before changing it.
+    // An open device is closed first, on the backend that opened it.
     void setBackend(UsbBackend *backend);
-    UsbBackend &backend();
+    // What went over the bus, newest last.
+    TransactionLog &transactionLog() { return logged.log(); }
 
     int findDevice();
     int readSerialNumber();
@@ -49,10 +52,14 @@ protected:
     void run() override;
 
 private:
+    using QThread::start;
+
+    UsbBackend &backend();
     // Up to ten GET_DESCRIPTOR reads of string `index`; the 11 characters, or a null string.
     QString readSerialString(u8 index);
 
     QStringList &otherSerials;
-    UsbBackend *installed = nullptr;
+    // Declared before `logged`, which may point at it.
     std::unique_ptr<UsbBackend> builtIn;
+    LoggingBackend logged;
 };

@@ -3,6 +3,7 @@
 #include "common/types.h"
 
 #include <QList>
+#include <QString>
 
 // An open device as a backend knows it. Null means nothing is open. The backend that issued it
 // owns what stands behind it until close().
@@ -60,6 +61,8 @@ public:
     // usb_find_busses + usb_find_devices + the walk of usb_get_busses: every device, buses in
     // order and on each bus its devices in order.
     virtual QList<Device> enumerate() = 0;
+    // How logs name a device of the last enumerate(): bus and address, or a serial number.
+    virtual QString describe(quint64 deviceId) const = 0;
     // Null when the device cannot be opened (gone, no permission).
     virtual UsbHandle open(quint64 deviceId) = 0;
     virtual int setConfiguration(UsbHandle handle, int configuration) = 0;

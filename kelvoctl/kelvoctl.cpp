@@ -1,6 +1,6 @@
 // kelvoctl: configuration files from the command line (new, info, export, import).
 
-#include "common/release.h"
+#include "common/version.h"
 #include "model/configclear.h"
 #include "model/configfile.h"
 #include "model/configjson.h"

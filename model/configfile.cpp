@@ -1,6 +1,6 @@
 #include "configfile.h"
 
-#include "common/release.h"
+#include "common/version.h"
 #include "configlayout.h"
 
 #include <QFile>

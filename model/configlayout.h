@@ -15,7 +15,6 @@ constexpr int RcuKeyCount = 64;
 
 enum Offset : int {
     ReservedHead = 0x0000,
-    ReservedHeadSize = 8,
     InputFunc = 0x0008,
     RcuKeyFunc = 0x0010,
     RcuSysAddr = 0x0050,
@@ -32,10 +31,13 @@ enum Offset : int {
     Reserved5C = 0x005C,
     MixMode = 0x005D,
     ReservedGlobals = 0x005E,
-    ReservedGlobalsSize = 34,
     TimeTable = 0x0080,
     LevelTable = 0x0500,
 };
+
+// Sizes of the reserved runs the editors leave alone.
+constexpr int ReservedHeadSize = InputFunc - ReservedHead; // 8
+constexpr int ReservedGlobalsSize = TimeTable - ReservedGlobals; // 34
 
 constexpr int TimePageSize = 128;
 constexpr int TimeRecordSize = 6;

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the parsers' libFuzzer targets with clang and runs each for a bounded time
-# (FUZZ_SECONDS, default 20), seeded with files kelvoctl writes. Needs build/kelvoctl.
+# (FUZZ_SECONDS, default 20), seeded with files kelvoctl writes. Needs build/bin/kelvoctl.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-20}
 fuzz_dir=${FUZZ_BUILD_DIR:-build-fuzz}
-kelvoctl=${BUILD_DIR:-build}/kelvoctl
+kelvoctl=${BUILD_DIR:-build}/bin/kelvoctl
 
 cmake -S . -B "$fuzz_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVO_FUZZERS=ON \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null

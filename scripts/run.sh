@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh
 if [ "${1:-}" = "--real" ]; then
-    exec "${BUILD_DIR:-build}/kelvodesk"
+    exec "${BUILD_DIR:-build}/bin/kelvodesk"
 fi
-exec "${BUILD_DIR:-build}/kelvodesk-demo"
+exec "${BUILD_DIR:-build}/bin/kelvodesk-demo"

@@ -5,10 +5,8 @@
 #include <vector>
 
 class gui_class;
-class kelvo_controller_class;
 
-// Process-wide state of the running program.
-extern kelvo_controller_class *controller;
+// Process-wide state of the running program; the controller pointer lives with its class.
 extern gui_class *mainWindow;
 extern std::vector<LanguageEntry> languageTable;
 extern int requestedLanguage; // -1: nothing requested, leave the program

@@ -3,9 +3,9 @@
 #include "appstate.h"
 #include "common/connectlog.h"
 #include "common/prompts.h"
-#include "common/release.h"
+#include "common/version.h"
+#include "controller/kelvo_controller_class.h"
 #include "model/configlayout.h"
-#include "model/kelvo_controller_class.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>

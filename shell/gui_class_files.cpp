@@ -3,9 +3,9 @@
 #include "appstate.h"
 #include "common/connectlog.h"
 #include "common/prompts.h"
-#include "model/clearconf_dialog.h"
+#include "controller/kelvo_controller_class.h"
+#include "dialogs/clearconf_dialog.h"
 #include "model/configfile.h"
-#include "model/kelvo_controller_class.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>

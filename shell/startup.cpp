@@ -3,17 +3,20 @@
 #include "appstate.h"
 #include "common/prompts.h"
 #include "gui_class.h"
-#include "model/kelvo_controller_class.h"
 
 #include <QApplication>
 
-kelvo_controller_class *controller = nullptr;
+namespace {
+// Enough of the bus traffic for a look in a debugger without growing for ever.
+constexpr int KeptTransactions = 1000;
+} // namespace
+
 gui_class *mainWindow = nullptr;
 std::vector<LanguageEntry> languageTable;
 int requestedLanguage = -1;
 int currentLanguage = -1;
 
-int runKelvoDesk(UsbBackend *usb)
+int runKelvoDesk(const StartupSeams &seams)
 {
     requestedLanguage = -1;
     currentLanguage = -1;
@@ -27,8 +30,9 @@ int runKelvoDesk(UsbBackend *usb)
     if (requestedLanguage < 0)
         requestedLanguage = 0;
 
-    kelvo_controller_class kelvo;
-    kelvo.setUsbBackend(usb);
+    kelvo_controller_class kelvo(seams.allocateImage);
+    kelvo.setUsbBackend(seams.usb);
+    kelvo.usbDevice.transactionLog().capacity = KeptTransactions;
     controller = &kelvo;
     if (!kelvo.configImage()) {
         prompts().critical(nullptr, QObject::tr("Critical error !"),

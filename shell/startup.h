@@ -1,8 +1,17 @@
 #pragma once
 
+#include "controller/kelvo_controller_class.h"
+
 class UsbBackend;
+
+// What the program runs on. The defaults are the real ones; the demo and the tests hand in a
+// simulated bus or an allocator that fails.
+struct StartupSeams
+{
+    UsbBackend *usb = nullptr; // not owned; nullptr: the USB bus through libusb-1.0
+    kelvo_controller_class::ImageAllocator allocateImage = kelvo_controller_class::allocateImage;
+};
 
 // Runs the program on the application object that main() created: controller, language, window
 // loop. Returns the last event loop's status, or -1 when the configuration image is missing.
-// The controller talks to `usb` (not owned) or, when null, to the real bus through libusb-1.0.
-int runKelvoDesk(UsbBackend *usb = nullptr);
+int runKelvoDesk(const StartupSeams &seams = {});

@@ -13,7 +13,6 @@ int main(int argc, char *argv[])
     // Transfers take as long as on a full-speed device.
     bus.controlLatencyMs = 1;
     bus.bulkLatencyMs = 1;
-    bus.log().capacity = 1000;
     bus.addController(QStringLiteral("KLV00000001"));
-    return runKelvoDesk(&bus);
+    return runKelvoDesk({&bus});
 }

@@ -2,7 +2,6 @@
 
 #include "device/usbbackend.h"
 #include "simulatedcontroller.h"
-#include "transactionlog.h"
 
 #include <map>
 #include <memory>
@@ -10,7 +9,7 @@
 
 // A USB bus with zero, one or several simulated controllers in a chosen order, as a UsbBackend.
 // Controllers can be plugged and unplugged at any time; a controller that restarts leaves the bus
-// and is listed again by a later enumeration. Every operation is written to the log.
+// and is listed again by a later enumeration. Wrap it in a LoggingBackend to see its traffic.
 class SimulatedBus : public UsbBackend
 {
 public:
@@ -25,7 +24,6 @@ public:
     void plug(SimulatedController &controller) { controller.plug(); }
     void unplug(SimulatedController &controller) { controller.unplug(); }
 
-    TransactionLog &log() { return transactionLog; }
     int openHandles() const { return int(handles.size()); }
 
     // Timing model of a full-speed device: each transfer takes this long on Clock::current().
@@ -36,6 +34,8 @@ public:
 
     void init() override;
     QList<Device> enumerate() override;
+    // The serial number the controller reports.
+    QString describe(quint64 deviceId) const override;
     UsbHandle open(quint64 deviceId) override;
     int setConfiguration(UsbHandle handle, int configuration) override;
     int claimInterface(UsbHandle handle, int interfaceNumber) override;
@@ -58,11 +58,11 @@ private:
 
     // The controller behind a handle while it is still on the bus, else null.
     SimulatedController *live(UsbHandle handle);
-    Transaction entry(Transaction::Kind kind, UsbHandle handle) const;
+    // ErrorNoDevice for a handle whose controller left the bus, ErrorNotFound for an unknown one.
+    int deadHandle(UsbHandle handle) const;
     void spend(int ms);
 
     std::vector<std::unique_ptr<SimulatedController>> list;
     std::map<quint64, OpenHandle> handles;
     quint64 nextHandle = 1;
-    TransactionLog transactionLog;
 };

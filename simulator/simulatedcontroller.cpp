@@ -313,7 +313,9 @@ int SimulatedController::dispatchControl(u8 requestType, u8 request, u16 value, 
     case REQ_STATUS: {
         const u16 word = faults.statusScript.isEmpty() ? status() : faults.statusScript.takeFirst();
         const u8 reply[2] = {u8(word), u8(word >> 8)};
-        return replyIn(data, length, reply, 2);
+        const int sent = replyIn(data, length, reply, 2);
+        // A broken device may answer with another length than it was asked for.
+        return faults.statusReplyLength >= 0 ? faults.statusReplyLength : sent;
     }
     case REQ_VERSION: {
         const u8 reply[3] = {version.major, version.minor, u8(version.core)};
@@ -485,10 +487,11 @@ int SimulatedController::receiveBlock(const u8 *data, int length)
     const u8 *payload = block.data();
     received[number] = true;
     if (job == Job::ConfWrite) {
-        std::copy(payload, payload + 256, staging.begin() + 256 * number);
+        std::copy(payload, payload + BLOCK_DATA_SIZE, staging.begin() + BLOCK_DATA_SIZE * number);
     } else if (job == Job::FwUpgrade) {
-        std::copy(payload, payload + 256, firmware.begin() + 256 * number);
-    } else if (!std::equal(payload, payload + 256, firmware.begin() + 256 * number)) {
+        std::copy(payload, payload + BLOCK_DATA_SIZE, firmware.begin() + BLOCK_DATA_SIZE * number);
+    } else if (!std::equal(payload, payload + BLOCK_DATA_SIZE,
+                           firmware.begin() + BLOCK_DATA_SIZE * number)) {
         differing.append(number);
         error = true; // this block differs; the comparison goes on
     }
@@ -512,11 +515,12 @@ int SimulatedController::sendBlock(u8 *data, int length)
 {
     const int k = jobTransfers++;
     BulkBlock block;
-    block.build(u8(k), configuration.data() + 256 * k, 256);
+    block.build(u8(k), configuration.data() + BLOCK_DATA_SIZE * k, BLOCK_DATA_SIZE);
     u8 frame[BlockFrameSize];
     std::memcpy(frame, block.frame(), BlockFrameSize);
     if (k == faults.wrongNumberBlock) {
-        block.build(u8(faults.wrongNumber), configuration.data() + 256 * k, 256);
+        block.build(u8(faults.wrongNumber), configuration.data() + BLOCK_DATA_SIZE * k,
+                    BLOCK_DATA_SIZE);
         std::memcpy(frame, block.frame(), BlockFrameSize);
     }
     if (k == faults.corruptChecksumBlock)
@@ -544,40 +548,41 @@ int SimulatedController::stringDescriptor(u8 index, u16 languageId, u8 *buffer, 
 {
     Q_UNUSED(languageId); // one language only; 0 and 0x0409 get the same strings
     advance();
-    int result = 0;
+    const QByteArray descriptor = stringDescriptorBytes(index);
+    int result = UsbBackend::ErrorPipe;
     if (faults.failDescriptorReads != 0) {
         if (faults.failDescriptorReads > 0)
             --faults.failDescriptorReads;
-        result = UsbBackend::ErrorPipe;
-    } else {
-        QByteArray descriptor;
-        if (index == 0) {
-            descriptor = QByteArray("\x04\x03\x09\x04", 4); // US English
-        } else {
-            QString text;
-            if (index == iSerialNumber)
-                text = activeSerial;
-            else if (index == 1)
-                text = QStringLiteral("Ovra");
-            else if (index == 2)
-                text = QStringLiteral("Kelvo");
-            if (text.isNull()) {
-                result = UsbBackend::ErrorPipe;
-            } else {
-                descriptor.append(char(2 + 2 * text.size()));
-                descriptor.append(char(USB_DT_STRING));
-                for (const QChar c : text) {
-                    descriptor.append(char(c.unicode() & 0xFF));
-                    descriptor.append(char(c.unicode() >> 8));
-                }
-            }
-        }
-        if (result == 0) {
-            result = std::min<int>(length, int(descriptor.size()));
-            if (buffer && result > 0)
-                std::memcpy(buffer, descriptor.constData(), size_t(result));
-        }
+    } else if (!descriptor.isNull()) {
+        result = std::min<int>(length, int(descriptor.size()));
+        if (buffer && result > 0)
+            std::memcpy(buffer, descriptor.constData(), size_t(result));
     }
     counted();
     return result;
+}
+
+QByteArray SimulatedController::stringDescriptorBytes(u8 index) const
+{
+    if (index == 0)
+        return QByteArray("\x04\x03\x09\x04", 4); // US English
+    if (index == iSerialNumber && !faults.serialDescriptorReply.isNull())
+        return faults.serialDescriptorReply;
+    QString text;
+    if (index == iSerialNumber)
+        text = activeSerial;
+    else if (index == 1)
+        text = QStringLiteral("Ovra");
+    else if (index == 2)
+        text = QStringLiteral("Kelvo");
+    if (text.isNull())
+        return QByteArray(); // no such string: the request stalls
+    QByteArray descriptor;
+    descriptor.append(char(2 + 2 * text.size()));
+    descriptor.append(char(USB_DT_STRING));
+    for (const QChar c : text) {
+        descriptor.append(char(c.unicode() & 0xFF));
+        descriptor.append(char(c.unicode() >> 8));
+    }
+    return descriptor;
 }

@@ -18,8 +18,8 @@
 class SimulatedController
 {
 public:
-    static constexpr int ConfigSize = CONF_BLOCK_COUNT * 256; // 10496
-    static constexpr int FirmwareSize = FW_BLOCK_COUNT * 256; // 65536
+    static constexpr int ConfigSize = ConfigLayout::ImageSize;
+    static constexpr int FirmwareSize = FIRMWARE_SIZE;
 
     enum class PressKind { Input, RemoteKey };
 
@@ -50,6 +50,8 @@ public:
         bool claimFails = false;
         u16 extraStatusBits = 0; // ORed into every status word
         QList<u16> statusScript; // the next status reads return these words instead
+        int statusReplyLength = -1; // status reads report this many bytes (-1: what was sent)
+        QByteArray serialDescriptorReply; // when not null: the serial string descriptor's bytes
     };
 
     explicit SimulatedController(const QString &serialNumber);
@@ -156,6 +158,8 @@ private:
     void leaveBus(int comeBackInMode);
     void resetWorkingState(int newMode);
     bool ready();
+    // The whole descriptor of string `index`; null when there is none.
+    QByteArray stringDescriptorBytes(u8 index) const;
 
     QString activeSerial;
     QString storedSerial;

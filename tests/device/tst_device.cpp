@@ -1,13 +1,17 @@
+#include "controller/kelvo_controller_class.h"
 #include "device/bulkblock.h"
 #include "device/kelvoprotocol.h"
 #include "device/libusbbackend.h"
+#include "device/loggingbackend.h"
 #include "device/t_threadusbdevice.h"
-#include "model/kelvo_controller_class.h"
 #include "simulator/simulatedbus.h"
 #include "support/debugcapture.h"
 #include "support/scriptedprompts.h"
 #include "support/virtualclock.h"
 
+#include <QDir>
+#include <QFile>
+#include <QMap>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -32,7 +36,7 @@ struct Rig
     Rig() { kelvo.setUsbBackend(&bus); }
 
     t_threadUsbDevice &usb() { return kelvo.usbDevice; }
-    TransactionLog &log() { return bus.log(); }
+    TransactionLog &log() { return kelvo.usbDevice.transactionLog(); }
 
     // A connected controller, with the log and the clock cleared, ready for one operation.
     SimulatedController &connected(const QString &serial = QStringLiteral("KLV00000001"))
@@ -52,7 +56,7 @@ struct Rig
     {
         int open = 0;
         for (const Transaction &t : log().entries())
-            if (t.serial == serial)
+            if (t.device == serial)
                 open += t.kind == Kind::Open && t.result == 0 ? 1 : t.kind == Kind::Close ? -1 : 0;
         return open;
     }
@@ -60,7 +64,7 @@ struct Rig
     {
         int n = 0;
         for (const Transaction &t : log().entries())
-            n += t.kind == Kind::Open && t.result == 0 && t.serial == serial;
+            n += t.kind == Kind::Open && t.result == 0 && t.device == serial;
         return n;
     }
     bool linkErrorShown() const
@@ -97,6 +101,12 @@ QByteArray goldenFrame(int number, const QByteArray &data)
     return frame;
 }
 
+template<class T>
+concept Startable = requires(T &thread)
+{
+    thread.start();
+};
+
 enum class Fault {
     None,
     WrongIdentity,
@@ -131,7 +141,12 @@ private slots:
     void discovery();
     void discoveryAsksForTheSerialAsTheDeviceExpects();
     void readSerialNumberUsesIndex3();
-    void shortSerialReplyIsZeroFilled();
+    void serialDescriptorMustHoldASerial_data();
+    void serialDescriptorMustHoldASerial();
+    void setBackendClosesTheOpenDevice();
+    void threadCannotBeStarted();
+    void statusReadNeedsExactlyTwoBytes_data();
+    void statusReadNeedsExactlyTwoBytes();
     void findDeviceClosesAnOpenHandleWithoutRelease();
     void closeDeviceReleasesAndCloses();
     void destructorClosesWithoutSendingRequests();
@@ -408,7 +423,7 @@ void tst_Device::discovery()
         = faultOfFirst != Fault::ClaimFails && faultOfFirst != Fault::SetConfigurationFails;
     for (const QString &serial : triedAndClosed) {
         const QList<Transaction> releases = rig.log().filtered([&](const Transaction &t) {
-            return t.kind == Kind::ReleaseInterface && t.serial == serial;
+            return t.kind == Kind::ReleaseInterface && t.device == serial;
         });
         QCOMPARE(releases.size(), (claimed || serial != controllers.first()) ? 1 : 0);
     }
@@ -464,13 +479,91 @@ void tst_Device::readSerialNumberUsesIndex3()
     QCOMPARE(rig.clock.elapsed, 0); // no pause between the attempts
 }
 
-void tst_Device::shortSerialReplyIsZeroFilled()
+void tst_Device::serialDescriptorMustHoldASerial_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<bool>("adopted");
+
+    const auto descriptor = [](int length, int type, const QString &text) {
+        QByteArray d;
+        d.append(char(length));
+        d.append(char(type));
+        for (QChar c : text) {
+            d.append(char(c.unicode() & 0xFF));
+            d.append(char(c.unicode() >> 8));
+        }
+        return d;
+    };
+    const QString serial = QStringLiteral("KLV00000042");
+    QTest::newRow("valid") << descriptor(24, 3, serial) << true;
+    QTest::newRow("valid, longer string") << descriptor(26, 3, serial + "X") << true;
+    QTest::newRow("empty answer") << QByteArray("") << false;
+    QTest::newRow("blank serial") << descriptor(2, 3, QString()) << false;
+    QTest::newRow("five characters") << descriptor(12, 3, QStringLiteral("KLV12")) << false;
+    QTest::newRow("not a string descriptor") << descriptor(24, 1, serial) << false;
+    QTest::newRow("length byte shorter than the reply") << descriptor(22, 3, serial) << false;
+    QTest::newRow("garbage") << QByteArray(30, char(0xA5)) << false;
+}
+
+void tst_Device::serialDescriptorMustHoldASerial()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(bool, adopted);
+
+    Rig rig;
+    SimulatedController &c = rig.bus.addController(QStringLiteral("KLV00000042"));
+    c.faults.serialDescriptorReply = reply;
+    QCOMPARE(rig.usb().findDevice(), adopted ? 0 : -1);
+    QCOMPARE(rig.usb().isOpen(), adopted);
+    QCOMPARE(rig.usb().serialNumber, adopted ? QStringLiteral("KLV00000042") : QString());
+    // A refused reply counts as a failed read: all ten attempts are made.
+    QCOMPARE(rig.log().count(Kind::GetDescriptor), adopted ? 1 : 10);
+}
+
+void tst_Device::setBackendClosesTheOpenDevice()
 {
     Rig rig;
-    rig.bus.addController(QStringLiteral("KLV12"));
+    rig.bus.addController(QStringLiteral("KLV00000001"));
     QCOMPARE(rig.usb().findDevice(), 0);
-    QCOMPARE(rig.usb().serialNumber.size(), 11);
-    QCOMPARE(rig.usb().serialNumber, QStringLiteral("KLV12") + QString(6, QChar(0)));
+    QCOMPARE(rig.bus.openHandles(), 1);
+
+    SimulatedBus other;
+    rig.kelvo.setUsbBackend(&other);
+    QVERIFY(!rig.usb().isOpen());
+    QCOMPARE(rig.bus.openHandles(), 0); // closed on the bus that opened it
+    const QList<Transaction> last = rig.log().entries().mid(rig.log().entries().size() - 2);
+    QCOMPARE(last[0].kind, Kind::ReleaseInterface);
+    QCOMPARE(last[1].kind, Kind::Close);
+    QCOMPARE(last[1].device, QStringLiteral("KLV00000001"));
+}
+
+void tst_Device::threadCannotBeStarted()
+{
+    // The link runs every transfer on the caller's thread; start() is not part of it.
+    QVERIFY(!Startable<t_threadUsbDevice>);
+    QVERIFY(Startable<QThread>); // the probe itself works
+}
+
+void tst_Device::statusReadNeedsExactlyTwoBytes_data()
+{
+    QTest::addColumn<int>("replyLength");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("two bytes") << 2 << true;
+    QTest::newRow("one byte") << 1 << false;
+    QTest::newRow("no byte") << 0 << false;
+    QTest::newRow("three bytes") << 3 << false;
+}
+
+void tst_Device::statusReadNeedsExactlyTwoBytes()
+{
+    QFETCH(int, replyLength);
+    QFETCH(bool, accepted);
+
+    Rig rig;
+    rig.connected().faults.statusReplyLength = replyLength;
+    QCOMPARE(rig.kelvo.waitStatusClear(ST_BULK_BUSY, 1), accepted ? 0 : int(ST_BULK_BUSY));
+    QCOMPARE(rig.linkErrorShown(), !accepted);
+    QCOMPARE(rig.usb().isOpen(), accepted);
 }
 
 void tst_Device::findDeviceClosesAnOpenHandleWithoutRelease()
@@ -508,16 +601,17 @@ void tst_Device::destructorClosesWithoutSendingRequests()
     VirtualClock clock;
     SimulatedBus bus;
     bus.addController(QStringLiteral("KLV00000001"));
+    LoggingBackend logged(&bus);
     {
         kelvo_controller_class kelvo;
-        kelvo.setUsbBackend(&bus);
+        kelvo.setUsbBackend(&logged);
         kelvo.setConnection(true);
         QVERIFY(kelvo.connected);
-        bus.log().clear();
+        logged.log().clear();
     }
-    QCOMPARE(bus.log().countTransfers(), 0);
-    QCOMPARE(bus.log().count(Kind::ReleaseInterface), 1);
-    QCOMPARE(bus.log().count(Kind::Close), 1);
+    QCOMPARE(logged.log().countTransfers(), 0);
+    QCOMPARE(logged.log().count(Kind::ReleaseInterface), 1);
+    QCOMPARE(logged.log().count(Kind::Close), 1);
     QCOMPARE(bus.openHandles(), 0);
 }
 
@@ -1176,29 +1270,57 @@ void tst_Device::trapSlot()
 
 void tst_Device::libusbEnumeration()
 {
-    // Whatever this machine has (possibly no USB bus at all), enumeration must answer, and
-    // discovery must either find no controller or leave exactly one open.
+    // libusb-1.0 must list exactly the devices the kernel lists in sysfs, in bus and address
+    // order, and find a controller only where one is plugged in.
+    struct SysfsDevice
+    {
+        QString name; // "bus B address A"
+        bool isKelvo;
+    };
+    QList<QPair<int, int>> order;
+    QMap<QPair<int, int>, SysfsDevice> sysfs;
+    const QDir root(QStringLiteral("/sys/bus/usb/devices"));
+    for (const QString &entry : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const auto read = [&](const char *file) {
+            QFile f(root.filePath(entry + QLatin1Char('/') + QLatin1String(file)));
+            return f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).trimmed()
+                                               : QString();
+        };
+        if (read("idVendor").isEmpty())
+            continue; // an interface, not a device
+        const QPair<int, int> key(read("busnum").toInt(), read("devnum").toInt());
+        sysfs.insert(key,
+                     {QStringLiteral("bus %1 address %2").arg(key.first).arg(key.second),
+                      read("idVendor") == QLatin1String("16c0")
+                          && read("idProduct") == QLatin1String("0782")});
+    }
+
     LibusbBackend backend;
     backend.init();
     const QList<UsbBackend::Device> devices = backend.enumerate();
-    if (!backend.isAvailable())
-        QVERIFY(devices.isEmpty());
+    QStringList listed;
     for (const UsbBackend::Device &device : devices)
-        QVERIFY(device.id != 0);
+        listed << backend.describe(device.id);
+    QStringList expected;
+    bool kelvoPresent = false;
+    if (backend.isAvailable()) {
+        for (const SysfsDevice &device : sysfs) {
+            expected << device.name;
+            kelvoPresent |= device.isKelvo;
+        }
+    }
     qInfo("libusb-1.0 %s, %lld device(s)", backend.isAvailable() ? "available" : "not available",
           qlonglong(devices.size()));
+    QCOMPARE(listed, expected);
 
     QStringList others;
     t_threadUsbDevice usb(others);
     usb.setIds(KELVO_VENDOR_ID, KELVO_PRODUCT_ID);
     usb.setBackend(&backend);
-    const int found = usb.findDevice();
-    QVERIFY(found == 0 || found == -1);
-    QCOMPARE(usb.isOpen(), found == 0);
-    usb.closeDevice();
-    usb.reinit();
-    QCOMPARE(usb.findDevice(), found); // a second discovery answers the same
-    usb.closeDevice();
+    QCOMPARE(usb.findDevice(), kelvoPresent ? 0 : -1);
+    QCOMPARE(usb.isOpen(), kelvoPresent);
+    usb.setBackend(nullptr); // closes on the backend that opened it
+    QVERIFY(!usb.isOpen());
 }
 
 void tst_Device::libusbInvalidHandles()

@@ -1,8 +1,10 @@
 // The simulated controller as a device: driven through the real transport (t_threadUsbDevice)
-// the way Parts 2.3, 2.5 and 3.1 drive the controller, so that those Parts can rely on it.
+// the way the configuration transfer, live mode and the firmware jobs drive the controller, so
+// that those can rely on it.
 
 #include "device/bulkblock.h"
 #include "device/kelvoprotocol.h"
+#include "device/loggingbackend.h"
 #include "device/t_threadusbdevice.h"
 #include "model/configlayout.h"
 #include "simulator/simulatedbus.h"
@@ -773,17 +775,26 @@ void tst_Simulator::secondClaimIsBusy()
 void tst_Simulator::transactionLog()
 {
     Link link;
-    link.bus.log().clear();
+    link.usb.transactionLog().clear();
+    // The same lines go to the kelvodesk.usb category, for a user's bug report.
+    static QStringList categoryLines;
+    categoryLines.clear();
+    const_cast<QLoggingCategory &>(lcUsb()).setEnabled(QtDebugMsg, true);
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &context, const QString &text) {
+            if (QByteArray(context.category) == "kelvodesk.usb")
+                categoryLines << text;
+        });
     link.clock.sleep(250);
     link.out(REQ_SET_MODE, MODE_CONF);
     link.status();
     u8 frame[260] = {};
     link.usb.bulkWrite(frame, 260);
 
-    const QList<Transaction> entries = link.bus.log().entries();
+    const QList<Transaction> entries = link.usb.transactionLog().entries();
     QCOMPARE(entries.size(), 3);
     QCOMPARE(entries[0].kind, Kind::Control);
-    QCOMPARE(entries[0].serial, QStringLiteral("KLV00000001"));
+    QCOMPARE(entries[0].device, QStringLiteral("KLV00000001"));
     QCOMPARE(entries[0].requestType, u8(0x40));
     QCOMPARE(entries[0].request, REQ_SET_MODE);
     QCOMPARE(entries[0].value, u16(2));
@@ -796,15 +807,19 @@ void tst_Simulator::transactionLog()
     QCOMPARE(entries[2].endpoint, u8(0x02));
     QCOMPARE(entries[2].data.size(), 260);
     QCOMPARE(entries[2].result, int(UsbBackend::ErrorTimeout));
-    QCOMPARE(link.bus.log().countRequest(REQ_STATUS), 1);
-    QCOMPARE(link.bus.log().countTransfers(), 3);
-    QCOMPARE(link.bus.log().dump().count(QLatin1Char('\n')), 3);
-    QVERIFY(link.bus.log().dump().contains(QStringLiteral("req=0x04 value=2")));
+    QCOMPARE(link.usb.transactionLog().countRequest(REQ_STATUS), 1);
+    QCOMPARE(link.usb.transactionLog().countTransfers(), 3);
+    QCOMPARE(link.usb.transactionLog().dump().count(QLatin1Char('\n')), 3);
+    QVERIFY(link.usb.transactionLog().dump().contains(QStringLiteral("req=0x04 value=2")));
+    qInstallMessageHandler(previous);
+    const_cast<QLoggingCategory &>(lcUsb()).setEnabled(QtDebugMsg, false);
+    QCOMPARE(categoryLines.join(QLatin1Char('\n')) + QLatin1Char('\n'),
+             link.usb.transactionLog().dump());
 
     // A capped log keeps the newest entries only.
-    link.bus.log().capacity = 2;
+    link.usb.transactionLog().capacity = 2;
     link.out(REQ_SET_MODE, MODE_LIVE);
-    const QList<Transaction> newest = link.bus.log().entries();
+    const QList<Transaction> newest = link.usb.transactionLog().entries();
     QCOMPARE(newest.size(), 2);
     QCOMPARE(newest[0].kind, Kind::Bulk);
     QCOMPARE(newest[1].value, u16(4));

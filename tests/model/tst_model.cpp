@@ -1,9 +1,9 @@
+#include "controller/kelvo_controller_class.h"
 #include "model/configclear.h"
 #include "model/configcopy.h"
 #include "model/configlayout.h"
 #include "model/devicetime.h"
 #include "model/functioncode.h"
-#include "model/kelvo_controller_class.h"
 #include "model/programshape.h"
 #include "support/configfilefixtures.h"
 #include "support/debugcapture.h"
@@ -96,7 +96,6 @@ class tst_Model : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { kelvo_controller_class::setImageAllocator(nullptr); }
 
     void freshControllerHoldsDefaults();
     void clearByFlags_data();
@@ -204,9 +203,8 @@ void tst_Model::clearRemoteForgetsLearnedAddress()
 
 void tst_Model::missingImageIsReported()
 {
-    kelvo_controller_class::setImageAllocator([](std::size_t) { return std::unique_ptr<u8[]>(); });
     DebugCapture debug;
-    kelvo_controller_class kelvo;
+    kelvo_controller_class kelvo([](std::size_t) { return std::unique_ptr<u8[]>(); });
     QVERIFY(!kelvo.configImage());
     QCOMPARE(debug.lines, QStringList {QStringLiteral("Not enough memory !")});
     kelvo.ClearConfig(); // must not touch the missing image

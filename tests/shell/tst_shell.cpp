@@ -1,5 +1,5 @@
+#include "controller/kelvo_controller_class.h"
 #include "model/configlayout.h"
-#include "model/kelvo_controller_class.h"
 #include "shell/appstate.h"
 #include "shell/gui_class.h"
 #include "shell/startup.h"
@@ -95,7 +95,6 @@ void tst_Shell::cleanup()
     controller = nullptr;
     kelvo.reset();
     script.reset();
-    kelvo_controller_class::setImageAllocator(nullptr);
     QVERIFY(QApplication::topLevelWidgets().isEmpty()
             || std::none_of(QApplication::topLevelWidgets().cbegin(),
                             QApplication::topLevelWidgets().cend(),
@@ -145,10 +144,13 @@ void tst_Shell::startupReturnsEventLoopStatus()
 
 void tst_Shell::startupWithoutImageShowsNoWindow()
 {
-    kelvo_controller_class::setImageAllocator([](std::size_t) { return std::unique_ptr<u8[]>(); });
     bool windowSeen = false;
     QTimer::singleShot(0, [&] { windowSeen = true; });
-    QCOMPARE(runKelvoDesk(), -1);
+    StartupSeams seams;
+    seams.allocateImage = [](std::size_t) {
+        return std::unique_ptr<u8[]>();
+    };
+    QCOMPARE(runKelvoDesk(seams), -1);
     QVERIFY(!mainWindow);
     QVERIFY(!controller);
     QCOMPARE(script->shown.size(), 1);
@@ -380,7 +382,8 @@ void tst_Shell::everyConnectionIsLogged()
 {
     DebugCapture debug;
     build();
-    QVERIFY(debug.lines.count(QStringLiteral("O.K. !")) >= 4);
+    // Tabs 2, menu bar 1, mixing mode 1, file controls 4, copy controls 3.
+    QCOMPARE(debug.lines.count(QStringLiteral("O.K. !")), 11);
     QVERIFY(!debug.lines.contains(QStringLiteral("Oops!")));
 }
 
@@ -464,7 +467,7 @@ void tst_Shell::hoveringMenuTitleShowsItsTip()
     QCOMPARE(window->statusBar()->currentMessage(), tip);
 
     // Stays until something else replaces it.
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     QCOMPARE(window->statusBar()->currentMessage(), tip);
 
     // An action that is no menu title leaves the status bar alone.

@@ -3,7 +3,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
-// Collects the debug lines written while it lives.
+// Collects the program's debug lines written while it lives; the category they go to is
+// enabled for that time.
 class DebugCapture
 {
 public:
@@ -16,4 +17,5 @@ private:
     static void handler(QtMsgType type, const QMessageLogContext &context, const QString &text);
     QtMessageHandler previous;
     DebugCapture *outer;
+    bool wasEnabled;
 };

@@ -24,3 +24,50 @@ QString ScriptedPrompts::saveFileName(QWidget *, const QString &caption, const Q
     fileDialogs.append({caption, dir, filter});
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
+
+namespace {
+
+class ScriptedProgress : public ProgressPrompt
+{
+public:
+    ScriptedProgress(QList<ScriptedPrompts::Progress> &list, qsizetype index, int cancelAt)
+        : list(list)
+        , index(index)
+        , cancelAt(cancelAt)
+    { }
+    ~ScriptedProgress() override { record().closed = true; }
+
+    void setValue(int value) override
+    {
+        record().values.append(value);
+        canceled |= cancelAt >= 0 && value == cancelAt;
+    }
+    bool wasCanceled() const override { return canceled; }
+    void setLabelText(const QString &text) override { record().labels.append(text); }
+    void reset() override { ++record().resets; }
+
+private:
+    ScriptedPrompts::Progress &record() { return list[index]; }
+
+    QList<ScriptedPrompts::Progress> &list;
+    qsizetype index;
+    int cancelAt;
+    bool canceled = false;
+};
+
+} // namespace
+
+std::unique_ptr<ProgressPrompt> ScriptedPrompts::progress(QWidget *parent, const QString &label,
+                                                          const QString &cancelText, int maximum,
+                                                          bool autoClose)
+{
+    Progress shownProgress;
+    shownProgress.parent = parent;
+    shownProgress.label = label;
+    shownProgress.cancelText = cancelText;
+    shownProgress.maximum = maximum;
+    shownProgress.autoClose = autoClose;
+    progressDialogs.append(shownProgress);
+    return std::make_unique<ScriptedProgress>(progressDialogs, progressDialogs.size() - 1,
+                                              cancelAtValue);
+}

@@ -5,7 +5,10 @@
 #include <QList>
 #include <QStringList>
 
-// Records every prompt and answers from a script instead of showing a dialog.
+#include <memory>
+
+// Records every prompt and answers from a script instead of showing a dialog. Installs itself
+// for its lifetime and then puts back what was installed before.
 class ScriptedPrompts : public Prompts
 {
 public:
@@ -17,8 +20,24 @@ public:
         QString text;
     };
 
-    ScriptedPrompts() { Prompts::install(this); }
-    ~ScriptedPrompts() override { Prompts::install(nullptr); }
+    // Everything one progress dialog was asked to do.
+    struct Progress
+    {
+        QWidget *parent = nullptr;
+        QString label;
+        QString cancelText;
+        int maximum = 0;
+        bool autoClose = false;
+        QList<int> values;
+        QStringList labels; // later label changes
+        int resets = 0;
+        bool closed = false; // destroyed
+    };
+
+    ScriptedPrompts()
+        : previous(Prompts::install(this))
+    { }
+    ~ScriptedPrompts() override { Prompts::install(previous); }
 
     QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons buttons,
@@ -27,6 +46,9 @@ public:
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
+    std::unique_ptr<ProgressPrompt> progress(QWidget *parent, const QString &label,
+                                             const QString &cancelText, int maximum,
+                                             bool autoClose) override;
 
     QList<Shown> shown;
     // Answers to questions, taken in order; Ok or the default button once it runs out.
@@ -35,4 +57,11 @@ public:
     QStringList fileNames;
     // What the file dialogs were asked: caption, start directory, filter.
     QList<QStringList> fileDialogs;
+    // Every progress dialog shown, in order.
+    QList<Progress> progressDialogs;
+    // The user presses Cancel once a progress dialog has been set to this value (-1: never).
+    int cancelAtValue = -1;
+
+private:
+    Prompts *previous;
 };

@@ -3,11 +3,14 @@
 #include "common/clock.h"
 
 // Time that only moves when someone waits: time-outs run at once and their counts are exact.
+// Installs itself for its lifetime and then puts back the clock installed before.
 class VirtualClock : public Clock
 {
 public:
-    VirtualClock() { Clock::install(this); }
-    ~VirtualClock() override { Clock::install(nullptr); }
+    VirtualClock()
+        : previous(Clock::install(this))
+    { }
+    ~VirtualClock() override { Clock::install(previous); }
 
     void sleep(int ms) override
     {
@@ -18,4 +21,7 @@ public:
 
     qint64 elapsed = 0;
     int sleeps = 0;
+
+private:
+    Clock *previous;
 };

@@ -1,13 +1,12 @@
 // The controller command set: status polling, mode changes, the link-error reaction,
 // reset and serial-number write.
 
-#include "model/kelvo_controller_class.h"
+#include "kelvo_controller_class.h"
 
 #include "common/clock.h"
+#include "common/debuglog.h"
 #include "common/prompts.h"
-#include "kelvoprotocol.h"
-
-#include <QDebug>
+#include "device/kelvoprotocol.h"
 
 namespace {
 constexpr int WaitDoneReads = 51;
@@ -22,13 +21,13 @@ void kelvo_controller_class::pause100()
     Clock::current().sleep(100);
 }
 
-int kelvo_controller_class::readStatus(u16 &status)
+bool kelvo_controller_class::readStatus(u16 &status)
 {
     u8 word[2] = {0, 0};
-    const int result = usbDevice.controlIn(REQ_STATUS, 0, 0, word, 2);
-    if (result == 2)
-        status = u16(word[0] | (word[1] << 8));
-    return result;
+    if (usbDevice.controlIn(REQ_STATUS, 0, 0, word, 2) != 2)
+        return false;
+    status = u16(word[0] | (word[1] << 8));
+    return true;
 }
 
 int kelvo_controller_class::waitStatusClear(u16 mask, int n)
@@ -36,7 +35,7 @@ int kelvo_controller_class::waitStatusClear(u16 mask, int n)
     int masked = mask;
     for (int read = 0; read < n; ++read) {
         u16 status = 0;
-        if (readStatus(status) < 2) {
+        if (!readStatus(status)) {
             linkError();
             return mask;
         }
@@ -53,7 +52,7 @@ int kelvo_controller_class::waitStatusSet(u16 mask, int n)
     int masked = 0;
     for (int read = 0; read < n; ++read) {
         u16 status = 0;
-        if (readStatus(status) < 2) {
+        if (!readStatus(status)) {
             linkError();
             return 0;
         }
@@ -76,12 +75,12 @@ int kelvo_controller_class::waitDone()
         // A read that failed has already reported the link error and closed the device; reading
         // on would repeat that box for every remaining read.
         if (!usbDevice.isOpen()) {
-            qDebug("Brak ST_U_DONE !");
+            qCDebug(lcKelvo, "Brak ST_U_DONE !");
             return -1;
         }
     }
     linkError();
-    qDebug("Brak ST_U_DONE !");
+    qCDebug(lcKelvo, "Brak ST_U_DONE !");
     return -1;
 }
 
@@ -127,9 +126,9 @@ int kelvo_controller_class::setDeviceMode(int m)
             pause100();
             if (!usbDevice.isOpen())
                 setConnection(true);
-            read = usbDevice.isOpen() && readStatus(status) == 2;
+            read = usbDevice.isOpen() && readStatus(status);
         }
-        qDebug().noquote().nospace() << "licznik podlaczania : " << passes;
+        qCDebug(lcKelvo).noquote().nospace() << "licznik podlaczania : " << passes;
         confirmed = read && (status & ST_MODE_LOADER);
         break;
     }
@@ -144,12 +143,12 @@ int kelvo_controller_class::setDeviceMode(int m)
 int kelvo_controller_class::ch_mode(int t)
 {
     requestedMode = t;
-    if (t == 1) {
+    if (t == RequestedNormal) {
         if (deviceMode != MODE_NORMAL && setDeviceMode(MODE_NORMAL) != MODE_NORMAL)
-            requestedMode = 0;
-    } else if (t == 2) {
+            requestedMode = RequestedNone;
+    } else if (t == RequestedLive) {
         if (deviceMode != MODE_LIVE && setDeviceMode(MODE_LIVE) != MODE_LIVE)
-            requestedMode = 0;
+            requestedMode = RequestedNone;
     }
     return requestedMode;
 }
@@ -177,7 +176,7 @@ void kelvo_controller_class::sendReset()
     for (int attempt = 0; attempt < ResetAttempts && !gone; ++attempt) {
         usbDevice.controlOut(REQ_RESET, 0, 0, nullptr, 0); // the controller leaves the bus
         u16 status = 0;
-        gone = readStatus(status) < 2;
+        gone = !readStatus(status);
     }
     if (!gone)
         prompts().warning(dialogParent, tr("USB Interface"), tr("Control error !"));
@@ -205,5 +204,5 @@ int kelvo_controller_class::sendSN(char *sn)
 
 void kelvo_controller_class::trapSlot(QModelIndex, QModelIndex)
 {
-    qDebug("was here ! :-)");
+    qCDebug(lcKelvo, "was here ! :-)");
 }

@@ -1,36 +1,26 @@
 #include "kelvo_controller_class.h"
 
-#include "configclear.h"
-#include "configlayout.h"
+#include "common/debuglog.h"
 #include "device/kelvoprotocol.h"
-
-#include <QDebug>
+#include "model/configclear.h"
+#include "model/configlayout.h"
 
 #include <new>
 
-namespace {
+kelvo_controller_class *controller = nullptr;
 
-std::unique_ptr<u8[]> allocateImage(std::size_t size)
+std::unique_ptr<u8[]> kelvo_controller_class::allocateImage(std::size_t size)
 {
     return std::unique_ptr<u8[]>(new (std::nothrow) u8[size]);
 }
 
-kelvo_controller_class::ImageAllocator imageAllocator = allocateImage;
-
-} // namespace
-
-void kelvo_controller_class::setImageAllocator(ImageAllocator allocator)
-{
-    imageAllocator = allocator ? allocator : allocateImage;
-}
-
-kelvo_controller_class::kelvo_controller_class(QObject *parent)
+kelvo_controller_class::kelvo_controller_class(ImageAllocator allocator, QObject *parent)
     : QObject(parent)
 {
     usbDevice.setIds(KELVO_VENDOR_ID, KELVO_PRODUCT_ID);
-    image = imageAllocator(ConfigLayout::ImageSize);
+    image = (allocator ? allocator : allocateImage)(ConfigLayout::ImageSize);
     if (!image) {
-        qDebug("Not enough memory !");
+        qCDebug(lcKelvo, "Not enough memory !");
         return;
     }
     ClearConfig(ClearFlags::All);

@@ -1,8 +1,8 @@
 #include "kelvo_controller_class.h"
 
 #include "common/prompts.h"
-#include "configfile.h"
-#include "configlayout.h"
+#include "model/configfile.h"
+#include "model/configlayout.h"
 
 using namespace ConfigLayout;
 

@@ -1,9 +1,8 @@
 #include "clearconf_dialog.h"
 
 #include "common/connectlog.h"
-#include "configclear.h"
-#include "kelvo_controller_class.h"
-#include "shell/appstate.h"
+#include "controller/kelvo_controller_class.h"
+#include "model/configclear.h"
 #include "ui_clearconf.h"
 
 clearConf_dialog::clearConf_dialog(QWidget *parent)

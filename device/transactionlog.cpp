@@ -19,7 +19,7 @@ QString Transaction::toString() const
     static const char *const names[]
         = {"init",    "enumerate", "open",           "set-config", "claim",
            "release", "close",     "get-descriptor", "control",    "bulk"};
-    QString text = QStringLiteral("%1 %2 %3").arg(time, 6).arg(names[int(kind)], serial);
+    QString text = QStringLiteral("%1 %2 %3").arg(time, 6).arg(names[int(kind)], device);
     switch (kind) {
     case Kind::Control:
         text += QStringLiteral(" type=0x%1 req=0x%2 value=%3 index=0x%4 len=%5")

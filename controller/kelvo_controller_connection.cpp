@@ -1,9 +1,9 @@
 // Connecting and disconnecting. Connecting so far only finds and opens the controller; the
 // serial number and version labels and the reconnect dialog are still to come.
 
-#include "model/kelvo_controller_class.h"
+#include "kelvo_controller_class.h"
 
-#include "kelvoprotocol.h"
+#include "device/kelvoprotocol.h"
 
 void kelvo_controller_class::setConnection(bool connection)
 {
@@ -12,7 +12,7 @@ void kelvo_controller_class::setConnection(bool connection)
         usbDevice.closeDevice();
         usbDevice.reinit();
         connected = 0;
-        requestedMode = 0;
+        requestedMode = RequestedNone;
         deviceMode = 0;
         emit setConnectionStatus(false);
         return;

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-// One thing the program did on the simulated bus, with its arguments and result.
+// One thing the program did on a USB bus, with its arguments and result.
 struct Transaction
 {
     enum class Kind {
@@ -25,7 +25,9 @@ struct Transaction
     };
 
     Kind kind = Kind::Control;
-    QString serial; // the controller addressed; empty for bus-wide operations or a stale handle
+    // The device addressed, as its backend names it (the simulated bus: its serial number); empty
+    // for bus-wide operations and unknown handles.
+    QString device;
     quint64 handle = 0;
     u8 requestType = 0;
     u8 request = 0;
@@ -47,7 +49,7 @@ struct Transaction
     QString toString() const;
 };
 
-// Everything the program did on one simulated bus, in order.
+// Everything the program did on one bus, in order.
 class TransactionLog
 {
 public:
@@ -59,7 +61,8 @@ public:
     }
     void clear() { list.clear(); }
 
-    // Keeps only the newest entries once set, so a long-running demo does not grow without end.
+    // Keeps only the newest entries once set (0: all), so a long-running program does not grow
+    // without end.
     qsizetype capacity = 0;
 
     const QList<Transaction> &entries() const { return list; }

@@ -19,11 +19,15 @@ class kelvo_controller_class : public QObject
     Q_OBJECT
 
 public:
-    // Where the image memory comes from; replaceable so that a failed allocation can be shown.
+    // Where the image memory comes from; a test can hand in one that fails.
     using ImageAllocator = std::unique_ptr<u8[]> (*)(std::size_t size);
-    static void setImageAllocator(ImageAllocator allocator); // nullptr restores the default
+    static std::unique_ptr<u8[]> allocateImage(std::size_t size);
 
-    explicit kelvo_controller_class(QObject *parent = nullptr);
+    // The mode the user asked for with ch_mode().
+    enum RequestedMode { RequestedNone = 0, RequestedNormal = 1, RequestedLive = 2 };
+
+    explicit kelvo_controller_class(ImageAllocator allocator = allocateImage,
+                                    QObject *parent = nullptr);
     ~kelvo_controller_class() override;
 
     // The 10496-byte image; null only when it could not be allocated.
@@ -34,11 +38,11 @@ public:
     // Start path of the configuration-file dialogs.
     QString lastFilePath;
 
-    int requestedMode = 0; // 0 none, 1 normal, 2 live
-    int deviceMode = 0; // 0 unknown, else the last mode set on the device, 1..4
+    int requestedMode = RequestedNone;
+    int deviceMode = 0; // 0 unknown, else the last mode set on the device, MODE_NORMAL..MODE_LIVE
     int connected = 0;
 
-    // Device link; the operations are implemented in device/.
+    // Device link.
     QStringList otherSerials; // controllers found by the last discovery but not adopted
     t_threadUsbDevice usbDevice {otherSerials};
     // Parent of the boxes shown "on the main window"; may be null.
@@ -72,8 +76,11 @@ public slots:
     void trapSlot(QModelIndex, QModelIndex);
 
 private:
-    // One REQ_STATUS read: the result of controlIn, the word in `status` when it is 2.
-    int readStatus(u16 &status);
+    // One REQ_STATUS read; true and the word in `status` only for an answer of exactly 2 bytes.
+    bool readStatus(u16 &status);
 
     std::unique_ptr<u8[]> image;
 };
+
+// The controller of the running program; set by start-up.
+extern kelvo_controller_class *controller;
