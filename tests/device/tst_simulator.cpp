@@ -8,9 +8,9 @@
 #include "device/t_threadusbdevice.h"
 #include "model/configlayout.h"
 #include "simulator/simulatedbus.h"
+#include "support/configfilefixtures.h"
 #include "support/virtualclock.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 #include <vector>
@@ -22,11 +22,8 @@ namespace {
 
 std::vector<u8> randomBytes(int size, quint32 seed)
 {
-    QRandomGenerator random(seed);
-    std::vector<u8> bytes(size_t(size), 0);
-    for (u8 &b : bytes)
-        b = u8(random.bounded(256));
-    return bytes;
+    const QByteArray bytes = ConfigFileFixtures::randomBytes(seed, size);
+    return std::vector<u8>(bytes.cbegin(), bytes.cend());
 }
 
 // The USB link on a simulated bus with one controller, opened.
@@ -214,7 +211,7 @@ void tst_Simulator::versionAndIdentity()
 void tst_Simulator::configurationWrite()
 {
     Link link;
-    const std::vector<u8> image = randomBytes(10496, 1);
+    const std::vector<u8> image = randomBytes(SimulatedController::ConfigSize, 1);
     QCOMPARE(link.out(REQ_SET_MODE, MODE_CONF), 0);
     QVERIFY(link.lacks(ST_BULK_BUSY | ST_BULK_READY));
     QCOMPARE(link.out(REQ_CONF_WRITE, 41), 0);
@@ -238,7 +235,7 @@ void tst_Simulator::configurationWriteBusyBetweenBlocks()
 {
     Link link;
     link.c.busyMs = 300;
-    const std::vector<u8> image = randomBytes(10496, 2);
+    const std::vector<u8> image = randomBytes(SimulatedController::ConfigSize, 2);
     link.out(REQ_SET_MODE, MODE_CONF);
     link.out(REQ_CONF_WRITE, 41);
     QCOMPARE(link.status() & (ST_BULK_BUSY | ST_BULK_READY), int(ST_BULK_BUSY));
@@ -289,7 +286,7 @@ void tst_Simulator::configurationWriteBadBlock()
 {
     QFETCH(QString, fault);
     Link link;
-    const std::vector<u8> image = randomBytes(10496, 3);
+    const std::vector<u8> image = randomBytes(SimulatedController::ConfigSize, 3);
     link.out(REQ_SET_MODE, MODE_CONF);
     link.out(REQ_CONF_WRITE, 41);
     for (int k = 0; k < 5; ++k)
@@ -318,7 +315,7 @@ void tst_Simulator::configurationWriteBadBlock()
 void tst_Simulator::configurationRead()
 {
     Link link;
-    const std::vector<u8> image = randomBytes(10496, 4);
+    const std::vector<u8> image = randomBytes(SimulatedController::ConfigSize, 4);
     std::copy(image.begin(), image.end(), link.c.configuration.begin());
     link.out(REQ_SET_MODE, MODE_CONF);
     QCOMPARE(link.out(REQ_CONF_READ, 41), 0);
@@ -354,7 +351,7 @@ void tst_Simulator::configurationReadFaults()
     QFETCH(QString, fault);
     QFETCH(int, k);
     Link link;
-    const std::vector<u8> image = randomBytes(10496, 5);
+    const std::vector<u8> image = randomBytes(SimulatedController::ConfigSize, 5);
     std::copy(image.begin(), image.end(), link.c.configuration.begin());
     if (fault == "corrupt")
         link.c.faults.corruptChecksumBlock = k;
@@ -422,7 +419,7 @@ void tst_Simulator::scenePreparation()
     QFETCH(int, length);
     QFETCH(bool, accepted);
     Link link;
-    const std::vector<u8> scene = randomBytes(64, 6);
+    const std::vector<u8> scene = randomBytes(SCENE_SIZE, 6);
     link.out(REQ_SET_MODE, mode);
     QCOMPARE(link.out(REQ_SCENE_PREP, 1), 0);
     if (mode != MODE_LIVE) {
@@ -606,7 +603,7 @@ void tst_Simulator::loaderMode()
 void tst_Simulator::firmwareUpgrade()
 {
     Link link;
-    const std::vector<u8> image = randomBytes(65536, 7);
+    const std::vector<u8> image = randomBytes(SimulatedController::FirmwareSize, 7);
     QVERIFY(link.toLoader());
     QCOMPARE(link.out(REQ_FW_UPGRADE, 256), 0);
     QVERIFY(link.has(ST_BULK_READY));
@@ -622,7 +619,7 @@ void tst_Simulator::firmwareUpgrade()
 void tst_Simulator::firmwareVerify()
 {
     Link link;
-    const std::vector<u8> image = randomBytes(65536, 8);
+    const std::vector<u8> image = randomBytes(SimulatedController::FirmwareSize, 8);
     link.c.firmware = image;
     std::vector<u8> sent = image;
     sent[5 * 256 + 17] ^= 0x40;
@@ -645,7 +642,7 @@ void tst_Simulator::firmwareVerify()
 void tst_Simulator::firmwareBadBlock()
 {
     Link link;
-    const std::vector<u8> image = randomBytes(65536, 9);
+    const std::vector<u8> image = randomBytes(SimulatedController::FirmwareSize, 9);
     QVERIFY(link.toLoader());
     link.out(REQ_FW_UPGRADE, 256);
     BulkBlock block;

@@ -7,6 +7,7 @@
 #include "model/programshape.h"
 #include "support/configfilefixtures.h"
 #include "support/debugcapture.h"
+#include "support/imageoracle.h"
 
 #include <QTest>
 
@@ -434,22 +435,6 @@ void tst_Model::functionCodeLabels()
     QCOMPARE(FunctionCode::decode(u8(code)).offset + 1, parameter);
 }
 
-namespace {
-
-// The test's own reading of a step: 64 levels at 0x500 + 1024 p + 64 s, six time bytes at
-// 0x80 + 128 p + 6 s.
-void copyStepByHand(Image &image, int srcPage, int srcStep, int dstPage, int dstStep)
-{
-    for (int c = 0; c < 64; ++c)
-        image[0x500 + 1024 * dstPage + 64 * dstStep + c]
-            = image[0x500 + 1024 * srcPage + 64 * srcStep + c];
-    for (int b = 0; b < 6; ++b)
-        image[0x80 + 128 * dstPage + 6 * dstStep + b]
-            = image[0x80 + 128 * srcPage + 6 * srcStep + b];
-}
-
-} // namespace
-
 void tst_Model::copyRuns_data()
 {
     QTest::addColumn<QString>("what");
@@ -485,11 +470,12 @@ void tst_Model::copyRuns()
     if (what == QLatin1String("programs")) {
         for (int k = 0; k < count; ++k)
             for (int step = 0; step < 16; ++step)
-                copyStepByHand(expected, srcPage + k, step, dstPage + k, step);
+                ImageOracle::copyStepsByHand(expected.data(), srcPage + k, step, dstPage + k, step);
         ConfigCopy::copyPrograms(image.data(), srcPage, dstPage, count);
     } else {
         for (int k = 0; k < count; ++k)
-            copyStepByHand(expected, srcPage, srcStep + k, dstPage, dstStep + k);
+            ImageOracle::copyStepsByHand(expected.data(), srcPage, srcStep + k, dstPage,
+                                         dstStep + k);
         if (what == QLatin1String("scenes"))
             ConfigCopy::copyScenes(image.data(), srcStep, dstStep, count);
         else

@@ -7,6 +7,7 @@
 #include "shell/gui_class.h"
 #include "support/configfilefixtures.h"
 #include "support/debugcapture.h"
+#include "support/imageoracle.h"
 #include "support/scriptedprompts.h"
 
 #include <QAction>
@@ -571,23 +572,6 @@ void tst_FilesWindow::clearExecWithoutDialog()
     QVERIFY(!QApplication::activeModalWidget());
 }
 
-namespace {
-
-// The test's own offsets: 64 levels at 0x500 + 1024 p + 64 s, six time bytes at 0x80 + 128 p + 6 s.
-void copyByHand(QByteArray &image, int srcPage, int srcStep, int dstPage, int dstStep, int count)
-{
-    for (int k = 0; k < count; ++k) {
-        const int from = srcStep + k;
-        const int to = dstStep + k;
-        image.replace(0x500 + 1024 * dstPage + 64 * to, 64,
-                      image.mid(0x500 + 1024 * srcPage + 64 * from, 64));
-        image.replace(0x80 + 128 * dstPage + 6 * to, 6,
-                      image.mid(0x80 + 128 * srcPage + 6 * from, 6));
-    }
-}
-
-} // namespace
-
 void tst_FilesWindow::copy_data()
 {
     QTest::addColumn<QString>("mode");
@@ -701,12 +685,15 @@ void tst_FilesWindow::copy()
     QByteArray expected = before;
     if (copied) {
         if (mode == QLatin1String("scenes"))
-            copyByHand(expected, 0, src - 1, 0, dst - 1, nAfter);
+            ImageOracle::copyStepsByHand(reinterpret_cast<u8 *>(expected.data()), 0, src - 1, 0,
+                                         dst - 1, nAfter);
         else if (mode == QLatin1String("programs"))
             for (int k = 0; k < nAfter; ++k)
-                copyByHand(expected, src + k, 0, dst + k, 0, 16);
+                ImageOracle::copyStepsByHand(reinterpret_cast<u8 *>(expected.data()), src + k, 0,
+                                             dst + k, 0, 16);
         else
-            copyByHand(expected, src, srcStep - 1, dst, dstStep - 1, nAfter);
+            ImageOracle::copyStepsByHand(reinterpret_cast<u8 *>(expected.data()), src, srcStep - 1,
+                                         dst, dstStep - 1, nAfter);
         QVERIFY(expected != before);
     }
     QCOMPARE(imageBytes(), expected);
