@@ -1,3 +1,4 @@
+#include "common/version.h"
 #include "controller/kelvo_controller_class.h"
 #include "model/configlayout.h"
 #include "shell/appstate.h"
@@ -561,7 +562,8 @@ void tst_Shell::helpAndAbout()
     QVERIFY(script->shown[0].text.startsWith(QStringLiteral("Please call or send an email.\n\n")));
     QCOMPARE(script->shown[1].title, QStringLiteral("Ovra KelvoDesk - About"));
     QVERIFY(script->shown[1].text.startsWith(
-        QStringLiteral("Software to configure Kelvo controller.\nRelease :   0.1.3.204\n\n")));
+        QStringLiteral("Software to configure Kelvo controller.\nRelease :   %1\n\n")
+            .arg(QLatin1String(kelvoRelease))));
     QCOMPARE(script->shown[1].parent, window.get());
 }
 
