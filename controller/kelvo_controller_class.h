@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 // The one controller object: owner of the configuration image and of the link to the device.
@@ -41,6 +42,14 @@ public:
     int requestedMode = RequestedNone;
     int deviceMode = 0; // 0 unknown, else the last mode set on the device, MODE_NORMAL..MODE_LIVE
     int connected = 0;
+    // Label texts of the connected controller: "S/N ..." and "F/W ver. ...", or the dashes.
+    QString serialText;
+    QString firmwareText;
+
+    // Asked when discovery finds only controllers other than the adopted one, with their serial
+    // numbers: true to search again (Retry, or Change after replacing usbDevice.serialNumber),
+    // false to give up. Unset, nobody is asked and the connect fails. Set by the window.
+    std::function<bool(const QStringList &others)> reconnectPrompt;
 
     // Device link.
     QStringList otherSerials; // controllers found by the last discovery but not adopted
@@ -59,6 +68,19 @@ public:
     bool isLoaderMode();
     int enterLoaderMode(); // 0 when the controller is in loader mode, -1 otherwise
 
+    // Device-assisted settings; each returns -1 after a failure it has already reported.
+    // The number of the input (false) or remote key (true) the user operates next, 0-based.
+    int learnKey(bool remote);
+    // The remote's system address: 0..31, or 255 for not used.
+    int readSysAddress();
+    // Sets the system address (0..31, 255 not used, 64 taken from the next remote key) and
+    // returns the address the controller then reports.
+    int writeSysAddress(u8 address);
+    // Makes the controller act as if input (type 0) or remote key (type 1) `number` was operated.
+    void simulateInput(int type, int number);
+    // True while live values reach the controller.
+    bool isLive() const;
+
 signals:
     void setConnectionStatus(bool);
     void readFileFinished();
@@ -73,11 +95,25 @@ public slots:
     void read_confDataFromFile(const QString &fileName);
     void setConnection(bool connection);
     int ch_mode(int t);
+    void send_sc_prep(int pgm, int scene);
+    void send_new_val(int ch, int val);
     void trapSlot(QModelIndex, QModelIndex);
 
 private:
     // One REQ_STATUS read; true and the word in `status` only for an answer of exactly 2 bytes.
     bool readStatus(u16 &status);
+    // Serial number and firmware version of the device just found, into the label texts.
+    void readIdentity();
+    // One prepare-scene exchange; true when the controller confirmed it.
+    bool prepareScene(const u8 *levels);
+    // The 64 levels send_sc_prep shows for a page and a 1-based step.
+    void sceneLevels(int pgm, int scene, u8 *levels) const;
+    // A REQ_QUERY of one byte, up to ten times; the byte, or -1 with "Command failed !" shown.
+    int query(u16 value, u16 selector);
+    // Polls the status without pausing until ST_U_DONE; false (and the box shown) on an error,
+    // a failed read or after 9.5 s, the time-out box with `timeoutTitle`.
+    bool waitForDevice(const QString &timeoutTitle);
+    void commandFailed();
 
     std::unique_ptr<u8[]> image;
 };

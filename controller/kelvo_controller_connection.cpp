@@ -1,12 +1,18 @@
-// Connecting and disconnecting. Connecting so far only finds and opens the controller; the
-// serial number and version labels and the reconnect dialog are still to come.
+// Connecting and disconnecting, and what the labels show of the connected controller.
 
 #include "kelvo_controller_class.h"
 
 #include "device/kelvoprotocol.h"
 
+namespace {
+constexpr int VersionReadAttempts = 10;
+constexpr int VersionReplySize = 3; // major, minor, revision character
+} // namespace
+
 void kelvo_controller_class::setConnection(bool connection)
 {
+    serialText = QStringLiteral("S/N ----");
+    firmwareText = QStringLiteral("F/W ----");
     if (!connection) {
         usbDevice.controlOut(REQ_SET_MODE, MODE_NORMAL, 0, nullptr, 0); // result ignored
         usbDevice.closeDevice();
@@ -17,6 +23,34 @@ void kelvo_controller_class::setConnection(bool connection)
         emit setConnectionStatus(false);
         return;
     }
-    connected = usbDevice.findDevice() == 0 ? 1 : 0;
-    emit setConnectionStatus(connected != 0);
+    for (;;) {
+        if (usbDevice.findDevice() == 0) {
+            connected = 1;
+            readIdentity();
+            emit setConnectionStatus(true);
+            return;
+        }
+        // Only other controllers are there: the user may retry or take one of them.
+        if (otherSerials.isEmpty() || !reconnectPrompt || !reconnectPrompt(otherSerials))
+            break;
+    }
+    connected = 0;
+    emit setConnectionStatus(false);
+}
+
+void kelvo_controller_class::readIdentity()
+{
+    if (usbDevice.readSerialNumber() == 0)
+        serialText = QStringLiteral("S/N ") + usbDevice.serialNumber;
+    for (int attempt = 0; attempt < VersionReadAttempts; ++attempt) {
+        u8 version[VersionReplySize] = {};
+        if (usbDevice.controlIn(REQ_VERSION, 0, 0, version, VersionReplySize) > 0) {
+            // Major and minor as signed numbers, the minor padded to two digits: 1.05a, 2.12b.
+            firmwareText = QStringLiteral("F/W ver. ") + QString::number(qint8(version[0]))
+                + QLatin1Char('.')
+                + QStringLiteral("%1").arg(qint8(version[1]), 2, 10, QLatin1Char('0'))
+                + QLatin1Char(char(version[2]));
+            break;
+        }
+    }
 }

@@ -54,6 +54,7 @@ gui_class::gui_class(QWidget *parent)
     ui->pbLiveMode->setEnabled(false);
     ui->pbNormalMode->setEnabled(false);
     connectFileControls();
+    connectConnectionControls();
 
     QPalette red = ui->lbConn->palette();
     red.setBrush(QPalette::All, QPalette::WindowText, QBrush(QColor(220, 0, 0)));
@@ -78,6 +79,7 @@ gui_class::gui_class(QWidget *parent)
     connectCopyControls();
 
     createSpecialSceneControls();
+    connectSettingsControls();
 
     logConnection(
         connect(ui->rbProportional, &QRadioButton::toggled, this, &gui_class::mixModeProp));
@@ -87,6 +89,8 @@ gui_class::gui_class(QWidget *parent)
 
 gui_class::~gui_class()
 {
+    controller->reconnectPrompt = nullptr; // it would ask this window
+
     // The language actions die with this window.
     for (LanguageEntry &entry : languageTable)
         entry.action = nullptr;
@@ -223,18 +227,28 @@ void gui_class::confRead()
 
 void gui_class::refresh()
 {
-    if (ui->tabWidget_main->currentWidget() == ui->tab_settings
-        && ui->tabWidget_settings->currentWidget() == ui->tab_settings_other)
+    // In live mode the controller shows what the page shows.
+    const bool live = controller->requestedMode == kelvo_controller_class::RequestedLive;
+    QWidget *page = ui->tabWidget_main->currentWidget();
+    if (page == ui->tab_settings
+        && ui->tabWidget_settings->currentWidget() == ui->tab_settings_other) {
         refreshOtherPage();
+        if (live)
+            controller->send_sc_prep(0, 16); // the special scene
+    } else if (page == ui->tab_scenes && live) {
+        controller->send_sc_prep(ui->sbProgram->value(), ui->sbStep->value());
+    }
 }
 
 void gui_class::refreshOtherPage()
 {
     const u8 *image = controller->configImage();
-    ui->sbPreview->setValue(image[PreviewFirstChannel] + 1);
-
     {
-        // Showing the image must not write it back.
+        // Showing the image must not write it back (a stored value above the box's range would).
+        const QSignalBlocker blocker(ui->sbPreview);
+        ui->sbPreview->setValue(image[PreviewFirstChannel] + 1);
+    }
+    {
         const QSignalBlocker blocker(ui->rbProportional);
         if (image[MixMode])
             ui->rbBiggerWin->setChecked(true);

@@ -33,13 +33,22 @@ signals:
 public slots:
     void tabChange(int index);
     void tabSettingsChange(int index);
+    void turnOnLiveButton();
     void refresh();
     void confRead();
+    void connectionStatusChange(bool connectionStatus);
     void copyScenes();
     void copyProgs();
     void modiCopyPgm(bool on);
 
 private slots:
+    void Wygeneruj();
+    void slotConnect();
+    void selKeyDev();
+    void evTypeChanged(int type);
+    void sysAdrFromDev();
+    void sysAdr2Dev();
+    void acceptRCUaddr();
     void mixModeProp(bool proportional);
     void slotMenuFileQuit();
     void slotMenuFileOpen();
@@ -51,6 +60,10 @@ private slots:
     void ClearConfig(bool);
     void ClearConfig();
     void ClearExec(u16 flags);
+    void slotLiveMode();
+    void slotNormalMode();
+    void slotReset();
+    void chgdPrev(int value);
 
 private:
     void createActions();
@@ -59,7 +72,13 @@ private:
     void createSpecialSceneControls();
     void connectFileControls();
     void connectCopyControls();
+    void connectConnectionControls();
+    void connectSettingsControls();
     void refreshOtherPage();
+    // False, with "Not connected!" shown, when no device is open.
+    bool deviceOpen();
+    // "N / A", "not used" or the address.
+    void showAddress(int address);
 
     std::unique_ptr<Ui::MainWindow> ui;
 

@@ -1,0 +1,163 @@
+// The command column: connect and disconnect, reset, live and normal mode, and the labels that
+// show the connection.
+
+#include "gui_class.h"
+
+#include "common/connectlog.h"
+#include "common/prompts.h"
+#include "controller/kelvo_controller_class.h"
+#include "dialogs/reconnectdialog.h"
+#include "ui_mainwindow.h"
+
+#include <QDialog>
+#include <QLabel>
+
+#include <memory>
+
+namespace {
+constexpr int ConnectAttempts = 10;
+constexpr int ResetReconnectAttempts = 20;
+
+void paintText(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(colour));
+    label->setPalette(palette);
+}
+
+} // namespace
+
+void gui_class::connectConnectionControls()
+{
+    logConnection(connect(controller, &kelvo_controller_class::setConnectionStatus, this,
+                          &gui_class::connectionStatusChange));
+    logConnection(connect(ui->pbConnect, &QPushButton::clicked, this, &gui_class::slotConnect));
+    logConnection(connect(ui->pbReset, &QPushButton::clicked, this, &gui_class::slotReset));
+    logConnection(connect(ui->pbLiveMode, &QPushButton::clicked, this, &gui_class::slotLiveMode));
+    logConnection(
+        connect(ui->pbNormalMode, &QPushButton::clicked, this, &gui_class::slotNormalMode));
+
+    // The controller asks here when only other controllers answer.
+    controller->reconnectPrompt = [this](const QStringList &others) {
+        reconnectDialog dialog(others, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+bool gui_class::deviceOpen()
+{
+    if (controller->usbDevice.isOpen())
+        return true;
+    prompts().critical(this, tr("USB Interface"), tr("Not connected!"));
+    return false;
+}
+
+void gui_class::slotConnect()
+{
+    ui->pbConnect->setEnabled(false);
+    std::unique_ptr<QDialog> connectingDialog;
+    int failed = 0;
+    if (!controller->usbDevice.isOpen()) {
+        connectingDialog = std::make_unique<QDialog>(this);
+        connectingDialog->setModal(true);
+        connectingDialog->setWindowTitle(tr("Connecting ..."));
+        connectingDialog->setAutoFillBackground(true);
+        connectingDialog->resize(360, 120);
+        auto *label
+            = new QLabel(tr("Wait until connection is estabilished ..."), connectingDialog.get());
+        label->setGeometry(10, 40, 340, 24);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(QFont(QStringLiteral("Helvetica"), 12));
+        connectingDialog->show();
+        connectingDialog->repaint(); // the attempts block the event loop
+        for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
+            controller->setConnection(true);
+            if (controller->usbDevice.isOpen())
+                break;
+            ++failed;
+            qCDebug(lcKelvo, "Ponowienie ...");
+        }
+    } else {
+        for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
+            controller->setConnection(false);
+            if (!controller->usbDevice.isOpen())
+                break;
+            ++failed;
+            qCDebug(lcKelvo, "Ponowienie ...");
+        }
+    }
+    qCDebug(lcKelvo).noquote().nospace() << "Ponowienia :" << failed;
+    connectionStatusChange(controller->usbDevice.isOpen());
+    if (connectingDialog)
+        connectingDialog->done(0);
+    connectingDialog.reset();
+    ui->pbConnect->setEnabled(true);
+}
+
+void gui_class::connectionStatusChange(bool connectionStatus)
+{
+    if (!connectionStatus) {
+        ui->lbConn->setText(tr("Disconnected"));
+        paintText(ui->lbConn, QColor(220, 0, 0));
+        ui->pbConnect->setText(tr("Connect to Kelvo"));
+        ui->lbSerial->setText(QStringLiteral("S/N ----"));
+        ui->lbFirmWare->setText(QStringLiteral("F/W ----"));
+        ui->lbWMode->setText(tr("Normal"));
+        ui->pbLiveMode->setEnabled(false);
+        ui->pbNormalMode->setEnabled(false);
+        return;
+    }
+    ui->lbConn->setText(tr("Connected"));
+    paintText(ui->lbConn, QColor(0, 155, 0));
+    ui->pbConnect->setText(tr("Disconnect Kelvo"));
+    ui->lbSerial->setText(controller->serialText);
+    ui->lbFirmWare->setText(controller->firmwareText);
+    const bool loader = controller->isLoaderMode();
+    if (loader)
+        ui->lbWMode->setText(tr("Upgrade"));
+    ui->pbLiveMode->setEnabled(!loader);
+    ui->pbNormalMode->setEnabled(!loader);
+}
+
+void gui_class::slotReset()
+{
+    if (controller->usbDevice.isOpen()) {
+        if (controller->requestedMode == kelvo_controller_class::RequestedLive)
+            slotNormalMode();
+        controller->sendReset();
+    }
+    controller->setConnection(false);
+    controller->pause100();
+    for (int attempt = 0; attempt < ResetReconnectAttempts; ++attempt) {
+        controller->setConnection(true);
+        if (controller->usbDevice.isOpen())
+            break;
+        controller->pause100();
+        qCDebug(lcKelvo, "Ponowienie ...");
+    }
+}
+
+void gui_class::slotLiveMode()
+{
+    if (!deviceOpen())
+        return;
+    if (controller->requestedMode == kelvo_controller_class::RequestedLive)
+        return;
+    controller->ch_mode(kelvo_controller_class::RequestedLive);
+    if (controller->requestedMode == kelvo_controller_class::RequestedLive) {
+        ui->lbWMode->setText(tr("Live"));
+        refresh(); // shows the scene of the current page
+    } else {
+        ui->lbWMode->setText(tr("Normal"));
+    }
+}
+
+void gui_class::slotNormalMode()
+{
+    if (!deviceOpen())
+        return;
+    if (controller->requestedMode == kelvo_controller_class::RequestedNormal)
+        return;
+    controller->ch_mode(kelvo_controller_class::RequestedNormal);
+    ui->lbWMode->setText(tr("Normal"));
+}
