@@ -57,6 +57,9 @@ int runKelvoDesk(const StartupSeams &seams)
                 QCoreApplication::installTranslator(
                     languageTable[currentLanguage].translator.get());
             window = std::make_unique<gui_class>();
+            if (!seams.windowTitleNote.isEmpty())
+                window->setWindowTitle(window->windowTitle() + QStringLiteral(" - ")
+                                       + seams.windowTitleNote);
             mainWindow = window.get();
             kelvo.dialogParent = window.get();
             window->show();

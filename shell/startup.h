@@ -2,6 +2,8 @@
 
 #include "controller/kelvo_controller_class.h"
 
+#include <QString>
+
 class UsbBackend;
 
 // What the program runs on. The defaults are the real ones; the demo and the tests hand in a
@@ -10,6 +12,8 @@ struct StartupSeams
 {
     UsbBackend *usb = nullptr; // not owned; nullptr: the USB bus through libusb-1.0
     kelvo_controller_class::ImageAllocator allocateImage = kelvo_controller_class::allocateImage;
+    // Added to the window title, so that a demo says what it runs on.
+    QString windowTitleNote;
 };
 
 // Runs the program on the application object that main() created: controller, language, window

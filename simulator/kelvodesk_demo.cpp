@@ -10,9 +10,17 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     SimulatedBus bus;
-    // Transfers take as long as on a full-speed device.
+    // Transfers take about as long as on a full-speed device.
     bus.controlLatencyMs = 1;
     bus.bulkLatencyMs = 1;
-    bus.addController(QStringLiteral("KLV00000001"));
-    return runKelvoDesk({&bus});
+    SimulatedController &kelvo = bus.addController(QStringLiteral("KLV00000001"));
+    kelvo.version = {1, 5, 'a'};
+    // Someone at the controller operates an input or the remote a second after each learn
+    // request.
+    kelvo.autoPressDelayMs = 1000;
+
+    StartupSeams seams;
+    seams.usb = &bus;
+    seams.windowTitleNote = QObject::tr("simulated controller");
+    return runKelvoDesk(seams);
 }

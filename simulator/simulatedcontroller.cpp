@@ -174,6 +174,20 @@ void SimulatedController::advance()
     }
 }
 
+void SimulatedController::listen(Listen what)
+{
+    listening = what;
+    listenStart = now();
+    if (autoPressDelayMs < 0 || !presses.isEmpty())
+        return;
+    const int n = autoPressCount++;
+    if (what == Listen::Input)
+        queuePress(PressKind::Input, n % ConfigLayout::InputCount, autoPressDelayMs);
+    else
+        queuePress(PressKind::RemoteKey, n % ConfigLayout::RcuKeyCount, autoPressDelayMs,
+                   autoPressAddress);
+}
+
 void SimulatedController::deliver(PressKind kind, int number, u8 remoteAddress)
 {
     switch (listening) {
@@ -231,7 +245,7 @@ u16 SimulatedController::status()
 
 void SimulatedController::finish(u8 request)
 {
-    if (faults.errorOnRequest.contains(request))
+    if (faults.errorOnRequest.contains(request) || faults.errorOnceOnRequest.removeOne(request))
         error = true;
     else
         done = true;
@@ -394,8 +408,7 @@ int SimulatedController::query(u16 value, u16 index, u8 *data, u16 length)
             done = false;
             error = false;
             learned = 0xFF;
-            listening = index == QUERY_LEARN_INPUT ? Listen::Input : Listen::RemoteKey;
-            listenStart = now();
+            listen(index == QUERY_LEARN_INPUT ? Listen::Input : Listen::RemoteKey);
         } else if (value == QUERY_FETCH) {
             reply = learned;
         } else {
@@ -413,8 +426,7 @@ int SimulatedController::query(u16 value, u16 index, u8 *data, u16 length)
             configuration[ConfigLayout::RcuSysAddr] = u8(value);
             finish(REQ_QUERY);
         } else if (value == ADDRESS_FROM_KEY) {
-            listening = Listen::Address;
-            listenStart = now();
+            listen(Listen::Address);
         } else {
             error = true;
         }

@@ -36,6 +36,7 @@ public:
         int unplugAfterTransfers = -1; // this many more transfers work, then it is unplugged
         bool neverReady = false; // bulk jobs start but ST_BULK_READY never comes
         QList<u8> errorOnRequest; // these commands end with ST_U_ERR instead of ST_U_DONE
+        QList<u8> errorOnceOnRequest; // the same, once for each time a command is listed
         int corruptChecksumBlock = -1; // configuration read: block k arrives with a changed byte
         int wrongNumberBlock = -1; // configuration read: block k carries `wrongNumber`
         int wrongNumber = 0;
@@ -99,6 +100,10 @@ public:
     // for one (learning, or taking the system address from a key). Presses are taken in order;
     // one of the wrong kind is ignored.
     void queuePress(PressKind kind, int number, int delayMs, u8 remoteAddress = 0);
+    // When set (>= 0), someone operates an input or key this long after every request to wait
+    // for one, if none is queued: the inputs and keys in turn, the remote at `autoPressAddress`.
+    int autoPressDelayMs = -1;
+    u8 autoPressAddress = 5;
     int pendingPresses() const { return int(presses.size()); }
 
     // After REQ_RESET or the switch to loader mode the controller leaves the bus and comes back
@@ -156,6 +161,8 @@ private:
     void endJobWithError();
     void deliver(PressKind kind, int number, u8 remoteAddress);
     void leaveBus(int comeBackInMode);
+    // Begins waiting for an input or key.
+    void listen(Listen what);
     void resetWorkingState(int newMode);
     bool ready();
     // The whole descriptor of string `index`; null when there is none.
@@ -179,6 +186,7 @@ private:
     qint64 listenStart = 0;
     u8 learned = 0xFF;
     QList<Press> presses;
+    int autoPressCount = 0;
     QList<Event> events;
 
     bool plugged = true;
