@@ -113,6 +113,9 @@ void gui_class::connectionStatusChange(bool connectionStatus)
     ui->lbSerial->setText(controller->serialText);
     ui->lbFirmWare->setText(controller->firmwareText);
     const bool loader = controller->isLoaderMode();
+    // A controller lost during that check has been shown as disconnected already.
+    if (!controller->usbDevice.isOpen())
+        return;
     if (loader)
         ui->lbWMode->setText(tr("Upgrade"));
     ui->pbLiveMode->setEnabled(!loader);

@@ -1,0 +1,876 @@
+// Connecting, live mode and the settings the controller helps with, driven through the real
+// window against the simulated controller, on virtual time.
+
+#include "controller/kelvo_controller_class.h"
+#include "device/kelvoprotocol.h"
+#include "dialogs/reconnectdialog.h"
+#include "model/configlayout.h"
+#include "shell/appstate.h"
+#include "shell/gui_class.h"
+#include "simulator/simulatedbus.h"
+#include "support/configfilefixtures.h"
+#include "support/debugcapture.h"
+#include "support/scriptedprompts.h"
+#include "support/virtualclock.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+
+using namespace ConfigLayout;
+using Kind = Transaction::Kind;
+using Press = SimulatedController::PressKind;
+
+namespace {
+
+const QString serialA = QStringLiteral("KLV0000000A");
+const QString serialB = QStringLiteral("KLV0000000B");
+const QString linkErrorText = QStringLiteral("USB connection ERROR");
+const QString commandFailed = QStringLiteral("Command failed !");
+
+enum class Op { Connect, LiveOn, LiveOff, LearnInput, ReadAddress, WriteAddress };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Op)
+
+class tst_Connection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void connectWithoutController();
+    void connectAndDisconnect_data();
+    void connectAndDisconnect();
+    void reconnectDialogForm();
+    void reconnectDialogAnswers_data();
+    void reconnectDialogAnswers();
+    void loaderModeShowsUpgrade();
+    void resetWhileLive_data();
+    void resetWhileLive();
+
+    void modeButtonsNeedADevice_data();
+    void modeButtonsNeedADevice();
+    void liveAndNormalMode();
+    void liveValues();
+    void liveValueRetries_data();
+    void liveValueRetries();
+    void scenePreparation_data();
+    void scenePreparation();
+    void scenePreparationAttempts_data();
+    void scenePreparationAttempts();
+    void chgdPrevOnlyEditsTheImage();
+
+    void learning_data();
+    void learning();
+    void learnThroughTheWindow();
+    void systemAddress_data();
+    void systemAddress();
+    void writeSysAddressRefusesOtherValues();
+    void inputSimulator();
+
+    void unplugAtEveryTransfer_data();
+    void unplugAtEveryTransfer();
+
+private:
+    std::unique_ptr<VirtualClock> clock;
+    std::unique_ptr<ScriptedPrompts> script;
+    std::unique_ptr<DebugCapture> debug;
+    std::unique_ptr<SimulatedBus> bus;
+    std::unique_ptr<kelvo_controller_class> kelvo;
+    std::unique_ptr<gui_class> window;
+    QTimer modalTimer;
+
+    template<class T> T *child(const char *name)
+    {
+        T *w = window->findChild<T *>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no widget %s", name);
+        return w;
+    }
+    QString text(const char *label) { return child<QLabel>(label)->text(); }
+    void click(const char *button) { child<QPushButton>(button)->click(); }
+    TransactionLog &log() { return kelvo->usbDevice.transactionLog(); }
+    SimulatedController &connectTo(const QString &serial = serialA);
+    void showPage(int main, int settings = -1);
+    // Answers every reconnect dialog, from inside its own event loop, with `answer`.
+    void onReconnectDialog(std::function<void(reconnectDialog *)> answer);
+    bool shown(const QString &text) const;
+    QByteArray lastSceneSent();
+};
+
+void tst_Connection::init()
+{
+    clock = std::make_unique<VirtualClock>();
+    script = std::make_unique<ScriptedPrompts>();
+    debug = std::make_unique<DebugCapture>();
+    bus = std::make_unique<SimulatedBus>();
+    kelvo = std::make_unique<kelvo_controller_class>();
+    kelvo->setUsbBackend(bus.get());
+    controller = kelvo.get();
+    languageTable.clear();
+    window = std::make_unique<gui_class>();
+    mainWindow = window.get();
+    kelvo->dialogParent = window.get();
+}
+
+void tst_Connection::cleanup()
+{
+    modalTimer.stop();
+    modalTimer.disconnect();
+    mainWindow = nullptr;
+    window.reset();
+    controller = nullptr;
+    kelvo.reset();
+    bus.reset();
+    debug.reset();
+    script.reset();
+    clock.reset();
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+}
+
+SimulatedController &tst_Connection::connectTo(const QString &serial)
+{
+    SimulatedController &c = bus->addController(serial);
+    click("pbConnect");
+    if (!kelvo->usbDevice.isOpen())
+        qFatal("the simulated controller did not connect");
+    log().clear();
+    debug->lines.clear();
+    return c;
+}
+
+void tst_Connection::showPage(int main, int settings)
+{
+    if (settings >= 0)
+        child<QTabWidget>("tabWidget_settings")->setCurrentIndex(settings);
+    child<QTabWidget>("tabWidget_main")->setCurrentIndex(main);
+}
+
+void tst_Connection::onReconnectDialog(std::function<void(reconnectDialog *)> answer)
+{
+    modalTimer.disconnect();
+    connect(&modalTimer, &QTimer::timeout, this, [answer] {
+        if (auto *dialog = qobject_cast<reconnectDialog *>(QApplication::activeModalWidget()))
+            answer(dialog);
+    });
+    modalTimer.start(0);
+}
+
+bool tst_Connection::shown(const QString &text) const
+{
+    return std::any_of(script->shown.cbegin(), script->shown.cend(),
+                       [&](const ScriptedPrompts::Shown &s) { return s.text == text; });
+}
+
+QByteArray tst_Connection::lastSceneSent()
+{
+    const QList<Transaction> bulk = log().filtered(
+        [](const Transaction &t) { return t.kind == Kind::Bulk && t.endpoint == EP_BULK_OUT; });
+    return bulk.isEmpty() ? QByteArray() : bulk.last().data;
+}
+
+// --- Connecting ----------------------------------------------------------------------------------
+
+void tst_Connection::connectWithoutController()
+{
+    click("pbConnect");
+    QCOMPARE(debug->lines.count(QStringLiteral("Ponowienie ...")), 10);
+    QCOMPARE(debug->lines.last(), QStringLiteral("Ponowienia :10"));
+    QCOMPARE(log().count(Kind::Enumerate), 10);
+    QCOMPARE(text("lbConn"), QStringLiteral("Disconnected"));
+    QCOMPARE(child<QLabel>("lbConn")->palette().color(QPalette::WindowText), QColor(220, 0, 0));
+    QCOMPARE(text("lbSerial"), QStringLiteral("S/N ----"));
+    QCOMPARE(text("lbFirmWare"), QStringLiteral("F/W ----"));
+    QCOMPARE(child<QPushButton>("pbConnect")->text(), QStringLiteral("Connect to Kelvo"));
+    QVERIFY(child<QPushButton>("pbConnect")->isEnabled());
+    QVERIFY(!child<QPushButton>("pbLiveMode")->isEnabled());
+    QVERIFY(script->shown.isEmpty()); // a failed connect is only in the debug log
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<QDialog *>(w)); // the "Connecting ..." box is gone
+}
+
+void tst_Connection::connectAndDisconnect_data()
+{
+    QTest::addColumn<QByteArray>("version");
+    QTest::addColumn<int>("versionFailures");
+    QTest::addColumn<bool>("serialReadable");
+    QTest::addColumn<QString>("serialText");
+    QTest::addColumn<QString>("firmwareText");
+
+    const QString sn = QStringLiteral("S/N ") + serialA;
+    QTest::newRow("1.05a") << QByteArray("\x01\x05"
+                                         "a")
+                           << 0 << true << sn << "F/W ver. 1.05a";
+    QTest::newRow("2.03b") << QByteArray("\x02\x03"
+                                         "b")
+                           << 0 << true << sn << "F/W ver. 2.03b";
+    QTest::newRow("minor 12") << QByteArray("\x01\x0C"
+                                            "c")
+                              << 0 << true << sn << "F/W ver. 1.12c";
+    QTest::newRow("version on the tenth read") << QByteArray("\x01\x05"
+                                                             "a")
+                                               << 9 << true << sn << "F/W ver. 1.05a";
+    QTest::newRow("version never read") << QByteArray("\x01\x05"
+                                                      "a")
+                                        << 10 << true << sn << "F/W ----";
+    QTest::newRow("serial not readable") << QByteArray("\x01\x05"
+                                                       "a")
+                                         << 0 << false << "S/N ----"
+                                         << "F/W ver. 1.05a";
+}
+
+void tst_Connection::connectAndDisconnect()
+{
+    QFETCH(QByteArray, version);
+    QFETCH(int, versionFailures);
+    QFETCH(bool, serialReadable);
+    QFETCH(QString, serialText);
+    QFETCH(QString, firmwareText);
+
+    SimulatedController &c = bus->addController(serialA);
+    c.version = {u8(version[0]), u8(version[1]), version[2]};
+    if (versionFailures)
+        c.failRequest(REQ_VERSION, versionFailures);
+    if (!serialReadable)
+        c.iSerialNumber = 4; // discovery reads the serial there, readSerialNumber at index 3
+
+    click("pbConnect");
+    QVERIFY(kelvo->connected);
+    QCOMPARE(debug->lines.last(), QStringLiteral("Ponowienia :0"));
+    QCOMPARE(text("lbConn"), QStringLiteral("Connected"));
+    QCOMPARE(child<QLabel>("lbConn")->palette().color(QPalette::WindowText), QColor(0, 155, 0));
+    QCOMPARE(child<QPushButton>("pbConnect")->text(), QStringLiteral("Disconnect Kelvo"));
+    QCOMPARE(text("lbSerial"), serialText);
+    QCOMPARE(text("lbFirmWare"), firmwareText);
+    QCOMPARE(log().countRequest(REQ_VERSION), qMin(versionFailures + 1, 10));
+    QVERIFY(child<QPushButton>("pbLiveMode")->isEnabled());
+    QVERIFY(child<QPushButton>("pbNormalMode")->isEnabled());
+    QVERIFY(script->shown.isEmpty());
+
+    log().clear();
+    click("pbConnect");
+    QVERIFY(!kelvo->usbDevice.isOpen());
+    QCOMPARE(kelvo->connected, 0);
+    QCOMPARE(text("lbConn"), QStringLiteral("Disconnected"));
+    QCOMPARE(text("lbSerial"), QStringLiteral("S/N ----"));
+    QCOMPARE(text("lbFirmWare"), QStringLiteral("F/W ----"));
+    const QList<Transaction> modes = log().requests(REQ_SET_MODE);
+    QCOMPARE(modes.size(), 1);
+    QCOMPARE(modes[0].value, u16(MODE_NORMAL));
+    QCOMPARE(bus->openHandles(), 0);
+}
+
+void tst_Connection::reconnectDialogForm()
+{
+    SimulatedController &a = connectTo(serialA);
+    click("pbConnect");
+    bus->unplug(a);
+    bus->addController(serialB);
+    window->move(100, 80);
+    window->resize(1000, 700);
+
+    QStringList items;
+    QString title;
+    QString message;
+    QStringList buttons;
+    QRect geometry;
+    QString defaultButton;
+    onReconnectDialog([&](reconnectDialog *dialog) {
+        title = dialog->windowTitle();
+        message = dialog->findChild<QLabel *>()->text();
+        auto *combo = dialog->findChild<QComboBox *>();
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
+            buttons << QStringLiteral("%1 %2,%3").arg(b->text()).arg(b->x()).arg(b->y());
+            if (b->isDefault())
+                defaultButton = b->text();
+        }
+        geometry = dialog->geometry();
+        modalTimer.stop();
+        dialog->findChild<QPushButton *>(QStringLiteral("pbChange"))->click();
+    });
+    click("pbConnect");
+
+    QCOMPARE(title, QStringLiteral("Disconnected device !"));
+    QCOMPARE(message,
+             QStringLiteral("Previously connected controller is no longer available !\n"
+                            "Retry or choose another device to connect."));
+    QCOMPARE(items, QStringList {serialB});
+    QCOMPARE(buttons, (QStringList {"Retry 30,100", "Change 140,100", "Cancel 250,100"}));
+    QCOMPARE(defaultButton, QStringLiteral("Cancel"));
+    const QPoint centre = window->pos() + QPoint(window->width() / 2, window->height() / 2);
+    QCOMPARE(geometry, QRect(centre.x() - 180, centre.y() - 50, 360, 140));
+}
+
+void tst_Connection::reconnectDialogAnswers_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("dialogs");
+    QTest::addColumn<QString>("adopted");
+    QTest::addColumn<bool>("connected");
+    // Change adopts the other controller; Cancel ends one of the ten attempts, so the dialog
+    // comes back on each; Retry searches again in the same attempt and finds A, plugged back in
+    // while the dialog was up.
+    QTest::newRow("Change") << "pbChange" << 1 << serialB << true;
+    QTest::newRow("Cancel") << "pbCancel" << 10 << serialA << false;
+    QTest::newRow("Retry") << "pbRetry" << 1 << serialA << true;
+}
+
+void tst_Connection::reconnectDialogAnswers()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, dialogs);
+    QFETCH(QString, adopted);
+    QFETCH(bool, connected);
+
+    SimulatedController &a = connectTo(serialA);
+    click("pbConnect");
+    bus->unplug(a);
+    bus->addController(serialB);
+
+    int seen = 0;
+    onReconnectDialog([&](reconnectDialog *dialog) {
+        ++seen;
+        if (answer == QLatin1String("pbRetry"))
+            bus->plug(a);
+        dialog->findChild<QPushButton *>(answer)->click();
+    });
+    click("pbConnect");
+
+    QCOMPARE(seen, dialogs);
+    QCOMPARE(kelvo->usbDevice.serialNumber, adopted);
+    QCOMPARE(kelvo->usbDevice.isOpen(), connected);
+    QCOMPARE(text("lbConn"),
+             connected ? QStringLiteral("Connected") : QStringLiteral("Disconnected"));
+    if (connected)
+        QCOMPARE(text("lbSerial"), QStringLiteral("S/N ") + adopted);
+}
+
+void tst_Connection::loaderModeShowsUpgrade()
+{
+    SimulatedController &c = bus->addController(serialA);
+    c.faults.extraStatusBits = ST_MODE_LOADER;
+    click("pbConnect");
+    QVERIFY(kelvo->connected);
+    QCOMPARE(text("lbWMode"), QStringLiteral("Upgrade"));
+    QVERIFY(!child<QPushButton>("pbLiveMode")->isEnabled());
+    QVERIFY(!child<QPushButton>("pbNormalMode")->isEnabled());
+    QCOMPARE(text("lbConn"), QStringLiteral("Connected"));
+}
+
+void tst_Connection::resetWhileLive_data()
+{
+    QTest::addColumn<int>("enumerations"); // until the controller is back
+    QTest::addColumn<int>("retries");
+    QTest::addColumn<bool>("back");
+    QTest::newRow("back at once") << 1 << 0 << true;
+    QTest::newRow("back on the fifth search") << 5 << 4 << true;
+    QTest::newRow("never back") << 1000 << 20 << false;
+}
+
+void tst_Connection::resetWhileLive()
+{
+    QFETCH(int, enumerations);
+    QFETCH(int, retries);
+    QFETCH(bool, back);
+
+    SimulatedController &c = connectTo();
+    click("pbLiveMode");
+    QCOMPARE(c.mode(), MODE_LIVE);
+    c.reappearAfterEnumerations = enumerations;
+    log().clear();
+    debug->lines.clear();
+
+    click("pbReset");
+    QCOMPARE(c.resets(), 1);
+    // Normal mode first, then the reset.
+    const QList<Transaction> sent = log().filtered([](const Transaction &t) {
+        return t.kind == Kind::Control && (t.request == REQ_SET_MODE || t.request == REQ_RESET);
+    });
+    QVERIFY(sent.size() >= 2);
+    QCOMPARE(sent[0].request, REQ_SET_MODE);
+    QCOMPARE(sent[0].value, u16(MODE_NORMAL));
+    QCOMPARE(sent[1].request, REQ_RESET);
+    QCOMPARE(debug->lines.count(QStringLiteral("Ponowienie ...")), retries);
+    QCOMPARE(kelvo->usbDevice.isOpen(), back);
+    QCOMPARE(kelvo->requestedMode, 0);
+    QCOMPARE(text("lbConn"), back ? QStringLiteral("Connected") : QStringLiteral("Disconnected"));
+    QCOMPARE(text("lbWMode"), QStringLiteral("Normal"));
+    QVERIFY(script->shown.isEmpty());
+}
+
+// --- Live mode -----------------------------------------------------------------------------------
+
+void tst_Connection::modeButtonsNeedADevice_data()
+{
+    QTest::addColumn<QString>("control");
+    for (const char *name : {"btnGetRcu", "btnSend2Rcu", "btnAcceptAdr", "btnGenerate",
+                             "slotLiveMode", "slotNormalMode"})
+        QTest::newRow(name) << name;
+}
+
+void tst_Connection::modeButtonsNeedADevice()
+{
+    QFETCH(QString, control);
+    // The live and normal buttons are disabled while disconnected; their slots still check.
+    if (control.startsWith(QLatin1String("btn")))
+        child<QPushButton>(qPrintable(control))->click();
+    else
+        QVERIFY(QMetaObject::invokeMethod(window.get(), qPrintable(control)));
+    QCOMPARE(script->shown.size(), 1);
+    QCOMPARE(script->shown[0].kind, Prompts::Kind::Critical);
+    QCOMPARE(script->shown[0].parent, window.get());
+    QCOMPARE(script->shown[0].title, QStringLiteral("USB Interface"));
+    QCOMPARE(script->shown[0].text, QStringLiteral("Not connected!"));
+    QCOMPARE(log().countTransfers(), 0);
+}
+
+void tst_Connection::liveAndNormalMode()
+{
+    SimulatedController &c = connectTo();
+    u8 *image = kelvo->configImage();
+    image[SpecialLevelRed] = 10;
+    image[SpecialLevelGreen] = 20;
+    image[SpecialLevelBlue] = 30;
+    showPage(0, 2); // "Other": live mode shows the special scene
+
+    click("pbLiveMode");
+    QCOMPARE(c.mode(), MODE_LIVE);
+    QCOMPARE(text("lbWMode"), QStringLiteral("Live"));
+    QVERIFY(kelvo->isLive());
+    QCOMPARE(lastSceneSent().left(6), QByteArray("\x0A\x14\x1E\x0A\x14\x1E"));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(c.liveLevels.data()), 3),
+             QByteArray("\x0A\x14\x1E"));
+
+    log().clear();
+    click("pbLiveMode"); // already live: nothing
+    QCOMPARE(log().countTransfers(), 0);
+
+    click("pbNormalMode");
+    QCOMPARE(c.mode(), MODE_NORMAL);
+    QCOMPARE(text("lbWMode"), QStringLiteral("Normal"));
+    QVERIFY(!kelvo->isLive());
+    log().clear();
+    click("pbNormalMode"); // already normal: nothing
+    kelvo->send_new_val(3, 200); // live mode off: nothing goes out
+    kelvo->send_sc_prep(1, 1);
+    QCOMPARE(log().countTransfers(), 0);
+    QVERIFY(script->shown.isEmpty());
+}
+
+void tst_Connection::liveValues()
+{
+    SimulatedController &c = connectTo();
+    click("pbLiveMode");
+    log().clear();
+    kelvo->send_new_val(5, 77);
+    const QList<Transaction> values = log().requests(REQ_LIVE_VALUE);
+    QCOMPARE(values.size(), 1);
+    QCOMPARE(values[0].value, u16(77));
+    QCOMPARE(values[0].index, u16(5));
+    QCOMPARE(c.liveLevels[5], u8(77));
+    QCOMPARE(log().countTransfers(), 1);
+}
+
+void tst_Connection::liveValueRetries_data()
+{
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<int>("sends");
+    QTest::addColumn<bool>("linkError");
+    QTest::newRow("nine failures") << 9 << 10 << false;
+    QTest::newRow("ten failures") << 10 << 10 << true;
+}
+
+void tst_Connection::liveValueRetries()
+{
+    QFETCH(int, failures);
+    QFETCH(int, sends);
+    QFETCH(bool, linkError);
+
+    SimulatedController &c = connectTo();
+    click("pbLiveMode");
+    log().clear();
+    c.failRequest(REQ_LIVE_VALUE, failures);
+    kelvo->send_new_val(0, 1);
+    QCOMPARE(log().countRequest(REQ_LIVE_VALUE), sends);
+    QCOMPARE(shown(linkErrorText), linkError);
+    QCOMPARE(kelvo->usbDevice.isOpen(), !linkError);
+}
+
+void tst_Connection::scenePreparation_data()
+{
+    QTest::addColumn<int>("pgm");
+    QTest::addColumn<int>("scene");
+    QTest::addColumn<int>("offset"); // of the 64 image bytes sent; -1 colour, -2 zeros
+
+    QTest::newRow("program 2, step 1") << 2 << 1 << 0xD00;
+    QTest::newRow("independent scene 1") << 0 << 1 << 0x500;
+    QTest::newRow("independent scene 15") << 0 << 15 << 0x880;
+    QTest::newRow("program 8, step 16") << 8 << 16 << 0x28C0;
+    QTest::newRow("special scene") << 0 << 16 << -1;
+    QTest::newRow("blackout") << 3 << -1 << -2;
+    QTest::newRow("step 0 shows step 1") << 4 << 0 << 0x1500;
+}
+
+void tst_Connection::scenePreparation()
+{
+    QFETCH(int, pgm);
+    QFETCH(int, scene);
+    QFETCH(int, offset);
+
+    SimulatedController &c = connectTo();
+    click("pbLiveMode");
+    const QByteArray image = ConfigFileFixtures::randomBytes(42, ImageSize);
+    std::memcpy(kelvo->configImage(), image.constData(), ImageSize);
+    log().clear();
+
+    kelvo->send_sc_prep(pgm, scene);
+    QByteArray expected;
+    if (offset >= 0) {
+        expected = image.mid(offset, 64);
+    } else if (offset == -1) {
+        for (int ch = 0; ch < 64; ++ch)
+            expected.append(image[SpecialLevelRed + ch % 3]);
+    } else {
+        expected = QByteArray(64, '\0');
+    }
+    QCOMPARE(lastSceneSent(), expected);
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(c.liveLevels.data()), 64), expected);
+    const QList<Transaction> prep = log().requests(REQ_SCENE_PREP);
+    QCOMPARE(prep.size(), 1);
+    QCOMPARE(prep[0].value, u16(1));
+    QCOMPARE(prep[0].index, u16(0));
+    QVERIFY(script->shown.isEmpty());
+}
+
+void tst_Connection::scenePreparationAttempts_data()
+{
+    QTest::addColumn<int>("errors"); // exchanges that end with ST_U_ERR
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<bool>("linkError");
+    QTest::newRow("success at once") << 0 << 1 << false;
+    QTest::newRow("success on the eleventh attempt") << 10 << 11 << false;
+    QTest::newRow("eleven failures") << 11 << 11 << true;
+}
+
+void tst_Connection::scenePreparationAttempts()
+{
+    QFETCH(int, errors);
+    QFETCH(int, requests);
+    QFETCH(bool, linkError);
+
+    SimulatedController &c = connectTo();
+    click("pbLiveMode");
+    log().clear();
+    for (int i = 0; i < errors; ++i)
+        c.faults.errorOnceOnRequest.append(REQ_SCENE_PREP);
+    kelvo->send_sc_prep(1, 2);
+    QCOMPARE(log().countRequest(REQ_SCENE_PREP), requests);
+    QCOMPARE(shown(linkErrorText), linkError);
+    QCOMPARE(script->shown.size(), linkError ? 1 : 0);
+    QCOMPARE(kelvo->usbDevice.isOpen(), !linkError);
+}
+
+void tst_Connection::chgdPrevOnlyEditsTheImage()
+{
+    connectTo();
+    click("pbLiveMode");
+    showPage(3);
+    log().clear();
+    child<QSpinBox>("sbPreview")->setValue(7);
+    QCOMPARE(kelvo->configImage()[PreviewFirstChannel], u8(6));
+    QCOMPARE(log().countTransfers(), 0);
+}
+
+// --- Device-assisted settings --------------------------------------------------------------------
+
+void tst_Connection::learning_data()
+{
+    QTest::addColumn<bool>("remote");
+    QTest::addColumn<int>("pressed"); // -1: nobody presses
+    QTest::addColumn<u8>("failure"); // a command that ends with ST_U_ERR, or 0
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("input 3") << false << 3 << u8(0) << 3 << ""
+                             << "";
+    QTest::newRow("remote key 63") << true << 63 << u8(0) << 63 << ""
+                                   << "";
+    QTest::newRow("a byte of 0x90 is negative") << false << 0x90 << u8(0) << -112 << ""
+                                                << "";
+    QTest::newRow("nobody presses an input") << false << -1 << u8(0) << -1 << "Input selection :"
+                                             << "Time is over !";
+    QTest::newRow("nobody presses a key: same title")
+        << true << -1 << u8(0) << -1 << "Input selection :"
+        << "Time is over !";
+    QTest::newRow("the controller reports an error")
+        << false << 2 << REQ_QUERY << -1 << "USB Interface" << commandFailed;
+}
+
+void tst_Connection::learning()
+{
+    QFETCH(bool, remote);
+    QFETCH(int, pressed);
+    QFETCH(u8, failure);
+    QFETCH(int, result);
+    QFETCH(QString, title);
+    QFETCH(QString, message);
+
+    SimulatedController &c = connectTo();
+    bus->controlLatencyMs = 1; // the status is polled without pauses
+    if (pressed >= 0)
+        c.queuePress(remote ? Press::RemoteKey : Press::Input, pressed, 2000);
+    if (failure)
+        c.faults.errorOnRequest.append(failure);
+    clock->elapsed = 0;
+
+    QCOMPARE(kelvo->learnKey(remote), result);
+    const QList<Transaction> queries = log().requests(REQ_QUERY);
+    QCOMPARE(queries.first().index, u16(remote ? QUERY_LEARN_KEY : QUERY_LEARN_INPUT));
+    QCOMPARE(queries.first().value, u16(QUERY_START));
+    if (message.isEmpty()) {
+        QVERIFY(script->shown.isEmpty());
+        QCOMPARE(queries.last().value, u16(QUERY_FETCH));
+        QVERIFY(clock->elapsed >= 2000 && clock->elapsed < 2100);
+        return;
+    }
+    QCOMPARE(script->shown.size(), 1);
+    QCOMPARE(script->shown[0].title, title);
+    QCOMPARE(script->shown[0].text, message);
+    QCOMPARE(script->shown[0].parent, window.get());
+    if (message == QLatin1String("Time is over !")) {
+        QCOMPARE(script->shown[0].kind, Prompts::Kind::Warning);
+        QVERIFY(clock->elapsed > 9500 && clock->elapsed < 9600);
+    }
+}
+
+void tst_Connection::learnThroughTheWindow()
+{
+    SimulatedController &c = connectTo();
+    bus->controlLatencyMs = 1;
+    showPage(0, 1); // remote keys
+    c.queuePress(Press::RemoteKey, 12, 500);
+    click("btnRcFromDev");
+    QCOMPARE(log().requests(REQ_QUERY).first().index, u16(QUERY_LEARN_KEY));
+    QCOMPARE(c.pendingPresses(), 0);
+
+    // Anywhere but the inputs and remote-key pages the buttons do nothing.
+    showPage(0, 2);
+    log().clear();
+    click("btnKeyFromDev");
+    QCOMPARE(log().countTransfers(), 0);
+
+    // Not connected: learning says so with its own text.
+    click("pbConnect");
+    showPage(0, 0);
+    click("btnKeyFromDev");
+    QCOMPARE(script->shown.size(), 1);
+    QCOMPARE(script->shown[0].text, QStringLiteral("Not connected !"));
+}
+
+void tst_Connection::systemAddress_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("setValue"); // sbSetValue
+    QTest::addColumn<int>("stored"); // the controller's address before
+    QTest::addColumn<int>("keyAddress"); // the remote pressed for "Accept from RCU"; -1 none
+    QTest::addColumn<int>("sentValue"); // wValue of the set request; -1 none
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("read 7") << "btnGetRcu" << 0 << 7 << -1 << -1 << "7"
+                            << "";
+    QTest::newRow("read not used") << "btnGetRcu" << 0 << 255 << -1 << -1 << "not used"
+                                   << "";
+    QTest::newRow("read 40 is invalid") << "btnGetRcu" << 0 << 40 << -1 << -1 << "N / A"
+                                        << "Invalid system address !";
+    QTest::newRow("send 31") << "btnSend2Rcu" << 31 << 3 << -1 << 31 << "31"
+                             << "";
+    QTest::newRow("send -1 as 255") << "btnSend2Rcu" << -1 << 3 << -1 << 255 << "not used"
+                                    << "";
+    QTest::newRow("accept from the remote") << "btnAcceptAdr" << 0 << 3 << 12 << 64 << "12"
+                                            << "";
+    QTest::newRow("accept, nobody presses") << "btnAcceptAdr" << 0 << 3 << -1 << 64 << "N / A"
+                                            << "Time is over !";
+}
+
+void tst_Connection::systemAddress()
+{
+    QFETCH(QString, button);
+    QFETCH(int, setValue);
+    QFETCH(int, stored);
+    QFETCH(int, keyAddress);
+    QFETCH(int, sentValue);
+    QFETCH(QString, label);
+    QFETCH(QString, message);
+
+    SimulatedController &c = connectTo();
+    bus->controlLatencyMs = 1;
+    showPage(0, 2);
+    c.configuration[RcuSysAddr] = u8(stored);
+    if (keyAddress >= 0)
+        c.queuePress(Press::RemoteKey, 0, 1000, u8(keyAddress));
+    child<QSpinBox>("sbSetValue")->setValue(setValue);
+
+    click(qPrintable(button));
+    QCOMPARE(text("lbGotValue"), label);
+    const QList<Transaction> sets = log().filtered([](const Transaction &t) {
+        return t.kind == Kind::Control && t.request == REQ_QUERY && t.index == QUERY_SET_ADDRESS;
+    });
+    QCOMPARE(sets.size(), sentValue < 0 ? 0 : 1);
+    if (sentValue >= 0)
+        QCOMPARE(sets[0].value, u16(sentValue));
+    if (message.isEmpty()) {
+        QVERIFY(script->shown.isEmpty());
+        QCOMPARE(kelvo->rcuAddrShown, c.systemAddress());
+    } else {
+        QCOMPARE(script->shown.size(), 1);
+        QCOMPARE(script->shown[0].title, QStringLiteral("Remote control :"));
+        QCOMPARE(script->shown[0].text, message);
+    }
+}
+
+void tst_Connection::writeSysAddressRefusesOtherValues()
+{
+    connectTo();
+    for (int address : {32, 40, 63, 65, 254}) {
+        QCOMPARE(kelvo->writeSysAddress(u8(address)), -1);
+        QCOMPARE(log().countTransfers(), 0);
+    }
+    QVERIFY(script->shown.isEmpty());
+}
+
+void tst_Connection::inputSimulator()
+{
+    SimulatedController &c = connectTo();
+    showPage(0, 2);
+    auto *type = child<QComboBox>("cbInputType");
+    auto *number = child<QSpinBox>("sbInputNo");
+    type->setCurrentIndex(1);
+    QCOMPARE(number->maximum(), 64);
+    number->setValue(40);
+    click("btnGenerate");
+    type->setCurrentIndex(0);
+    QCOMPARE(number->maximum(), 8);
+    number->setValue(3);
+    click("btnGenerate");
+    QCOMPARE(c.simulatedEvents().size(), 2);
+    QCOMPARE(c.simulatedEvents()[0].type, 1);
+    QCOMPARE(c.simulatedEvents()[0].number, 39);
+    QCOMPARE(c.simulatedEvents()[1].type, 0);
+    QCOMPARE(c.simulatedEvents()[1].number, 2);
+    QVERIFY(script->shown.isEmpty());
+
+    c.failRequest(REQ_SIMULATE, 10);
+    log().clear();
+    click("btnGenerate");
+    QCOMPARE(log().countRequest(REQ_SIMULATE), 10);
+    QCOMPARE(script->shown.size(), 1);
+    QCOMPARE(script->shown[0].kind, Prompts::Kind::Warning);
+    QCOMPARE(script->shown[0].text, QStringLiteral("Control error !"));
+}
+
+// --- A controller pulled out at any moment -------------------------------------------------------
+
+void tst_Connection::unplugAtEveryTransfer_data()
+{
+    QTest::addColumn<Op>("op");
+    QTest::addColumn<QStringList>("allowed"); // boxes the operation may show
+    QTest::newRow("connect") << Op::Connect << QStringList {linkErrorText};
+    QTest::newRow("live on") << Op::LiveOn << QStringList {linkErrorText};
+    QTest::newRow("live off") << Op::LiveOff << QStringList {linkErrorText};
+    QTest::newRow("learn an input") << Op::LearnInput << QStringList {commandFailed};
+    QTest::newRow("read the address") << Op::ReadAddress << QStringList {commandFailed};
+    QTest::newRow("write the address") << Op::WriteAddress << QStringList {commandFailed};
+}
+
+void tst_Connection::unplugAtEveryTransfer()
+{
+    QFETCH(Op, op);
+    QFETCH(QStringList, allowed);
+
+    // Set up, then run the operation; returns the transfers it made.
+    const auto run = [&](int unplugAfter) {
+        cleanup();
+        init();
+        SimulatedController &c = bus->addController(serialA);
+        bus->controlLatencyMs = 1;
+        c.queuePress(Press::Input, 1, 100);
+        if (op != Op::Connect)
+            click("pbConnect");
+        showPage(0, 2);
+        if (op == Op::LiveOff)
+            click("pbLiveMode");
+        log().clear();
+        if (unplugAfter == 0)
+            bus->unplug(c);
+        else
+            c.faults.unplugAfterTransfers = unplugAfter;
+        switch (op) {
+        case Op::Connect:
+            click("pbConnect");
+            break;
+        case Op::LiveOn:
+            click("pbLiveMode");
+            break;
+        case Op::LiveOff:
+            click("pbNormalMode");
+            break;
+        case Op::LearnInput:
+            kelvo->learnKey(false);
+            break;
+        case Op::ReadAddress:
+            click("btnGetRcu");
+            break;
+        case Op::WriteAddress:
+            click("btnSend2Rcu");
+            break;
+        }
+        return log().countTransfers();
+    };
+
+    const int transfers = run(-1);
+    QVERIFY(transfers > 0);
+    QVERIFY(script->shown.isEmpty());
+    for (int k = 0; k < transfers; ++k) {
+        run(k);
+        const QString row = QStringLiteral("unplugged after %1 of %2 transfers\n%3")
+                                .arg(k)
+                                .arg(transfers)
+                                .arg(log().dump());
+        for (const ScriptedPrompts::Shown &s : script->shown)
+            QVERIFY2(allowed.contains(s.text), qPrintable(s.text + QLatin1Char('\n') + row));
+        // The learn and address commands report with their own box and leave the link to the
+        // next command, which ends in the link error.
+        if (kelvo->usbDevice.isOpen()) {
+            QVERIFY2(!script->shown.isEmpty(), qPrintable(row));
+            script->shown.clear();
+            click("pbLiveMode");
+            QVERIFY2(shown(linkErrorText), qPrintable(row));
+        }
+        QVERIFY2(!kelvo->usbDevice.isOpen(), qPrintable(row));
+        QCOMPARE(kelvo->connected, 0);
+        QCOMPARE(text("lbConn"), QStringLiteral("Disconnected"));
+        QCOMPARE(text("lbSerial"), QStringLiteral("S/N ----"));
+        QVERIFY(!child<QPushButton>("pbLiveMode")->isEnabled());
+    }
+}
+
+QTEST_MAIN(tst_Connection)
+#include "tst_connection.moc"
