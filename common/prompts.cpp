@@ -2,6 +2,7 @@
 
 #include "qtprompts.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QIcon>
 #include <QPointer>
@@ -36,7 +37,11 @@ public:
         if (dialog)
             dialog->setValue(value);
     }
-    bool wasCanceled() const override { return dialog && dialog->wasCanceled(); }
+    bool wasCanceled() override
+    {
+        QCoreApplication::processEvents();
+        return dialog && dialog->wasCanceled();
+    }
     void setLabelText(const QString &text) override
     {
         if (!dialog)

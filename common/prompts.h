@@ -13,9 +13,10 @@ class ProgressPrompt
 public:
     virtual ~ProgressPrompt() = default;
 
-    // Also lets the dialog handle pending events: that is when a Cancel click is noticed.
     virtual void setValue(int value) = 0;
-    virtual bool wasCanceled() const = 0;
+    // Lets the dialog handle pending events first: that is when a Cancel click is noticed, so a
+    // job that waits can poll this and stay cancellable.
+    virtual bool wasCanceled() = 0;
     virtual void setLabelText(const QString &text) = 0;
     virtual void reset() = 0;
 };

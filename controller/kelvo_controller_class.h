@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/prompts.h"
 #include "common/types.h"
 #include "device/t_threadusbdevice.h"
 
@@ -13,6 +14,8 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+
+class ConfigBlockReader;
 
 // The one controller object: owner of the configuration image and of the link to the device.
 class kelvo_controller_class : public QObject
@@ -50,6 +53,9 @@ public:
     // numbers: true to search again (Retry, or Change after replacing usbDevice.serialNumber),
     // false to give up. Unset, nobody is asked and the connect fails. Set by the window.
     std::function<bool(const QStringList &others)> reconnectPrompt;
+
+    // The running transfer's progress dialog; null otherwise.
+    std::unique_ptr<ProgressPrompt> progressDialog;
 
     // Device link.
     QStringList otherSerials; // controllers found by the last discovery but not adopted
@@ -97,6 +103,8 @@ public slots:
     int ch_mode(int t);
     void send_sc_prep(int pgm, int scene);
     void send_new_val(int ch, int val);
+    void send_alldata();
+    void read_alldata();
     void trapSlot(QModelIndex, QModelIndex);
 
 private:
@@ -114,6 +122,13 @@ private:
     // a failed read or after 9.5 s, the time-out box with `timeoutTitle`.
     bool waitForDevice(const QString &timeoutTitle);
     void commandFailed();
+    // Configuration transfer: mode, busy wait and start request; false after a link error.
+    bool startTransfer(u8 request);
+    void openProgress(const QString &label);
+    // Until the controller takes the next block; bounded, and Cancel ends it.
+    bool waitWriteReady();
+    bool waitReadReady();
+    bool readBlock(ConfigBlockReader &reader);
 
     std::unique_ptr<u8[]> image;
 };

@@ -54,6 +54,7 @@ gui_class::gui_class(QWidget *parent)
     ui->pbLiveMode->setEnabled(false);
     ui->pbNormalMode->setEnabled(false);
     connectFileControls();
+    connectTransferControls();
     connectConnectionControls();
 
     QPalette red = ui->lbConn->palette();

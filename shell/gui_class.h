@@ -49,6 +49,8 @@ private slots:
     void sysAdrFromDev();
     void sysAdr2Dev();
     void acceptRCUaddr();
+    void sendConfClick(bool);
+    void readConfClick(bool);
     void mixModeProp(bool proportional);
     void slotMenuFileQuit();
     void slotMenuFileOpen();
@@ -74,6 +76,7 @@ private:
     void connectCopyControls();
     void connectConnectionControls();
     void connectSettingsControls();
+    void connectTransferControls();
     void refreshOtherPage();
     // False, with "Not connected!" shown, when no device is open.
     bool deviceOpen();

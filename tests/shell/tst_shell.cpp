@@ -383,9 +383,9 @@ void tst_Shell::everyConnectionIsLogged()
 {
     DebugCapture debug;
     build();
-    // Tabs 2, menu bar 1, mixing mode 1, file controls 4, copy controls 3, connection and mode
-    // controls 5, settings controls 8.
-    QCOMPARE(debug.lines.count(QStringLiteral("O.K. !")), 24);
+    // Tabs 2, menu bar 1, mixing mode 1, file controls 4, transfer controls 3, copy controls 3,
+    // connection and mode controls 5, settings controls 8.
+    QCOMPARE(debug.lines.count(QStringLiteral("O.K. !")), 27);
     QVERIFY(!debug.lines.contains(QStringLiteral("Oops!")));
 }
 

@@ -42,7 +42,7 @@ public:
         record().values.append(value);
         canceled |= cancelAt >= 0 && value == cancelAt;
     }
-    bool wasCanceled() const override { return canceled; }
+    bool wasCanceled() override { return canceled; }
     void setLabelText(const QString &text) override { record().labels.append(text); }
     void reset() override { ++record().resets; }
 

@@ -1,0 +1,39 @@
+// Sending the configuration to the controller and reading it back.
+
+#include "gui_class.h"
+
+#include "common/connectlog.h"
+#include "common/prompts.h"
+#include "controller/kelvo_controller_class.h"
+#include "ui_mainwindow.h"
+
+void gui_class::connectTransferControls()
+{
+    logConnection(connect(ui->pbSendConf, &QPushButton::clicked, this, &gui_class::sendConfClick));
+    logConnection(connect(ui->pbReadConf, &QPushButton::clicked, this, &gui_class::readConfClick));
+    logConnection(connect(controller, &kelvo_controller_class::readKelvoFinished, this,
+                          &gui_class::confRead));
+}
+
+void gui_class::sendConfClick(bool)
+{
+    if (!controller->usbDevice.isOpen()) {
+        prompts().critical(this, QStringLiteral("KelvoDesk"),
+                           tr("Not connected !\nConfiguration not sent!"));
+        return;
+    }
+    slotNormalMode(); // live values must not mix with the transfer
+    controller->send_alldata();
+}
+
+void gui_class::readConfClick(bool)
+{
+    if (!controller->usbDevice.isOpen()) {
+        prompts().critical(this, QStringLiteral("KelvoDesk"),
+                           tr("Not connected !\nConfiguration not read!"));
+        return;
+    }
+    slotNormalMode();
+    controller->read_alldata();
+    refresh();
+}
