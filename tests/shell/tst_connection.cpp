@@ -12,6 +12,7 @@
 #include "support/debugcapture.h"
 #include "support/scriptedprompts.h"
 #include "support/virtualclock.h"
+#include "support/windowrig.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -86,78 +87,25 @@ private slots:
     void unplugAtEveryTransfer();
 
 private:
-    std::unique_ptr<VirtualClock> clock;
-    std::unique_ptr<ScriptedPrompts> script;
-    std::unique_ptr<DebugCapture> debug;
-    std::unique_ptr<SimulatedBus> bus;
-    std::unique_ptr<kelvo_controller_class> kelvo;
-    std::unique_ptr<gui_class> window;
+    std::unique_ptr<WindowRig> rig;
     QTimer modalTimer;
 
-    template<class T> T *child(const char *name)
-    {
-        T *w = window->findChild<T *>(QString::fromLatin1(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
-    QString text(const char *label) { return child<QLabel>(label)->text(); }
-    void click(const char *button) { child<QPushButton>(button)->click(); }
-    TransactionLog &log() { return kelvo->usbDevice.transactionLog(); }
-    SimulatedController &connectTo(const QString &serial = serialA);
-    void showPage(int main, int settings = -1);
     // Answers every reconnect dialog, from inside its own event loop, with `answer`.
     void onReconnectDialog(std::function<void(reconnectDialog *)> answer);
-    bool shown(const QString &text) const;
     QByteArray lastSceneSent();
 };
 
 void tst_Connection::init()
 {
-    clock = std::make_unique<VirtualClock>();
-    script = std::make_unique<ScriptedPrompts>();
-    debug = std::make_unique<DebugCapture>();
-    bus = std::make_unique<SimulatedBus>();
-    kelvo = std::make_unique<kelvo_controller_class>();
-    kelvo->setUsbBackend(bus.get());
-    controller = kelvo.get();
-    languageTable.clear();
-    window = std::make_unique<gui_class>();
-    mainWindow = window.get();
-    kelvo->dialogParent = window.get();
+    rig = std::make_unique<WindowRig>();
 }
 
 void tst_Connection::cleanup()
 {
     modalTimer.stop();
     modalTimer.disconnect();
-    mainWindow = nullptr;
-    window.reset();
-    controller = nullptr;
-    kelvo.reset();
-    bus.reset();
-    debug.reset();
-    script.reset();
-    clock.reset();
+    rig.reset();
     QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
-}
-
-SimulatedController &tst_Connection::connectTo(const QString &serial)
-{
-    SimulatedController &c = bus->addController(serial);
-    click("pbConnect");
-    if (!kelvo->usbDevice.isOpen())
-        qFatal("the simulated controller did not connect");
-    log().clear();
-    debug->lines.clear();
-    return c;
-}
-
-void tst_Connection::showPage(int main, int settings)
-{
-    if (settings >= 0)
-        child<QTabWidget>("tabWidget_settings")->setCurrentIndex(settings);
-    child<QTabWidget>("tabWidget_main")->setCurrentIndex(main);
 }
 
 void tst_Connection::onReconnectDialog(std::function<void(reconnectDialog *)> answer)
@@ -170,15 +118,9 @@ void tst_Connection::onReconnectDialog(std::function<void(reconnectDialog *)> an
     modalTimer.start(0);
 }
 
-bool tst_Connection::shown(const QString &text) const
-{
-    return std::any_of(script->shown.cbegin(), script->shown.cend(),
-                       [&](const ScriptedPrompts::Shown &s) { return s.text == text; });
-}
-
 QByteArray tst_Connection::lastSceneSent()
 {
-    const QList<Transaction> bulk = log().filtered(
+    const QList<Transaction> bulk = rig->log().filtered(
         [](const Transaction &t) { return t.kind == Kind::Bulk && t.endpoint == EP_BULK_OUT; });
     return bulk.isEmpty() ? QByteArray() : bulk.last().data;
 }
@@ -187,18 +129,19 @@ QByteArray tst_Connection::lastSceneSent()
 
 void tst_Connection::connectWithoutController()
 {
-    click("pbConnect");
-    QCOMPARE(debug->lines.count(QStringLiteral("Ponowienie ...")), 10);
-    QCOMPARE(debug->lines.last(), QStringLiteral("Ponowienia :10"));
-    QCOMPARE(log().count(Kind::Enumerate), 10);
-    QCOMPARE(text("lbConn"), QStringLiteral("Disconnected"));
-    QCOMPARE(child<QLabel>("lbConn")->palette().color(QPalette::WindowText), QColor(220, 0, 0));
-    QCOMPARE(text("lbSerial"), QStringLiteral("S/N ----"));
-    QCOMPARE(text("lbFirmWare"), QStringLiteral("F/W ----"));
-    QCOMPARE(child<QPushButton>("pbConnect")->text(), QStringLiteral("Connect to Kelvo"));
-    QVERIFY(child<QPushButton>("pbConnect")->isEnabled());
-    QVERIFY(!child<QPushButton>("pbLiveMode")->isEnabled());
-    QVERIFY(script->shown.isEmpty()); // a failed connect is only in the debug log
+    rig->click("pbConnect");
+    QCOMPARE(rig->debug.lines.count(QStringLiteral("Ponowienie ...")), 10);
+    QCOMPARE(rig->debug.lines.last(), QStringLiteral("Ponowienia :10"));
+    QCOMPARE(rig->log().count(Kind::Enumerate), 10);
+    QCOMPARE(rig->text("lbConn"), QStringLiteral("Disconnected"));
+    QCOMPARE(rig->child<QLabel>("lbConn")->palette().color(QPalette::WindowText),
+             QColor(220, 0, 0));
+    QCOMPARE(rig->text("lbSerial"), QStringLiteral("S/N ----"));
+    QCOMPARE(rig->text("lbFirmWare"), QStringLiteral("F/W ----"));
+    QCOMPARE(rig->child<QPushButton>("pbConnect")->text(), QStringLiteral("Connect to Kelvo"));
+    QVERIFY(rig->child<QPushButton>("pbConnect")->isEnabled());
+    QVERIFY(!rig->child<QPushButton>("pbLiveMode")->isEnabled());
+    QVERIFY(rig->script.shown.isEmpty()); // a failed connect is only in the debug log
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY(!qobject_cast<QDialog *>(w)); // the "Connecting ..." box is gone
 }
@@ -241,47 +184,48 @@ void tst_Connection::connectAndDisconnect()
     QFETCH(QString, serialText);
     QFETCH(QString, firmwareText);
 
-    SimulatedController &c = bus->addController(serialA);
+    SimulatedController &c = rig->bus.addController(serialA);
     c.version = {u8(version[0]), u8(version[1]), version[2]};
     if (versionFailures)
         c.failRequest(REQ_VERSION, versionFailures);
     if (!serialReadable)
         c.iSerialNumber = 4; // discovery reads the serial there, readSerialNumber at index 3
 
-    click("pbConnect");
-    QVERIFY(kelvo->connected);
-    QCOMPARE(debug->lines.last(), QStringLiteral("Ponowienia :0"));
-    QCOMPARE(text("lbConn"), QStringLiteral("Connected"));
-    QCOMPARE(child<QLabel>("lbConn")->palette().color(QPalette::WindowText), QColor(0, 155, 0));
-    QCOMPARE(child<QPushButton>("pbConnect")->text(), QStringLiteral("Disconnect Kelvo"));
-    QCOMPARE(text("lbSerial"), serialText);
-    QCOMPARE(text("lbFirmWare"), firmwareText);
-    QCOMPARE(log().countRequest(REQ_VERSION), qMin(versionFailures + 1, 10));
-    QVERIFY(child<QPushButton>("pbLiveMode")->isEnabled());
-    QVERIFY(child<QPushButton>("pbNormalMode")->isEnabled());
-    QVERIFY(script->shown.isEmpty());
+    rig->click("pbConnect");
+    QVERIFY(rig->kelvo.connected);
+    QCOMPARE(rig->debug.lines.last(), QStringLiteral("Ponowienia :0"));
+    QCOMPARE(rig->text("lbConn"), QStringLiteral("Connected"));
+    QCOMPARE(rig->child<QLabel>("lbConn")->palette().color(QPalette::WindowText),
+             QColor(0, 155, 0));
+    QCOMPARE(rig->child<QPushButton>("pbConnect")->text(), QStringLiteral("Disconnect Kelvo"));
+    QCOMPARE(rig->text("lbSerial"), serialText);
+    QCOMPARE(rig->text("lbFirmWare"), firmwareText);
+    QCOMPARE(rig->log().countRequest(REQ_VERSION), qMin(versionFailures + 1, 10));
+    QVERIFY(rig->child<QPushButton>("pbLiveMode")->isEnabled());
+    QVERIFY(rig->child<QPushButton>("pbNormalMode")->isEnabled());
+    QVERIFY(rig->script.shown.isEmpty());
 
-    log().clear();
-    click("pbConnect");
-    QVERIFY(!kelvo->usbDevice.isOpen());
-    QCOMPARE(kelvo->connected, 0);
-    QCOMPARE(text("lbConn"), QStringLiteral("Disconnected"));
-    QCOMPARE(text("lbSerial"), QStringLiteral("S/N ----"));
-    QCOMPARE(text("lbFirmWare"), QStringLiteral("F/W ----"));
-    const QList<Transaction> modes = log().requests(REQ_SET_MODE);
+    rig->log().clear();
+    rig->click("pbConnect");
+    QVERIFY(!rig->kelvo.usbDevice.isOpen());
+    QCOMPARE(rig->kelvo.connected, 0);
+    QCOMPARE(rig->text("lbConn"), QStringLiteral("Disconnected"));
+    QCOMPARE(rig->text("lbSerial"), QStringLiteral("S/N ----"));
+    QCOMPARE(rig->text("lbFirmWare"), QStringLiteral("F/W ----"));
+    const QList<Transaction> modes = rig->log().requests(REQ_SET_MODE);
     QCOMPARE(modes.size(), 1);
     QCOMPARE(modes[0].value, u16(MODE_NORMAL));
-    QCOMPARE(bus->openHandles(), 0);
+    QCOMPARE(rig->bus.openHandles(), 0);
 }
 
 void tst_Connection::reconnectDialogForm()
 {
-    SimulatedController &a = connectTo(serialA);
-    click("pbConnect");
-    bus->unplug(a);
-    bus->addController(serialB);
-    window->move(100, 80);
-    window->resize(1000, 700);
+    SimulatedController &a = rig->connectTo(serialA);
+    rig->click("pbConnect");
+    rig->bus.unplug(a);
+    rig->bus.addController(serialB);
+    rig->window->move(100, 80);
+    rig->window->resize(1000, 700);
 
     QStringList items;
     QString title;
@@ -304,7 +248,7 @@ void tst_Connection::reconnectDialogForm()
         modalTimer.stop();
         dialog->findChild<QPushButton *>(QStringLiteral("pbChange"))->click();
     });
-    click("pbConnect");
+    rig->click("pbConnect");
 
     QCOMPARE(title, QStringLiteral("Disconnected device !"));
     QCOMPARE(message,
@@ -313,7 +257,8 @@ void tst_Connection::reconnectDialogForm()
     QCOMPARE(items, QStringList {serialB});
     QCOMPARE(buttons, (QStringList {"Retry 30,100", "Change 140,100", "Cancel 250,100"}));
     QCOMPARE(defaultButton, QStringLiteral("Cancel"));
-    const QPoint centre = window->pos() + QPoint(window->width() / 2, window->height() / 2);
+    const QPoint centre
+        = rig->window->pos() + QPoint(rig->window->width() / 2, rig->window->height() / 2);
     QCOMPARE(geometry, QRect(centre.x() - 180, centre.y() - 50, 360, 140));
 }
 
@@ -338,39 +283,39 @@ void tst_Connection::reconnectDialogAnswers()
     QFETCH(QString, adopted);
     QFETCH(bool, connected);
 
-    SimulatedController &a = connectTo(serialA);
-    click("pbConnect");
-    bus->unplug(a);
-    bus->addController(serialB);
+    SimulatedController &a = rig->connectTo(serialA);
+    rig->click("pbConnect");
+    rig->bus.unplug(a);
+    rig->bus.addController(serialB);
 
     int seen = 0;
     onReconnectDialog([&](reconnectDialog *dialog) {
         ++seen;
         if (answer == QLatin1String("pbRetry"))
-            bus->plug(a);
+            rig->bus.plug(a);
         dialog->findChild<QPushButton *>(answer)->click();
     });
-    click("pbConnect");
+    rig->click("pbConnect");
 
     QCOMPARE(seen, dialogs);
-    QCOMPARE(kelvo->usbDevice.serialNumber, adopted);
-    QCOMPARE(kelvo->usbDevice.isOpen(), connected);
-    QCOMPARE(text("lbConn"),
+    QCOMPARE(rig->kelvo.usbDevice.serialNumber, adopted);
+    QCOMPARE(rig->kelvo.usbDevice.isOpen(), connected);
+    QCOMPARE(rig->text("lbConn"),
              connected ? QStringLiteral("Connected") : QStringLiteral("Disconnected"));
     if (connected)
-        QCOMPARE(text("lbSerial"), QStringLiteral("S/N ") + adopted);
+        QCOMPARE(rig->text("lbSerial"), QStringLiteral("S/N ") + adopted);
 }
 
 void tst_Connection::loaderModeShowsUpgrade()
 {
-    SimulatedController &c = bus->addController(serialA);
+    SimulatedController &c = rig->bus.addController(serialA);
     c.faults.extraStatusBits = ST_MODE_LOADER;
-    click("pbConnect");
-    QVERIFY(kelvo->connected);
-    QCOMPARE(text("lbWMode"), QStringLiteral("Upgrade"));
-    QVERIFY(!child<QPushButton>("pbLiveMode")->isEnabled());
-    QVERIFY(!child<QPushButton>("pbNormalMode")->isEnabled());
-    QCOMPARE(text("lbConn"), QStringLiteral("Connected"));
+    rig->click("pbConnect");
+    QVERIFY(rig->kelvo.connected);
+    QCOMPARE(rig->text("lbWMode"), QStringLiteral("Upgrade"));
+    QVERIFY(!rig->child<QPushButton>("pbLiveMode")->isEnabled());
+    QVERIFY(!rig->child<QPushButton>("pbNormalMode")->isEnabled());
+    QCOMPARE(rig->text("lbConn"), QStringLiteral("Connected"));
 }
 
 void tst_Connection::resetWhileLive_data()
@@ -389,29 +334,30 @@ void tst_Connection::resetWhileLive()
     QFETCH(int, retries);
     QFETCH(bool, back);
 
-    SimulatedController &c = connectTo();
-    click("pbLiveMode");
+    SimulatedController &c = rig->connectTo();
+    rig->click("pbLiveMode");
     QCOMPARE(c.mode(), MODE_LIVE);
     c.reappearAfterEnumerations = enumerations;
-    log().clear();
-    debug->lines.clear();
+    rig->log().clear();
+    rig->debug.lines.clear();
 
-    click("pbReset");
+    rig->click("pbReset");
     QCOMPARE(c.resets(), 1);
     // Normal mode first, then the reset.
-    const QList<Transaction> sent = log().filtered([](const Transaction &t) {
+    const QList<Transaction> sent = rig->log().filtered([](const Transaction &t) {
         return t.kind == Kind::Control && (t.request == REQ_SET_MODE || t.request == REQ_RESET);
     });
     QVERIFY(sent.size() >= 2);
     QCOMPARE(sent[0].request, REQ_SET_MODE);
     QCOMPARE(sent[0].value, u16(MODE_NORMAL));
     QCOMPARE(sent[1].request, REQ_RESET);
-    QCOMPARE(debug->lines.count(QStringLiteral("Ponowienie ...")), retries);
-    QCOMPARE(kelvo->usbDevice.isOpen(), back);
-    QCOMPARE(kelvo->requestedMode, 0);
-    QCOMPARE(text("lbConn"), back ? QStringLiteral("Connected") : QStringLiteral("Disconnected"));
-    QCOMPARE(text("lbWMode"), QStringLiteral("Normal"));
-    QVERIFY(script->shown.isEmpty());
+    QCOMPARE(rig->debug.lines.count(QStringLiteral("Ponowienie ...")), retries);
+    QCOMPARE(rig->kelvo.usbDevice.isOpen(), back);
+    QCOMPARE(rig->kelvo.requestedMode, 0);
+    QCOMPARE(rig->text("lbConn"),
+             back ? QStringLiteral("Connected") : QStringLiteral("Disconnected"));
+    QCOMPARE(rig->text("lbWMode"), QStringLiteral("Normal"));
+    QVERIFY(rig->script.shown.isEmpty());
 }
 
 // --- Live mode -----------------------------------------------------------------------------------
@@ -429,62 +375,62 @@ void tst_Connection::modeButtonsNeedADevice()
     QFETCH(QString, control);
     // The live and normal buttons are disabled while disconnected; their slots still check.
     if (control.startsWith(QLatin1String("btn")))
-        child<QPushButton>(qPrintable(control))->click();
+        rig->child<QPushButton>(qPrintable(control))->click();
     else
-        QVERIFY(QMetaObject::invokeMethod(window.get(), qPrintable(control)));
-    QCOMPARE(script->shown.size(), 1);
-    QCOMPARE(script->shown[0].kind, Prompts::Kind::Critical);
-    QCOMPARE(script->shown[0].parent, window.get());
-    QCOMPARE(script->shown[0].title, QStringLiteral("USB Interface"));
-    QCOMPARE(script->shown[0].text, QStringLiteral("Not connected!"));
-    QCOMPARE(log().countTransfers(), 0);
+        QVERIFY(QMetaObject::invokeMethod(rig->window.get(), qPrintable(control)));
+    QCOMPARE(rig->script.shown.size(), 1);
+    QCOMPARE(rig->script.shown[0].kind, Prompts::Kind::Critical);
+    QCOMPARE(rig->script.shown[0].parent, rig->window.get());
+    QCOMPARE(rig->script.shown[0].title, QStringLiteral("USB Interface"));
+    QCOMPARE(rig->script.shown[0].text, QStringLiteral("Not connected!"));
+    QCOMPARE(rig->log().countTransfers(), 0);
 }
 
 void tst_Connection::liveAndNormalMode()
 {
-    SimulatedController &c = connectTo();
-    u8 *image = kelvo->configImage();
+    SimulatedController &c = rig->connectTo();
+    u8 *image = rig->kelvo.configImage();
     image[SpecialLevelRed] = 10;
     image[SpecialLevelGreen] = 20;
     image[SpecialLevelBlue] = 30;
-    showPage(0, 2); // "Other": live mode shows the special scene
+    rig->showPage(0, 2); // "Other": live mode shows the special scene
 
-    click("pbLiveMode");
+    rig->click("pbLiveMode");
     QCOMPARE(c.mode(), MODE_LIVE);
-    QCOMPARE(text("lbWMode"), QStringLiteral("Live"));
-    QVERIFY(kelvo->isLive());
+    QCOMPARE(rig->text("lbWMode"), QStringLiteral("Live"));
+    QVERIFY(rig->kelvo.isLive());
     QCOMPARE(lastSceneSent().left(6), QByteArray("\x0A\x14\x1E\x0A\x14\x1E"));
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(c.liveLevels.data()), 3),
              QByteArray("\x0A\x14\x1E"));
 
-    log().clear();
-    click("pbLiveMode"); // already live: nothing
-    QCOMPARE(log().countTransfers(), 0);
+    rig->log().clear();
+    rig->click("pbLiveMode"); // already live: nothing
+    QCOMPARE(rig->log().countTransfers(), 0);
 
-    click("pbNormalMode");
+    rig->click("pbNormalMode");
     QCOMPARE(c.mode(), MODE_NORMAL);
-    QCOMPARE(text("lbWMode"), QStringLiteral("Normal"));
-    QVERIFY(!kelvo->isLive());
-    log().clear();
-    click("pbNormalMode"); // already normal: nothing
-    kelvo->send_new_val(3, 200); // live mode off: nothing goes out
-    kelvo->send_sc_prep(1, 1);
-    QCOMPARE(log().countTransfers(), 0);
-    QVERIFY(script->shown.isEmpty());
+    QCOMPARE(rig->text("lbWMode"), QStringLiteral("Normal"));
+    QVERIFY(!rig->kelvo.isLive());
+    rig->log().clear();
+    rig->click("pbNormalMode"); // already normal: nothing
+    rig->kelvo.send_new_val(3, 200); // live mode off: nothing goes out
+    rig->kelvo.send_sc_prep(1, 1);
+    QCOMPARE(rig->log().countTransfers(), 0);
+    QVERIFY(rig->script.shown.isEmpty());
 }
 
 void tst_Connection::liveValues()
 {
-    SimulatedController &c = connectTo();
-    click("pbLiveMode");
-    log().clear();
-    kelvo->send_new_val(5, 77);
-    const QList<Transaction> values = log().requests(REQ_LIVE_VALUE);
+    SimulatedController &c = rig->connectTo();
+    rig->click("pbLiveMode");
+    rig->log().clear();
+    rig->kelvo.send_new_val(5, 77);
+    const QList<Transaction> values = rig->log().requests(REQ_LIVE_VALUE);
     QCOMPARE(values.size(), 1);
     QCOMPARE(values[0].value, u16(77));
     QCOMPARE(values[0].index, u16(5));
     QCOMPARE(c.liveLevels[5], u8(77));
-    QCOMPARE(log().countTransfers(), 1);
+    QCOMPARE(rig->log().countTransfers(), 1);
 }
 
 void tst_Connection::liveValueRetries_data()
@@ -502,14 +448,14 @@ void tst_Connection::liveValueRetries()
     QFETCH(int, sends);
     QFETCH(bool, linkError);
 
-    SimulatedController &c = connectTo();
-    click("pbLiveMode");
-    log().clear();
+    SimulatedController &c = rig->connectTo();
+    rig->click("pbLiveMode");
+    rig->log().clear();
     c.failRequest(REQ_LIVE_VALUE, failures);
-    kelvo->send_new_val(0, 1);
-    QCOMPARE(log().countRequest(REQ_LIVE_VALUE), sends);
-    QCOMPARE(shown(linkErrorText), linkError);
-    QCOMPARE(kelvo->usbDevice.isOpen(), !linkError);
+    rig->kelvo.send_new_val(0, 1);
+    QCOMPARE(rig->log().countRequest(REQ_LIVE_VALUE), sends);
+    QCOMPARE(rig->shown(linkErrorText), linkError);
+    QCOMPARE(rig->kelvo.usbDevice.isOpen(), !linkError);
 }
 
 void tst_Connection::scenePreparation_data()
@@ -533,13 +479,13 @@ void tst_Connection::scenePreparation()
     QFETCH(int, scene);
     QFETCH(int, offset);
 
-    SimulatedController &c = connectTo();
-    click("pbLiveMode");
+    SimulatedController &c = rig->connectTo();
+    rig->click("pbLiveMode");
     const QByteArray image = ConfigFileFixtures::randomBytes(42, ImageSize);
-    std::memcpy(kelvo->configImage(), image.constData(), ImageSize);
-    log().clear();
+    std::memcpy(rig->kelvo.configImage(), image.constData(), ImageSize);
+    rig->log().clear();
 
-    kelvo->send_sc_prep(pgm, scene);
+    rig->kelvo.send_sc_prep(pgm, scene);
     QByteArray expected;
     if (offset >= 0) {
         expected = image.mid(offset, 64);
@@ -551,11 +497,11 @@ void tst_Connection::scenePreparation()
     }
     QCOMPARE(lastSceneSent(), expected);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(c.liveLevels.data()), 64), expected);
-    const QList<Transaction> prep = log().requests(REQ_SCENE_PREP);
+    const QList<Transaction> prep = rig->log().requests(REQ_SCENE_PREP);
     QCOMPARE(prep.size(), 1);
     QCOMPARE(prep[0].value, u16(1));
     QCOMPARE(prep[0].index, u16(0));
-    QVERIFY(script->shown.isEmpty());
+    QVERIFY(rig->script.shown.isEmpty());
 }
 
 void tst_Connection::scenePreparationAttempts_data()
@@ -574,27 +520,27 @@ void tst_Connection::scenePreparationAttempts()
     QFETCH(int, requests);
     QFETCH(bool, linkError);
 
-    SimulatedController &c = connectTo();
-    click("pbLiveMode");
-    log().clear();
+    SimulatedController &c = rig->connectTo();
+    rig->click("pbLiveMode");
+    rig->log().clear();
     for (int i = 0; i < errors; ++i)
         c.faults.errorOnceOnRequest.append(REQ_SCENE_PREP);
-    kelvo->send_sc_prep(1, 2);
-    QCOMPARE(log().countRequest(REQ_SCENE_PREP), requests);
-    QCOMPARE(shown(linkErrorText), linkError);
-    QCOMPARE(script->shown.size(), linkError ? 1 : 0);
-    QCOMPARE(kelvo->usbDevice.isOpen(), !linkError);
+    rig->kelvo.send_sc_prep(1, 2);
+    QCOMPARE(rig->log().countRequest(REQ_SCENE_PREP), requests);
+    QCOMPARE(rig->shown(linkErrorText), linkError);
+    QCOMPARE(rig->script.shown.size(), linkError ? 1 : 0);
+    QCOMPARE(rig->kelvo.usbDevice.isOpen(), !linkError);
 }
 
 void tst_Connection::chgdPrevOnlyEditsTheImage()
 {
-    connectTo();
-    click("pbLiveMode");
-    showPage(3);
-    log().clear();
-    child<QSpinBox>("sbPreview")->setValue(7);
-    QCOMPARE(kelvo->configImage()[PreviewFirstChannel], u8(6));
-    QCOMPARE(log().countTransfers(), 0);
+    rig->connectTo();
+    rig->click("pbLiveMode");
+    rig->showPage(3);
+    rig->log().clear();
+    rig->child<QSpinBox>("sbPreview")->setValue(7);
+    QCOMPARE(rig->kelvo.configImage()[PreviewFirstChannel], u8(6));
+    QCOMPARE(rig->log().countTransfers(), 0);
 }
 
 // --- Device-assisted settings --------------------------------------------------------------------
@@ -632,56 +578,56 @@ void tst_Connection::learning()
     QFETCH(QString, title);
     QFETCH(QString, message);
 
-    SimulatedController &c = connectTo();
-    bus->controlLatencyMs = 1; // the status is polled without pauses
+    SimulatedController &c = rig->connectTo();
+    rig->bus.controlLatencyMs = 1; // the status is polled without pauses
     if (pressed >= 0)
         c.queuePress(remote ? Press::RemoteKey : Press::Input, pressed, 2000);
     if (failure)
         c.faults.errorOnRequest.append(failure);
-    clock->elapsed = 0;
+    rig->clock.elapsed = 0;
 
-    QCOMPARE(kelvo->learnKey(remote), result);
-    const QList<Transaction> queries = log().requests(REQ_QUERY);
+    QCOMPARE(rig->kelvo.learnKey(remote), result);
+    const QList<Transaction> queries = rig->log().requests(REQ_QUERY);
     QCOMPARE(queries.first().index, u16(remote ? QUERY_LEARN_KEY : QUERY_LEARN_INPUT));
     QCOMPARE(queries.first().value, u16(QUERY_START));
     if (message.isEmpty()) {
-        QVERIFY(script->shown.isEmpty());
+        QVERIFY(rig->script.shown.isEmpty());
         QCOMPARE(queries.last().value, u16(QUERY_FETCH));
-        QVERIFY(clock->elapsed >= 2000 && clock->elapsed < 2100);
+        QVERIFY(rig->clock.elapsed >= 2000 && rig->clock.elapsed < 2100);
         return;
     }
-    QCOMPARE(script->shown.size(), 1);
-    QCOMPARE(script->shown[0].title, title);
-    QCOMPARE(script->shown[0].text, message);
-    QCOMPARE(script->shown[0].parent, window.get());
+    QCOMPARE(rig->script.shown.size(), 1);
+    QCOMPARE(rig->script.shown[0].title, title);
+    QCOMPARE(rig->script.shown[0].text, message);
+    QCOMPARE(rig->script.shown[0].parent, rig->window.get());
     if (message == QLatin1String("Time is over !")) {
-        QCOMPARE(script->shown[0].kind, Prompts::Kind::Warning);
-        QVERIFY(clock->elapsed > 9500 && clock->elapsed < 9600);
+        QCOMPARE(rig->script.shown[0].kind, Prompts::Kind::Warning);
+        QVERIFY(rig->clock.elapsed > 9500 && rig->clock.elapsed < 9600);
     }
 }
 
 void tst_Connection::learnThroughTheWindow()
 {
-    SimulatedController &c = connectTo();
-    bus->controlLatencyMs = 1;
-    showPage(0, 1); // remote keys
+    SimulatedController &c = rig->connectTo();
+    rig->bus.controlLatencyMs = 1;
+    rig->showPage(0, 1); // remote keys
     c.queuePress(Press::RemoteKey, 12, 500);
-    click("btnRcFromDev");
-    QCOMPARE(log().requests(REQ_QUERY).first().index, u16(QUERY_LEARN_KEY));
+    rig->click("btnRcFromDev");
+    QCOMPARE(rig->log().requests(REQ_QUERY).first().index, u16(QUERY_LEARN_KEY));
     QCOMPARE(c.pendingPresses(), 0);
 
     // Anywhere but the inputs and remote-key pages the buttons do nothing.
-    showPage(0, 2);
-    log().clear();
-    click("btnKeyFromDev");
-    QCOMPARE(log().countTransfers(), 0);
+    rig->showPage(0, 2);
+    rig->log().clear();
+    rig->click("btnKeyFromDev");
+    QCOMPARE(rig->log().countTransfers(), 0);
 
     // Not connected: learning says so with its own text.
-    click("pbConnect");
-    showPage(0, 0);
-    click("btnKeyFromDev");
-    QCOMPARE(script->shown.size(), 1);
-    QCOMPARE(script->shown[0].text, QStringLiteral("Not connected !"));
+    rig->click("pbConnect");
+    rig->showPage(0, 0);
+    rig->click("btnKeyFromDev");
+    QCOMPARE(rig->script.shown.size(), 1);
+    QCOMPARE(rig->script.shown[0].text, QStringLiteral("Not connected !"));
 }
 
 void tst_Connection::systemAddress_data()
@@ -720,70 +666,70 @@ void tst_Connection::systemAddress()
     QFETCH(QString, label);
     QFETCH(QString, message);
 
-    SimulatedController &c = connectTo();
-    bus->controlLatencyMs = 1;
-    showPage(0, 2);
+    SimulatedController &c = rig->connectTo();
+    rig->bus.controlLatencyMs = 1;
+    rig->showPage(0, 2);
     c.configuration[RcuSysAddr] = u8(stored);
     if (keyAddress >= 0)
         c.queuePress(Press::RemoteKey, 0, 1000, u8(keyAddress));
-    child<QSpinBox>("sbSetValue")->setValue(setValue);
+    rig->child<QSpinBox>("sbSetValue")->setValue(setValue);
 
-    click(qPrintable(button));
-    QCOMPARE(text("lbGotValue"), label);
-    const QList<Transaction> sets = log().filtered([](const Transaction &t) {
+    rig->click(qPrintable(button));
+    QCOMPARE(rig->text("lbGotValue"), label);
+    const QList<Transaction> sets = rig->log().filtered([](const Transaction &t) {
         return t.kind == Kind::Control && t.request == REQ_QUERY && t.index == QUERY_SET_ADDRESS;
     });
     QCOMPARE(sets.size(), sentValue < 0 ? 0 : 1);
     if (sentValue >= 0)
         QCOMPARE(sets[0].value, u16(sentValue));
     if (message.isEmpty()) {
-        QVERIFY(script->shown.isEmpty());
-        QCOMPARE(kelvo->rcuAddrShown, c.systemAddress());
+        QVERIFY(rig->script.shown.isEmpty());
+        QCOMPARE(rig->kelvo.rcuAddrShown, c.systemAddress());
     } else {
-        QCOMPARE(script->shown.size(), 1);
-        QCOMPARE(script->shown[0].title, QStringLiteral("Remote control :"));
-        QCOMPARE(script->shown[0].text, message);
+        QCOMPARE(rig->script.shown.size(), 1);
+        QCOMPARE(rig->script.shown[0].title, QStringLiteral("Remote control :"));
+        QCOMPARE(rig->script.shown[0].text, message);
     }
 }
 
 void tst_Connection::writeSysAddressRefusesOtherValues()
 {
-    connectTo();
+    rig->connectTo();
     for (int address : {32, 40, 63, 65, 254}) {
-        QCOMPARE(kelvo->writeSysAddress(u8(address)), -1);
-        QCOMPARE(log().countTransfers(), 0);
+        QCOMPARE(rig->kelvo.writeSysAddress(u8(address)), -1);
+        QCOMPARE(rig->log().countTransfers(), 0);
     }
-    QVERIFY(script->shown.isEmpty());
+    QVERIFY(rig->script.shown.isEmpty());
 }
 
 void tst_Connection::inputSimulator()
 {
-    SimulatedController &c = connectTo();
-    showPage(0, 2);
-    auto *type = child<QComboBox>("cbInputType");
-    auto *number = child<QSpinBox>("sbInputNo");
+    SimulatedController &c = rig->connectTo();
+    rig->showPage(0, 2);
+    auto *type = rig->child<QComboBox>("cbInputType");
+    auto *number = rig->child<QSpinBox>("sbInputNo");
     type->setCurrentIndex(1);
     QCOMPARE(number->maximum(), 64);
     number->setValue(40);
-    click("btnGenerate");
+    rig->click("btnGenerate");
     type->setCurrentIndex(0);
     QCOMPARE(number->maximum(), 8);
     number->setValue(3);
-    click("btnGenerate");
+    rig->click("btnGenerate");
     QCOMPARE(c.simulatedEvents().size(), 2);
     QCOMPARE(c.simulatedEvents()[0].type, 1);
     QCOMPARE(c.simulatedEvents()[0].number, 39);
     QCOMPARE(c.simulatedEvents()[1].type, 0);
     QCOMPARE(c.simulatedEvents()[1].number, 2);
-    QVERIFY(script->shown.isEmpty());
+    QVERIFY(rig->script.shown.isEmpty());
 
     c.failRequest(REQ_SIMULATE, 10);
-    log().clear();
-    click("btnGenerate");
-    QCOMPARE(log().countRequest(REQ_SIMULATE), 10);
-    QCOMPARE(script->shown.size(), 1);
-    QCOMPARE(script->shown[0].kind, Prompts::Kind::Warning);
-    QCOMPARE(script->shown[0].text, QStringLiteral("Control error !"));
+    rig->log().clear();
+    rig->click("btnGenerate");
+    QCOMPARE(rig->log().countRequest(REQ_SIMULATE), 10);
+    QCOMPARE(rig->script.shown.size(), 1);
+    QCOMPARE(rig->script.shown[0].kind, Prompts::Kind::Warning);
+    QCOMPARE(rig->script.shown[0].text, QStringLiteral("Control error !"));
 }
 
 // --- A controller pulled out at any moment -------------------------------------------------------
@@ -809,66 +755,66 @@ void tst_Connection::unplugAtEveryTransfer()
     const auto run = [&](int unplugAfter) {
         cleanup();
         init();
-        SimulatedController &c = bus->addController(serialA);
-        bus->controlLatencyMs = 1;
+        SimulatedController &c = rig->bus.addController(serialA);
+        rig->bus.controlLatencyMs = 1;
         c.queuePress(Press::Input, 1, 100);
         if (op != Op::Connect)
-            click("pbConnect");
-        showPage(0, 2);
+            rig->click("pbConnect");
+        rig->showPage(0, 2);
         if (op == Op::LiveOff)
-            click("pbLiveMode");
-        log().clear();
+            rig->click("pbLiveMode");
+        rig->log().clear();
         if (unplugAfter == 0)
-            bus->unplug(c);
+            rig->bus.unplug(c);
         else
             c.faults.unplugAfterTransfers = unplugAfter;
         switch (op) {
         case Op::Connect:
-            click("pbConnect");
+            rig->click("pbConnect");
             break;
         case Op::LiveOn:
-            click("pbLiveMode");
+            rig->click("pbLiveMode");
             break;
         case Op::LiveOff:
-            click("pbNormalMode");
+            rig->click("pbNormalMode");
             break;
         case Op::LearnInput:
-            kelvo->learnKey(false);
+            rig->kelvo.learnKey(false);
             break;
         case Op::ReadAddress:
-            click("btnGetRcu");
+            rig->click("btnGetRcu");
             break;
         case Op::WriteAddress:
-            click("btnSend2Rcu");
+            rig->click("btnSend2Rcu");
             break;
         }
-        return log().countTransfers();
+        return rig->log().countTransfers();
     };
 
     const int transfers = run(-1);
     QVERIFY(transfers > 0);
-    QVERIFY(script->shown.isEmpty());
+    QVERIFY(rig->script.shown.isEmpty());
     for (int k = 0; k < transfers; ++k) {
         run(k);
         const QString row = QStringLiteral("unplugged after %1 of %2 transfers\n%3")
                                 .arg(k)
                                 .arg(transfers)
-                                .arg(log().dump());
-        for (const ScriptedPrompts::Shown &s : script->shown)
+                                .arg(rig->log().dump());
+        for (const ScriptedPrompts::Shown &s : rig->script.shown)
             QVERIFY2(allowed.contains(s.text), qPrintable(s.text + QLatin1Char('\n') + row));
         // The learn and address commands report with their own box and leave the link to the
         // next command, which ends in the link error.
-        if (kelvo->usbDevice.isOpen()) {
-            QVERIFY2(!script->shown.isEmpty(), qPrintable(row));
-            script->shown.clear();
-            click("pbLiveMode");
-            QVERIFY2(shown(linkErrorText), qPrintable(row));
+        if (rig->kelvo.usbDevice.isOpen()) {
+            QVERIFY2(!rig->script.shown.isEmpty(), qPrintable(row));
+            rig->script.shown.clear();
+            rig->click("pbLiveMode");
+            QVERIFY2(rig->shown(linkErrorText), qPrintable(row));
         }
-        QVERIFY2(!kelvo->usbDevice.isOpen(), qPrintable(row));
-        QCOMPARE(kelvo->connected, 0);
-        QCOMPARE(text("lbConn"), QStringLiteral("Disconnected"));
-        QCOMPARE(text("lbSerial"), QStringLiteral("S/N ----"));
-        QVERIFY(!child<QPushButton>("pbLiveMode")->isEnabled());
+        QVERIFY2(!rig->kelvo.usbDevice.isOpen(), qPrintable(row));
+        QCOMPARE(rig->kelvo.connected, 0);
+        QCOMPARE(rig->text("lbConn"), QStringLiteral("Disconnected"));
+        QCOMPARE(rig->text("lbSerial"), QStringLiteral("S/N ----"));
+        QVERIFY(!rig->child<QPushButton>("pbLiveMode")->isEnabled());
     }
 }
 

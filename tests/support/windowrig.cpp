@@ -1,0 +1,61 @@
+#include "windowrig.h"
+
+#include "model/configlayout.h"
+#include "shell/appstate.h"
+
+#include <QTabWidget>
+
+#include <algorithm>
+#include <cstring>
+
+WindowRig::WindowRig()
+{
+    kelvo.setUsbBackend(&bus);
+    controller = &kelvo;
+    languageTable.clear();
+    window = std::make_unique<gui_class>();
+    mainWindow = window.get();
+    kelvo.dialogParent = window.get();
+}
+
+WindowRig::~WindowRig()
+{
+    mainWindow = nullptr;
+    window.reset();
+    controller = nullptr;
+}
+
+SimulatedController &WindowRig::connectTo(const QString &serial)
+{
+    SimulatedController &c = bus.addController(serial);
+    click("pbConnect");
+    if (!kelvo.usbDevice.isOpen())
+        qFatal("the simulated controller did not connect");
+    log().clear();
+    debug.lines.clear();
+    script.shown.clear();
+    return c;
+}
+
+void WindowRig::showPage(int main, int settings)
+{
+    if (settings >= 0)
+        child<QTabWidget>("tabWidget_settings")->setCurrentIndex(settings);
+    child<QTabWidget>("tabWidget_main")->setCurrentIndex(main);
+}
+
+bool WindowRig::shown(const QString &text) const
+{
+    return std::any_of(script.shown.cbegin(), script.shown.cend(),
+                       [&](const ScriptedPrompts::Shown &s) { return s.text == text; });
+}
+
+QByteArray WindowRig::image() const
+{
+    return QByteArray(reinterpret_cast<const char *>(kelvo.configImage()), ConfigLayout::ImageSize);
+}
+
+void WindowRig::setImage(const QByteArray &bytes)
+{
+    std::memcpy(kelvo.configImage(), bytes.constData(), ConfigLayout::ImageSize);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "controller/kelvo_controller_class.h"
+#include "device/transactionlog.h"
+#include "shell/gui_class.h"
+#include "simulator/simulatedbus.h"
+#include "support/debugcapture.h"
+#include "support/scriptedprompts.h"
+#include "support/virtualclock.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <memory>
+
+// The real window and controller on a simulated bus, with virtual time, scripted boxes and the
+// debug lines captured. Members are declared in the order they must be built; they go in reverse.
+class WindowRig
+{
+public:
+    WindowRig();
+    ~WindowRig();
+
+    VirtualClock clock;
+    ScriptedPrompts script;
+    DebugCapture debug;
+    SimulatedBus bus;
+    kelvo_controller_class kelvo;
+    std::unique_ptr<gui_class> window;
+
+    template<class T> T *child(const char *name)
+    {
+        T *w = window->findChild<T *>(QString::fromLatin1(name));
+        if (!w)
+            qFatal("no widget %s", name);
+        return w;
+    }
+    QString text(const char *label) { return child<QLabel>(label)->text(); }
+    void click(const char *button) { child<QPushButton>(button)->click(); }
+    TransactionLog &log() { return kelvo.usbDevice.transactionLog(); }
+
+    // A controller plugged in and connected through the Connect button; the log, the prompts and
+    // the debug lines cleared.
+    SimulatedController &connectTo(const QString &serial = QStringLiteral("KLV0000000A"));
+    // Main page, and the settings sub-page when given.
+    void showPage(int main, int settings = -1);
+    // Whether a box with this text was shown.
+    bool shown(const QString &text) const;
+    QByteArray image() const;
+    void setImage(const QByteArray &bytes);
+};
