@@ -537,6 +537,8 @@ int SimulatedController::sendBlock(u8 *data, int length)
     }
     if (k == faults.corruptChecksumBlock)
         frame[BulkBlock::HeaderSize] ^= 0x01; // damaged on the way; the checksum no longer fits
+    if (k == faults.oversizedLengthBlock)
+        frame[2] = 0x01; // a length field of 0x01FF: more data than a frame can hold
 
     int sent = BlockFrameSize;
     if (k == faults.shortBulkBlock)

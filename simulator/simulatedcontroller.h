@@ -38,6 +38,7 @@ public:
         QList<u8> errorOnRequest; // these commands end with ST_U_ERR instead of ST_U_DONE
         QList<u8> errorOnceOnRequest; // the same, once for each time a command is listed
         int corruptChecksumBlock = -1; // configuration read: block k arrives with a changed byte
+        int oversizedLengthBlock = -1; // configuration read: block k says 512 data bytes
         int wrongNumberBlock = -1; // configuration read: block k carries `wrongNumber`
         int wrongNumber = 0;
         int shortBulkBlock = -1; // bulk transfer k of a job moves only `shortBulkLength` bytes

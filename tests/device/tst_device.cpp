@@ -1,11 +1,15 @@
 #include "controller/kelvo_controller_class.h"
 #include "device/bulkblock.h"
+#include "device/configblockreader.h"
 #include "device/kelvoprotocol.h"
 #include "device/libusbbackend.h"
 #include "device/loggingbackend.h"
 #include "device/t_threadusbdevice.h"
+#include "model/configlayout.h"
 #include "simulator/simulatedbus.h"
+#include "support/configfilefixtures.h"
 #include "support/debugcapture.h"
+#include "support/imageoracle.h"
 #include "support/scriptedprompts.h"
 #include "support/virtualclock.h"
 
@@ -18,6 +22,7 @@
 
 #include <numeric>
 
+using namespace ConfigLayout;
 using Kind = Transaction::Kind;
 using PromptKind = Prompts::Kind;
 
@@ -85,22 +90,6 @@ QByteArray bytes(std::initializer_list<int> values)
     return result;
 }
 
-// A frame written out by hand from the framing rules, independent of BulkBlock.
-QByteArray goldenFrame(int number, const QByteArray &data)
-{
-    const int lengthField = int(data.size()) - 1;
-    int sum = number + (lengthField & 0xFF);
-    for (char c : data)
-        sum += u8(c);
-    QByteArray frame;
-    frame.append(char(number));
-    frame.append(char(lengthField & 0xFF));
-    frame.append(char(lengthField >> 8));
-    frame.append(char((256 - sum % 256) % 256));
-    frame.append(data);
-    return frame;
-}
-
 template<class T>
 concept Startable = requires(T &thread)
 {
@@ -134,6 +123,8 @@ private slots:
     void bulkBlockMatchesDefinition();
     void bulkBlockRefuses_data();
     void bulkBlockRefuses();
+    void blockReaderPlacesByNumber_data();
+    void blockReaderPlacesByNumber();
 
     // t_threadUsbDevice
     void idsAndInitialState();
@@ -225,7 +216,7 @@ void tst_Device::bulkBlockMatchesDefinition()
 {
     QFETCH(int, number);
     QFETCH(QByteArray, data);
-    const QByteArray golden = goldenFrame(number, data);
+    const QByteArray golden = ImageOracle::frameByHand(number, data);
 
     BulkBlock built;
     QCOMPARE(
@@ -256,7 +247,7 @@ void tst_Device::bulkBlockRefuses_data()
     QTest::addColumn<QByteArray>("frame");
     QTest::addColumn<BulkBlock::Parse>("expected");
 
-    const QByteArray good = goldenFrame(2, QByteArray(256, char(0x11)));
+    const QByteArray good = ImageOracle::frameByHand(2, QByteArray(256, char(0x11)));
     QByteArray changed = good;
     changed[100] = char(changed[100] + 1);
     QByteArray tooLong = good;
@@ -266,7 +257,7 @@ void tst_Device::bulkBlockRefuses_data()
     QTest::newRow("shorter than announced") << good.left(259) << BulkBlock::Parse::TooShort;
     QTest::newRow("header only") << good.left(3) << BulkBlock::Parse::TooShort;
     QTest::newRow("block 41 is still a valid frame")
-        << goldenFrame(41, QByteArray(256, 0)) << BulkBlock::Parse::Valid;
+        << ImageOracle::frameByHand(41, QByteArray(256, 0)) << BulkBlock::Parse::Valid;
 }
 
 void tst_Device::bulkBlockRefuses()
@@ -283,6 +274,48 @@ void tst_Device::bulkBlockRefuses()
 }
 
 // --- Discovery -----------------------------------------------------------------------------------
+
+void tst_Device::blockReaderPlacesByNumber_data()
+{
+    QTest::addColumn<QByteArray>("frame");
+    QTest::addColumn<int>("result"); // ConfigBlockReader::Result
+    QTest::addColumn<int>("offset"); // where the data lands; -1 nowhere
+
+    using R = ConfigBlockReader::Result;
+    const QByteArray data = ConfigFileFixtures::randomBytes(9, 256);
+    QTest::newRow("block 0") << ImageOracle::frameByHand(0, data) << int(R::Stored) << 0;
+    QTest::newRow("block 3") << ImageOracle::frameByHand(3, data) << int(R::Stored) << 0x300;
+    QTest::newRow("block 40, the last")
+        << ImageOracle::frameByHand(40, data) << int(R::Stored) << 0x2800;
+    QTest::newRow("block 41") << ImageOracle::frameByHand(41, data) << int(R::OutOfRange) << -1;
+    QTest::newRow("block 255") << ImageOracle::frameByHand(255, data) << int(R::OutOfRange) << -1;
+    QTest::newRow("16 bytes at the end of block 40")
+        << ImageOracle::frameByHand(40, data.left(16)) << int(R::Stored) << 0x2800;
+    QByteArray damaged = ImageOracle::frameByHand(1, data);
+    damaged[100] = char(damaged[100] ^ 0x40);
+    QTest::newRow("one data bit changed") << damaged << int(R::BadChecksum) << -1;
+    QByteArray oversized = ImageOracle::frameByHand(1, data);
+    oversized[2] = 0x01; // length field 0x01FF
+    QTest::newRow("length field above 255") << oversized << int(R::Invalid) << -1;
+    QTest::newRow("cut short") << ImageOracle::frameByHand(1, data).left(200) << int(R::Invalid)
+                               << -1;
+}
+
+void tst_Device::blockReaderPlacesByNumber()
+{
+    QFETCH(QByteArray, frame);
+    QFETCH(int, result);
+    QFETCH(int, offset);
+
+    const QByteArray image = ConfigFileFixtures::randomBytes(1, ImageSize);
+    ConfigBlockReader reader(ConfigFileFixtures::bytes(image));
+    QCOMPARE(int(reader.take(reinterpret_cast<const u8 *>(frame.constData()), int(frame.size()))),
+             result);
+    QByteArray expected = image;
+    if (offset >= 0)
+        expected.replace(offset, frame.size() - 4, frame.mid(4));
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(reader.staged()), ImageSize), expected);
+}
 
 void tst_Device::idsAndInitialState()
 {
