@@ -22,8 +22,8 @@ public:
     {
         QElapsedTimer timer;
         timer.start();
-        const int result = SimulatedBus::controlTransfer(handle, requestType, request, value,
-                                                         index, data, length, timeoutMs);
+        const int result = SimulatedBus::controlTransfer(handle, requestType, request, value, index,
+                                                         data, length, timeoutMs);
         insideNs += timer.nsecsElapsed();
         ++transfers;
         return result;
@@ -47,8 +47,9 @@ int main(int argc, char *argv[])
     // Keep the in-memory log from growing with the run; the logging itself stays in the path.
     kelvo.usbDevice.transactionLog().capacity = 1000;
     kelvo.setConnection(true);
-    if (!kelvo.connected || kelvo.ch_mode(kelvo_controller_class::RequestedLive)
-                                != kelvo_controller_class::RequestedLive) {
+    if (!kelvo.connected
+        || kelvo.ch_mode(kelvo_controller_class::RequestedLive)
+            != kelvo_controller_class::RequestedLive) {
         std::fprintf(stderr, "bench_live: the simulated controller did not go live\n");
         return 1;
     }
