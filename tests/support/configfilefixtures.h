@@ -3,6 +3,7 @@
 #include "common/types.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 
 #include <utility>
@@ -10,6 +11,9 @@
 // Configuration files made the way another program could make them: zlib used directly and a
 // CRC-16/X-25 written from its definition, independent of the program's own reader and writer.
 namespace ConfigFileFixtures {
+
+// The time files are stamped with in tests: fixed, so every run builds the same bytes.
+QDateTime fixedTime();
 
 QByteArray randomBytes(quint32 seed, int size);
 QByteArray defaultImage();
