@@ -31,7 +31,7 @@ for harness in "${harnesses[@]}"; do
     max_len=16385 # one byte over the largest configuration file read
     if [ "$harness" = configjson ]; then
         seeds="$corpus/json"
-        max_len=65536 # room around a full compact export (about 31 KiB)
+        max_len=65536 # above any full compact export (30 to 50 KiB)
     fi
     mkdir -p "$corpus/$harness"
     cp "$seeds"/* "$corpus/$harness/"
