@@ -59,25 +59,10 @@ Run kelvoctlFromShell(const QString &script, const QStringList &arguments,
 
 Image decodeFile(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     Image image(ImageSize, 0);
-    if (!ConfigFile::decode(file.readAll(), image.data()))
+    if (!ConfigFile::decode(readFile(fileName), image.data()))
         return {};
     return image;
-}
-
-QByteArray readAll(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // Every entry of a folder with its kind and, for regular files, content: what a refused
@@ -91,7 +76,7 @@ QStringList snapshot(const QString &folder)
         const QString kind = info.isSymLink() ? QStringLiteral("link to ") + info.symLinkTarget()
             : info.isDir()                    ? QStringLiteral("folder")
             : info.isFile()                   ? QString::fromLatin1(
-                                    QCryptographicHash::hash(readAll(info.filePath()), QCryptographicHash::Sha256)
+                                    QCryptographicHash::hash(readFile(info.filePath()), QCryptographicHash::Sha256)
                                         .toHex())
                             : QStringLiteral("special");
         entries << info.fileName() + QStringLiteral(": ") + kind;
@@ -135,8 +120,8 @@ void tst_Kelvoctl::initTestCase()
     QVERIFY(dir.isValid());
     const QByteArray defaults = defaultImage();
     QVERIFY(ConfigFile::write(path("defaults.cfgkv"), bytes(defaults)));
-    QVERIFY(writeAll(path("defaults.json"),
-                     QJsonDocument(ConfigJson::toJson(bytes(defaults))).toJson()));
+    QVERIFY(writeFile(path("defaults.json"),
+                      QJsonDocument(ConfigJson::toJson(bytes(defaults))).toJson()));
 }
 
 void tst_Kelvoctl::helpAndVersion()
@@ -181,7 +166,7 @@ void tst_Kelvoctl::newWritesDefaults()
     Image expected(ImageSize);
     clearImage(expected.data(), ClearFlags::All);
     QCOMPARE(decodeFile(out), expected);
-    QVERIFY(readAll(out).startsWith("kelvoCFG\r\n"));
+    QVERIFY(readFile(out).startsWith("kelvoCFG\r\n"));
 }
 
 void tst_Kelvoctl::infoSummarises()
@@ -233,7 +218,7 @@ void tst_Kelvoctl::infoEscapesHostileHeader()
     for (int line = 4; line <= 40; ++line) // numbered as header lines
         header += "line " + QByteArray::number(line) + "\r\n";
     const QString file = path("hostile-header.cfgkv");
-    QVERIFY(writeAll(file, handMade(header, defaultImage())));
+    QVERIFY(writeFile(file, handMade(header, defaultImage())));
 
     const Run run = kelvoctl({"info", file});
     QCOMPARE(run.status, 0);
@@ -285,11 +270,11 @@ void tst_Kelvoctl::exportImportRoundTrip()
     QCOMPARE(kelvoctl({"export", original, "-o", json}).status, 0);
     const Run toStdout = kelvoctl({"export", original});
     QCOMPARE(toStdout.status, 0);
-    QCOMPARE(toStdout.out.toUtf8(), readAll(json));
+    QCOMPARE(toStdout.out.toUtf8(), readFile(json));
 
     const Run import = kelvoctl({"import", json, back});
     QVERIFY2(import.status == 0, qPrintable(import.err));
-    QCOMPARE(readAll(back).size() > 0, true);
+    QCOMPARE(readFile(back).size() > 0, true);
     const Image loaded = decodeFile(back);
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(loaded.data()), qsizetype(loaded.size())),
              image);
@@ -308,7 +293,7 @@ void tst_Kelvoctl::brokenFilesAreRefused()
     QFETCH(QByteArray, bytes);
     static int fileNumber = 0;
     const QString file = path(QStringLiteral("broken-%1").arg(++fileNumber));
-    QVERIFY(writeAll(file, bytes));
+    QVERIFY(writeFile(file, bytes));
     const QString json = file + QStringLiteral(".json");
 
     for (const QStringList &arguments :
@@ -333,7 +318,7 @@ void tst_Kelvoctl::refusedJsonLeavesOutputAlone_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("malformed") << QByteArray("{\"format\": ")
                                << "bad.json: malformed JSON at offset 11: unterminated object";
-    QByteArray duplicate = readAll(path("defaults.json"));
+    QByteArray duplicate = readFile(path("defaults.json"));
     duplicate.replace("\"systemAddress\":", "\"systemAddress\": 3, \"systemAddress\":");
     QTest::newRow("duplicate key") << duplicate << "bad.json: $.systemAddress: duplicate key";
 }
@@ -343,8 +328,8 @@ void tst_Kelvoctl::refusedJsonLeavesOutputAlone()
     QFETCH(QByteArray, document);
     QFETCH(QString, message);
     QTemporaryDir work;
-    QVERIFY(writeAll(work.filePath("bad.json"), document));
-    QVERIFY(writeAll(work.filePath("existing.cfgkv"), "previous"));
+    QVERIFY(writeFile(work.filePath("bad.json"), document));
+    QVERIFY(writeFile(work.filePath("existing.cfgkv"), "previous"));
     const QStringList before = snapshot(work.path());
     for (const char *out : {"existing.cfgkv", "fresh.cfgkv"}) {
         const Run run = kelvoctl({"import", "bad.json", out}, work.path());
@@ -407,8 +392,8 @@ void tst_Kelvoctl::fileRefusals()
                   QFile::encodeName(at("hard.json")).constData()),
              0);
     QVERIFY(QDir(work.path()).mkdir("folder"));
-    QVERIFY(writeAll(at("big.json"),
-                     readAll(at("conf.json")) + QByteArray(ConfigJson::MaxTextSize, ' ')));
+    QVERIFY(writeFile(at("big.json"),
+                      readFile(at("conf.json")) + QByteArray(ConfigJson::MaxTextSize, ' ')));
     if (arguments.contains("null-device")) {
         // The null device's numbers, but a node of our own: a regression replaces only it.
         if (mknod(QFile::encodeName(at("null-device")).constData(), S_IFCHR | 0600, makedev(1, 3))

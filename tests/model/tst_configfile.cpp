@@ -201,11 +201,9 @@ void tst_ConfigFile::brokenFiles()
     QCOMPARE(image, before);
 
     QTemporaryDir dir;
-    QFile out(dir.filePath(QStringLiteral("broken.cfgkv")));
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(file);
-    out.close();
-    QVERIFY(!ConfigFile::read(out.fileName(), reinterpret_cast<u8 *>(image.data())));
+    const QString name = dir.filePath(QStringLiteral("broken.cfgkv"));
+    QVERIFY(writeFile(name, file));
+    QVERIFY(!ConfigFile::read(name, reinterpret_cast<u8 *>(image.data())));
     QCOMPARE(image, before);
 }
 
@@ -304,11 +302,8 @@ void tst_ConfigFile::readReasons()
     QFETCH(QString, reason);
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("conf.cfgkv"));
-    if (file != "-") {
-        QFile out(name);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        QCOMPARE(out.write(file), file.size());
-    }
+    if (file != "-")
+        QVERIFY(writeFile(name, file));
     const DebugCapture quiet;
     const QByteArray before = randomBytes(19, ImageSize);
     QByteArray image = before;
@@ -356,9 +351,7 @@ void tst_ConfigFile::boundedRead()
     QString name = source;
     if (source == QLatin1String("file")) {
         name = dir.filePath(QStringLiteral("data"));
-        QFile out(name);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        QCOMPARE(out.write(content), content.size());
+        QVERIFY(writeFile(name, content));
     } else if (source == QLatin1String("missing")) {
         name = dir.filePath(QStringLiteral("missing"));
     } else if (source == QLatin1String("folder")) {
@@ -377,10 +370,7 @@ void tst_ConfigFile::failedSaveKeepsPreviousFile()
     const QString name = dir.filePath(QStringLiteral("conf.cfgkv"));
     const QByteArray first = defaultImage();
     QVERIFY(ConfigFile::write(name, bytes(first)));
-    QFile previous(name);
-    QVERIFY(previous.open(QIODevice::ReadOnly));
-    const QByteArray previousBytes = previous.readAll();
-    previous.close();
+    const QByteArray previousBytes = readFile(name);
 
     // A disk that fills up halfway: writes beyond 4 KiB fail (even for root).
     rlimit saved {};
@@ -397,8 +387,7 @@ void tst_ConfigFile::failedSaveKeepsPreviousFile()
     QVERIFY(!written);
     // The system's reason, not Qt's "Unknown error" for a write cut short.
     QCOMPARE(reason, qt_error_string(EFBIG));
-    QVERIFY(previous.open(QIODevice::ReadOnly));
-    QCOMPARE(previous.readAll(), previousBytes);
+    QCOMPARE(readFile(name), previousBytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("conf.cfgkv")});
     QByteArray image(ImageSize, '\0');
     QVERIFY(ConfigFile::read(name, reinterpret_cast<u8 *>(image.data())));

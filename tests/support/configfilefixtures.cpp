@@ -4,6 +4,7 @@
 #include "model/configfile.h"
 #include "model/configlayout.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <zlib.h>
@@ -89,6 +90,18 @@ QByteArray handMade(const QByteArray &headerText, const QByteArray &payload, int
     file += bigEndian32(quint32(announced < 0 ? payload.size() : announced));
     file += zlibCompress(payload, level);
     return withCrc(file);
+}
+
+bool writeFile(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 const QByteArray handHeader("kelvoCFG\r\nmade by hand\r\n");

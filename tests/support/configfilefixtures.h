@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QList>
+#include <QString>
 
 #include <utility>
 
@@ -33,6 +34,11 @@ QByteArray zlibInflate(const QByteArray &data, int expected);
 QByteArray handMade(const QByteArray &headerText, const QByteArray &payload, int level = 9,
                     qint64 announced = -1);
 extern const QByteArray handHeader;
+
+// Plain whole-file access for setting up and checking tests, independent of the program's own
+// file helper.
+bool writeFile(const QString &fileName, const QByteArray &bytes);
+QByteArray readFile(const QString &fileName);
 
 // Every way a configuration file can be broken, each with a descriptive name.
 QList<std::pair<QByteArray, QByteArray>> brokenFiles();
