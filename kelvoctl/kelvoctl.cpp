@@ -5,17 +5,25 @@
 #include "model/configfile.h"
 #include "model/configjson.h"
 #include "model/configlayout.h"
+#include "model/contactmode.h"
+#include "model/fileio.h"
 #include "model/functioncode.h"
+#include "model/printabletext.h"
 #include "model/programshape.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 #include <QTextStream>
 
+#include <cerrno>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace ConfigLayout;
 
@@ -23,11 +31,8 @@ namespace {
 
 enum Status { Ok = 0, Failed = 1, Usage = 2 };
 
-QTextStream &out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
+// Header lines echoed by info; a hand-made header can hold thousands.
+constexpr int MaxHeaderLines = 20;
 
 QTextStream &err()
 {
@@ -47,33 +52,109 @@ int usage(const QString &message)
     return Usage;
 }
 
+// A closed standard descriptor would be handed to the next file opened, and output meant for
+// the terminal would land in it. Hold it with a read-only /dev/null: writes to it then fail.
+void holdClosedStandardDescriptors()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            const int held = open("/dev/null", O_RDONLY);
+            if (held != fd && held >= 0)
+                close(held);
+        }
+    }
+}
+
+// Everything for standard output in one go, so that a full disk or a closed descriptor is seen.
+bool writeStdout(const QByteArray &bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n
+            = ::write(STDOUT_FILENO, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            fail(QStringLiteral("standard output: cannot write: %1")
+                     .arg(qt_error_string(n < 0 ? errno : EIO)));
+            return false;
+        }
+        written += n;
+    }
+    return true;
+}
+
+// Bytes other than printable ASCII shown as \xNN: the name is not valid text anyway.
+QString rawName(const QByteArray &name)
+{
+    QString shown;
+    for (const char c : name) {
+        if (uchar(c) < 0x20 || uchar(c) >= 0x7F || c == '\\')
+            shown += QStringLiteral("\\x%1").arg(uint(uchar(c)), 2, 16, QLatin1Char('0'));
+        else
+            shown += QLatin1Char(c);
+    }
+    return shown;
+}
+
+// Qt decodes arguments in the locale's encoding and replaces what does not decode; working on
+// such a name would touch a different file.
+bool argumentsEncodeBack(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        if (QFile::encodeName(QString::fromLocal8Bit(raw)) != raw) {
+            fail(QStringLiteral("%1: not valid in the locale's encoding").arg(rawName(raw)));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Also through symbolic links, other spellings and hard links.
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    if (!canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath())
+        return true;
+    struct stat statA
+    {
+    };
+    struct stat statB
+    {
+    };
+    return stat(QFile::encodeName(a).constData(), &statA) == 0
+        && stat(QFile::encodeName(b).constData(), &statB) == 0 && statA.st_dev == statB.st_dev
+        && statA.st_ino == statB.st_ino;
+}
+
+bool distinctOutput(const QString &input, const QString &output)
+{
+    if (!sameFile(input, output))
+        return true;
+    fail(QStringLiteral("%1: is the input file %2; refusing to overwrite it").arg(output, input));
+    return false;
+}
+
 using Image = std::vector<u8>;
 
 // Reads and checks a configuration file; the message is the program's own for a broken file.
 bool loadConfig(const QString &fileName, Image &image, QByteArray *bytes = nullptr)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(QStringLiteral("%1: %2").arg(fileName, file.errorString()));
-        return false;
-    }
-    // A file over the bound is broken anyway; do not read more of it than that.
-    const QByteArray data = file.read(ConfigFile::MaxFileSize + 1);
     image.assign(ImageSize, 0);
-    if (!ConfigFile::decode(data, image.data())) {
-        fail(QStringLiteral("%1: File is broken.").arg(fileName));
+    QString reason;
+    if (!ConfigFile::read(fileName, image.data(), &reason, bytes)) {
+        fail(QStringLiteral("%1: %2").arg(fileName, reason));
         return false;
     }
-    if (bytes)
-        *bytes = data;
     return true;
 }
 
 bool saveBytes(const QString &fileName, const QByteArray &bytes)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        fail(QStringLiteral("%1: cannot write: %2").arg(fileName, file.errorString()));
+    QString reason;
+    if (!FileIo::write(fileName, bytes, &reason)) {
+        fail(QStringLiteral("%1: cannot write: %2").arg(fileName, reason));
         return false;
     }
     return true;
@@ -81,8 +162,9 @@ bool saveBytes(const QString &fileName, const QByteArray &bytes)
 
 bool saveConfig(const QString &fileName, const u8 *image)
 {
-    if (!ConfigFile::write(fileName, image)) {
-        fail(QStringLiteral("%1: cannot write the configuration file").arg(fileName));
+    QString reason;
+    if (!ConfigFile::write(fileName, image, &reason)) {
+        fail(QStringLiteral("%1: cannot write: %2").arg(fileName, reason));
         return false;
     }
     return true;
@@ -144,34 +226,37 @@ int commandInfo(const QStringList &args)
     if (!loadConfig(args[0], data, &bytes))
         return Failed;
     const u8 *image = data.data();
-    QTextStream &o = out();
+    QString text;
+    QTextStream o(&text);
 
     o << "File: " << args[0] << "\nHeader:\n";
     const QString header = QString::fromLatin1(ConfigFile::headerText(bytes));
+    int lines = 0;
     for (const QString &line : header.split(QStringLiteral("\r\n"))) {
         QString shown = line;
         shown.remove(QChar(0x1A));
-        if (!shown.isEmpty())
-            o << "  " << shown << '\n';
+        if (shown.isEmpty())
+            continue;
+        if (++lines > MaxHeaderLines) {
+            o << "  ...\n";
+            break;
+        }
+        o << "  " << printableText(shown) << '\n';
     }
     o << "CRC: OK\n";
 
     o << "Scenes with levels: " << numberList(stepsWithLevels(image, 0)) << '\n';
     o << "Programs:\n";
-    static const char *const modes[] = {"normal", "Loop", "Continued"};
     for (int p = 1; p < PageCount; ++p) {
         const ProgramShape::Shape shape = ProgramShape::read(image, p);
         o << "  Program " << p << ": " << shape.steps << (shape.steps == 1 ? " step, " : " steps, ")
-          << modes[shape.mode] << "; steps with levels: " << numberList(stepsWithLevels(image, p))
-          << '\n';
+          << ProgramShape::runModeName(shape.mode)
+          << "; steps with levels: " << numberList(stepsWithLevels(image, p)) << '\n';
     }
     o << "Inputs:\n";
     for (int i = 0; i < InputCount; ++i) {
-        const char *contact = !inputUsed(image, i) ? "N/U"
-            : inputNormallyOpen(image, i)          ? "N/O"
-                                                   : "N/C";
-        o << "  Input " << i + 1 << ": " << contact << ", " << actionText(image[InputFunc + i])
-          << '\n';
+        o << "  Input " << i + 1 << ": " << contactModeName(contactMode(image, i)) << ", "
+          << actionText(image[InputFunc + i]) << '\n';
     }
     o << "Power on: " << actionText(image[PowerOnFunc]) << '\n';
     o << "Remote keys:";
@@ -193,9 +278,9 @@ int commandInfo(const QStringList &args)
       << (image[MixMode] ? "Standard (bigger win) mode" : "Proportional mode") << '\n';
     const u8 address = image[RcuSysAddr];
     o << "System address: "
-      << (address <= MaxRcuSysAddr ? QString::number(address) : QStringLiteral("not used"))
-      << Qt::endl;
-    return Ok;
+      << (address <= MaxRcuSysAddr ? QString::number(address) : QStringLiteral("not used")) << '\n';
+    o.flush();
+    return writeStdout(text.toUtf8()) ? Ok : Failed;
 }
 
 int commandExport(const QStringList &args, const QString &output)
@@ -203,15 +288,14 @@ int commandExport(const QStringList &args, const QString &output)
     if (args.size() != 1)
         return usage(
             QStringLiteral("export takes one file name: kelvoctl export FILE [-o OUT.json]"));
+    if (!output.isEmpty() && !distinctOutput(args[0], output))
+        return Failed;
     Image image;
     if (!loadConfig(args[0], image))
         return Failed;
     const QByteArray json = QJsonDocument(ConfigJson::toJson(image.data())).toJson();
-    if (output.isEmpty()) {
-        out() << json;
-        out().flush();
-        return Ok;
-    }
+    if (output.isEmpty())
+        return writeStdout(json) ? Ok : Failed;
     return saveBytes(output, json) ? Ok : Failed;
 }
 
@@ -219,22 +303,15 @@ int commandImport(const QStringList &args)
 {
     if (args.size() != 2)
         return usage(QStringLiteral("import takes two file names: kelvoctl import IN.json OUT"));
-    QFile file(args[0]);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1: %2").arg(args[0], file.errorString()));
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (parseError.error != QJsonParseError::NoError)
-        return fail(QStringLiteral("%1: malformed JSON at offset %2: %3")
-                        .arg(args[0])
-                        .arg(parseError.offset)
-                        .arg(parseError.errorString()));
-    if (!document.isObject())
-        return fail(QStringLiteral("%1: $: must be an object").arg(args[0]));
-
+    if (!distinctOutput(args[0], args[1]))
+        return Failed;
+    QByteArray text;
+    QString reason;
+    if (FileIo::read(args[0], ConfigJson::MaxTextSize, &text, &reason) != FileIo::ReadResult::Ok)
+        return fail(QStringLiteral("%1: %2").arg(args[0], reason));
     Image image(ImageSize, 0xFF);
     QString error;
-    if (!ConfigJson::fromJson(document.object(), image.data(), &error))
+    if (!ConfigJson::parse(text, image.data(), &error))
         return fail(QStringLiteral("%1: %2").arg(args[0], error));
     return saveConfig(args[1], image.data()) ? Ok : Failed;
 }
@@ -243,6 +320,7 @@ int commandImport(const QStringList &args)
 
 int main(int argc, char *argv[])
 {
+    holdClosedStandardDescriptors();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kelvoctl"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kelvoRelease));
@@ -267,6 +345,8 @@ int main(int argc, char *argv[])
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
 
+    if (!argumentsEncodeBack(argc, argv))
+        return Failed;
     if (!parser.parse(QCoreApplication::arguments()))
         return usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help")))

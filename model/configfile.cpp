@@ -2,10 +2,9 @@
 
 #include "common/version.h"
 #include "configlayout.h"
+#include "fileio.h"
 
-#include <QFile>
 #include <QLocale>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <cstring>
@@ -101,24 +100,42 @@ QString ConfigFile::saveName(const QString &chosen)
 
 bool ConfigFile::write(const QString &fileName, const u8 *image)
 {
-    QSaveFile file(fileName);
-    // Unbuffered: a short write (disk full) shows up here; Qt's buffered flush lets it through
-    // and would commit a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray bytes = encode(image, QDateTime::currentDateTime());
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return write(fileName, image, nullptr);
+}
+
+bool ConfigFile::write(const QString &fileName, const u8 *image, QString *reason)
+{
+    return FileIo::write(fileName, encode(image, QDateTime::currentDateTime()), reason);
 }
 
 bool ConfigFile::read(const QString &fileName, u8 *image)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    return read(fileName, image, nullptr);
+}
+
+bool ConfigFile::read(const QString &fileName, u8 *image, QString *reason, QByteArray *file)
+{
+    QByteArray bytes;
+    QString why;
+    switch (FileIo::read(fileName, MaxFileSize, &bytes, &why)) {
+    case FileIo::ReadResult::Ok:
+        break;
+    case FileIo::ReadResult::TooLarge:
+        // Larger than anything the writer produces: broken, like any other bad content.
+        if (reason)
+            *reason = QStringLiteral("File is broken. (%1)").arg(why);
         return false;
-    // One byte more than allowed, so that an oversized file is seen as such.
-    return decode(file.read(MaxFileSize + 1), image);
+    case FileIo::ReadResult::Failed:
+        if (reason)
+            *reason = why;
+        return false;
+    }
+    if (!decode(bytes, image)) {
+        if (reason)
+            *reason = QStringLiteral("File is broken.");
+        return false;
+    }
+    if (file)
+        *file = bytes;
+    return true;
 }

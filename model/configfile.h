@@ -29,5 +29,12 @@ public:
 
     // Replaces the file only once the new one is complete; a failure leaves the old file.
     static bool write(const QString &fileName, const u8 *image);
+    // The same, naming why it failed in *reason (disk full, permission denied ...).
+    static bool write(const QString &fileName, const u8 *image, QString *reason);
+    // The image only from a valid file; otherwise it is untouched.
     static bool read(const QString &fileName, u8 *image);
+    // The same with the reason of a failure ("File is broken." for any invalid content) and,
+    // when asked for, the file's bytes.
+    static bool read(const QString &fileName, u8 *image, QString *reason,
+                     QByteArray *file = nullptr);
 };

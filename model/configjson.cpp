@@ -1,13 +1,17 @@
 #include "configjson.h"
 
 #include "configlayout.h"
+#include "contactmode.h"
 #include "functioncode.h"
+#include "printabletext.h"
 #include "programshape.h"
 
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSet>
 
+#include <cmath>
 #include <vector>
 
 using namespace ConfigLayout;
@@ -16,8 +20,6 @@ namespace {
 
 const QString formatName = QStringLiteral("kelvodesk-configuration");
 constexpr int formatVersion = 1;
-
-const char *const runModeNames[] = {"normal", "loop", "continued"};
 
 // Reserved bytes: where they are and their JSON key.
 struct ReservedRun
@@ -61,16 +63,11 @@ QJsonArray levelsToJson(const u8 *image, int page, int step)
 
 QJsonObject contactToJson(const u8 *image, int input)
 {
-    QJsonObject contact;
-    if (!inputUsed(image, input)) {
-        contact.insert(QStringLiteral("mode"), QStringLiteral("N/U"));
-        // Not shown by the editor, but kept by the controller.
+    const ContactMode mode = contactMode(image, input);
+    QJsonObject contact {{"mode", QLatin1String(contactModeName(mode))}};
+    // Not shown by the editor, but kept by the controller.
+    if (mode == ContactMode::NotUsed)
         contact.insert(QStringLiteral("normallyOpenBit"), inputNormallyOpen(image, input));
-    } else {
-        contact.insert(QStringLiteral("mode"),
-                       inputNormallyOpen(image, input) ? QStringLiteral("N/O")
-                                                       : QStringLiteral("N/C"));
-    }
     return contact;
 }
 
@@ -102,7 +99,7 @@ public:
     {
         for (const QString &key : object.keys()) {
             if (!required.contains(key) && !optional.contains(key)) {
-                fail(join(path, key), QStringLiteral("unknown key"));
+                fail(join(path, printableText(key)), QStringLiteral("unknown key"));
                 return false;
             }
         }
@@ -134,7 +131,8 @@ public:
     int integer(const QJsonValue &value, const QString &path, int min, int max)
     {
         const double d = value.toDouble(-1.5);
-        if (!value.isDouble() || d != double(qint64(d)) || d < min || d > max) {
+        // The range first: converting a huge double to an integer is undefined.
+        if (!value.isDouble() || !(d >= min && d <= max) || d != std::trunc(d)) {
             fail(path, QStringLiteral("must be an integer from %1 to %2").arg(min).arg(max));
             return min;
         }
@@ -215,6 +213,65 @@ public:
     }
 };
 
+// Decodes the JSON string starting after its opening quote; `at` ends after the closing quote.
+QString jsonString(const QByteArray &text, qsizetype &at)
+{
+    QString decoded;
+    qsizetype run = at;
+    const auto flush = [&] {
+        decoded += QString::fromUtf8(text.constData() + run, at - run);
+    };
+    while (at < text.size() && text[at] != '"') {
+        if (text[at] != '\\') {
+            ++at;
+            continue;
+        }
+        flush();
+        const char escape = at + 1 < text.size() ? text[at + 1] : '"';
+        at = qMin(at + 2, text.size());
+        switch (escape) {
+        case 'b':
+            decoded += QLatin1Char('\b');
+            break;
+        case 'f':
+            decoded += QLatin1Char('\f');
+            break;
+        case 'n':
+            decoded += QLatin1Char('\n');
+            break;
+        case 'r':
+            decoded += QLatin1Char('\r');
+            break;
+        case 't':
+            decoded += QLatin1Char('\t');
+            break;
+        case 'u':
+            // Surrogate pairs come as two escapes; appending both code units joins them.
+            decoded += QChar(char16_t(text.mid(at, 4).toUShort(nullptr, 16)));
+            at = qMin(at + 4, text.size());
+            break;
+        default: // " \ /
+            decoded += QLatin1Char(escape);
+            break;
+        }
+        run = at;
+    }
+    flush();
+    ++at;
+    return decoded;
+}
+
+// One open object or array while scanning for repeated keys.
+struct Container
+{
+    QString path;
+    bool isObject;
+    bool expectKey = true; // objects: the next string is a key
+    int index = 0; // arrays: the current element
+    QString key; // objects: the current member
+    QSet<QString> keys;
+};
+
 void readLevels(Reader &r, const QJsonValue &value, const QString &path, u8 *image, int page,
                 int step)
 {
@@ -256,8 +313,10 @@ QJsonObject ConfigJson::toJson(const u8 *image)
                             "loop")},
             });
         }
-        programs.append(QJsonObject {
-            {"stepCount", shape.steps}, {"runMode", runModeNames[shape.mode]}, {"steps", steps}});
+        programs.append(
+            QJsonObject {{"stepCount", shape.steps},
+                         {"runMode", QLatin1String(ProgramShape::runModeName(shape.mode))},
+                         {"steps", steps}});
     }
     json.insert("programs", programs);
 
@@ -373,10 +432,10 @@ bool ConfigJson::fromJson(const QJsonObject &json, u8 *target, QString *error)
             r.fail(Reader::join(path, "stepCount"),
                    QStringLiteral("must be %1, as the steps' fall times say").arg(shape.steps));
         if (program.contains("runMode") && !r.failed()
-            && program.value("runMode") != QLatin1String(runModeNames[shape.mode]))
+            && program.value("runMode") != QLatin1String(ProgramShape::runModeName(shape.mode)))
             r.fail(Reader::join(path, "runMode"),
                    QStringLiteral("must be \"%1\", as the steps' fall times say")
-                       .arg(QLatin1String(runModeNames[shape.mode])));
+                       .arg(QLatin1String(ProgramShape::runModeName(shape.mode))));
     }
 
     const QJsonArray inputs
@@ -394,21 +453,27 @@ bool ConfigJson::fromJson(const QJsonObject &json, u8 *target, QString *error)
         if (r.failed())
             break;
         const QString mode = contact.value("mode").toString();
-        if (mode == QLatin1String("N/U")) {
+        const auto is = [&mode](ContactMode m) {
+            return mode == QLatin1String(contactModeName(m));
+        };
+        if (is(ContactMode::NotUsed)) {
             if (!r.keys(contact, contactPath, {"mode", "normallyOpenBit"}))
                 break;
             if (r.boolean(contact.value("normallyOpenBit"),
                           Reader::join(contactPath, "normallyOpenBit")))
                 openMask |= u8(1u << i);
-        } else if (mode == QLatin1String("N/O") || mode == QLatin1String("N/C")) {
+        } else if (is(ContactMode::NormallyOpen) || is(ContactMode::NormallyClosed)) {
             if (!r.keys(contact, contactPath, {"mode"}))
                 break;
             usedMask |= u8(1u << i);
-            if (mode == QLatin1String("N/O"))
+            if (is(ContactMode::NormallyOpen))
                 openMask |= u8(1u << i);
         } else {
             r.fail(Reader::join(contactPath, "mode"),
-                   QStringLiteral("must be \"N/O\", \"N/C\" or \"N/U\""));
+                   QStringLiteral("must be \"%1\", \"%2\" or \"%3\"")
+                       .arg(QLatin1String(contactModeName(ContactMode::NormallyOpen)),
+                            QLatin1String(contactModeName(ContactMode::NormallyClosed)),
+                            QLatin1String(contactModeName(ContactMode::NotUsed))));
         }
     }
     image[InputUsedMask] = usedMask;
@@ -487,4 +552,79 @@ bool ConfigJson::fromJson(const QJsonObject &json, u8 *target, QString *error)
     }
     std::copy(staging.cbegin(), staging.cend(), target);
     return true;
+}
+
+QString ConfigJson::duplicateKey(const QByteArray &text)
+{
+    // Valid JSON only: strings, brackets, commas and colons carry the structure; numbers and
+    // literals are skipped.
+    std::vector<Container> open;
+    const auto childPath = [&open] {
+        if (open.empty())
+            return QStringLiteral("$");
+        const Container &parent = open.back();
+        return parent.isObject ? Reader::join(parent.path, printableText(parent.key))
+                               : Reader::index(parent.path, parent.index);
+    };
+    for (qsizetype at = 0; at < text.size();) {
+        const char c = text[at++];
+        switch (c) {
+        case '{':
+        case '[':
+            open.push_back(Container {childPath(), c == '{', true, 0, {}, {}});
+            break;
+        case '}':
+        case ']':
+            if (!open.empty())
+                open.pop_back();
+            break;
+        case ',':
+            if (!open.empty()) {
+                ++open.back().index;
+                open.back().expectKey = true;
+            }
+            break;
+        case '"': {
+            const QString string = jsonString(text, at);
+            if (open.empty() || !open.back().isObject || !open.back().expectKey)
+                break;
+            Container &object = open.back();
+            object.expectKey = false;
+            object.key = string;
+            if (object.keys.contains(string))
+                return childPath();
+            object.keys.insert(string);
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return {};
+}
+
+bool ConfigJson::parse(const QByteArray &text, u8 *image, QString *error)
+{
+    if (text.size() > MaxTextSize) {
+        *error = QStringLiteral("larger than %1 bytes").arg(MaxTextSize);
+        return false;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        *error = QStringLiteral("malformed JSON at offset %1: %2")
+                     .arg(parseError.offset)
+                     .arg(parseError.errorString());
+        return false;
+    }
+    if (!document.isObject()) {
+        *error = QStringLiteral("$: must be an object");
+        return false;
+    }
+    const QString duplicate = duplicateKey(text);
+    if (!duplicate.isEmpty()) {
+        *error = duplicate + QStringLiteral(": duplicate key");
+        return false;
+    }
+    return fromJson(document.object(), image, error);
 }

@@ -16,6 +16,19 @@ Shape read(const u8 *image, int page)
     return {StepsPerPage, pgmContinued};
 }
 
+const char *runModeName(pgmModesType mode)
+{
+    switch (mode) {
+    case pgmLoop:
+        return "loop";
+    case pgmContinued:
+        return "continued";
+    case pgmNormal:
+        break;
+    }
+    return "normal";
+}
+
 pgmModesType setStepCount(u8 *image, int page, int n, pgmModesType mode)
 {
     for (int step = 0; step < n - 1; ++step)

@@ -16,6 +16,9 @@ struct Shape
 
 Shape read(const u8 *image, int page);
 
+// "normal", "loop", "continued": the one spelling for kelvoctl and JSON.
+const char *runModeName(pgmModesType mode);
+
 // Marks steps 0..n-2 as followed by another step and settles the new last step for the mode;
 // returns the mode the program has afterwards.
 pgmModesType setStepCount(u8 *image, int page, int n, pgmModesType mode);

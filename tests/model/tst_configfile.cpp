@@ -1,6 +1,8 @@
+#include "common/version.h"
 #include "model/configclear.h"
 #include "model/configfile.h"
 #include "model/configlayout.h"
+#include "model/fileio.h"
 #include "support/configfilefixtures.h"
 #include "support/debugcapture.h"
 
@@ -9,13 +11,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <zlib.h>
 
 using namespace ConfigLayout;
 
 using namespace ConfigFileFixtures;
+
+Q_DECLARE_METATYPE(FileIo::ReadResult)
 
 class tst_ConfigFile : public QObject
 {
@@ -39,8 +46,14 @@ private slots:
     void headerTextOfBrokenFiles();
 
     void readMissingOrOversizedFile();
+    void readReasons_data();
+    void readReasons();
+    void boundedRead_data();
+    void boundedRead();
     void failedSaveKeepsPreviousFile();
     void saveIntoMissingFolderFails();
+    void writeRefusals_data();
+    void writeRefusals();
     void saveName_data();
     void saveName();
 };
@@ -68,8 +81,7 @@ void tst_ConfigFile::roundTrip()
 {
     QFETCH(QByteArray, image);
 
-    const QByteArray file
-        = ConfigFile::encode(bytes(image), QDateTime(QDate(2024, 3, 5), QTime(17, 8, 9)));
+    const QByteArray file = ConfigFile::encode(bytes(image), fixedTime());
     QByteArray loaded = randomBytes(77, ImageSize);
     QVERIFY(ConfigFile::decode(file, reinterpret_cast<u8 *>(loaded.data())));
     QCOMPARE(loaded, image);
@@ -114,14 +126,15 @@ void tst_ConfigFile::independentFileLoads()
 void tst_ConfigFile::writtenFilePassesIndependentCheck()
 {
     const QByteArray image = randomBytes(9, ImageSize);
-    const QByteArray file
-        = ConfigFile::encode(bytes(image), QDateTime(QDate(2024, 3, 5), QTime(17, 8, 9)));
+    const QByteArray file = ConfigFile::encode(bytes(image), fixedTime());
 
-    const QByteArray text = "kelvoCFG\r\n"
-                            "kelvo configuration and data file.\r\n"
-                            "File written by KelvoDesk rel. 0.1.3.204\r\n"
-                            "Last modification:  05.03.2024 17:08.09\r\n"
-                            "\r\n";
+    const QByteArray text = QByteArray("kelvoCFG\r\n"
+                                       "kelvo configuration and data file.\r\n"
+                                       "File written by KelvoDesk rel. ")
+        + kelvoRelease
+        + "\r\n"
+          "Last modification:  05.03.2024 17:08.09\r\n"
+          "\r\n";
     QVERIFY(file.startsWith(text));
     const int nul = int(file.indexOf('\0'));
     QCOMPARE(nul % 16, 15); // header including its NUL is a multiple of 16
@@ -191,17 +204,15 @@ void tst_ConfigFile::brokenFiles()
     QCOMPARE(image, before);
 
     QTemporaryDir dir;
-    QFile out(dir.filePath(QStringLiteral("broken.cfgkv")));
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(file);
-    out.close();
-    QVERIFY(!ConfigFile::read(out.fileName(), reinterpret_cast<u8 *>(image.data())));
+    const QString name = dir.filePath(QStringLiteral("broken.cfgkv"));
+    QVERIFY(writeFile(name, file));
+    QVERIFY(!ConfigFile::read(name, reinterpret_cast<u8 *>(image.data())));
     QCOMPARE(image, before);
 }
 
 void tst_ConfigFile::everySingleByteChangeIsCaught()
 {
-    const QByteArray good = ConfigFile::encode(bytes(defaultImage()), QDateTime::currentDateTime());
+    const QByteArray good = ConfigFile::encode(bytes(defaultImage()), fixedTime());
     const QByteArray before = randomBytes(14, ImageSize);
     QByteArray image = before;
     for (int at = 0; at < good.size(); ++at) {
@@ -219,7 +230,7 @@ void tst_ConfigFile::mutatedFilesNeverLoadWrongData()
 {
     // With the CRC recomputed, mutations reach the magic, header and zlib checks behind it.
     const QByteArray original = randomBytes(15, ImageSize);
-    const QByteArray good = ConfigFile::encode(bytes(original), QDateTime::currentDateTime());
+    const QByteArray good = ConfigFile::encode(bytes(original), fixedTime());
     QRandomGenerator random(16);
     const DebugCapture quiet;
     int accepted = 0;
@@ -272,16 +283,97 @@ void tst_ConfigFile::readMissingOrOversizedFile()
     QCOMPARE(image, before);
 }
 
+void tst_ConfigFile::readReasons_data()
+{
+    QTest::addColumn<QByteArray>("file"); // written to disk; "-" for no file at all
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray good = ConfigFile::encode(bytes(defaultImage()), fixedTime());
+    QTest::newRow("valid") << good << QString();
+    QByteArray crcWrong = good;
+    crcWrong[crcWrong.size() - 1] = char(crcWrong.back() ^ 0x01);
+    QTest::newRow("CRC wrong") << crcWrong << "File is broken.";
+    QTest::newRow("over the bound")
+        << handMade(handHeader + QByteArray(ConfigFile::MaxFileSize, 'x'), defaultImage())
+        << "File is broken. (larger than 16384 bytes)";
+    QTest::newRow("missing") << QByteArray("-") << "No such file or directory";
+}
+
+void tst_ConfigFile::readReasons()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("conf.cfgkv"));
+    if (file != "-")
+        QVERIFY(writeFile(name, file));
+    const DebugCapture quiet;
+    const QByteArray before = randomBytes(19, ImageSize);
+    QByteArray image = before;
+    QString why = QStringLiteral("untouched");
+    QByteArray bytesRead("untouched");
+    const bool ok = ConfigFile::read(name, reinterpret_cast<u8 *>(image.data()), &why, &bytesRead);
+    QCOMPARE(ok, reason.isEmpty());
+    if (ok) {
+        QCOMPARE(image, defaultImage());
+        QCOMPARE(bytesRead, file);
+    } else {
+        QCOMPARE(why, reason);
+        QCOMPARE(image, before);
+        QCOMPARE(bytesRead, QByteArray("untouched"));
+    }
+}
+
+void tst_ConfigFile::boundedRead_data()
+{
+    QTest::addColumn<QString>("source"); // "file" (with content), "missing", "folder" or a path
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<FileIo::ReadResult>("result");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray sixteen = randomBytes(20, 16);
+    QTest::newRow("empty file") << "file" << QByteArray() << FileIo::ReadResult::Ok << QString();
+    QTest::newRow("exactly the bound") << "file" << sixteen << FileIo::ReadResult::Ok << QString();
+    QTest::newRow("one byte over the bound")
+        << "file" << sixteen + "x" << FileIo::ReadResult::TooLarge << "larger than 16 bytes";
+    QTest::newRow("endless device")
+        << "/dev/zero" << QByteArray() << FileIo::ReadResult::TooLarge << "larger than 16 bytes";
+    QTest::newRow("missing file") << "missing" << QByteArray() << FileIo::ReadResult::Failed
+                                  << "No such file or directory";
+    QTest::newRow("a folder") << "folder" << QByteArray() << FileIo::ReadResult::Failed
+                              << "file to open is a directory";
+}
+
+void tst_ConfigFile::boundedRead()
+{
+    QFETCH(QString, source);
+    QFETCH(QByteArray, content);
+    QFETCH(FileIo::ReadResult, result);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString name = source;
+    if (source == QLatin1String("file")) {
+        name = dir.filePath(QStringLiteral("data"));
+        QVERIFY(writeFile(name, content));
+    } else if (source == QLatin1String("missing")) {
+        name = dir.filePath(QStringLiteral("missing"));
+    } else if (source == QLatin1String("folder")) {
+        name = dir.path();
+    }
+    QByteArray bytesRead("untouched");
+    QString why;
+    QCOMPARE(FileIo::read(name, 16, &bytesRead, &why), result);
+    QCOMPARE(why, reason);
+    QCOMPARE(bytesRead, result == FileIo::ReadResult::Ok ? content : QByteArray("untouched"));
+}
+
 void tst_ConfigFile::failedSaveKeepsPreviousFile()
 {
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("conf.cfgkv"));
     const QByteArray first = defaultImage();
     QVERIFY(ConfigFile::write(name, bytes(first)));
-    QFile previous(name);
-    QVERIFY(previous.open(QIODevice::ReadOnly));
-    const QByteArray previousBytes = previous.readAll();
-    previous.close();
+    const QByteArray previousBytes = readFile(name);
 
     // A disk that fills up halfway: writes beyond 4 KiB fail (even for root).
     rlimit saved {};
@@ -290,13 +382,15 @@ void tst_ConfigFile::failedSaveKeepsPreviousFile()
     rlimit small = saved;
     small.rlim_cur = 4096;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = ConfigFile::write(name, bytes(randomBytes(18, ImageSize)));
+    QString reason;
+    const bool written = ConfigFile::write(name, bytes(randomBytes(18, ImageSize)), &reason);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!written);
-    QVERIFY(previous.open(QIODevice::ReadOnly));
-    QCOMPARE(previous.readAll(), previousBytes);
+    // The system's reason, not Qt's "Unknown error" for a write cut short.
+    QCOMPARE(reason, qt_error_string(EFBIG));
+    QCOMPARE(readFile(name), previousBytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {QStringLiteral("conf.cfgkv")});
     QByteArray image(ImageSize, '\0');
     QVERIFY(ConfigFile::read(name, reinterpret_cast<u8 *>(image.data())));
@@ -309,6 +403,60 @@ void tst_ConfigFile::saveIntoMissingFolderFails()
     QVERIFY(!ConfigFile::write(dir.filePath(QStringLiteral("no/such/folder/conf.cfgkv")),
                                bytes(defaultImage())));
     QVERIFY(!ConfigFile::write(dir.path(), bytes(defaultImage())));
+}
+
+void tst_ConfigFile::writeRefusals_data()
+{
+    QTest::addColumn<QString>("target"); // what stands at the path before the write
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder missing") << "no folder"
+                                    << "No such file or directory";
+    QTest::newRow("a folder") << "folder"
+                              << "not a regular file";
+    QTest::newRow("a FIFO") << "fifo"
+                            << "not a regular file";
+    QTest::newRow("a symbolic link to a FIFO") << "link to fifo"
+                                               << "not a regular file";
+    QTest::newRow("a device node like /dev/null") << "device"
+                                                  << "not a regular file";
+}
+
+void tst_ConfigFile::writeRefusals()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    QString name = dir.filePath(QStringLiteral("out"));
+    if (target == QLatin1String("no folder")) {
+        name = dir.filePath(QStringLiteral("no/such/out"));
+    } else if (target == QLatin1String("folder")) {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("out")));
+    } else if (target == QLatin1String("fifo")) {
+        name = fifo;
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    } else if (target == QLatin1String("link to fifo")) {
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, name));
+    } else if (target == QLatin1String("device")) {
+        // The null device's numbers, but a node of our own: a regression replaces only it.
+        if (mknod(QFile::encodeName(name).constData(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+            QSKIP("device nodes cannot be made here");
+    }
+    const QStringList before
+        = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+
+    QString why;
+    QVERIFY(!FileIo::write(name, "new content", &why));
+    QCOMPARE(why, reason);
+    QVERIFY(!ConfigFile::write(name, bytes(defaultImage()), &why));
+    QCOMPARE(why, reason);
+
+    // Nothing replaced, nothing left behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             before);
+    if (target != QLatin1String("no folder"))
+        QVERIFY(!QFileInfo(name).isFile());
 }
 
 void tst_ConfigFile::saveName_data()

@@ -4,7 +4,7 @@
 #include "model/configfile.h"
 #include "model/configlayout.h"
 
-#include <QDateTime>
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <zlib.h>
@@ -12,6 +12,11 @@
 using namespace ConfigLayout;
 
 namespace ConfigFileFixtures {
+
+QDateTime fixedTime()
+{
+    return QDateTime(QDate(2024, 3, 5), QTime(17, 8, 9));
+}
 
 QByteArray randomBytes(quint32 seed, int size)
 {
@@ -87,6 +92,18 @@ QByteArray handMade(const QByteArray &headerText, const QByteArray &payload, int
     return withCrc(file);
 }
 
+bool writeFile(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 const QByteArray handHeader("kelvoCFG\r\nmade by hand\r\n");
 
 QList<std::pair<QByteArray, QByteArray>> brokenFiles()
@@ -97,7 +114,7 @@ QList<std::pair<QByteArray, QByteArray>> brokenFiles()
     };
 
     const QByteArray image = randomBytes(11, ImageSize);
-    const QByteArray good = ConfigFile::encode(bytes(image), QDateTime::currentDateTime());
+    const QByteArray good = ConfigFile::encode(bytes(image), fixedTime());
     const QByteArray goodBody = good.chopped(2);
     const int nul = int(good.indexOf('\0'));
 
@@ -108,10 +125,10 @@ QList<std::pair<QByteArray, QByteArray>> brokenFiles()
     QByteArray crcLow = good;
     crcLow[crcLow.size() - 2] = char(crcLow[crcLow.size() - 2] ^ 0x01);
     add("CRC low byte changed", crcLow);
+    // The fixed time makes the two CRC bytes differ, so swapping them breaks the file.
     QByteArray crcSwapped = goodBody;
     crcSwapped.append(good.back()).append(good[good.size() - 2]);
-    if (good.back() != good[good.size() - 2])
-        add("CRC high byte first", crcSwapped);
+    add("CRC high byte first", crcSwapped);
     QByteArray headerChanged = good;
     headerChanged[20] = 'X';
     add("header text changed", headerChanged);
