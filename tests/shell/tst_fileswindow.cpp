@@ -293,7 +293,7 @@ void tst_FilesWindow::readResults_data()
         image[RcuSysAddr] = char(address);
         image[PreviewFirstChannel] = 20;
         return ConfigFile::encode(reinterpret_cast<const u8 *>(image.constData()),
-                                  QDateTime::currentDateTime());
+                                  ConfigFileFixtures::fixedTime());
     };
     QTest::newRow("address 5") << good(5) << true << "5";
     QTest::newRow("address 0") << good(0) << true << "0";
