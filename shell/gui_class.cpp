@@ -85,6 +85,13 @@ gui_class::gui_class(QWidget *parent)
     logConnection(
         connect(ui->rbProportional, &QRadioButton::toggled, this, &gui_class::mixModeProp));
 
+    // A window rebuilt for another language finds the controller connected.
+    if (controller->usbDevice.isOpen()) {
+        connectionStatusChange(true);
+        if (controller->requestedMode == kelvo_controller_class::RequestedLive)
+            ui->lbWMode->setText(tr("Live"));
+    }
+
     refresh();
 }
 
@@ -128,12 +135,14 @@ void gui_class::createMenus()
     languageMenu = bar->addMenu(tr("&Language"));
     languageMenu->setToolTip(tr("Language"));
     languageMenu->setStatusTip(tr("Change application language"));
-    for (LanguageEntry &entry : languageTable) {
+    for (int i = 0; i < int(languageTable.size()); ++i) {
+        LanguageEntry &entry = languageTable[size_t(i)];
         auto *action
             = new QAction(QIcon(QStringLiteral(":/%1.png").arg(entry.code)), entry.name, this);
         action->setStatusTip(tr("Change language to : ") + entry.name);
         languageMenu->addAction(action);
         entry.action = action;
+        connect(action, &QAction::triggered, this, [this, i] { changeUiLanguage(i); });
     }
 
     upgradeMenu = bar->addMenu(tr("&Upgrade"));

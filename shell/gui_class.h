@@ -66,6 +66,7 @@ private slots:
     void slotNormalMode();
     void slotReset();
     void chgdPrev(int value);
+    void changeUiLanguage(int index);
 
 private:
     void createActions();

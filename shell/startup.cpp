@@ -3,6 +3,7 @@
 #include "appstate.h"
 #include "common/prompts.h"
 #include "gui_class.h"
+#include "languages.h"
 
 #include <QApplication>
 
@@ -26,6 +27,7 @@ int runKelvoDesk(const StartupSeams &seams)
     english.name = QStringLiteral("English");
     english.code = QStringLiteral("en");
     languageTable.push_back(std::move(english));
+    Languages::discover();
 
     if (requestedLanguage < 0)
         requestedLanguage = 0;

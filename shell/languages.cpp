@@ -1,0 +1,131 @@
+#include "languages.h"
+
+#include "appstate.h"
+#include "common/debuglog.h"
+#include "model/fileio.h"
+#include "paramelement.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+// Far above any parameters file; a larger one is not read at all.
+constexpr qint64 MaxParametersFileSize = 64 * 1024;
+
+const QString iniName = QStringLiteral("ini");
+const QString deviceName = QStringLiteral("Kelvo");
+
+QString fixedName(const QString &code)
+{
+    static const QList<QPair<QString, QString>> names = {
+        {QStringLiteral("pl"), QStringLiteral("Polski")},
+        {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("fr"), QStringLiteral("Français")},
+        {QStringLiteral("it"), QStringLiteral("Italiano")},
+        {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("ru"), QStringLiteral("Русский")},
+    };
+    for (const auto &[c, name] : names) {
+        if (c == code)
+            return name;
+    }
+    return QString();
+}
+
+// Reads the parameters file into `root`; its "ini" element when the file is one of this
+// program's, else null.
+ParamElement *readIni(ParamElement &root)
+{
+    QByteArray bytes;
+    QString reason;
+    const QString fileName = QString::fromLatin1(Languages::ParametersFile);
+    if (FileIo::read(fileName, MaxParametersFileSize, &bytes, &reason) != FileIo::ReadResult::Ok)
+        return nullptr;
+    QTextStream stream(bytes);
+    stream.setEncoding(QStringConverter::Utf8);
+    QString line;
+    while (root.parseNext(stream, line)) { }
+    if (!root.isValid())
+        return nullptr;
+    ParamElement *ini = root.findElement(iniName, false);
+    if (!ini || ini->attribute(QStringLiteral("device")) != deviceName)
+        return nullptr;
+    return ini;
+}
+
+} // namespace
+
+void Languages::discover()
+{
+    QString code;
+    QString configuredName;
+    ParamElement root;
+    root.name = QStringLiteral("@root");
+    if (const ParamElement *ini = readIni(root)) {
+        code = ini->itemText(QStringLiteral("lang"), false).value_or(QString());
+        configuredName = ini->itemText(QStringLiteral("lang_name"), false).value_or(QString());
+    }
+    if (code.isEmpty())
+        code = QStringLiteral("pl");
+    if (code == QLatin1String("en"))
+        requestedLanguage = 0;
+
+    // Sorted by name, so that which translation counts as the last one does not depend on the
+    // file system.
+    const QDir here = QDir::current();
+    const QFileInfoList files = here.entryInfoList({QStringLiteral("KelvoDesk_*.qm")},
+                                                   QDir::Files | QDir::Readable, QDir::Name);
+    for (const QFileInfo &file : files) {
+        LanguageEntry entry;
+        entry.code = file.fileName().right(5).left(2);
+        entry.translator = std::make_unique<QTranslator>();
+        // A file that does not load stays selectable; it just translates nothing.
+        if (!entry.translator->load(file.fileName(), here.path()))
+            qCDebug(lcKelvo).noquote() << "Translation not loaded:" << file.fileName();
+        if (entry.code == code)
+            requestedLanguage = int(languageTable.size());
+        entry.name = fixedName(entry.code);
+        if (entry.name.isEmpty())
+            entry.name = entry.code == code ? configuredName : QObject::tr("unknown");
+        languageTable.push_back(std::move(entry));
+    }
+    if (languageTable.size() > 1 && requestedLanguage < 0)
+        requestedLanguage = int(languageTable.size()) - 1;
+}
+
+bool Languages::storeChoice(const LanguageEntry &entry)
+{
+    const QString fileName = QString::fromLatin1(ParametersFile);
+    ParamElement root;
+    root.name = QStringLiteral("@root");
+    ParamElement *ini = readIni(root);
+    if (!ini) {
+        root = ParamElement();
+        ini = &root.addElement(iniName);
+        ini->setAttribute(QStringLiteral("device"), deviceName);
+    }
+    ini->setItem(QStringLiteral("desc"), QStringLiteral("Kelvo parameters file"));
+    ini->setItem(QStringLiteral("lang"), entry.code);
+    ini->setItem(QStringLiteral("lang_name"), entry.name);
+
+    // The file is replaced by renaming a new one over it, which would not ask whether the user
+    // made it read-only.
+    if (QFileInfo::exists(fileName) && !(QFile::permissions(fileName) & QFileDevice::WriteOwner))
+        return false;
+    QByteArray bytes;
+    {
+        QTextStream stream(&bytes, QIODevice::WriteOnly);
+        stream.setEncoding(QStringConverter::Utf8);
+        writeElement(stream, *ini); // only "ini": other top-level elements are dropped
+    }
+    QString reason;
+    if (!FileIo::write(fileName, bytes, &reason)) {
+        qCDebug(lcKelvo).noquote() << "Kelvo.kvi:" << reason;
+        return false;
+    }
+    return true;
+}
