@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-20}
 fuzz_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 kelvoctl=${BUILD_DIR:-build}/bin/kelvoctl
-harnesses=(configfile configfile_crcfixed configjson)
+harnesses=(configfile configfile_crcfixed configjson paramfile)
 
 cmake -S . -B "$fuzz_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVO_FUZZERS=ON \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
@@ -16,7 +16,7 @@ cmake --build "$fuzz_dir" --parallel "$(nproc)" --target "${harnesses[@]/#/fuzz_
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-mkdir -p "$corpus/file" "$corpus/json" "$fuzz_dir/findings"
+mkdir -p "$corpus/file" "$corpus/json" "$corpus/params" "$fuzz_dir/findings"
 "$kelvoctl" new "$corpus/file/defaults.cfgkv"
 # A compact seed: the indented export is three times larger and every execution parses it all.
 "$kelvoctl" export "$corpus/file/defaults.cfgkv" \
@@ -32,6 +32,9 @@ for harness in "${harnesses[@]}"; do
     if [ "$harness" = configjson ]; then
         seeds="$corpus/json"
         max_len=65536 # above any full compact export (30 to 50 KiB)
+    elif [ "$harness" = paramfile ]; then
+        seeds="$corpus/params" # the regression inputs hold a parameters file
+        max_len=65536 # the program reads no larger parameters file
     fi
     mkdir -p "$corpus/$harness"
     cp "$seeds"/* "$corpus/$harness/"

@@ -94,11 +94,14 @@ bool ParamElement::parseNext(QTextStream &stream, QString &line)
         // Find the opening tag.
         bool onTag = false;
         while (!stream.atEnd() && !onTag) {
-            if (!line.isEmpty() && isDeclaration(line)) {
+            // Tested trimmed: the writer indents its comment lines, and the first line a step
+            // sees comes untrimmed from the caller.
+            const QString probe = line.trimmed();
+            if (!probe.isEmpty() && isDeclaration(probe)) {
                 // passed over
-            } else if (line.startsWith(QLatin1String("<!--"))) {
-                const qsizetype end = line.indexOf(QLatin1String("-->"));
-                comment = end < 0 ? QString() : line.mid(4, end - 4).trimmed();
+            } else if (probe.startsWith(QLatin1String("<!--"))) {
+                const qsizetype end = probe.indexOf(QLatin1String("-->"));
+                comment = end < 0 ? QString() : probe.mid(4, end - 4).trimmed();
             } else if (line.isEmpty()) {
                 // passed over
             } else if (opensATag(line)) {

@@ -1,0 +1,831 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl_PL">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>KelvoDesk</source>
+        <translation>KelvoDesk</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Wejścia</translation>
+    </message>
+    <message>
+        <source>Select from device</source>
+        <translation>Wybierz ze sterownika</translation>
+    </message>
+    <message>
+        <source>RCU keys</source>
+        <translation>Klawisze pilota</translation>
+    </message>
+    <message>
+        <source>Select from RCU</source>
+        <translation>Wybierz z pilota</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Inne</translation>
+    </message>
+    <message>
+        <source>Special scene</source>
+        <translation>Scena specjalna</translation>
+    </message>
+    <message>
+        <source>RCU system address</source>
+        <translation>Adres systemowy pilota</translation>
+    </message>
+    <message>
+        <source>Read from controller</source>
+        <translation>Odczytaj ze sterownika</translation>
+    </message>
+    <message>
+        <source>Got value :</source>
+        <translation>Odczytana wartość :</translation>
+    </message>
+    <message>
+        <source>N / A</source>
+        <translation>b/d</translation>
+    </message>
+    <message>
+        <source>Set value</source>
+        <translation>Ustaw wartość</translation>
+    </message>
+    <message>
+        <source>not used</source>
+        <translation>nieużywany</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Wyślij</translation>
+    </message>
+    <message>
+        <source>Accept from RCU</source>
+        <translation>Przyjmij z pilota</translation>
+    </message>
+    <message>
+        <source>Three-channel preview</source>
+        <translation>Podgląd trzech kanałów</translation>
+    </message>
+    <message>
+        <source>Show on the controller three channels starting from  :  </source>
+        <translation>Pokaż na sterowniku trzy kanały począwszy od  :  </translation>
+    </message>
+    <message>
+        <source>Scene mixing mode</source>
+        <translation>Tryb mieszania scen</translation>
+    </message>
+    <message>
+        <source>Standard (bigger win) mode</source>
+        <translation>Tryb standardowy (wygrywa większy)</translation>
+    </message>
+    <message>
+        <source>Proportional mode</source>
+        <translation>Tryb proporcjonalny</translation>
+    </message>
+    <message>
+        <source>Input simulator</source>
+        <translation>Symulator wejść</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generuj</translation>
+    </message>
+    <message>
+        <source>Scenes, Steps</source>
+        <translation>Sceny, kroki</translation>
+    </message>
+    <message>
+        <source>Choose program :</source>
+        <translation>Wybierz program :</translation>
+    </message>
+    <message>
+        <source>Independent scenes</source>
+        <translation>Sceny niezależne</translation>
+    </message>
+    <message>
+        <source>Scene / Step No.</source>
+        <translation>Nr sceny / kroku</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programy</translation>
+    </message>
+    <message>
+        <source>Copying</source>
+        <translation>Kopiowanie</translation>
+    </message>
+    <message>
+        <source>Copy independent scenes</source>
+        <translation>Kopiuj sceny niezależne</translation>
+    </message>
+    <message>
+        <source>source scene</source>
+        <translation>scena źródłowa</translation>
+    </message>
+    <message>
+        <source>no. of scenes</source>
+        <translation>liczba scen</translation>
+    </message>
+    <message>
+        <source>destination</source>
+        <translation>cel</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Copy programs</source>
+        <translation>Kopiuj programy</translation>
+    </message>
+    <message>
+        <source>source : program</source>
+        <translation>źródło : program</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>krok</translation>
+    </message>
+    <message>
+        <source>----</source>
+        <translation>----</translation>
+    </message>
+    <message>
+        <source>no. of :</source>
+        <translation>liczba :</translation>
+    </message>
+    <message>
+        <source>programs</source>
+        <translation>programy</translation>
+    </message>
+    <message>
+        <source>steps</source>
+        <translation>kroki</translation>
+    </message>
+    <message>
+        <source>dest. : program</source>
+        <translation>cel : program</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguracja</translation>
+    </message>
+    <message>
+        <source>Send conf. to Kelvo</source>
+        <translation>Wyślij konf. do Kelvo</translation>
+    </message>
+    <message>
+        <source>Read conf. from Kelvo</source>
+        <translation>Odczytaj konf. z Kelvo</translation>
+    </message>
+    <message>
+        <source>Save conf. to file</source>
+        <translation>Zapisz konf. do pliku</translation>
+    </message>
+    <message>
+        <source>Read conf. from file</source>
+        <translation>Wczytaj konf. z pliku</translation>
+    </message>
+    <message>
+        <source>Clear configuration</source>
+        <translation>Wyczyść konfigurację</translation>
+    </message>
+    <message>
+        <source>Kelvo Controller</source>
+        <translation>Sterownik Kelvo</translation>
+    </message>
+    <message>
+        <source>status :</source>
+        <translation>stan :</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Rozłączony</translation>
+    </message>
+    <message>
+        <source>Connect to Kelvo</source>
+        <translation>Połącz z Kelvo</translation>
+    </message>
+    <message>
+        <source>Kelvo working mode</source>
+        <translation>Tryb pracy Kelvo</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normalny</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Na żywo</translation>
+    </message>
+    <message>
+        <source>Reset Kelvo</source>
+        <translation>Resetuj Kelvo</translation>
+    </message>
+    <message>
+        <source>S/N ----</source>
+        <translation>S/N ----</translation>
+    </message>
+    <message>
+        <source>F/W ver. </source>
+        <translation>F/W ver. </translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>unknown</source>
+        <translation>nieznany</translation>
+    </message>
+    <message>
+        <source>Critical error !</source>
+        <translation>Błąd krytyczny !</translation>
+    </message>
+    <message>
+        <source>Not enough memory !</source>
+        <translation>Za mało pamięci !</translation>
+    </message>
+    <message>
+        <source>simulated controller</source>
+        <translation>symulowany sterownik</translation>
+    </message>
+</context>
+<context>
+    <name>clearConf</name>
+    <message>
+        <source>Configuration clear</source>
+        <translation>Czyszczenie konfiguracji</translation>
+    </message>
+    <message>
+        <source>What to clear ?</source>
+        <translation>Co wyczyścić ?</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Wszystko</translation>
+    </message>
+    <message>
+        <source>Scenes</source>
+        <translation>Sceny</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programy</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Wejścia</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Pilot</translation>
+    </message>
+    <message>
+        <source>Are you sure ?</source>
+        <translation>Czy na pewno ?</translation>
+    </message>
+    <message>
+        <source>Yes !</source>
+        <translation>Tak !</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>funcChooser</name>
+    <message>
+        <source>Load next scene</source>
+        <translation>Załaduj następną scenę</translation>
+    </message>
+    <message>
+        <source>Load and run next program</source>
+        <translation>Załaduj i uruchom następny program</translation>
+    </message>
+    <message>
+        <source>Controller start/stop</source>
+        <translation>Start/stop sterownika</translation>
+    </message>
+    <message>
+        <source>Pause/resume program</source>
+        <translation>Wstrzymaj/wznów program</translation>
+    </message>
+    <message>
+        <source>Red channel up/down</source>
+        <translation>Kanał czerwony w górę/w dół</translation>
+    </message>
+    <message>
+        <source>Green channel up/down</source>
+        <translation>Kanał zielony w górę/w dół</translation>
+    </message>
+    <message>
+        <source>Blue channel up/down</source>
+        <translation>Kanał niebieski w górę/w dół</translation>
+    </message>
+    <message>
+        <source>Red channel up</source>
+        <translation>Kanał czerwony w górę</translation>
+    </message>
+    <message>
+        <source>Red channel down</source>
+        <translation>Kanał czerwony w dół</translation>
+    </message>
+    <message>
+        <source>Green channel up</source>
+        <translation>Kanał zielony w górę</translation>
+    </message>
+    <message>
+        <source>Green channel down</source>
+        <translation>Kanał zielony w dół</translation>
+    </message>
+    <message>
+        <source>Blue channel up</source>
+        <translation>Kanał niebieski w górę</translation>
+    </message>
+    <message>
+        <source>Blue channel down</source>
+        <translation>Kanał niebieski w dół</translation>
+    </message>
+    <message>
+        <source>Load and run chosen scene</source>
+        <translation>Załaduj i uruchom wybraną scenę</translation>
+    </message>
+    <message>
+        <source>Load special scene</source>
+        <translation>Załaduj scenę specjalną</translation>
+    </message>
+    <message>
+        <source>Load and run chosen program</source>
+        <translation>Załaduj i uruchom wybrany program</translation>
+    </message>
+    <message>
+        <source>Toggle chosen scene</source>
+        <translation>Przełącz wybraną scenę</translation>
+    </message>
+    <message>
+        <source>No action</source>
+        <translation>Brak akcji</translation>
+    </message>
+</context>
+<context>
+    <name>gui_class</name>
+    <message>
+        <source>Program </source>
+        <translation>Program </translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Na żywo</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>Za&amp;kończ</translation>
+    </message>
+    <message>
+        <source>Turn off application</source>
+        <translation>Zamknij aplikację</translation>
+    </message>
+    <message>
+        <source>&amp;Open file</source>
+        <translation>&amp;Otwórz plik</translation>
+    </message>
+    <message>
+        <source>Open configuration file</source>
+        <translation>Otwórz plik konfiguracji</translation>
+    </message>
+    <message>
+        <source>&amp;Save file</source>
+        <translation>&amp;Zapisz plik</translation>
+    </message>
+    <message>
+        <source>Save configuration file</source>
+        <translation>Zapisz plik konfiguracji</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Wyczyść</translation>
+    </message>
+    <message>
+        <source>Clear current configuration</source>
+        <translation>Wyczyść bieżącą konfigurację</translation>
+    </message>
+    <message>
+        <source>&amp;Upgrade Kelvo</source>
+        <translation>&amp;Aktualizuj Kelvo</translation>
+    </message>
+    <message>
+        <source>Send upgrade to Kelvo device</source>
+        <translation>Wyślij aktualizację do urządzenia Kelvo</translation>
+    </message>
+    <message>
+        <source>&amp;Verify Firmware</source>
+        <translation>&amp;Weryfikuj oprogramowanie</translation>
+    </message>
+    <message>
+        <source>Verify firmware</source>
+        <translation>Weryfikuj oprogramowanie sterownika</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomoc</translation>
+    </message>
+    <message>
+        <source>How to get help</source>
+        <translation>Jak uzyskać pomoc</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;O programie</translation>
+    </message>
+    <message>
+        <source>Information about application.</source>
+        <translation>Informacje o aplikacji.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>File operations and exit</source>
+        <translation>Operacje na plikach i wyjście</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Język</translation>
+    </message>
+    <message>
+        <source>Change application language</source>
+        <translation>Zmień język aplikacji</translation>
+    </message>
+    <message>
+        <source>Change language to : </source>
+        <translation>Zmień język na : </translation>
+    </message>
+    <message>
+        <source>&amp;Upgrade</source>
+        <translation>&amp;Aktualizacja</translation>
+    </message>
+    <message>
+        <source>FirmWare version management</source>
+        <translation>Zarządzanie wersją oprogramowania</translation>
+    </message>
+    <message>
+        <source>Some short informations about this program</source>
+        <translation>Kilka krótkich informacji o programie</translation>
+    </message>
+    <message>
+        <source>Number of steps in program:</source>
+        <translation>Liczba kroków w programie:</translation>
+    </message>
+    <message>
+        <source>Continued</source>
+        <translation>Ciągły</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Pętla</translation>
+    </message>
+    <message>
+        <source>Edit step</source>
+        <translation>Edytuj krok</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Wstaw</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>First channel :</source>
+        <translation>Pierwszy kanał :</translation>
+    </message>
+    <message>
+        <source>Last channel :</source>
+        <translation>Ostatni kanał :</translation>
+    </message>
+    <message>
+        <source>Rise time</source>
+        <translation>Czas narastania</translation>
+    </message>
+    <message>
+        <source>Standard input</source>
+        <translation>Wejście standardowe</translation>
+    </message>
+    <message>
+        <source>RCU key</source>
+        <translation>Klawisz pilota</translation>
+    </message>
+    <message>
+        <source>N / A</source>
+        <translation>b/d</translation>
+    </message>
+    <message>
+        <source>not used</source>
+        <translation>nieużywany</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Plik</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Aktualizacja</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Pomoc</translation>
+    </message>
+    <message>
+        <source>Ovra KelvoDesk - Help</source>
+        <translation>Ovra KelvoDesk - Pomoc</translation>
+    </message>
+    <message>
+        <source>Please call or send an email.
+
+Phone:  +48 12 345 67 89
+Fax:    +48 12 345 67 90
+E-mail: support@kelvo-lighting.example</source>
+        <translation>Prosimy zadzwonić lub wysłać e-mail.
+
+Telefon: +48 12 345 67 89
+Faks:    +48 12 345 67 90
+E-mail:  support@kelvo-lighting.example</translation>
+    </message>
+    <message>
+        <source>Ovra KelvoDesk - About</source>
+        <translation>Ovra KelvoDesk - O programie</translation>
+    </message>
+    <message>
+        <source>Software to configure Kelvo controller.
+Release :   </source>
+        <translation>Program do konfiguracji sterownika Kelvo.
+Wersja :   </translation>
+    </message>
+    <message>
+        <source>Ovra Lighting Systems
+ul. Przykladowa 12
+30-001 Krakow, Poland
+www.kelvo-lighting.example</source>
+        <translation>Ovra Lighting Systems
+ul. Przykładowa 12
+30-001 Kraków, Polska
+www.kelvo-lighting.example</translation>
+    </message>
+    <message>
+        <source>USB Interface</source>
+        <translation>Interfejs USB</translation>
+    </message>
+    <message>
+        <source>Not connected!</source>
+        <translation>Brak połączenia!</translation>
+    </message>
+    <message>
+        <source>Connecting ...</source>
+        <translation>Łączenie ...</translation>
+    </message>
+    <message>
+        <source>Wait until connection is estabilished ...</source>
+        <translation>Poczekaj na nawiązanie połączenia ...</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Rozłączony</translation>
+    </message>
+    <message>
+        <source>Connect to Kelvo</source>
+        <translation>Połącz z Kelvo</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normalny</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Połączony</translation>
+    </message>
+    <message>
+        <source>Disconnect Kelvo</source>
+        <translation>Rozłącz Kelvo</translation>
+    </message>
+    <message>
+        <source>Refusing !</source>
+        <translation>Odmowa !</translation>
+    </message>
+    <message>
+        <source>Source and destination ranges intersects !</source>
+        <translation>Zakresy źródła i celu nakładają się !</translation>
+    </message>
+    <message>
+        <source>Source and destination shouldn&apos;t be the same !</source>
+        <translation>Źródło i cel nie mogą być takie same !</translation>
+    </message>
+    <message>
+        <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
+To accept corrected value press the Copy button again</source>
+        <translation>Liczba scen do skopiowania przekracza możliwy zakres !<byte value="xd"/>
+Aby przyjąć poprawioną wartość, naciśnij ponownie przycisk Kopiuj</translation>
+    </message>
+    <message>
+        <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
+To accept corrected value press the Copy button again</source>
+        <translation>Liczba programów do skopiowania przekracza możliwy zakres !<byte value="xd"/>
+Aby przyjąć poprawioną wartość, naciśnij ponownie przycisk Kopiuj</translation>
+    </message>
+    <message>
+        <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
+To accept corrected value press the Copy button again</source>
+        <translation>Liczba kroków do skopiowania przekracza możliwy zakres !<byte value="xd"/>
+Aby przyjąć poprawioną wartość, naciśnij ponownie przycisk Kopiuj</translation>
+    </message>
+    <message>
+        <source>Choose a conf. and data file for Kelvo controller</source>
+        <translation>Wybierz plik konfiguracji i danych sterownika Kelvo</translation>
+    </message>
+    <message>
+        <source>KelvoDesk conf and data (*.cfgkv;*.cfg);;All files (*)</source>
+        <translation>Konfiguracja i dane KelvoDesk (*.cfgkv;*.cfg);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>KelvoDesk conf and data (*.cfgkv;*.cfg)</source>
+        <translation>Konfiguracja i dane KelvoDesk (*.cfgkv;*.cfg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Ostrzeżenie!</translation>
+    </message>
+    <message>
+        <source>Cannot write new language!</source>
+        <translation>Nie można zapisać nowego języka!</translation>
+    </message>
+    <message>
+        <source>Remote key %1</source>
+        <translation>Klawisz pilota %1</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Wejście %1</translation>
+    </message>
+    <message>
+        <source>Not connected !
+Configuration not sent!</source>
+        <translation>Brak połączenia !
+Konfiguracja nie została wysłana!</translation>
+    </message>
+    <message>
+        <source>Not connected !
+Configuration not read!</source>
+        <translation>Brak połączenia !
+Konfiguracja nie została odczytana!</translation>
+    </message>
+</context>
+<context>
+    <name>kelvo_controller_class</name>
+    <message>
+        <source>USB Interface</source>
+        <translation>Interfejs USB</translation>
+    </message>
+    <message>
+        <source>Not connected !</source>
+        <translation>Brak połączenia !</translation>
+    </message>
+    <message>
+        <source>Control error !</source>
+        <translation>Błąd sterowania !</translation>
+    </message>
+    <message>
+        <source>Data write to file </source>
+        <translation>Zapis danych do pliku </translation>
+    </message>
+    <message>
+        <source>Sucessfull!</source>
+        <translation>Udany!</translation>
+    </message>
+    <message>
+        <source>Failed!</source>
+        <translation>Nieudany!</translation>
+    </message>
+    <message>
+        <source>Data read from file
+    Sucessfull!</source>
+        <translation>Odczyt danych z pliku
+    Udany!</translation>
+    </message>
+    <message>
+        <source>Data read from file
+       Failed!
+
+File is broken.</source>
+        <translation>Odczyt danych z pliku
+       Nieudany!
+
+Plik jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>Command failed !</source>
+        <translation>Polecenie nie powiodło się !</translation>
+    </message>
+    <message>
+        <source>Time is over !</source>
+        <translation>Czas minął !</translation>
+    </message>
+    <message>
+        <source>Input selection :</source>
+        <translation>Wybór wejścia :</translation>
+    </message>
+    <message>
+        <source>Remote control :</source>
+        <translation>Pilot :</translation>
+    </message>
+    <message>
+        <source>Invalid system address !</source>
+        <translation>Nieprawidłowy adres systemowy !</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Configuration is sending...</source>
+        <translation>Wysyłanie konfiguracji...</translation>
+    </message>
+    <message>
+        <source>Write configuration
+     Sucessfull!</source>
+        <translation>Zapis konfiguracji
+     Udany!</translation>
+    </message>
+    <message>
+        <source>Write configuration
+     Failed!</source>
+        <translation>Zapis konfiguracji
+     Nieudany!</translation>
+    </message>
+    <message>
+        <source>Configuration is reading...</source>
+        <translation>Odczyt konfiguracji...</translation>
+    </message>
+    <message>
+        <source>Read configuration
+cancelled !</source>
+        <translation>Odczyt konfiguracji
+anulowany !</translation>
+    </message>
+    <message>
+        <source>Read configuration
+ Failed!</source>
+        <translation>Odczyt konfiguracji
+ Nieudany!</translation>
+    </message>
+    <message>
+        <source>Read configuration
+Sucessfull!</source>
+        <translation>Odczyt konfiguracji
+Udany!</translation>
+    </message>
+</context>
+<context>
+    <name>reconnectDialog</name>
+    <message>
+        <source>Disconnected device !</source>
+        <translation>Odłączone urządzenie !</translation>
+    </message>
+    <message>
+        <source>Previously connected controller is no longer available !</source>
+        <translation>Poprzednio podłączony sterownik nie jest już dostępny !</translation>
+    </message>
+    <message>
+        <source>
+Retry or choose another device to connect.</source>
+        <translation>
+Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Zmień</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+</TS>
