@@ -1,0 +1,346 @@
+// Languages: what start-up finds in the working directory, the parameters file a change writes,
+// and the window rebuilt in the new language with the configuration and connection kept. Real
+// translation files (the program's own Polish one, under several names) in a temporary folder.
+
+#include "controller/kelvo_controller_class.h"
+#include "model/configlayout.h"
+#include "shell/appstate.h"
+#include "shell/gui_class.h"
+#include "shell/languages.h"
+#include "shell/startup.h"
+#include "simulator/simulatedbus.h"
+#include "support/configfilefixtures.h"
+#include "support/scriptedprompts.h"
+#include "support/virtualclock.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstring>
+#include <functional>
+
+namespace {
+
+const QString polishQm = QStringLiteral(KELVO_BIN_DIR "/KelvoDesk_pl.qm");
+const QByteArray fiveLines = "<ini device=\"Kelvo\">\n"
+                             " <desc>Kelvo parameters file</desc>\n"
+                             " <lang>%1</lang>\n"
+                             " <lang_name>%2</lang_name>\n"
+                             "</ini>\n";
+
+QByteArray parametersFile(const QString &code, const QString &name)
+{
+    return QString::fromUtf8(fiveLines).arg(code, name).toUtf8();
+}
+
+} // namespace
+
+class tst_Languages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void discovery_data();
+    void discovery();
+    void polishWindow();
+    void switching_data();
+    void switching();
+    void choosingTheActiveLanguageDoesNothing();
+    void switchKeepsConfigurationAndConnection();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    QString previousDir;
+
+    void files(const QStringList &qmCodes, const QByteArray &kvi = QByteArray());
+    QByteArray kvi() const;
+    // Runs the program; `steps` run in turn, one per window shown, from its event loop.
+    int run(QList<std::function<void()>> steps, const StartupSeams &seams = {});
+    static QAction *languageAction(const QString &name);
+};
+
+void tst_Languages::init()
+{
+    previousDir = QDir::currentPath();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir::setCurrent(dir->path()));
+    languageTable.clear();
+    requestedLanguage = -1;
+    currentLanguage = -1;
+}
+
+void tst_Languages::cleanup()
+{
+    QDir::setCurrent(previousDir);
+    for (const LanguageEntry &entry : languageTable) {
+        if (entry.translator)
+            QCoreApplication::removeTranslator(entry.translator.get());
+    }
+    languageTable.clear();
+    dir.reset();
+}
+
+void tst_Languages::files(const QStringList &qmCodes, const QByteArray &kvi)
+{
+    for (const QString &code : qmCodes) {
+        const QString name = QStringLiteral("KelvoDesk_%1.qm").arg(code);
+        if (code == QLatin1String("xx"))
+            QFile(name).open(QIODevice::WriteOnly); // an empty file: no translation at all
+        else
+            QVERIFY(QFile::copy(polishQm, name));
+    }
+    if (!kvi.isNull()) {
+        QFile file(QString::fromLatin1(Languages::ParametersFile));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kvi);
+    }
+}
+
+QByteArray tst_Languages::kvi() const
+{
+    QFile file(QString::fromLatin1(Languages::ParametersFile));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int tst_Languages::run(QList<std::function<void()>> steps, const StartupSeams &seams)
+{
+    QTimer step;
+    gui_class *last = nullptr;
+    connect(&step, &QTimer::timeout, this, [&] {
+        if (mainWindow == last || steps.isEmpty())
+            return; // wait for the next window
+        last = mainWindow;
+        steps.takeFirst()();
+    });
+    step.start(0);
+    return runKelvoDesk(seams);
+}
+
+QAction *tst_Languages::languageAction(const QString &name)
+{
+    for (QAction *a : mainWindow->findChildren<QAction *>()) {
+        if (a->text() == name && a->statusTip().endsWith(name))
+            return a;
+    }
+    return nullptr;
+}
+
+void tst_Languages::discovery_data()
+{
+    QTest::addColumn<QStringList>("qm");
+    QTest::addColumn<QByteArray>("kvi"); // null: no file
+    QTest::addColumn<QStringList>("names"); // the Language menu
+    QTest::addColumn<int>("chosen");
+
+    const QByteArray none;
+    QTest::newRow("no files at all") << QStringList() << none << QStringList {"English"} << -1;
+    QTest::newRow("no parameters file, Polish present")
+        << QStringList {"de", "pl"} << none << QStringList {"English", "Deutsch", "Polski"} << 2;
+    QTest::newRow("no parameters file, no Polish: the last translation")
+        << QStringList {"de", "fr"} << none << QStringList {"English", "Deutsch", "Français"} << 2;
+    QTest::newRow("en without its own file")
+        << QStringList {"pl"} << parametersFile("en", "") << QStringList {"English", "Polski"} << 0;
+    QTest::newRow("en with its own file: named by lang_name")
+        << QStringList {"en", "pl"} << parametersFile("en", "Angielski")
+        << QStringList {"English", "Angielski", "Polski"} << 1;
+    QTest::newRow("unknown code with its name")
+        << QStringList {"cs", "de"} << parametersFile("cs", "Čeština")
+        << QStringList {"English", "Čeština", "Deutsch"} << 1;
+    QTest::newRow("unknown code without its file")
+        << QStringList {"de", "ru"} << parametersFile("cs", "Čeština")
+        << QStringList {"English", "Deutsch", "Русский"} << 2;
+    QTest::newRow("other codes are unknown") << QStringList {"cs", "fr"} << parametersFile("fr", "")
+                                             << QStringList {"English", "unknown", "Français"} << 2;
+    QTest::newRow("LANG in capitals is read")
+        << QStringList {"de", "it"}
+        << QByteArray("<ini device=\"Kelvo\">\n <LANG>de</LANG>\n</ini>\n")
+        << QStringList {"English", "Deutsch", "Italiano"} << 1;
+    QTest::newRow("INI is not read")
+        << QStringList {"de", "it"}
+        << QByteArray("<INI device=\"Kelvo\">\n <lang>de</lang>\n</INI>\n")
+        << QStringList {"English", "Deutsch", "Italiano"} << 2;
+    QTest::newRow("Device is not read")
+        << QStringList {"de", "it"}
+        << QByteArray("<ini Device=\"Kelvo\">\n <lang>de</lang>\n</ini>\n")
+        << QStringList {"English", "Deutsch", "Italiano"} << 2;
+    QTest::newRow("another device: the file is ignored")
+        << QStringList {"de", "es"}
+        << QByteArray("<ini device=\"Other\">\n <lang>de</lang>\n</ini>\n")
+        << QStringList {"English", "Deutsch", "Español"} << 2;
+    QTest::newRow("a broken file is ignored")
+        << QStringList {"de", "pl"} << QByteArray("<ini device=\"Kelvo\">\n <lang>de</x>\n</ini>\n")
+        << QStringList {"English", "Deutsch", "Polski"} << 2;
+    QTest::newRow("a file that is no translation is still listed")
+        << QStringList {"xx"} << none << QStringList {"English", "unknown"} << 1;
+}
+
+void tst_Languages::discovery()
+{
+    QFETCH(QStringList, qm);
+    QFETCH(QByteArray, kvi);
+    QFETCH(QStringList, names);
+    QFETCH(int, chosen);
+
+    files(qm, kvi);
+    languageTable.emplace_back();
+    languageTable[0].name = QStringLiteral("English");
+    languageTable[0].code = QStringLiteral("en");
+    Languages::discover();
+    QStringList listed;
+    for (const LanguageEntry &entry : languageTable)
+        listed << entry.name;
+    QCOMPARE(listed, names);
+    QCOMPARE(requestedLanguage, chosen);
+    for (size_t i = 1; i < languageTable.size(); ++i)
+        QVERIFY(languageTable[i].translator);
+}
+
+void tst_Languages::polishWindow()
+{
+    files({"pl"});
+    QString conn;
+    QString fileMenu;
+    QString connect;
+    const int status = run({[&] {
+        conn = mainWindow->findChild<QLabel *>(QStringLiteral("lbConn"))->text();
+        fileMenu = mainWindow->menuBar()->actions().first()->text();
+        connect = mainWindow->findChild<QPushButton *>(QStringLiteral("pbConnect"))->text();
+        mainWindow->close();
+    }});
+    QCOMPARE(status, 0);
+    QCOMPARE(currentLanguage, 1);
+    QCOMPARE(conn, QStringLiteral("Rozłączony"));
+    QCOMPARE(fileMenu, QStringLiteral("&Plik"));
+    QCOMPARE(connect, QStringLiteral("Połącz z Kelvo"));
+}
+
+void tst_Languages::switching_data()
+{
+    QTest::addColumn<QByteArray>("before"); // null: no file
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("warned");
+
+    const QByteArray english = parametersFile("en", "English");
+    QTest::newRow("no file: the five lines") << QByteArray() << false << english << false;
+    QTest::newRow("another device: replaced by the five lines")
+        << QByteArray("<ini device=\"Other\">\n <lang>pl</lang>\n</ini>\n") << false << english
+        << false;
+    QTest::newRow("an extra item stays before the updated ones")
+        << QByteArray("<ini device=\"Kelvo\">\n <extra>kept</extra>\n <lang>pl</lang>\n</ini>\n")
+        << false
+        << QByteArray("<ini device=\"Kelvo\">\n <extra>kept</extra>\n <lang>en</lang>\n"
+                      " <desc>Kelvo parameters file</desc>\n <lang_name>English</lang_name>\n"
+                      "</ini>\n")
+        << false;
+    QTest::newRow("a second top-level element is dropped")
+        << parametersFile("pl", "Polski") + "<other>\n <x>1</x>\n</other>\n"
+        << false << english << false;
+    const QByteArray locked = parametersFile("pl", "Polski");
+    QTest::newRow("read-only: warned, file kept") << locked << true << locked << true;
+}
+
+void tst_Languages::switching()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, readOnly);
+    QFETCH(QByteArray, after);
+    QFETCH(bool, warned);
+
+    ScriptedPrompts script;
+    files({"pl"}, before);
+    const QString kviName = QString::fromLatin1(Languages::ParametersFile);
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(kviName, QFileDevice::ReadOwner | QFileDevice::ReadUser));
+    QList<gui_class *> windows;
+    QString conn;
+    run({[&] {
+             windows << mainWindow;
+             QCOMPARE(currentLanguage, 1); // Polish
+             languageAction(QStringLiteral("English"))->trigger();
+         },
+         [&] {
+             windows << mainWindow;
+             conn = mainWindow->findChild<QLabel *>(QStringLiteral("lbConn"))->text();
+             mainWindow->close();
+         }});
+    QCOMPARE(windows.size(), 2);
+    QCOMPARE(currentLanguage, 0);
+    QCOMPARE(conn, QStringLiteral("Disconnected")); // the new window speaks English
+    QCOMPARE(kvi(), after);
+    QCOMPARE(script.shown.size(), warned ? 1 : 0);
+    if (warned) {
+        QCOMPARE(script.shown[0].kind, Prompts::Kind::Warning);
+        QCOMPARE(script.shown[0].title, QStringLiteral("Ostrzeżenie!")); // the old window's words
+        QCOMPARE(script.shown[0].text, QStringLiteral("Nie można zapisać nowego języka!"));
+    }
+}
+
+void tst_Languages::choosingTheActiveLanguageDoesNothing()
+{
+    files({"pl"});
+    int windows = 0;
+    bool stillThere = false;
+    run({[&] {
+        ++windows;
+        gui_class *window = mainWindow;
+        languageAction(QStringLiteral("Polski"))->trigger();
+        // Had the loop been asked to end, this window would be gone by the next timer.
+        QTimer::singleShot(0, [&, window] {
+            stillThere = mainWindow == window;
+            mainWindow->close();
+        });
+    }});
+    QCOMPARE(windows, 1);
+    QVERIFY(stillThere);
+    QVERIFY(!QFile::exists(QString::fromLatin1(Languages::ParametersFile)));
+}
+
+void tst_Languages::switchKeepsConfigurationAndConnection()
+{
+    VirtualClock clock;
+    files({"pl"});
+    SimulatedBus bus;
+    bus.addController(QStringLiteral("KLV00000001"));
+    StartupSeams seams;
+    seams.usb = &bus;
+    const QByteArray image = ConfigFileFixtures::randomBytes(3, ConfigLayout::ImageSize);
+    QString conn;
+    QString serial;
+    bool openAfter = false;
+    bool sameImage = false;
+    run({[&] {
+             std::memcpy(controller->configImage(), image.constData(), ConfigLayout::ImageSize);
+             mainWindow->findChild<QPushButton *>(QStringLiteral("pbConnect"))->click();
+             languageAction(QStringLiteral("English"))->trigger();
+         },
+         [&] {
+             conn = mainWindow->findChild<QLabel *>(QStringLiteral("lbConn"))->text();
+             serial = mainWindow->findChild<QLabel *>(QStringLiteral("lbSerial"))->text();
+             openAfter = controller->usbDevice.isOpen();
+             sameImage = std::memcmp(controller->configImage(), image.constData(),
+                                     ConfigLayout::ImageSize)
+                 == 0;
+             mainWindow->close();
+         }},
+        seams);
+    QVERIFY(openAfter);
+    QVERIFY(sameImage);
+    // The new window shows the connection it found.
+    QCOMPARE(conn, QStringLiteral("Connected"));
+    QCOMPARE(serial, QStringLiteral("S/N KLV00000001"));
+}
+
+QTEST_MAIN(tst_Languages)
+#include "tst_languages.moc"
