@@ -6,7 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh
-bin=${BUILD_DIR:-build}/bin
+bin=$(cd "${BUILD_DIR:-build}/bin" && pwd)
+# The program finds its translations and keeps its parameters file in the working directory.
+cd "$bin"
 
 kelvo_attached() {
     local device
