@@ -27,6 +27,10 @@ MyTimeEdit *timeEditor(QWidget *tab, const char *name, int y, u16 maximum)
     edit->setDisplayFormat(timeFormat);
     edit->setTimeRange(QTime(0, 0), fromDeviceTime(maximum));
     edit->setGeometry(320, y, 170, 20);
+    // The page's bold font would cut the long format off at this width.
+    QFont regular = edit->font();
+    regular.setBold(false);
+    edit->setFont(regular);
     return edit;
 }
 
