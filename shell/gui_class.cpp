@@ -5,6 +5,10 @@
 #include "common/prompts.h"
 #include "common/version.h"
 #include "controller/kelvo_controller_class.h"
+#include "editors/admx32_sliders_widget.h"
+#include "editors/admx_slider_widget.h"
+#include "editors/guardedspinbox.h"
+#include "editors/mytimeedit.h"
 #include "model/configlayout.h"
 #include "ui_mainwindow.h"
 
@@ -64,6 +68,8 @@ gui_class::gui_class(QWidget *parent)
     ui->sbProgram->setMaximum(8);
     ui->sbProgram->setPrefix(tr("Program "));
     ui->sbStep->setRange(1, 16);
+    createSceneEditor();
+    connectSceneControls();
 
     createProgramControls();
 
@@ -80,6 +86,7 @@ gui_class::gui_class(QWidget *parent)
     connectCopyControls();
 
     createSpecialSceneControls();
+    connectSpecialSceneControls();
     connectSettingsControls();
 
     logConnection(
@@ -212,6 +219,7 @@ void gui_class::createSpecialSceneControls()
     firstChannelLabel = label(tr("First channel :"), "lbFirstChannel", QRect(30, 240, 120, 18));
     lastChannelLabel = label(tr("Last channel :"), "lbLastChannel", QRect(220, 240, 120, 18));
     riseTimeLabel = label(tr("Rise time"), "lbRiseTime", QRect(70, 280, 120, 18));
+    createSpecialSceneEditors();
 
     ui->sbSetValue->setRange(-1, 31);
     ui->sbSetValue->setValue(-1);
@@ -245,13 +253,16 @@ void gui_class::refresh()
         refreshOtherPage();
         if (live)
             controller->send_sc_prep(0, 16); // the special scene
-    } else if (page == ui->tab_scenes && live) {
-        controller->send_sc_prep(ui->sbProgram->value(), ui->sbStep->value());
+    } else if (page == ui->tab_scenes) {
+        refreshScenesPage();
+        if (live)
+            controller->send_sc_prep(ui->sbProgram->value(), ui->sbStep->value());
     }
 }
 
 void gui_class::refreshOtherPage()
 {
+    loadSpecialScene();
     const u8 *image = controller->configImage();
     {
         // Showing the image must not write it back (a stored value above the box's range would).

@@ -4,14 +4,20 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
+class admx32_sliders_widget;
+class admx_slider_widget;
+class guardedSpinBox;
+class MyTimeEdit;
 class QAction;
 class QCheckBox;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QSpinBox;
+class QTime;
 
 namespace Ui {
 class MainWindow;
@@ -40,8 +46,15 @@ public slots:
     void copyScenes();
     void copyProgs();
     void modiCopyPgm(bool on);
+    void progChgd(int v);
+    void stepChgd(int v);
+    void chgdSSRT(QTime &time);
+    void validFirst(int v);
+    void validLast(int v);
 
 private slots:
+    void goToStep(int program, int step);
+    void chgdExtra(int idx, int val);
     void Wygeneruj();
     void slotConnect();
     void selKeyDev();
@@ -73,6 +86,12 @@ private:
     void createMenus();
     void createProgramControls();
     void createSpecialSceneControls();
+    void createSceneEditor();
+    void createSpecialSceneEditors();
+    void connectSceneControls();
+    void connectSpecialSceneControls();
+    void refreshScenesPage();
+    void loadSpecialScene();
     void connectFileControls();
     void connectCopyControls();
     void connectConnectionControls();
@@ -110,4 +129,10 @@ private:
     QLabel *riseTimeLabel = nullptr;
     QLabel *firstChannelLabel = nullptr;
     QLabel *lastChannelLabel = nullptr;
+
+    std::unique_ptr<admx32_sliders_widget> sceneEditor;
+    std::array<std::unique_ptr<admx_slider_widget>, 3> specialColumns; // red, green, blue
+    guardedSpinBox *firstChannelBox = nullptr;
+    guardedSpinBox *lastChannelBox = nullptr;
+    MyTimeEdit *specialRiseEdit = nullptr;
 };

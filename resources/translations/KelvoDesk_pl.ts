@@ -256,6 +256,44 @@
     </message>
 </context>
 <context>
+    <name>admx32_sliders_widget</name>
+    <message>
+        <source>Rise time:</source>
+        <translation>Czas narastania:</translation>
+    </message>
+    <message>
+        <source>Last time:</source>
+        <translation>Czas trwania:</translation>
+    </message>
+    <message>
+        <source>Fall time:</source>
+        <translation>Czas zanikania:</translation>
+    </message>
+    <message>
+        <source>Infinite</source>
+        <translation>Nieskończony</translation>
+    </message>
+    <message>
+        <source>Last Step</source>
+        <translation>Ostatni krok</translation>
+    </message>
+</context>
+<context>
+    <name>admx_slider_widget</name>
+    <message>
+        <source>Red</source>
+        <translation>Czerwony</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Zielony</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Niebieski</translation>
+    </message>
+</context>
+<context>
     <name>clearConf</name>
     <message>
         <source>Configuration clear</source>

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -116,9 +117,10 @@ QByteArray tst_Languages::kvi() const
 int tst_Languages::run(QList<std::function<void()>> steps, const StartupSeams &seams)
 {
     QTimer step;
-    gui_class *last = nullptr;
+    // Guarded: a new window may take the address of the one it replaces.
+    QPointer<gui_class> last;
     connect(&step, &QTimer::timeout, this, [&] {
-        if (mainWindow == last || steps.isEmpty())
+        if (!mainWindow || mainWindow == last || steps.isEmpty())
             return; // wait for the next window
         last = mainWindow;
         steps.takeFirst()();
