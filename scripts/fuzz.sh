@@ -17,6 +17,8 @@ cmake --build "$fuzz_dir" --parallel "$(nproc)" --target "${harnesses[@]/#/fuzz_
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
 mkdir -p "$corpus/file" "$corpus/json" "$corpus/params" "$fuzz_dir/findings"
+printf '<ini device="Kelvo">\n <desc>Kelvo parameters file</desc>\n <lang>pl</lang>\n <lang_name>Polski</lang_name>\n</ini>\n' \
+    >"$corpus/params/Kelvo.kvi"
 "$kelvoctl" new "$corpus/file/defaults.cfgkv"
 # A compact seed: the indented export is three times larger and every execution parses it all.
 "$kelvoctl" export "$corpus/file/defaults.cfgkv" \
@@ -33,7 +35,7 @@ for harness in "${harnesses[@]}"; do
         seeds="$corpus/json"
         max_len=65536 # above any full compact export (30 to 50 KiB)
     elif [ "$harness" = paramfile ]; then
-        seeds="$corpus/params" # the regression inputs hold a parameters file
+        seeds="$corpus/params"
         max_len=65536 # the program reads no larger parameters file
     fi
     mkdir -p "$corpus/$harness"
