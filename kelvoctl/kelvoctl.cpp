@@ -1,6 +1,7 @@
 // kelvoctl: configuration files from the command line (new, info, export, import).
 
 #include "common/version.h"
+#include "firmware/upgradefile.h"
 #include "model/configclear.h"
 #include "model/configfile.h"
 #include "model/configjson.h"
@@ -316,6 +317,64 @@ int commandImport(const QStringList &args)
     return saveConfig(args[1], image.data()) ? Ok : Failed;
 }
 
+// The same words the program uses when it refuses an upgrade file.
+QString refusalText(UpgradeFile::Refusal refusal, const QString &fileName)
+{
+    switch (refusal) {
+    case UpgradeFile::Refusal::None:
+        break;
+    case UpgradeFile::Refusal::TooShort:
+    case UpgradeFile::Refusal::BadLength:
+        return QStringLiteral("File read error : ") + fileName;
+    case UpgradeFile::Refusal::WrongMagic:
+        return QStringLiteral("File ") + fileName + QStringLiteral("\nisn't proper upgrade file !");
+    case UpgradeFile::Refusal::NothingToLoad:
+        return fileName + QStringLiteral(": holds no firmware (data offset 0xFFFF)");
+    case UpgradeFile::Refusal::SeekError:
+        return QStringLiteral("Seek error : ") + fileName;
+    case UpgradeFile::Refusal::CrcError:
+        return QStringLiteral("CRC error in block !");
+    case UpgradeFile::Refusal::UncompressError:
+        return QStringLiteral("Uncompressing error !");
+    }
+    return QString();
+}
+
+int commandFirmwareInfo(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usage(
+            QStringLiteral("firmware-info takes one file name: kelvoctl firmware-info FILE.upg"));
+    QFile file(args[0]);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("File not found : ") + args[0]);
+    // The reader never looks further; endless inputs stop here too.
+    const QByteArray bytes = file.read(UpgradeFile::MaxUsefulSize);
+    UpgradeFile::Version version;
+    QByteArray image;
+    const UpgradeFile::Refusal refusal = UpgradeFile::read(bytes, &version, &image);
+    if (refusal != UpgradeFile::Refusal::None)
+        return fail(refusalText(refusal, args[0]));
+    UpgradeFile::Descriptor descriptor;
+    UpgradeFile::descriptor(bytes, &descriptor);
+
+    QByteArray text = "File: " + args[0].toUtf8() + '\n';
+    if (version.tagged) {
+        const QString core = uchar(version.core) > 0x20 && uchar(version.core) < 0x7F
+            ? QString(QLatin1Char(version.core))
+            : QStringLiteral("0x%1").arg(uint(uchar(version.core)), 2, 16, QLatin1Char('0'));
+        text += QStringLiteral("Version tag: %1.%2, core %3\n")
+                    .arg(int(version.major))
+                    .arg(int(version.minor), 2, 10, QLatin1Char('0'))
+                    .arg(core)
+                    .toUtf8();
+    } else {
+        text += "Version tag: none (installed without a version check)\n";
+    }
+    text += "Compressed size: " + QByteArray::number(qint64(descriptor.dataLengthMinus1) + 1)
+        + " bytes\nFirmware: unpacks to a valid 64 KiB image\n";
+    return writeStdout(text) ? Ok : Failed;
+}
 } // namespace
 
 int main(int argc, char *argv[])
@@ -333,7 +392,8 @@ int main(int argc, char *argv[])
                        "  new OUT                    write a configuration file with all defaults\n"
                        "  info FILE                  check a configuration file and summarise it\n"
                        "  export FILE [-o OUT.json]  write the whole configuration as JSON\n"
-                       "  import IN.json OUT         build a configuration file from such JSON"));
+                       "  import IN.json OUT         build a configuration file from such JSON\n"
+                       "  firmware-info FILE.upg     check an upgrade file without a controller"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption outputOption(QStringList {"o", "output"},
@@ -341,7 +401,7 @@ int main(int argc, char *argv[])
                                           QStringLiteral("OUT.json"));
     parser.addOption(outputOption);
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("new, info, export or import"));
+                                 QStringLiteral("new, info, export, import or firmware-info"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
 
@@ -369,5 +429,7 @@ int main(int argc, char *argv[])
         return commandExport(args, parser.value(outputOption));
     if (command == QLatin1String("import"))
         return commandImport(args);
+    if (command == QLatin1String("firmware-info"))
+        return commandFirmwareInfo(args);
     return usage(QStringLiteral("unknown command '%1'").arg(command));
 }

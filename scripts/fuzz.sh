@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-20}
 fuzz_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 kelvoctl=${BUILD_DIR:-build}/bin/kelvoctl
-harnesses=(configfile configfile_crcfixed configjson paramfile)
+harnesses=(configfile configfile_crcfixed configjson paramfile upgradefile)
 
 cmake -S . -B "$fuzz_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVO_FUZZERS=ON \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
@@ -16,7 +16,7 @@ cmake --build "$fuzz_dir" --parallel "$(nproc)" --target "${harnesses[@]/#/fuzz_
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-mkdir -p "$corpus/file" "$corpus/json" "$corpus/params" "$fuzz_dir/findings"
+mkdir -p "$corpus/file" "$corpus/json" "$corpus/params" "$corpus/upgrade" "$fuzz_dir/findings"
 printf '<ini device="Kelvo">\n <desc>Kelvo parameters file</desc>\n <lang>pl</lang>\n <lang_name>Polski</lang_name>\n</ini>\n' \
     >"$corpus/params/Kelvo.kvi"
 "$kelvoctl" new "$corpus/file/defaults.cfgkv"
@@ -34,12 +34,15 @@ for harness in "${harnesses[@]}"; do
     if [ "$harness" = configjson ]; then
         seeds="$corpus/json"
         max_len=65536 # above any full compact export (30 to 50 KiB)
+    elif [ "$harness" = upgradefile ]; then
+        seeds="$corpus/upgrade" # the regression inputs hold a valid file
+        max_len=98320 # the reader looks at no more than this
     elif [ "$harness" = paramfile ]; then
         seeds="$corpus/params"
         max_len=65536 # the program reads no larger parameters file
     fi
     mkdir -p "$corpus/$harness"
-    cp "$seeds"/* "$corpus/$harness/"
+    cp -r "$seeds"/. "$corpus/$harness/"
     # Regression inputs seed the run too, except decompression bombs: mutants of one inflate
     # megabytes each time and cut the rate tenfold. The replay test still runs them.
     for input in "tests/fuzz/regressions/$harness"/*; do

@@ -4,6 +4,7 @@
 #include "model/configjson.h"
 #include "model/configlayout.h"
 #include "support/configfilefixtures.h"
+#include "support/upgradefilemaker.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
@@ -110,6 +111,8 @@ private slots:
     void fileRefusals();
     void standardOutputErrors_data();
     void standardOutputErrors();
+    void firmwareInfo_data();
+    void firmwareInfo();
 
 private:
     QTemporaryDir dir;
@@ -450,6 +453,51 @@ void tst_Kelvoctl::standardOutputErrors()
     QCOMPARE(run.status, 1);
     QCOMPARE(run.err, message + "\n");
     QCOMPARE(snapshot(work.path()), before);
+}
+
+void tst_Kelvoctl::firmwareInfo_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output"); // standard output, or the message on standard error
+
+    UpgradeFileMaker m;
+    m.firmware = ConfigFileFixtures::randomBytes(4, 4096).repeated(16);
+    const QByteArray good = m.build();
+    const QString compressed = QString::number(good.size() - 400);
+    QTest::newRow("tagged") << good << 0
+                            << "Version tag: 1.05, core A\nCompressed size: " + compressed
+            + " bytes\nFirmware: unpacks to a valid 64 KiB image\n";
+    UpgradeFileMaker untagged = m;
+    untagged.text = "Kelvo firmware";
+    QTest::newRow("no tag") << untagged.build() << 0
+                            << QString("Version tag: none (installed without a version check)\n");
+    QTest::newRow("399 bytes") << good.left(399) << 1 << QString("File read error : %1");
+    QByteArray damaged = good;
+    damaged[500] = char(damaged[500] ^ 1);
+    QTest::newRow("CRC") << damaged << 1 << QString("CRC error in block !");
+    QTest::newRow("wrong magic") << "KelvoCFG" + good.mid(8) << 1
+                                 << QString("File %1\nisn't proper upgrade file !");
+}
+
+void tst_Kelvoctl::firmwareInfo()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+
+    const QString name = path(QStringLiteral("firmware.upg"));
+    QVERIFY(writeFile(name, file));
+    const Run run = kelvoctl({"firmware-info", name});
+    QCOMPARE(run.status, status);
+    if (status == 0) {
+        QVERIFY2(run.out.startsWith("File: " + name + "\n"), qPrintable(run.out));
+        QVERIFY2(run.out.contains(output), qPrintable(run.out));
+        QVERIFY(run.err.isEmpty());
+    } else {
+        QCOMPARE(run.err, "kelvoctl: " + output.arg(name) + "\n");
+        QVERIFY(run.out.isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Kelvoctl)
