@@ -2,8 +2,7 @@
 // the real clock. Prints, for each, the wall time divided by the waits the protocol itself made
 // (a read: one 100 ms pause before each of the 41 blocks), and the USB transactions it took.
 
-#include "common/clock.h"
-#include "common/systemclock.h"
+#include "benchsupport.h"
 #include "controller/kelvo_controller_class.h"
 #include "simulator/simulatedbus.h"
 
@@ -13,54 +12,6 @@
 #include <cstdio>
 
 namespace {
-
-// Sleeps for real and adds up what the protocol asked to wait.
-class CountingClock : public SystemClock
-{
-public:
-    void sleep(int ms) override
-    {
-        slept += ms;
-        SystemClock::sleep(ms);
-    }
-    qint64 slept = 0;
-};
-
-// The progress dialog and result boxes would wait for a user: answer them at once.
-class SilentPrompts : public Prompts
-{
-    class Progress : public ProgressPrompt
-    {
-    public:
-        void setValue(int) override { }
-        bool wasCanceled() override { return false; }
-        void setLabelText(const QString &) override { }
-        void reset() override { }
-    };
-
-public:
-    QMessageBox::StandardButton message(Kind, QWidget *, const QString &, const QString &text,
-                                        QMessageBox::StandardButtons,
-                                        QMessageBox::StandardButton) override
-    {
-        last = text;
-        return QMessageBox::Ok;
-    }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    std::unique_ptr<ProgressPrompt> progress(QWidget *, const QString &, const QString &, int,
-                                             bool) override
-    {
-        return std::make_unique<Progress>();
-    }
-    QString last;
-};
 
 struct Figures
 {

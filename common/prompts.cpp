@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 
 #include <utility>
@@ -97,6 +98,23 @@ QMessageBox::StandardButton QtPrompts::message(Kind kind, QWidget *parent, const
     QMessageBox box(icon, title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int QtPrompts::choice(Kind kind, QWidget *parent, const QString &title, const QString &text,
+                      const QStringList &buttons, int defaultButton)
+{
+    QMessageBox box(kind == Kind::Critical ? QMessageBox::Critical
+                        : kind == Kind::Warning ? QMessageBox::Warning
+                        : kind == Kind::Information ? QMessageBox::Information
+                                                    : QMessageBox::Question,
+                    title, text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton *> added;
+    for (const QString &label : buttons)
+        added << box.addButton(label, QMessageBox::AcceptRole);
+    if (defaultButton >= 0 && defaultButton < added.size())
+        box.setDefaultButton(qobject_cast<QPushButton *>(added[defaultButton]));
+    box.exec();
+    return int(added.indexOf(box.clickedButton()));
 }
 
 QString QtPrompts::qtNameFilter(const QString &filter)

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -34,6 +35,11 @@ public:
     message(Kind kind, QWidget *parent, const QString &title, const QString &text,
             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+        = 0;
+    // A question with buttons of its own: the index of the button chosen, -1 when the box was
+    // closed otherwise.
+    virtual int choice(Kind kind, QWidget *parent, const QString &title, const QString &text,
+                       const QStringList &buttons, int defaultButton)
         = 0;
     // An empty result means the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,

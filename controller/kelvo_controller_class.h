@@ -16,6 +16,9 @@
 #include <memory>
 
 class ConfigBlockReader;
+namespace UpgradeFile {
+struct Version;
+}
 
 // The one controller object: owner of the configuration image and of the link to the device.
 class kelvo_controller_class : public QObject
@@ -87,6 +90,10 @@ public:
     // True while live values reach the controller.
     bool isLive() const;
 
+    // Sends (upgrade) or compares (verify) the firmware of an upgrade file; every outcome is
+    // reported in a box.
+    void upgradeFirmware(const QString &fileName, bool upgrade);
+
 signals:
     void setConnectionStatus(bool);
     void readFileFinished();
@@ -129,6 +136,13 @@ private:
     bool waitWriteReady();
     bool waitReadReady();
     bool readBlock(ConfigBlockReader &reader);
+    // Firmware: every check of the file (and the version against the controller's) before the
+    // controller is touched; the unscrambled image when the job may go on.
+    bool firmwareFileUsable(const QString &fileName, bool upgrade, QByteArray *image);
+    bool versionAllows(const UpgradeFile::Version &fileVersion, bool upgrade);
+    bool startFirmwareJob(bool upgrade);
+    // The 256 blocks; false when the job failed or was cancelled.
+    bool streamFirmware(const QByteArray &image, bool upgrade, int *differing);
 
     std::unique_ptr<u8[]> image;
 };

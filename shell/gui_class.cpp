@@ -54,6 +54,7 @@ gui_class::gui_class(QWidget *parent)
 
     createActions();
     createMenus();
+    connectFirmwareActions();
 
     ui->pbLiveMode->setEnabled(false);
     ui->pbNormalMode->setEnabled(false);

@@ -69,6 +69,8 @@ private slots:
     void slotMenuFileOpen();
     void slotMenuFileSave();
     void slotMenuUpgradeUpgradeSearch();
+    void slotMenuUpgradeUpgradeKelvo();
+    void slotMenuUpgradeVerify();
     void slotMenuHelpHelp();
     void slotMenuHelpAbout();
     void slotMenuHovered(QAction *action);
@@ -97,6 +99,7 @@ private:
     void connectConnectionControls();
     void connectSettingsControls();
     void connectTransferControls();
+    void connectFirmwareActions();
     void refreshOtherPage();
     // False, with "Not connected!" shown, when no device is open.
     bool deviceOpen();

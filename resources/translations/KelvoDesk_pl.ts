@@ -731,6 +731,14 @@ Configuration not read!</source>
         <translation>Brak połączenia !
 Konfiguracja nie została odczytana!</translation>
     </message>
+    <message>
+        <source>Choose a file to upgrade Ovra - Kelvo controller</source>
+        <translation>Wybierz plik aktualizacji sterownika Ovra - Kelvo</translation>
+    </message>
+    <message>
+        <source>Upgrade (*.upg)</source>
+        <translation>Aktualizacja (*.upg)</translation>
+    </message>
 </context>
 <context>
     <name>kelvo_controller_class</name>
@@ -835,6 +843,126 @@ anulowany !</translation>
 Sucessfull!</source>
         <translation>Odczyt konfiguracji
 Udany!</translation>
+    </message>
+    <message>
+        <source>FirmWare upgrade</source>
+        <translation>Aktualizacja oprogramowania</translation>
+    </message>
+    <message>
+        <source>File not found : </source>
+        <translation>Nie znaleziono pliku : </translation>
+    </message>
+    <message>
+        <source>Out of memory!</source>
+        <translation>Brak pamięci!</translation>
+    </message>
+    <message>
+        <source>File read error : </source>
+        <translation>Błąd odczytu pliku : </translation>
+    </message>
+    <message>
+        <source>File </source>
+        <translation>Plik </translation>
+    </message>
+    <message>
+        <source>
+isn&apos;t proper upgrade file !</source>
+        <translation>
+nie jest poprawnym plikiem aktualizacji !</translation>
+    </message>
+    <message>
+        <source>Seek error : </source>
+        <translation>Błąd pozycjonowania : </translation>
+    </message>
+    <message>
+        <source>CRC error in block !</source>
+        <translation>Błąd CRC w bloku !</translation>
+    </message>
+    <message>
+        <source>Uncompressing error !</source>
+        <translation>Błąd rozpakowywania !</translation>
+    </message>
+    <message>
+        <source>Current version read error !</source>
+        <translation>Błąd odczytu bieżącej wersji !</translation>
+    </message>
+    <message>
+        <source>Different versions !</source>
+        <translation>Różne wersje !</translation>
+    </message>
+    <message>
+        <source>Do you really want to install older firmware release?</source>
+        <translation>Czy na pewno zainstalować starszą wersję oprogramowania?</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Tak, na pewno!</translation>
+    </message>
+    <message>
+        <source>This upgrade is made for another firmware core !
+Installing it may permanently damage the device !
+To reprogram all the firmware contact with Ovra.</source>
+        <translation>Ta aktualizacja jest przeznaczona dla innego rdzenia oprogramowania !
+Jej instalacja może trwale uszkodzić urządzenie !
+Aby przeprogramować całe oprogramowanie, skontaktuj się z Ovra.</translation>
+    </message>
+    <message>
+        <source>Write error !</source>
+        <translation>Błąd zapisu !</translation>
+    </message>
+    <message>
+        <source>Protocol error !</source>
+        <translation>Błąd protokołu !</translation>
+    </message>
+    <message>
+        <source>Process canceled !</source>
+        <translation>Proces anulowany !</translation>
+    </message>
+    <message>
+        <source>Verification failed : block %1
+  Continue ?</source>
+        <translation>Weryfikacja nieudana : blok %1
+  Kontynuować ?</translation>
+    </message>
+    <message>
+        <source>Yes !</source>
+        <translation>Tak !</translation>
+    </message>
+    <message>
+        <source>No ...</source>
+        <translation>Nie ...</translation>
+    </message>
+    <message>
+        <source>Preparing device...</source>
+        <translation>Przygotowanie urządzenia...</translation>
+    </message>
+    <message>
+        <source>Transferring firmware...</source>
+        <translation>Przesyłanie oprogramowania...</translation>
+    </message>
+    <message>
+        <source>Comparing firmware...</source>
+        <translation>Porównywanie oprogramowania...</translation>
+    </message>
+    <message>
+        <source>Upgrade failed !</source>
+        <translation>Aktualizacja nieudana !</translation>
+    </message>
+    <message>
+        <source>Verification failed !</source>
+        <translation>Weryfikacja nieudana !</translation>
+    </message>
+    <message>
+        <source>Verify of %1 block(s) failed !</source>
+        <translation>Weryfikacja %1 bloku(ów) nieudana !</translation>
+    </message>
+    <message>
+        <source>Upgrade sucessfull !</source>
+        <translation>Aktualizacja udana !</translation>
+    </message>
+    <message>
+        <source>Verify successfull !</source>
+        <translation>Weryfikacja udana !</translation>
     </message>
 </context>
 <context>

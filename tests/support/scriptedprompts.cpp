@@ -11,6 +11,16 @@ QMessageBox::StandardButton ScriptedPrompts::message(Kind kind, QWidget *parent,
     return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
 }
 
+int ScriptedPrompts::choice(Kind kind, QWidget *parent, const QString &title, const QString &text,
+                            const QStringList &buttons, int defaultButton)
+{
+    shown.append({kind, parent, title, text});
+    choiceButtons.append(buttons);
+    if (!choices.isEmpty())
+        return int(buttons.indexOf(choices.takeFirst()));
+    return defaultButton;
+}
+
 QString ScriptedPrompts::openFileName(QWidget *, const QString &caption, const QString &dir,
                                       const QString &filter)
 {

@@ -42,6 +42,8 @@ public:
     QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
+    int choice(Kind kind, QWidget *parent, const QString &title, const QString &text,
+               const QStringList &buttons, int defaultButton) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
@@ -53,6 +55,11 @@ public:
     QList<Shown> shown;
     // Answers to questions, taken in order; Ok or the default button once it runs out.
     QList<QMessageBox::StandardButton> answers;
+    // Answers to questions with buttons of their own (the button's text), taken in order; the
+    // default button once it runs out.
+    QStringList choices;
+    // The buttons each such question offered.
+    QList<QStringList> choiceButtons;
     // File names the next dialogs return, in order; empty string = Cancel.
     QStringList fileNames;
     // What the file dialogs were asked: caption, start directory, filter.

@@ -1,0 +1,64 @@
+#pragma once
+
+// What the benchmarks share: a clock that sleeps for real and counts the waits, and prompts that
+// answer at once.
+
+#include "common/clock.h"
+#include "common/prompts.h"
+#include "common/systemclock.h"
+
+#include <memory>
+
+// Sleeps for real and adds up what the protocol asked to wait.
+class CountingClock : public SystemClock
+{
+public:
+    void sleep(int ms) override
+    {
+        slept += ms;
+        SystemClock::sleep(ms);
+    }
+    qint64 slept = 0;
+};
+
+// The progress dialog and result boxes would wait for a user: answer them at once.
+class SilentPrompts : public Prompts
+{
+    class Progress : public ProgressPrompt
+    {
+    public:
+        void setValue(int) override { }
+        bool wasCanceled() override { return false; }
+        void setLabelText(const QString &) override { }
+        void reset() override { }
+    };
+
+public:
+    QMessageBox::StandardButton message(Kind, QWidget *, const QString &, const QString &text,
+                                        QMessageBox::StandardButtons,
+                                        QMessageBox::StandardButton) override
+    {
+        last = text;
+        return QMessageBox::Ok;
+    }
+    int choice(Kind, QWidget *, const QString &, const QString &text, const QStringList &,
+               int defaultButton) override
+    {
+        last = text;
+        return defaultButton;
+    }
+    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
+    std::unique_ptr<ProgressPrompt> progress(QWidget *, const QString &, const QString &, int,
+                                             bool) override
+    {
+        return std::make_unique<Progress>();
+    }
+    QString last;
+};

@@ -1,0 +1,40 @@
+// The Upgrade menu: a firmware file sent to the controller or compared with what it runs.
+
+#include "gui_class.h"
+
+#include "common/prompts.h"
+#include "controller/kelvo_controller_class.h"
+
+#include <QAction>
+
+void gui_class::connectFirmwareActions()
+{
+    // The menu actions' connections are not logged.
+    connect(upgradeAct, &QAction::triggered, this, &gui_class::slotMenuUpgradeUpgradeKelvo);
+    connect(verifyAct, &QAction::triggered, this, &gui_class::slotMenuUpgradeVerify);
+}
+
+namespace {
+
+QString chooseUpgradeFile(QWidget *window)
+{
+    return prompts().openFileName(window,
+                                  gui_class::tr("Choose a file to upgrade Ovra - Kelvo controller"),
+                                  QStringLiteral("./"), gui_class::tr("Upgrade (*.upg)"));
+}
+
+} // namespace
+
+void gui_class::slotMenuUpgradeUpgradeKelvo()
+{
+    const QString name = chooseUpgradeFile(this);
+    if (!name.isEmpty())
+        controller->upgradeFirmware(name, true);
+}
+
+void gui_class::slotMenuUpgradeVerify()
+{
+    const QString name = chooseUpgradeFile(this);
+    if (!name.isEmpty())
+        controller->upgradeFirmware(name, false);
+}
