@@ -87,6 +87,7 @@ gui_class::gui_class(QWidget *parent)
 
     createSpecialSceneControls();
     connectSpecialSceneControls();
+    createFunctionTables();
     connectSettingsControls();
 
     logConnection(
@@ -253,6 +254,8 @@ void gui_class::refresh()
         refreshOtherPage();
         if (live)
             controller->send_sc_prep(0, 16); // the special scene
+    } else if (page == ui->tab_settings) {
+        refreshFunctionTables();
     } else if (page == ui->tab_scenes) {
         refreshScenesPage();
         if (live)
