@@ -79,8 +79,9 @@ void funcSetter::selRow(int row)
     setCurrentCell(row, ModeColumn);
     if (row < 0)
         clearSelection();
-    else
-        selectRow(row);
+    else // selectRow() would move the current cell to the first column
+        selectionModel()->select(model()->index(row, ModeColumn),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void funcSetter::stopEditing(QWidget *editor)
