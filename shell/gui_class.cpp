@@ -88,6 +88,7 @@ gui_class::gui_class(QWidget *parent)
 
     createSpecialSceneControls();
     connectSpecialSceneControls();
+    createFunctionTables();
     connectSettingsControls();
 
     logConnection(
@@ -254,6 +255,8 @@ void gui_class::refresh()
         refreshOtherPage();
         if (live)
             controller->send_sc_prep(0, 16); // the special scene
+    } else if (page == ui->tab_settings) {
+        refreshFunctionTables();
     } else if (page == ui->tab_scenes) {
         refreshScenesPage();
         if (live)

@@ -9,6 +9,7 @@
 
 class admx32_sliders_widget;
 class admx_slider_widget;
+class funcSetter;
 class guardedSpinBox;
 class MyTimeEdit;
 class QAction;
@@ -101,6 +102,8 @@ private:
     void connectTransferControls();
     void connectFirmwareActions();
     void refreshOtherPage();
+    void createFunctionTables();
+    void refreshFunctionTables();
     // False, with "Not connected!" shown, when no device is open.
     bool deviceOpen();
     // "N / A", "not used" or the address.
@@ -138,4 +141,8 @@ private:
     guardedSpinBox *firstChannelBox = nullptr;
     guardedSpinBox *lastChannelBox = nullptr;
     MyTimeEdit *specialRiseEdit = nullptr;
+
+    funcSetter *inputTable = nullptr;
+    funcSetter *powerOnTable = nullptr;
+    funcSetter *remoteKeyTable = nullptr;
 };

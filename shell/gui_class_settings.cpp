@@ -6,10 +6,9 @@
 #include "common/connectlog.h"
 #include "controller/kelvo_controller_class.h"
 #include "device/kelvoprotocol.h"
+#include "editors/funcsetter.h"
 #include "model/configlayout.h"
 #include "ui_mainwindow.h"
-
-#include <QStatusBar>
 
 using namespace ConfigLayout;
 
@@ -44,13 +43,11 @@ void gui_class::selKeyDev()
     if (page != InputsPage && page != RemoteKeysPage)
         return;
     const bool remote = page == RemoteKeysPage;
-    // The function tables select the learned row; they are not built yet, so the number is
-    // only fetched and checked against the table's rows.
+    funcSetter *table = remote ? remoteKeyTable : inputTable;
+    table->selRow(-1);
     const int learned = controller->learnKey(remote);
-    const int rows = remote ? RcuKeyCount : InputCount;
-    if (learned >= 0 && learned < rows)
-        statusBar()->showMessage(remote ? tr("Remote key %1").arg(learned + 1)
-                                        : tr("Input %1").arg(learned + 1));
+    if (learned >= 0 && learned < (remote ? RcuKeyCount : InputCount))
+        table->selRow(learned);
 }
 
 void gui_class::showAddress(int address)

@@ -412,6 +412,29 @@
     </message>
 </context>
 <context>
+    <name>funcSetter</name>
+    <message>
+        <source>Key No.</source>
+        <translation>Nr klawisza</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Tryb</translation>
+    </message>
+    <message>
+        <source>Associated action</source>
+        <translation>Przypisana akcja</translation>
+    </message>
+    <message>
+        <source>  Power On</source>
+        <translation>  Włączenie zasilania</translation>
+    </message>
+    <message>
+        <source>  Key %1</source>
+        <translation>  Klawisz %1</translation>
+    </message>
+</context>
+<context>
     <name>gui_class</name>
     <message>
         <source>Program </source>
@@ -712,14 +735,6 @@ Aby przyjąć poprawioną wartość, naciśnij ponownie przycisk Kopiuj</transla
         <translation>Nie można zapisać nowego języka!</translation>
     </message>
     <message>
-        <source>Remote key %1</source>
-        <translation>Klawisz pilota %1</translation>
-    </message>
-    <message>
-        <source>Input %1</source>
-        <translation>Wejście %1</translation>
-    </message>
-    <message>
         <source>Not connected !
 Configuration not sent!</source>
         <translation>Brak połączenia !
@@ -738,6 +753,21 @@ Konfiguracja nie została odczytana!</translation>
     <message>
         <source>Upgrade (*.upg)</source>
         <translation>Aktualizacja (*.upg)</translation>
+    </message>
+</context>
+<context>
+    <name>input_delegate</name>
+    <message>
+        <source>N/O</source>
+        <translation>N/O</translation>
+    </message>
+    <message>
+        <source>N/C</source>
+        <translation>N/C</translation>
+    </message>
+    <message>
+        <source>N/U</source>
+        <translation>N/U</translation>
     </message>
 </context>
 <context>

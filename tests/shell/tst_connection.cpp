@@ -4,6 +4,7 @@
 #include "controller/kelvo_controller_class.h"
 #include "device/kelvoprotocol.h"
 #include "dialogs/reconnectdialog.h"
+#include "editors/funcsetter.h"
 #include "model/configlayout.h"
 #include "shell/appstate.h"
 #include "shell/gui_class.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -78,6 +80,8 @@ private slots:
     void learning_data();
     void learning();
     void learnThroughTheWindow();
+    void learnSelectsRow_data();
+    void learnSelectsRow();
     void systemAddress_data();
     void systemAddress();
     void writeSysAddressRefusesOtherValues();
@@ -93,6 +97,8 @@ private:
     // Answers every reconnect dialog, from inside its own event loop, with `answer`.
     void onReconnectDialog(std::function<void(reconnectDialog *)> answer);
     QByteArray lastSceneSent();
+    // The rows of a table's selection, one entry per selected cell.
+    QList<int> selectedRows(const char *table);
 };
 
 void tst_Connection::init()
@@ -123,6 +129,14 @@ QByteArray tst_Connection::lastSceneSent()
     const QList<Transaction> bulk = rig->log().filtered(
         [](const Transaction &t) { return t.kind == Kind::Bulk && t.endpoint == EP_BULK_OUT; });
     return bulk.isEmpty() ? QByteArray() : bulk.last().data;
+}
+
+QList<int> tst_Connection::selectedRows(const char *table)
+{
+    QList<int> rows;
+    for (const QModelIndex &i : rig->child<funcSetter>(table)->selectionModel()->selectedIndexes())
+        rows << i.row();
+    return rows;
 }
 
 // --- Connecting ----------------------------------------------------------------------------------
@@ -615,6 +629,9 @@ void tst_Connection::learnThroughTheWindow()
     rig->click("btnRcFromDev");
     QCOMPARE(rig->log().requests(REQ_QUERY).first().index, u16(QUERY_LEARN_KEY));
     QCOMPARE(c.pendingPresses(), 0);
+    QCOMPARE(rig->child<funcSetter>("remoteKeyTable")->currentRow(), 12);
+    QCOMPARE(selectedRows("remoteKeyTable"), QList<int>(3, 12));
+    QVERIFY(selectedRows("inputTable").isEmpty());
 
     // Anywhere but the inputs and remote-key pages the buttons do nothing.
     rig->showPage(0, 2);
@@ -628,6 +645,56 @@ void tst_Connection::learnThroughTheWindow()
     rig->click("btnKeyFromDev");
     QCOMPARE(rig->script.shown.size(), 1);
     QCOMPARE(rig->script.shown[0].text, QStringLiteral("Not connected !"));
+}
+
+void tst_Connection::learnSelectsRow_data()
+{
+    QTest::addColumn<int>("page"); // of the settings tab
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("number"); // the byte the controller reports
+    QTest::addColumn<int>("selected"); // -1: none
+
+    QTest::newRow("input 3") << 0 << "btnKeyFromDev" << int(Press::Input) << 2 << 2;
+    QTest::newRow("input 8, the last") << 0 << "btnKeyFromDev" << int(Press::Input) << 7 << 7;
+    QTest::newRow("9 on the inputs page selects nothing")
+        << 0 << "btnKeyFromDev" << int(Press::Input) << 9 << -1;
+    QTest::newRow("remote key 1") << 1 << "btnRcFromDev" << int(Press::RemoteKey) << 0 << 0;
+    QTest::newRow("remote key 64, the last")
+        << 1 << "btnRcFromDev" << int(Press::RemoteKey) << 63 << 63;
+    QTest::newRow("64 on the remote-key page selects nothing")
+        << 1 << "btnRcFromDev" << int(Press::RemoteKey) << 64 << -1;
+    QTest::newRow("0x80 is negative and selects nothing")
+        << 1 << "btnRcFromDev" << int(Press::RemoteKey) << 0x80 << -1;
+    QTest::newRow("nobody presses, nothing selected")
+        << 0 << "btnKeyFromDev" << int(Press::Input) << -1 << -1;
+}
+
+void tst_Connection::learnSelectsRow()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(int, kind);
+    QFETCH(int, number);
+    QFETCH(int, selected);
+
+    SimulatedController &c = rig->connectTo();
+    rig->bus.controlLatencyMs = 1; // the virtual clock moves with every poll
+    rig->showPage(0, page);
+    const char *table = page == 0 ? "inputTable" : "remoteKeyTable";
+    rig->child<funcSetter>(table)->selRow(5); // an earlier selection goes first
+    if (number >= 0)
+        c.queuePress(Press(kind), number, 300);
+    rig->click(button.toLatin1().constData());
+
+    if (selected < 0) {
+        QVERIFY(selectedRows(table).isEmpty());
+        QCOMPARE(rig->child<funcSetter>(table)->currentRow(), -1);
+    } else {
+        QCOMPARE(selectedRows(table), QList<int>(3, selected));
+        QCOMPARE(rig->child<funcSetter>(table)->currentRow(), selected);
+        QCOMPARE(rig->child<funcSetter>(table)->currentColumn(), 1);
+    }
 }
 
 void tst_Connection::systemAddress_data()

@@ -1,0 +1,92 @@
+#include "funcchooser.h"
+
+#include "common/connectlog.h"
+#include "model/functioncode.h"
+
+#include <QComboBox>
+#include <QSpinBox>
+
+funcChooser::funcChooser(int row, int code, QWidget *parent)
+    : QWidget(parent)
+    , keyRow(row)
+    , combo(new QComboBox(this))
+    , spin(new QSpinBox(this))
+{
+    combo->setGeometry(3, 4, 300, 20);
+    spin->setGeometry(355, 4, 60, 20);
+    for (const FunctionCode::Group &g : FunctionCode::groups)
+        combo->addItem(tr(g.text));
+    applyFunc(code);
+    connectSpin();
+    connectCombo();
+    setAttribute(Qt::WA_Hover);
+}
+
+void funcChooser::connectCombo()
+{
+    comboConnection = connect(combo, &QComboBox::currentIndexChanged, this,
+                              qOverload<int>(&funcChooser::applyIdx));
+    logConnection(comboConnection);
+}
+
+void funcChooser::connectSpin()
+{
+    spinConnection = connect(spin, &QSpinBox::valueChanged, this, &funcChooser::newValue);
+    logConnection(spinConnection);
+}
+
+void funcChooser::applyFunc(int code)
+{
+    const FunctionCode::Decoded d = FunctionCode::decode(u8(code));
+    if (d.group != group || d.offset != offset)
+        applyIdx(d.group, d.offset);
+}
+
+void funcChooser::applyIdx(int newGroup, int newOffset)
+{
+    if (newGroup == group && newOffset == offset)
+        return;
+    if (newGroup < 0 || newGroup >= FunctionCode::GroupCount)
+        return; // the combo box reports -1 when it is emptied
+    group = newGroup;
+    if (combo->currentIndex() != group) {
+        disconnect(comboConnection);
+        combo->setCurrentIndex(group);
+        connectCombo();
+    }
+    offset = newOffset;
+    const int count = FunctionCode::groups[group].count;
+    if (count < 2) {
+        spin->hide();
+    } else {
+        disconnect(spinConnection);
+        // A stored offset past the range shows the maximum; getFunc() keeps the stored code.
+        spin->setRange(1, count);
+        spin->setValue(offset + 1);
+        spin->show();
+        connectSpin();
+    }
+    emit leaved(this);
+}
+
+void funcChooser::applyIdx(int newGroup)
+{
+    applyIdx(newGroup, 0);
+}
+
+void funcChooser::newValue(int value)
+{
+    offset = value - 1;
+}
+
+int funcChooser::getFunc()
+{
+    return FunctionCode::groups[group].first + offset;
+}
+
+void funcChooser::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    if (!combo->testAttribute(Qt::WA_UnderMouse) && !spin->testAttribute(Qt::WA_UnderMouse))
+        emit leaved(this);
+}

@@ -1,0 +1,97 @@
+#include "funcsetter.h"
+
+#include "common/connectlog.h"
+#include "inputdelegate.h"
+#include "model/configlayout.h"
+#include "model/functioncode.h"
+
+#include <QCursor>
+#include <QHeaderView>
+
+using namespace ConfigLayout;
+
+namespace {
+enum Column { KeyColumn = 0, ModeColumn = 1, ActionColumn = 2 };
+constexpr int RowHeight = 30;
+} // namespace
+
+funcSetter::funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent)
+    : QTableWidget(rows, 3, parent)
+    , rowCount_(rows)
+    , codes(codes)
+    , hasMode(hasMode)
+    , delegate(std::make_unique<input_delegate>(codes, this))
+{
+    setColumnWidth(KeyColumn, hasMode ? 100 : 160);
+    setColumnWidth(ModeColumn, 60);
+    setColumnWidth(ActionColumn, 600);
+    setHorizontalHeaderLabels(
+        {tr("Key No."), hasMode ? tr("Mode") : QStringLiteral("  "), tr("Associated action")});
+    verticalHeader()->hide();
+    if (!hasMode)
+        hideColumn(ModeColumn);
+    setItemDelegate(delegate.get());
+
+    for (int row = 0; row < rows; ++row) {
+        for (int column = KeyColumn; column <= ActionColumn; ++column)
+            setItem(row, column, new QTableWidgetItem);
+        setRowHeight(row, RowHeight);
+    }
+    if (rows == 1) {
+        horizontalHeader()->hide();
+        item(0, KeyColumn)->setText(tr("  Power On"));
+    } else {
+        for (int row = 0; row < rows; ++row)
+            item(row, KeyColumn)->setText(tr("  Key %1").arg(row + 1));
+    }
+
+    logConnection(
+        connect(delegate.get(), &input_delegate::forceRefresh, this, &funcSetter::refresh));
+    refresh();
+}
+
+// The delegate must outlive the editors the view closes while it is destroyed.
+funcSetter::~funcSetter()
+{
+    setItemDelegate(nullptr);
+}
+
+void funcSetter::refresh()
+{
+    for (int row = 0; row < rowCount_; ++row) {
+        if (hasMode) {
+            const u8 *image = codes - InputFunc;
+            const char *mode = !inputUsed(image, row) ? "N/U"
+                : inputNormallyOpen(image, row)       ? "N/O"
+                                                      : "N/C";
+            item(row, ModeColumn)->setText(QString::fromLatin1(mode));
+        }
+        const FunctionCode::Decoded d = FunctionCode::decode(codes[row]);
+        QString text = functionCodeText(codes[row]);
+        if (FunctionCode::showsParameter(d))
+            text += QStringLiteral(" : %1").arg(d.offset + 1);
+        item(row, ActionColumn)->setText(text);
+    }
+}
+
+void funcSetter::selRow(int row)
+{
+    setCurrentCell(row, ModeColumn);
+    if (row < 0)
+        clearSelection();
+    else // selectRow() would move the current cell to the first column
+        selectionModel()->select(model()->index(row, ModeColumn),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void funcSetter::stopEditing(QWidget *editor)
+{
+    // An editor that is still being filled in is not on screen yet; it is not ours to close.
+    if (!editor->isVisible())
+        return;
+    const QPoint p = editor->mapFromGlobal(QCursor::pos());
+    if (p.x() > 0 && p.x() < editor->width() && p.y() > 0 && p.y() < editor->height())
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
