@@ -5,10 +5,22 @@ QMessageBox::StandardButton ScriptedPrompts::message(Kind kind, QWidget *parent,
                                                      QMessageBox::StandardButtons,
                                                      QMessageBox::StandardButton defaultButton)
 {
-    shown.append({kind, parent, title, text});
+    shown.append({kind, parent, title, text, {}});
     if (!answers.isEmpty())
         return answers.takeFirst();
     return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
+}
+
+QMessageBox::StandardButton ScriptedPrompts::choose(Kind kind, QWidget *parent,
+                                                    const QString &title, const QString &text,
+                                                    const QList<Button> &buttons,
+                                                    QMessageBox::StandardButton defaultButton)
+{
+    const QMessageBox::StandardButton answer
+        = Prompts::choose(kind, parent, title, text, buttons, defaultButton);
+    for (const Button &button : buttons)
+        shown.last().buttons << button.text;
+    return answer;
 }
 
 QString ScriptedPrompts::openFileName(QWidget *, const QString &caption, const QString &dir,

@@ -18,6 +18,7 @@ public:
         QWidget *parent;
         QString title;
         QString text;
+        QStringList buttons; // own button texts, for boxes asked with choose()
     };
 
     // Everything one progress dialog was asked to do.
@@ -42,6 +43,9 @@ public:
     QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
+    QMessageBox::StandardButton choose(Kind kind, QWidget *parent, const QString &title,
+                                       const QString &text, const QList<Button> &buttons,
+                                       QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
