@@ -41,12 +41,6 @@ public:
         last = text;
         return QMessageBox::Ok;
     }
-    int choice(Kind, QWidget *, const QString &, const QString &text, const QStringList &,
-               int defaultButton) override
-    {
-        last = text;
-        return defaultButton;
-    }
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
     {
         return {};

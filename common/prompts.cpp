@@ -16,6 +16,21 @@ namespace {
 
 Prompts *installedPrompts = nullptr;
 
+QMessageBox::Icon iconOf(Prompts::Kind kind)
+{
+    switch (kind) {
+    case Prompts::Kind::Information:
+        return QMessageBox::Information;
+    case Prompts::Kind::Warning:
+        return QMessageBox::Warning;
+    case Prompts::Kind::Critical:
+        return QMessageBox::Critical;
+    case Prompts::Kind::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
 class QtProgress : public ProgressPrompt
 {
 public:
@@ -70,6 +85,16 @@ Prompts &Prompts::current()
     return installedPrompts ? *installedPrompts : qtPrompts;
 }
 
+QMessageBox::StandardButton Prompts::choose(Kind kind, QWidget *parent, const QString &title,
+                                            const QString &text, const QList<Button> &buttons,
+                                            QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox::StandardButtons roles;
+    for (const Button &button : buttons)
+        roles |= button.role;
+    return message(kind, parent, title, text, roles, defaultButton);
+}
+
 Prompts *Prompts::install(Prompts *prompts)
 {
     return std::exchange(installedPrompts, prompts);
@@ -80,41 +105,20 @@ QMessageBox::StandardButton QtPrompts::message(Kind kind, QWidget *parent, const
                                                QMessageBox::StandardButtons buttons,
                                                QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    switch (kind) {
-    case Kind::Information:
-        icon = QMessageBox::Information;
-        break;
-    case Kind::Warning:
-        icon = QMessageBox::Warning;
-        break;
-    case Kind::Critical:
-        icon = QMessageBox::Critical;
-        break;
-    case Kind::Question:
-        icon = QMessageBox::Question;
-        break;
-    }
-    QMessageBox box(icon, title, text, buttons, parent);
+    QMessageBox box(iconOf(kind), title, text, buttons, parent);
     box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-int QtPrompts::choice(Kind kind, QWidget *parent, const QString &title, const QString &text,
-                      const QStringList &buttons, int defaultButton)
+QMessageBox::StandardButton QtPrompts::choose(Kind kind, QWidget *parent, const QString &title,
+                                              const QString &text, const QList<Button> &buttons,
+                                              QMessageBox::StandardButton defaultButton)
 {
-    QMessageBox box(kind == Kind::Critical ? QMessageBox::Critical
-                        : kind == Kind::Warning ? QMessageBox::Warning
-                        : kind == Kind::Information ? QMessageBox::Information
-                                                    : QMessageBox::Question,
-                    title, text, QMessageBox::NoButton, parent);
-    QList<QAbstractButton *> added;
-    for (const QString &label : buttons)
-        added << box.addButton(label, QMessageBox::AcceptRole);
-    if (defaultButton >= 0 && defaultButton < added.size())
-        box.setDefaultButton(qobject_cast<QPushButton *>(added[defaultButton]));
-    box.exec();
-    return int(added.indexOf(box.clickedButton()));
+    QMessageBox box(iconOf(kind), title, text, QMessageBox::NoButton, parent);
+    for (const Button &button : buttons)
+        box.addButton(button.role)->setText(button.text);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 QString QtPrompts::qtNameFilter(const QString &filter)

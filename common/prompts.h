@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
@@ -36,11 +37,17 @@ public:
             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
         = 0;
-    // A question with buttons of its own: the index of the button chosen, -1 when the box was
-    // closed otherwise.
-    virtual int choice(Kind kind, QWidget *parent, const QString &title, const QString &text,
-                       const QStringList &buttons, int defaultButton)
-        = 0;
+    // A button of a box that carries the program's own text; the answer is its role.
+    struct Button
+    {
+        QMessageBox::StandardButton role;
+        QString text;
+    };
+    // A box whose buttons show their own texts instead of Qt's standard ones. Unless overridden
+    // it is the plain message() with the roles, which is what scripted prompts record.
+    virtual QMessageBox::StandardButton choose(Kind kind, QWidget *parent, const QString &title,
+                                               const QString &text, const QList<Button> &buttons,
+                                               QMessageBox::StandardButton defaultButton);
     // An empty result means the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter)

@@ -9,8 +9,9 @@ public:
     QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
-    int choice(Kind kind, QWidget *parent, const QString &title, const QString &text,
-               const QStringList &buttons, int defaultButton) override;
+    QMessageBox::StandardButton choose(Kind kind, QWidget *parent, const QString &title,
+                                       const QString &text, const QList<Button> &buttons,
+                                       QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,

@@ -111,11 +111,12 @@ bool kelvo_controller_class::versionAllows(const UpgradeFile::Version &fileVersi
         return true;
     }
     if (fileVersion.rank() < deviceRank) {
-        const int yes = 1;
-        if (prompts().choice(Prompts::Kind::Question, dialogParent, firmwareTitle(),
-                             tr("Do you really want to install older firmware release?"),
-                             {tr("Cancel"), tr("Yes, I do!")}, 0)
-            != yes)
+        if (prompts().choose(
+                Prompts::Kind::Question, dialogParent, firmwareTitle(),
+                tr("Do you really want to install older firmware release?"),
+                {{QMessageBox::Cancel, tr("Cancel")}, {QMessageBox::Yes, tr("Yes, I do!")}},
+                QMessageBox::Cancel)
+            != QMessageBox::Yes)
             return false;
     }
     const u8 core = u8(fileVersion.core);
@@ -178,11 +179,12 @@ bool kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrad
             }
             if (!upgrade && (status & ST_U_ERR)) {
                 ++*differing;
-                const int no = 1;
-                if (prompts().choice(Prompts::Kind::Question, dialogParent, firmwareTitle(),
-                                     tr("Verification failed : block %1\n  Continue ?").arg(k + 1),
-                                     {tr("Yes !"), tr("No ...")}, 0)
-                    == no)
+                if (prompts().choose(
+                        Prompts::Kind::Question, dialogParent, firmwareTitle(),
+                        tr("Verification failed : block %1\n  Continue ?").arg(k + 1),
+                        {{QMessageBox::Yes, tr("Yes !")}, {QMessageBox::No, tr("No ...")}},
+                        QMessageBox::Yes)
+                    == QMessageBox::No)
                     return false;
                 answered = true; // "Yes !": this block's polling ends
             } else if (status & (ST_BULK_READY | ST_U_DONE)) {

@@ -9,6 +9,7 @@
 #include "editors/admx_slider_widget.h"
 #include "editors/guardedspinbox.h"
 #include "editors/mytimeedit.h"
+#include "editors/program_conf_widget.h"
 #include "model/configlayout.h"
 #include "ui_mainwindow.h"
 
@@ -73,6 +74,7 @@ gui_class::gui_class(QWidget *parent)
     connectSceneControls();
 
     createProgramControls();
+    connectProgramControls();
 
     ui->sbSrcSc->setRange(1, 16);
     ui->sbNoSc->setRange(1, 15);
@@ -107,6 +109,11 @@ gui_class::gui_class(QWidget *parent)
 gui_class::~gui_class()
 {
     controller->reconnectPrompt = nullptr; // it would ask this window
+
+    // Tearing the pages down moves the focus, and a box losing it would call a slot of this
+    // half-destroyed window.
+    for (QObject *child : findChildren<QObject *>())
+        disconnect(child, nullptr, this, nullptr);
 
     // The language actions die with this window.
     for (LanguageEntry &entry : languageTable)
@@ -176,6 +183,7 @@ void gui_class::createProgramControls()
 {
     QWidget *page = ui->tab_programs;
     ui->sbProgP->setRange(1, 8);
+    createProgramTable();
 
     stepCountLabel = new QLabel(tr("Number of steps in program:"), page);
     stepCountLabel->setObjectName(QStringLiteral("lbStepCount"));
@@ -261,6 +269,10 @@ void gui_class::refresh()
         refreshScenesPage();
         if (live)
             controller->send_sc_prep(ui->sbProgram->value(), ui->sbStep->value());
+    } else if (page == ui->tab_programs) {
+        refreshProgramsPage();
+        if (live)
+            controller->send_sc_prep(ui->sbProgP->value(), programTable->currentIndex().row() + 1);
     }
 }
 

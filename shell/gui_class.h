@@ -10,6 +10,7 @@
 class admx32_sliders_widget;
 class admx_slider_widget;
 class funcSetter;
+class program_conf_widget;
 class guardedSpinBox;
 class MyTimeEdit;
 class QAction;
@@ -52,6 +53,11 @@ public slots:
     void chgdSSRT(QTime &time);
     void validFirst(int v);
     void validLast(int v);
+    void stepCountChange(int v);
+    void setPgmLen(int n);
+    void pgmMode(int m);
+    void pgmLoop(int state);
+    void pgmCont(int state);
 
 private slots:
     void goToStep(int program, int step);
@@ -88,6 +94,11 @@ private:
     void createActions();
     void createMenus();
     void createProgramControls();
+    void createProgramTable();
+    void connectProgramControls();
+    void connectStepCountBox();
+    void connectRunModeBoxes();
+    void refreshProgramsPage();
     void createSpecialSceneControls();
     void createSceneEditor();
     void createSpecialSceneEditors();
@@ -135,6 +146,7 @@ private:
     QLabel *riseTimeLabel = nullptr;
     QLabel *firstChannelLabel = nullptr;
     QLabel *lastChannelLabel = nullptr;
+    program_conf_widget *programTable = nullptr;
 
     std::unique_ptr<admx32_sliders_widget> sceneEditor;
     std::array<std::unique_ptr<admx_slider_widget>, 3> specialColumns; // red, green, blue

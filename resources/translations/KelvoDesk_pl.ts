@@ -996,6 +996,83 @@ Aby przeprogramować całe oprogramowanie, skontaktuj się z Ovra.</translation>
     </message>
 </context>
 <context>
+    <name>program_conf_widget</name>
+    <message>
+        <source>  infinite</source>
+        <translation>  nieskończony</translation>
+    </message>
+    <message>
+        <source>Step No.</source>
+        <translation>Nr kroku</translation>
+    </message>
+    <message>
+        <source>Rise time</source>
+        <translation>Czas narastania</translation>
+    </message>
+    <message>
+        <source>Last time | inf.</source>
+        <translation>Czas trwania | nieskończ.</translation>
+    </message>
+    <message>
+        <source>Fall time</source>
+        <translation>Czas zanikania</translation>
+    </message>
+    <message>
+        <source>Prog. time</source>
+        <translation>Czas progr.</translation>
+    </message>
+    <message>
+        <source>Step </source>
+        <translation>Krok </translation>
+    </message>
+    <message>
+        <source>Broken rule !</source>
+        <translation>Naruszona reguła !</translation>
+    </message>
+    <message>
+        <source>Both times couldn&apos;t be 0 !
+Last time will be fixed.</source>
+        <translation>Oba czasy nie mogą być równe 0 !
+Czas trwania zostanie poprawiony.</translation>
+    </message>
+    <message>
+        <source>O.K.</source>
+        <translation>O.K.</translation>
+    </message>
+    <message>
+        <source>Fix all steps</source>
+        <translation>Popraw wszystkie kroki</translation>
+    </message>
+    <message>
+        <source>undetermined</source>
+        <translation>nieokreślony</translation>
+    </message>
+    <message>
+        <source>Confirmation</source>
+        <translation>Potwierdzenie</translation>
+    </message>
+    <message numerus="yes">
+        <source>About to remove %n step(s) from program.
+	Really want to do it ?</source>
+        <translation>
+            <numerusform>Zostanie usunięty %n krok z programu.
+	Czy na pewno ?</numerusform>
+            <numerusform>Zostaną usunięte %n kroki z programu.
+	Czy na pewno ?</numerusform>
+            <numerusform>Zostanie usuniętych %n kroków z programu.
+	Czy na pewno ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Yes !</source>
+        <translation>Tak !</translation>
+    </message>
+</context>
+<context>
     <name>reconnectDialog</name>
     <message>
         <source>Disconnected device !</source>

@@ -155,7 +155,7 @@ void tst_Firmware::versionChecks_data()
 {
     QTest::addColumn<bool>("upgrade");
     QTest::addColumn<QByteArray>("tag");
-    QTest::addColumn<QString>("choice"); // the answer to the older-release question
+    QTest::addColumn<QString>("choice"); // the button pressed on the older-release question
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<bool>("sent");
 
@@ -196,7 +196,8 @@ void tst_Firmware::versionChecks()
     if (!upgrade)
         std::copy(firmware.cbegin(), firmware.cend(), c.firmware.begin());
     if (!choice.isEmpty())
-        rig->script.choices << choice;
+        rig->script.answers << (choice == QLatin1String("Yes, I do!") ? QMessageBox::Yes
+                                                                      : QMessageBox::Cancel);
     run(save(maker(tag).build()), upgrade);
     QCOMPARE(texts(), boxes);
     QCOMPARE(this->sent(upgrade ? REQ_FW_UPGRADE : REQ_FW_VERIFY), sent ? 1 : 0);
@@ -247,21 +248,20 @@ void tst_Firmware::verifyCountsDifferingBlocks()
     std::copy(firmware.cbegin(), firmware.cend(), c.firmware.begin());
     c.firmware[3 * 256 + 5] ^= 0xFF;
     c.firmware[200 * 256] ^= 0x01;
-    rig->script.choices << "Yes !"
-                        << "Yes !";
+    rig->script.answers << QMessageBox::Yes << QMessageBox::Yes;
     run(save(maker().build()), false);
 
     QCOMPARE(texts(),
              (QStringList {"Verification failed : block 4\n  Continue ?",
                            "Verification failed : block 201\n  Continue ?",
                            "Verify of 2 block(s) failed !"}));
-    QCOMPARE(rig->script.choiceButtons[0], (QStringList {"Yes !", "No ..."}));
+    QCOMPARE(rig->script.shown[0].buttons, (QStringList {"Yes !", "No ..."}));
     QCOMPARE(c.resets(), 0);
     QCOMPARE(rig->script.progressDialogs[0].labels, QStringList {"Comparing firmware..."});
 
     // "No ..." ends the job at the first difference.
     rig->script.shown.clear();
-    rig->script.choices << "No ...";
+    rig->script.answers << QMessageBox::No;
     run(save(maker().build()), false); // the controller is still in its loader
     QCOMPARE(
         texts(),

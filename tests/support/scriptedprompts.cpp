@@ -5,20 +5,22 @@ QMessageBox::StandardButton ScriptedPrompts::message(Kind kind, QWidget *parent,
                                                      QMessageBox::StandardButtons,
                                                      QMessageBox::StandardButton defaultButton)
 {
-    shown.append({kind, parent, title, text});
+    shown.append({kind, parent, title, text, {}});
     if (!answers.isEmpty())
         return answers.takeFirst();
     return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
 }
 
-int ScriptedPrompts::choice(Kind kind, QWidget *parent, const QString &title, const QString &text,
-                            const QStringList &buttons, int defaultButton)
+QMessageBox::StandardButton ScriptedPrompts::choose(Kind kind, QWidget *parent,
+                                                    const QString &title, const QString &text,
+                                                    const QList<Button> &buttons,
+                                                    QMessageBox::StandardButton defaultButton)
 {
-    shown.append({kind, parent, title, text});
-    choiceButtons.append(buttons);
-    if (!choices.isEmpty())
-        return int(buttons.indexOf(choices.takeFirst()));
-    return defaultButton;
+    const QMessageBox::StandardButton answer
+        = Prompts::choose(kind, parent, title, text, buttons, defaultButton);
+    for (const Button &button : buttons)
+        shown.last().buttons << button.text;
+    return answer;
 }
 
 QString ScriptedPrompts::openFileName(QWidget *, const QString &caption, const QString &dir,

@@ -18,6 +18,7 @@ public:
         QWidget *parent;
         QString title;
         QString text;
+        QStringList buttons; // own button texts, for boxes asked with choose()
     };
 
     // Everything one progress dialog was asked to do.
@@ -42,8 +43,9 @@ public:
     QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title,
                                         const QString &text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton) override;
-    int choice(Kind kind, QWidget *parent, const QString &title, const QString &text,
-               const QStringList &buttons, int defaultButton) override;
+    QMessageBox::StandardButton choose(Kind kind, QWidget *parent, const QString &title,
+                                       const QString &text, const QList<Button> &buttons,
+                                       QMessageBox::StandardButton defaultButton) override;
     QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
@@ -55,11 +57,7 @@ public:
     QList<Shown> shown;
     // Answers to questions, taken in order; Ok or the default button once it runs out.
     QList<QMessageBox::StandardButton> answers;
-    // Answers to questions with buttons of their own (the button's text), taken in order; the
-    // default button once it runs out.
-    QStringList choices;
-    // The buttons each such question offered.
-    QList<QStringList> choiceButtons;
+
     // File names the next dialogs return, in order; empty string = Cancel.
     QStringList fileNames;
     // What the file dialogs were asked: caption, start directory, filter.

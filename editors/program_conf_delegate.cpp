@@ -1,0 +1,139 @@
+#include "program_conf_delegate.h"
+
+#include "common/connectlog.h"
+#include "inftime_class.h"
+#include "model/configlayout.h"
+#include "model/devicetime.h"
+#include "mytimeedit.h"
+#include "program_conf_widget.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+using namespace ConfigLayout;
+
+program_conf_delegate::program_conf_delegate(program_conf_widget *view)
+    : QItemDelegate(view)
+    , view(view)
+{ }
+
+void program_conf_delegate::setProgramRunMode(pgmModesType mode)
+{
+    runMode = mode;
+}
+
+void program_conf_delegate::setProgramNumber(int index)
+{
+    program = index;
+}
+
+bool program_conf_delegate::fallEditable(const QModelIndex &index) const
+{
+    return index.row() == index.model()->rowCount() - 1 && runMode == pgmNormal;
+}
+
+QWidget *program_conf_delegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                                             const QModelIndex &index) const
+{
+    QWidget *editor = nullptr;
+    switch (index.column()) {
+    case program_conf_widget::RiseColumn: {
+        auto *edit = new MyTimeEdit(parent);
+        edit->setTimeRange(QTime(0, 0), fromDeviceTime(MaxRiseTime));
+        editor = edit;
+        break;
+    }
+    case program_conf_widget::LastColumn: {
+        auto *edit = new infTime_class(parent);
+        logConnection(
+            connect(edit, &infTime_class::leaved, view, &program_conf_widget::stopEditing));
+        editor = edit;
+        break;
+    }
+    case program_conf_widget::FallColumn:
+        if (fallEditable(index)) {
+            auto *edit = new MyTimeEdit(parent);
+            edit->setTimeRange(QTime(0, 0), fromDeviceTime(MaxFallTime));
+            editor = edit;
+        } else {
+            editor = new QLabel(QStringLiteral(" - "), parent);
+        }
+        break;
+    default:
+        return nullptr;
+    }
+    editor->installEventFilter(const_cast<program_conf_delegate *>(this));
+    return editor;
+}
+
+void program_conf_delegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    const u8 *image = view->image();
+    const int page = program + 1;
+    const int step = index.row();
+    switch (index.column()) {
+    case program_conf_widget::RiseColumn:
+        if (auto *edit = qobject_cast<MyTimeEdit *>(editor))
+            edit->setTime(fromDeviceTime(stepTime(image, page, step, RiseTime)));
+        break;
+    case program_conf_widget::LastColumn:
+        if (auto *edit = qobject_cast<infTime_class *>(editor)) {
+            const u16 last = stepTime(image, page, step, LastTime);
+            if (last == LastInfinite)
+                edit->infinite->setChecked(true);
+            else
+                edit->timeEdit->setTime(fromDeviceTime(last));
+        }
+        break;
+    case program_conf_widget::FallColumn:
+        if (auto *edit = qobject_cast<MyTimeEdit *>(editor); edit && fallEditable(index))
+            edit->setTime(fromDeviceTime(stepTime(image, page, step, FallTime)));
+        break;
+    default:
+        break;
+    }
+}
+
+void program_conf_delegate::setModelData(QWidget *editor, QAbstractItemModel *model,
+                                         const QModelIndex &index) const
+{
+    u8 *image = view->image();
+    const int page = program + 1;
+    const int step = index.row();
+    switch (index.column()) {
+    case program_conf_widget::RiseColumn:
+        if (auto *edit = qobject_cast<MyTimeEdit *>(editor)) {
+            const u16 rise = toDeviceTime(edit->time());
+            setStepTime(image, page, step, RiseTime, rise);
+            model->setData(index, program_conf_widget::timeText(rise));
+        }
+        break;
+    case program_conf_widget::LastColumn:
+        if (auto *edit = qobject_cast<infTime_class *>(editor)) {
+            if (edit->infinite->isChecked()) {
+                setStepTime(image, page, step, LastTime, LastInfinite);
+                model->setData(index, program_conf_widget::tr("  infinite"));
+            } else {
+                const u16 last = toDeviceTime(edit->timeEdit->time());
+                setStepTime(image, page, step, LastTime, last);
+                model->setData(index, program_conf_widget::timeText(last));
+            }
+        }
+        break;
+    case program_conf_widget::FallColumn:
+        // The label of a step without a fall time edits nothing.
+        if (auto *edit = qobject_cast<MyTimeEdit *>(editor); edit && fallEditable(index))
+            setStepTime(image, page, step, FallTime, toDeviceTime(edit->time()));
+        break;
+    default:
+        return;
+    }
+    view->refresh();
+}
+
+void program_conf_delegate::updateEditorGeometry(QWidget *editor,
+                                                 const QStyleOptionViewItem &option,
+                                                 const QModelIndex &) const
+{
+    editor->setGeometry(option.rect);
+}

@@ -1,0 +1,342 @@
+#include "program_conf_widget.h"
+
+#include "common/connectlog.h"
+#include "common/prompts.h"
+#include "controller/kelvo_controller_class.h"
+#include "model/configlayout.h"
+#include "model/devicetime.h"
+#include "model/programshape.h"
+#include "program_conf_delegate.h"
+
+#include <QCursor>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStandardItemModel>
+#include <QTimeEdit>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace ConfigLayout;
+
+namespace {
+constexpr u16 FreshLastTime = 10; // 1.0 s
+constexpr qint64 TenthsPerDay = 24 * 60 * 60 * 10;
+} // namespace
+
+program_conf_widget::program_conf_widget(kelvo_controller_class *controller, QWidget *parent)
+    : QTableView(parent)
+    , kelvo(controller)
+    , steps(new QStandardItemModel(0, ColumnCount, this))
+    , delegate(new program_conf_delegate(this))
+{
+    steps->setHorizontalHeaderLabels({tr("Step No."), tr("Rise time"), tr("Last time | inf."),
+                                      tr("Fall time"), tr("Prog. time")});
+    setModel(steps);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setItemDelegate(delegate);
+    verticalHeader()->hide();
+    setColumnWidth(StepColumn, 70);
+    setColumnWidth(LastColumn, 140);
+    setColumnWidth(TotalColumn, 120);
+
+    logConnection(connect(delegate, &QAbstractItemDelegate::closeEditor, this,
+                          qOverload<QWidget *>(&program_conf_widget::refresh)));
+    logConnection(connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                          &program_conf_widget::indexChanged));
+    reRead();
+    refresh();
+}
+
+program_conf_widget::~program_conf_widget()
+{
+    // The model and the selection go after the view; their last signals must not reach it.
+    disconnect(selectionModel(), nullptr, this, nullptr);
+    disconnect(delegate, nullptr, this, nullptr);
+}
+
+u8 *program_conf_widget::image() const
+{
+    return kelvo->configImage();
+}
+
+int program_conf_widget::stepCount() const
+{
+    return steps->rowCount();
+}
+
+int program_conf_widget::currentRow() const
+{
+    return currentIndex().row(); // -1 without a current cell
+}
+
+QString program_conf_widget::timeText(u16 units)
+{
+    return fromDeviceTime(units).toString(QStringLiteral("hh:mm:ss.zzz")).left(10);
+}
+
+QString program_conf_widget::totalText(qint64 tenths)
+{
+    const qint64 days = tenths / TenthsPerDay;
+    const int inDay = int(tenths % TenthsPerDay);
+    const QTime time = QTime(0, 0).addMSecs(inDay * 100);
+    const QString text = time.toString(QStringLiteral("hh:mm:ss.zzz")).left(10);
+    return days > 0 ? QStringLiteral("%1+").arg(days) + text : text;
+}
+
+void program_conf_widget::setCell(int row, int column, const QString &text)
+{
+    steps->setData(steps->index(row, column), text);
+}
+
+void program_conf_widget::setProgramNumber(int v)
+{
+    program = v - 1;
+    delegate->setProgramNumber(program);
+    reRead();
+    refresh();
+    kelvo->send_sc_prep(v, currentRow() + 1);
+}
+
+void program_conf_widget::reRead()
+{
+    const ProgramShape::Shape shape = ProgramShape::read(image(), page());
+    mode = shape.mode;
+    // The editors must know the mode too, or the fall editor of a looping program would write
+    // over its loop marker.
+    delegate->setProgramRunMode(shape.mode);
+    setStepCount(shape.steps);
+    emit setLen(shape.steps);
+    emit pgmMode2Gui(shape.mode);
+}
+
+void program_conf_widget::setRunMode(int m)
+{
+    mode = m;
+    delegate->setProgramRunMode(pgmModesType(m));
+    refresh();
+}
+
+void program_conf_widget::setStepCount(int n)
+{
+    n = std::clamp(n, 1, StepsPerPage);
+    if (steps->rowCount() == n)
+        return;
+    steps->setRowCount(n);
+
+    const pgmModesType after = ProgramShape::setStepCount(image(), page(), n, pgmModesType(mode));
+    if (after != mode) {
+        setRunMode(after);
+        emit pgmMode2Gui(after);
+    }
+    refresh();
+}
+
+void program_conf_widget::refresh(QWidget *editor)
+{
+    if (qobject_cast<QTimeEdit *>(editor) || currentIndex().column() == LastColumn)
+        refresh();
+}
+
+void program_conf_widget::refresh()
+{
+    u8 *img = image();
+    const int p = page();
+    const int rows = steps->rowCount();
+    qint64 total = 0; // tenths; -1 once an infinite step makes it undetermined
+    bool fixAll = false;
+
+    for (int s = 0; s < StepsPerPage; ++s) {
+        const bool shown = s < rows;
+        if (shown)
+            setCell(s, StepColumn, tr("Step ") + QString::number(s + 1));
+
+        const u16 rise = stepTime(img, p, s, RiseTime);
+        if (shown)
+            setCell(s, RiseColumn, timeText(rise));
+        if (total >= 0)
+            total += rise;
+
+        u16 last = stepTime(img, p, s, LastTime);
+        if (last == LastInfinite) {
+            if (shown)
+                setCell(s, LastColumn, tr("  infinite"));
+            total = -1;
+        } else {
+            if (rise + last == 0) {
+                if (!fixAll) {
+                    const QMessageBox::StandardButton answer = prompts().choose(
+                        Prompts::Kind::Warning, nullptr, tr("Broken rule !"),
+                        tr("Both times couldn't be 0 !\nLast time will be fixed."),
+                        {{QMessageBox::Ok, tr("O.K.")},
+                         {QMessageBox::YesToAll, tr("Fix all steps")}},
+                        QMessageBox::Ok);
+                    fixAll = answer == QMessageBox::YesToAll;
+                }
+                last = FreshLastTime;
+                setStepTime(img, p, s, LastTime, last);
+            }
+            if (shown)
+                setCell(s, LastColumn, timeText(last));
+            if (total >= 0)
+                total += last;
+        }
+
+        QString fallText = QStringLiteral(" - ");
+        if (s == rows - 1 && mode == pgmNormal) {
+            const u16 fall = stepTime(img, p, s, FallTime);
+            if (fall <= MaxFallTime) {
+                fallText = timeText(fall);
+                if (total >= 0)
+                    total += fall;
+            }
+        }
+        if (shown) {
+            setCell(s, FallColumn, fallText);
+            setCell(s, TotalColumn, total < 0 ? tr("undetermined") : totalText(total));
+        }
+    }
+}
+
+void program_conf_widget::indexChanged(const QModelIndex &current, const QModelIndex &)
+{
+    refresh();
+    kelvo->send_sc_prep(program + 1, current.row() + 1);
+}
+
+void program_conf_widget::toEdit()
+{
+    emit goToEdit(program, std::max(currentRow(), 0));
+}
+
+void program_conf_widget::copyStep(int from, int to)
+{
+    u8 *img = image();
+    std::memmove(img + levelOffset(page(), to, 0), img + levelOffset(page(), from, 0),
+                 ChannelCount);
+    std::memmove(img + timeRecordOffset(page(), to), img + timeRecordOffset(page(), from),
+                 TimeRecordSize);
+}
+
+void program_conf_widget::freshStep(int step, u16 fallTime)
+{
+    u8 *img = image();
+    std::memset(img + levelOffset(page(), step, 0), 0, ChannelCount);
+    setStepTime(img, page(), step, RiseTime, 0);
+    setStepTime(img, page(), step, LastTime, FreshLastTime);
+    setStepTime(img, page(), step, FallTime, fallTime);
+}
+
+void program_conf_widget::insertStep()
+{
+    const int r = currentRow();
+    if (r < 0)
+        return;
+    clearSelection();
+
+    const int count = steps->rowCount();
+    const int n = std::min(count + 1, StepsPerPage);
+    // A full program drops its last step; the step that takes its place keeps how the program
+    // ends, or a normal or looping program would silently turn into a continued one.
+    const u16 endMarker = stepTime(image(), page(), n - 1, FallTime);
+    for (int s = n - 2; s >= r; --s)
+        copyStep(s, s + 1);
+    freshStep(r, FallNextStep);
+    if (count == StepsPerPage)
+        setStepTime(image(), page(), n - 1, FallTime, endMarker);
+
+    if (n != steps->rowCount()) {
+        setStepCount(n);
+        emit setLen(n);
+    }
+    refresh();
+}
+
+void program_conf_widget::deleteStep()
+{
+    if (!selectionModel()->hasSelection())
+        return;
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    const int k = int(selected.size());
+    if (k == 0)
+        return;
+
+    const QMessageBox::StandardButton answer = prompts().choose(
+        Prompts::Kind::Question, this, tr("Confirmation"),
+        tr("About to remove %n step(s) from program.\n\tReally want to do it ?", nullptr, k),
+        {{QMessageBox::No, tr("No")}, {QMessageBox::Yes, tr("Yes !")}}, QMessageBox::No);
+    if (answer != QMessageBox::Yes)
+        return;
+
+    const int count = steps->rowCount();
+    int free = 0;
+    for (int s = 0; s < count; ++s) {
+        if (selectionModel()->isRowSelected(s, QModelIndex()))
+            continue;
+        if (s != free)
+            copyStep(s, free);
+        ++free;
+    }
+
+    int n = count - k;
+    if (n < 1) {
+        freshStep(0, 0);
+        n = 1;
+    }
+    setStepCount(n);
+    emit setLen(n);
+    clearSelection();
+    refresh();
+}
+
+void program_conf_widget::keyPressEvent(QKeyEvent *event)
+{
+    const QModelIndex cell = currentIndex();
+    switch (event->key()) {
+    case Qt::Key_Delete:
+        deleteStep();
+        return;
+    case Qt::Key_Insert:
+        insertStep();
+        return;
+    case Qt::Key_0:
+        if (cell.isValid()) {
+            TimeField field = RiseTime;
+            bool zero = true;
+            switch (cell.column()) {
+            case RiseColumn:
+                field = RiseTime;
+                break;
+            case LastColumn:
+                field = LastTime;
+                break;
+            case FallColumn:
+                field = FallTime;
+                zero = cell.row() == steps->rowCount() - 1 && mode == pgmNormal;
+                break;
+            default:
+                zero = false;
+                break;
+            }
+            if (zero) {
+                setStepTime(image(), page(), cell.row(), field, 0);
+                setCell(cell.row(), cell.column(), timeText(0));
+            }
+            return; // the rule on both times waits for the next refresh
+        }
+        break;
+    default:
+        break;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void program_conf_widget::stopEditing(QWidget *editor)
+{
+    const QPoint at = editor->mapFromGlobal(QCursor::pos());
+    if (at.x() > 0 && at.x() < editor->width() && at.y() > 0 && at.y() < editor->height())
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}

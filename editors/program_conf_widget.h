@@ -1,0 +1,69 @@
+#pragma once
+
+#include "common/types.h"
+
+#include <QTableView>
+
+class kelvo_controller_class;
+class program_conf_delegate;
+class QStandardItemModel;
+
+// The steps of one program: their rise, last and fall times edited in place, the running program
+// time, inserting and deleting steps, the step count and how the program ends. Everything is read
+// from and written straight into the controller's image.
+class program_conf_widget : public QTableView
+{
+    Q_OBJECT
+
+public:
+    enum Column { StepColumn, RiseColumn, LastColumn, FallColumn, TotalColumn, ColumnCount };
+
+    program_conf_widget(kelvo_controller_class *controller, QWidget *parent = nullptr);
+    ~program_conf_widget() override;
+
+    void setStepCount(int n);
+    void setRunMode(int mode);
+
+    int programIndex() const { return program; }
+    int runMode() const { return mode; }
+    int stepCount() const;
+    // The image page of the program shown.
+    int page() const { return program + 1; }
+    u8 *image() const;
+
+    // A step time as the cells show it: "hh:mm:ss.z".
+    static QString timeText(u16 units);
+    // The running program time in tenths: "hh:mm:ss.z", with "d+" in front from one day on.
+    static QString totalText(qint64 tenths);
+
+signals:
+    void goToEdit(int program, int step);
+    void pgmMode2Gui(int mode);
+    void setLen(int steps);
+
+public slots:
+    void setProgramNumber(int v);
+    void refresh(QWidget *editor);
+    void refresh();
+    void reRead();
+    void indexChanged(const QModelIndex &current, const QModelIndex &previous);
+    void insertStep();
+    void deleteStep();
+    void toEdit();
+    void stopEditing(QWidget *editor);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void copyStep(int from, int to);
+    void freshStep(int step, u16 fallTime);
+    void setCell(int row, int column, const QString &text);
+    int currentRow() const;
+
+    kelvo_controller_class *kelvo;
+    QStandardItemModel *steps;
+    program_conf_delegate *delegate;
+    int program = 0;
+    int mode = 0;
+};
