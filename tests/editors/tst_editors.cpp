@@ -367,6 +367,8 @@ void tst_Editors::guardedSpinBoxAccepts()
     QFETCH(QList<int>, accepted);
     QFETCH(int, value);
 
+    // Declared first: the box loses its focus, and accepts, when the host is destroyed.
+    QList<int> got;
     QWidget host;
     auto *box = new guardedSpinBox(&host);
     box->setRange(1, 64);
@@ -378,7 +380,6 @@ void tst_Editors::guardedSpinBoxAccepts()
     box->setFocus();
     QVERIFY(box->hasFocus());
 
-    QList<int> got;
     connect(box, &guardedSpinBox::valueAccepted, [&](int v) { got << v; });
     QSignalSpy changed(box, &QSpinBox::valueChanged);
 
