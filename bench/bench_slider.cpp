@@ -3,6 +3,7 @@
 // live mode against the simulated controller without latency. Prints USB transactions per value
 // and microseconds per value, with the time spent inside the backend taken out.
 
+#include "benchsupport.h"
 #include "controller/kelvo_controller_class.h"
 #include "editors/admx32_sliders_widget.h"
 #include "editors/admx_slider_widget.h"
@@ -14,30 +15,6 @@
 #include <QSlider>
 
 #include <cstdio>
-
-namespace {
-
-// The simulated bus, timing what it spends on each control transfer.
-class TimedBus : public SimulatedBus
-{
-public:
-    int controlTransfer(UsbHandle handle, u8 requestType, u8 request, u16 value, u16 index,
-                        u8 *data, u16 length, unsigned timeoutMs) override
-    {
-        QElapsedTimer timer;
-        timer.start();
-        const int result = SimulatedBus::controlTransfer(handle, requestType, request, value, index,
-                                                         data, length, timeoutMs);
-        insideNs += timer.nsecsElapsed();
-        ++transfers;
-        return result;
-    }
-
-    qint64 insideNs = 0;
-    qint64 transfers = 0;
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -1,11 +1,14 @@
 #pragma once
 
-// What the benchmarks share: a clock that sleeps for real and counts the waits, and prompts that
-// answer at once.
+// What the benchmarks share: a clock that sleeps for real and counts the waits, prompts that
+// answer at once, and a simulated bus that times its own share.
 
 #include "common/clock.h"
 #include "common/prompts.h"
 #include "common/systemclock.h"
+#include "simulator/simulatedbus.h"
+
+#include <QElapsedTimer>
 
 #include <memory>
 
@@ -55,4 +58,24 @@ public:
         return std::make_unique<Progress>();
     }
     QString last;
+};
+
+// The simulated bus, timing what it spends on each control transfer.
+class TimedBus : public SimulatedBus
+{
+public:
+    int controlTransfer(UsbHandle handle, u8 requestType, u8 request, u16 value, u16 index,
+                        u8 *data, u16 length, unsigned timeoutMs) override
+    {
+        QElapsedTimer timer;
+        timer.start();
+        const int result = SimulatedBus::controlTransfer(handle, requestType, request, value, index,
+                                                         data, length, timeoutMs);
+        insideNs += timer.nsecsElapsed();
+        ++transfers;
+        return result;
+    }
+
+    qint64 insideNs = 0;
+    qint64 transfers = 0;
 };
