@@ -25,18 +25,9 @@ int main(int argc, char *argv[])
     const int values = argc > 1 ? QByteArray(argv[1]).toInt() : 200000;
 
     TimedBus bus;
-    bus.addController(QStringLiteral("KLV00000001"));
     kelvo_controller_class kelvo;
-    kelvo.setUsbBackend(&bus);
-    // Keep the in-memory log from growing with the run; the logging itself stays in the path.
-    kelvo.usbDevice.transactionLog().capacity = 1000;
-    kelvo.setConnection(true);
-    if (!kelvo.connected
-        || kelvo.ch_mode(kelvo_controller_class::RequestedLive)
-            != kelvo_controller_class::RequestedLive) {
-        std::fprintf(stderr, "bench_slider: the simulated controller did not go live\n");
+    if (!goLive(kelvo, bus, "bench_slider"))
         return 1;
-    }
 
     QWidget page;
     admx32_sliders_widget editor(&kelvo, &page);
@@ -46,8 +37,6 @@ int main(int argc, char *argv[])
     for (int i = 0; i < admx32_sliders_widget::VisibleColumns; ++i)
         sliders[i] = editor.column(i)->slider();
 
-    bus.insideNs = 0;
-    bus.transfers = 0;
     QElapsedTimer timer;
     timer.start();
     for (int i = 0; i < values; ++i) {
@@ -57,12 +46,6 @@ int main(int argc, char *argv[])
     }
     const qint64 totalNs = timer.nsecsElapsed();
 
-    const double perValueUs = double(totalNs) / values / 1000.0;
-    const double backendUs = double(bus.insideNs) / values / 1000.0;
-    std::printf("slider moves:                      %d\n", values);
-    std::printf("USB transactions per value:        %.3f\n", double(bus.transfers) / values);
-    std::printf("microseconds per value, total:     %.3f\n", perValueUs);
-    std::printf("  inside the simulated controller: %.3f\n", backendUs);
-    std::printf("  the program's own:               %.3f\n", perValueUs - backendUs);
+    reportPerValue("slider moves:", values, totalNs, bus);
     return 0;
 }

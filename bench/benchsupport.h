@@ -8,7 +8,11 @@
 #include "common/systemclock.h"
 #include "simulator/simulatedbus.h"
 
+#include "controller/kelvo_controller_class.h"
+
 #include <QElapsedTimer>
+
+#include <cstdio>
 
 #include <memory>
 
@@ -79,3 +83,35 @@ public:
     qint64 insideNs = 0;
     qint64 transfers = 0;
 };
+
+// Connects `kelvo` to the one controller on `bus` and switches it to live mode; false, with a
+// message naming the benchmark, when that does not work.
+inline bool goLive(kelvo_controller_class &kelvo, TimedBus &bus, const char *benchmark)
+{
+    bus.addController(QStringLiteral("KLV00000001"));
+    kelvo.setUsbBackend(&bus);
+    // Keep the in-memory log from growing with the run; the logging itself stays in the path.
+    kelvo.usbDevice.transactionLog().capacity = 1000;
+    kelvo.setConnection(true);
+    if (!kelvo.connected
+        || kelvo.ch_mode(kelvo_controller_class::RequestedLive)
+            != kelvo_controller_class::RequestedLive) {
+        std::fprintf(stderr, "%s: the simulated controller did not go live\n", benchmark);
+        return false;
+    }
+    bus.insideNs = 0;
+    bus.transfers = 0;
+    return true;
+}
+
+// Transactions and microseconds per value, with the bus's own share taken out.
+inline void reportPerValue(const char *what, int values, qint64 totalNs, const TimedBus &bus)
+{
+    const double perValueUs = double(totalNs) / values / 1000.0;
+    const double backendUs = double(bus.insideNs) / values / 1000.0;
+    std::printf("%-35s%d\n", what, values);
+    std::printf("USB transactions per value:        %.3f\n", double(bus.transfers) / values);
+    std::printf("microseconds per value, total:     %.3f\n", perValueUs);
+    std::printf("  inside the simulated controller: %.3f\n", backendUs);
+    std::printf("  the program's own:               %.3f\n", perValueUs - backendUs);
+}
