@@ -8,6 +8,8 @@ packages=(
     qt6-qpa-plugins libgl-dev libusb-1.0-0-dev
     clang libclang-rt-14-dev zlib1g-dev
     xvfb xauth
+    umockdev libumockdev-dev
+    desktop-file-utils appstream
 )
 
 missing=()
