@@ -509,7 +509,7 @@ void tst_Device::readSerialNumberUsesIndex3()
     QCOMPARE(rig.usb().readSerialNumber(), -1);
     QCOMPARE(rig.log().count(Kind::GetDescriptor), 10);
     QVERIFY(rig.usb().serialNumber.isEmpty());
-    QCOMPARE(rig.clock.elapsed, 0); // no pause between the attempts
+    QCOMPARE(rig.clock.elapsed.load(), 0); // no pause between the attempts
 }
 
 void tst_Device::serialDescriptorMustHoldASerial_data()
@@ -785,8 +785,8 @@ void tst_Device::pause100Sleeps100()
 {
     Rig rig;
     rig.kelvo.pause100();
-    QCOMPARE(rig.clock.elapsed, 100);
-    QCOMPARE(rig.clock.sleeps, 1);
+    QCOMPARE(rig.clock.elapsed.load(), 100);
+    QCOMPARE(rig.clock.sleeps.load(), 1);
 }
 
 void tst_Device::waitStatus_data()
@@ -835,7 +835,7 @@ void tst_Device::waitStatus()
     QCOMPARE(rig.log().countTransfers(), reads);
     const bool satisfied = set ? (got == mask) : (got == 0);
     // A pause after every read that did not satisfy the wait, also after the last.
-    QCOMPARE(rig.clock.elapsed, qint64(100 * (satisfied ? reads - 1 : reads)));
+    QCOMPARE(rig.clock.elapsed.load(), qint64(100 * (satisfied ? reads - 1 : reads)));
     QVERIFY(rig.prompts.shown.isEmpty());
 }
 
@@ -861,7 +861,7 @@ void tst_Device::waitStatusFailedReadIsLinkError()
     QVERIFY(rig.linkErrorShown());
     QCOMPARE(rig.prompts.shown.size(), 1);
     QVERIFY(!rig.usb().isOpen());
-    QCOMPARE(rig.clock.elapsed, 0);
+    QCOMPARE(rig.clock.elapsed.load(), 0);
 }
 
 void tst_Device::waitDoneGivesUpAfter51Reads()
@@ -871,8 +871,8 @@ void tst_Device::waitDoneGivesUpAfter51Reads()
     QSignalSpy status(&rig.kelvo, &kelvo_controller_class::setConnectionStatus);
     QCOMPARE(rig.kelvo.waitDone(), -1);
     QCOMPARE(rig.log().countRequest(REQ_STATUS), 51);
-    QCOMPARE(rig.clock.elapsed, 5100);
-    QCOMPARE(rig.clock.sleeps, 51);
+    QCOMPARE(rig.clock.elapsed.load(), 5100);
+    QCOMPARE(rig.clock.sleeps.load(), 51);
     QCOMPARE(rig.prompts.shown.size(), 1);
     QVERIFY(rig.linkErrorShown());
     QCOMPARE(rig.debug.lines.count("Brak ST_U_DONE !"), 1);
@@ -889,7 +889,7 @@ void tst_Device::waitDoneReadsBothBitsAgain()
     c.faults.statusScript = {0xC000, 0xC000, 0xD000, 0x4000};
     QCOMPARE(rig.kelvo.waitDone(), 0);
     QCOMPARE(rig.log().countRequest(REQ_STATUS), 4);
-    QCOMPARE(rig.clock.elapsed, 100); // the both-bits words satisfy the mask: no pause after them
+    QCOMPARE(rig.clock.elapsed.load(), 100); // the both-bits words satisfy the mask: no pause after them
     QVERIFY(rig.prompts.shown.isEmpty());
     QVERIFY(!rig.debug.lines.contains("Brak ST_U_DONE !"));
     QVERIFY(rig.usb().isOpen());
@@ -991,7 +991,7 @@ void tst_Device::setDeviceModeConfirms()
     QCOMPARE(sent[0].request, REQ_SET_MODE);
     QCOMPARE(int(sent[0].value), mode);
     QCOMPARE(sent[1].request, REQ_STATUS);
-    QCOMPARE(rig.clock.elapsed, elapsed);
+    QCOMPARE(rig.clock.elapsed.load(), elapsed);
     QVERIFY(rig.prompts.shown.isEmpty());
 }
 
@@ -1060,7 +1060,7 @@ void tst_Device::loaderModeReconnects()
     QVERIFY(rig.usb().isOpen());
     QCOMPARE(rig.kelvo.connected, 1);
     QCOMPARE(rig.log().count(Kind::Enumerate), enumerations);
-    QCOMPARE(rig.clock.elapsed, 100 + 100 * passes);
+    QCOMPARE(rig.clock.elapsed.load(), 100 + 100 * passes);
     // The first request asks for mode 3, the disconnect then asks for normal mode.
     const QList<Transaction> modes = rig.log().requests(REQ_SET_MODE);
     QCOMPARE(modes.size(), 2);
@@ -1078,7 +1078,7 @@ void tst_Device::loaderModeNeverComesBack()
     QCOMPARE(rig.kelvo.setDeviceMode(MODE_LOADER), 0);
     QCOMPARE(rig.debug.lines.count("licznik podlaczania : 100"), 1);
     QCOMPARE(rig.log().count(Kind::Enumerate), 100);
-    QCOMPARE(rig.clock.elapsed, 100 + 100 * 100);
+    QCOMPARE(rig.clock.elapsed.load(), 100 + 100 * 100);
     QCOMPARE(rig.prompts.shown.size(), 1);
     QVERIFY(rig.linkErrorShown());
     QCOMPARE(rig.kelvo.connected, 0);
@@ -1145,7 +1145,7 @@ void tst_Device::isLoaderMode()
     QCOMPARE(c.mode() == MODE_LOADER, loader);
     QCOMPARE(rig.kelvo.isLoaderMode(), loader);
     QCOMPARE(rig.log().countRequest(REQ_STATUS), reads);
-    QCOMPARE(rig.clock.elapsed, loader ? 0 : 500);
+    QCOMPARE(rig.clock.elapsed.load(), loader ? 0 : 500);
 }
 
 void tst_Device::enterLoaderMode()
@@ -1203,7 +1203,7 @@ void tst_Device::sendResetControllerResets()
     QCOMPARE(rig.kelvo.connected, 0);
     QVERIFY(!rig.usb().isOpen());
     QCOMPARE(status.size(), 1);
-    QCOMPARE(rig.clock.elapsed, 0);
+    QCOMPARE(rig.clock.elapsed.load(), 0);
 }
 
 void tst_Device::sendResetControllerNeverResets()
@@ -1289,7 +1289,7 @@ void tst_Device::sendSNFails()
     QCOMPARE(rig.prompts.shown.size(), linkError ? 1 : 0);
     QCOMPARE(rig.debug.lines.contains("Brak ST_U_DONE !"), linkError);
     if (requestFails)
-        QCOMPARE(rig.clock.elapsed, 1000);
+        QCOMPARE(rig.clock.elapsed.load(), 1000);
 }
 
 void tst_Device::trapSlot()

@@ -832,7 +832,7 @@ void tst_Simulator::latencyModel()
     link.status();
     u8 frame[260] = {};
     link.usb.bulkRead(frame, 260);
-    QCOMPARE(link.clock.elapsed, 4);
+    QCOMPARE(link.clock.elapsed.load(), 4);
 }
 
 QTEST_MAIN(tst_Simulator)

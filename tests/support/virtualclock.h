@@ -2,8 +2,11 @@
 
 #include "common/clock.h"
 
+#include <atomic>
+
 // Time that only moves when someone waits: time-outs run at once and their counts are exact.
-// Installs itself for its lifetime and then puts back the clock installed before.
+// Installs itself for its lifetime and then puts back the clock installed before. Safe to read
+// from another thread (an emulated device's handler reads it while the program waits).
 class VirtualClock : public Clock
 {
 public:
@@ -19,8 +22,8 @@ public:
     }
     qint64 now() const override { return elapsed; }
 
-    qint64 elapsed = 0;
-    int sleeps = 0;
+    std::atomic<qint64> elapsed = 0;
+    std::atomic<int> sleeps = 0;
 
 private:
     Clock *previous;

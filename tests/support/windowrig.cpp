@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cstring>
 
-WindowRig::WindowRig()
+WindowRig::WindowRig(UsbBackend *usb)
 {
-    kelvo.setUsbBackend(&bus);
+    kelvo.setUsbBackend(usb ? usb : &bus);
     controller = &kelvo;
     languageTable.clear();
     window = std::make_unique<gui_class>();

@@ -18,7 +18,8 @@
 class WindowRig
 {
 public:
-    WindowRig();
+    // On the simulated bus below, or on another backend (which must outlive the rig).
+    explicit WindowRig(UsbBackend *usb = nullptr);
     ~WindowRig();
 
     VirtualClock clock;
