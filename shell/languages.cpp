@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace {
 
 // Far above any parameters file; a larger one is not read at all.
@@ -18,6 +20,20 @@ constexpr qint64 MaxParametersFileSize = 64 * 1024;
 
 const QString iniName = QStringLiteral("ini");
 const QString deviceName = QStringLiteral("Kelvo");
+
+QString installedFolder; // empty: beside the executable
+
+// "KelvoDesk_pl.qm" -> "pl"
+QString codeOf(const QFileInfo &file)
+{
+    return file.fileName().right(5).left(2);
+}
+
+QFileInfoList translationsIn(const QString &folder)
+{
+    return QDir(folder).entryInfoList({QStringLiteral("KelvoDesk_*.qm")},
+                                      QDir::Files | QDir::Readable, QDir::Name);
+}
 
 QString fixedName(const QString &code)
 {
@@ -74,18 +90,30 @@ void Languages::discover()
     if (code == QLatin1String("en"))
         requestedLanguage = 0;
 
+    // The working directory's translations come first: one there replaces the installed one of
+    // its language.
+    QFileInfoList files = translationsIn(QDir::currentPath());
+    QStringList codes;
+    for (const QFileInfo &file : files)
+        codes << codeOf(file);
+    for (const QFileInfo &file : translationsIn(installedTranslations())) {
+        if (!codes.contains(codeOf(file)))
+            files << file;
+    }
     // Sorted by name, so that which translation counts as the last one does not depend on the
-    // file system.
-    const QDir here = QDir::current();
-    const QFileInfoList files = here.entryInfoList({QStringLiteral("KelvoDesk_*.qm")},
-                                                   QDir::Files | QDir::Readable, QDir::Name);
+    // file system (nor on the folder it came from).
+    std::stable_sort(files.begin(), files.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.fileName() < b.fileName();
+    });
     for (const QFileInfo &file : files) {
         LanguageEntry entry;
-        entry.code = file.fileName().right(5).left(2);
+        entry.code = codeOf(file);
         entry.translator = std::make_unique<QTranslator>();
         // A file that does not load stays selectable; it just translates nothing.
-        if (!entry.translator->load(file.fileName(), here.path()))
-            qCDebug(lcKelvo).noquote() << "Translation not loaded:" << file.fileName();
+        if (entry.translator->load(file.fileName(), file.absolutePath()))
+            qCDebug(lcKelvo).noquote() << "Translation loaded:" << file.absoluteFilePath();
+        else
+            qCDebug(lcKelvo).noquote() << "Translation not loaded:" << file.absoluteFilePath();
         if (entry.code == code)
             requestedLanguage = int(languageTable.size());
         entry.name = fixedName(entry.code);
@@ -95,6 +123,19 @@ void Languages::discover()
     }
     if (languageTable.size() > 1 && requestedLanguage < 0)
         requestedLanguage = int(languageTable.size()) - 1;
+}
+
+QString Languages::installedTranslations()
+{
+    if (!installedFolder.isEmpty())
+        return installedFolder;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath()
+                           + QStringLiteral("/" KELVO_TRANSLATIONS_FROM_BIN));
+}
+
+void Languages::setInstalledTranslations(const QString &folder)
+{
+    installedFolder = folder;
 }
 
 bool Languages::storeChoice(const LanguageEntry &entry)

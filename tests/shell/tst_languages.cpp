@@ -1,6 +1,7 @@
-// Languages: what start-up finds in the working directory, the parameters file a change writes,
-// and the window rebuilt in the new language with the configuration and connection kept. Real
-// translation files (the program's own Polish one, under several names) in a temporary folder.
+// Languages: what start-up finds in the working directory and among the installed translations,
+// the parameters file a change writes, and the window rebuilt in the new language with the
+// configuration and connection kept. Real translation files (the program's own Polish one, under
+// several names) in temporary folders.
 
 #include "controller/kelvo_controller_class.h"
 #include "model/configlayout.h"
@@ -54,6 +55,8 @@ private slots:
 
     void discovery_data();
     void discovery();
+    void installedTranslations_data();
+    void installedTranslations();
     void polishWindow();
     void switching_data();
     void switching();
@@ -62,9 +65,12 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<QTemporaryDir> installedDir;
     QString previousDir;
 
     void files(const QStringList &qmCodes, const QByteArray &kvi = QByteArray());
+    static void translations(const QStringList &qmCodes, const QString &folder);
+    static QStringList discoveredNames();
     QByteArray kvi() const;
     // Runs the program; `steps` run in turn, one per window shown, from its event loop.
     int run(QList<std::function<void()>> steps, const StartupSeams &seams = {});
@@ -76,6 +82,9 @@ void tst_Languages::init()
     previousDir = QDir::currentPath();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir::setCurrent(dir->path()));
+    // Empty unless a test puts translations there: none of the machine's own count.
+    installedDir = std::make_unique<QTemporaryDir>();
+    Languages::setInstalledTranslations(installedDir->path());
     languageTable.clear();
     requestedLanguage = -1;
     currentLanguage = -1;
@@ -89,23 +98,43 @@ void tst_Languages::cleanup()
             QCoreApplication::removeTranslator(entry.translator.get());
     }
     languageTable.clear();
+    Languages::setInstalledTranslations(QString());
+    installedDir.reset();
     dir.reset();
 }
 
 void tst_Languages::files(const QStringList &qmCodes, const QByteArray &kvi)
 {
-    for (const QString &code : qmCodes) {
-        const QString name = QStringLiteral("KelvoDesk_%1.qm").arg(code);
-        if (code == QLatin1String("xx"))
-            QFile(name).open(QIODevice::WriteOnly); // an empty file: no translation at all
-        else
-            QVERIFY(QFile::copy(polishQm, name));
-    }
+    translations(qmCodes, QDir::currentPath());
     if (!kvi.isNull()) {
         QFile file(QString::fromLatin1(Languages::ParametersFile));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(kvi);
     }
+}
+
+void tst_Languages::translations(const QStringList &qmCodes, const QString &folder)
+{
+    for (const QString &code : qmCodes) {
+        const QString name = folder + QStringLiteral("/KelvoDesk_%1.qm").arg(code);
+        if (code == QLatin1String("xx"))
+            QFile(name).open(QIODevice::WriteOnly); // an empty file: no translation at all
+        else
+            QVERIFY(QFile::copy(polishQm, name));
+    }
+}
+
+// Discovery as start-up runs it, after English; the names of the Language menu.
+QStringList tst_Languages::discoveredNames()
+{
+    languageTable.emplace_back();
+    languageTable[0].name = QStringLiteral("English");
+    languageTable[0].code = QStringLiteral("en");
+    Languages::discover();
+    QStringList listed;
+    for (const LanguageEntry &entry : languageTable)
+        listed << entry.name;
+    return listed;
 }
 
 QByteArray tst_Languages::kvi() const
@@ -195,17 +224,61 @@ void tst_Languages::discovery()
     QFETCH(int, chosen);
 
     files(qm, kvi);
-    languageTable.emplace_back();
-    languageTable[0].name = QStringLiteral("English");
-    languageTable[0].code = QStringLiteral("en");
-    Languages::discover();
-    QStringList listed;
-    for (const LanguageEntry &entry : languageTable)
-        listed << entry.name;
-    QCOMPARE(listed, names);
+    QCOMPARE(discoveredNames(), names);
     QCOMPARE(requestedLanguage, chosen);
     for (size_t i = 1; i < languageTable.size(); ++i)
         QVERIFY(languageTable[i].translator);
+}
+
+void tst_Languages::installedTranslations_data()
+{
+    QTest::addColumn<QStringList>("here"); // in the working directory
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QByteArray>("kvi"); // null: no file
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("from"); // per listed translation: h(ere) or i(nstalled)
+
+    const QByteArray none;
+    QTest::newRow("neither") << QStringList() << QStringList() << none << QStringList {"English"}
+                             << -1 << "";
+    QTest::newRow("only installed: Polish")
+        << QStringList() << QStringList {"de", "pl"} << none
+        << QStringList {"English", "Deutsch", "Polski"} << 2 << "ii";
+    QTest::newRow("both: the working directory's once")
+        << QStringList {"pl"} << QStringList {"pl"} << none << QStringList {"English", "Polski"}
+        << 1 << "h";
+    QTest::newRow("both, others installed: by name across the folders")
+        << QStringList {"fr", "it"} << QStringList {"de", "fr", "ru"} << none
+        << QStringList {"English", "Deutsch", "Français", "Italiano", "Русский"} << 4 << "ihhi";
+    QTest::newRow("an installed language chosen in the parameters file")
+        << QStringList {"pl"} << QStringList {"de"} << parametersFile("de", "Deutsch")
+        << QStringList {"English", "Deutsch", "Polski"} << 1 << "ih";
+}
+
+void tst_Languages::installedTranslations()
+{
+    QFETCH(QStringList, here);
+    QFETCH(QStringList, installed);
+    QFETCH(QByteArray, kvi);
+    QFETCH(QStringList, names);
+    QFETCH(int, chosen);
+    QFETCH(QString, from);
+
+    files(here, kvi);
+    translations(installed, installedDir->path());
+    QCOMPARE(discoveredNames(), names);
+    QCOMPARE(requestedLanguage, chosen);
+    const QString herePath = QDir::current().canonicalPath();
+    const QString installedPath = QDir(installedDir->path()).canonicalPath();
+    QString loadedFrom;
+    for (size_t i = 1; i < languageTable.size(); ++i) {
+        const QString path = QFileInfo(languageTable[i].translator->filePath()).canonicalPath();
+        loadedFrom += path == herePath ? QLatin1Char('h')
+            : path == installedPath    ? QLatin1Char('i')
+                                       : QLatin1Char('?');
+    }
+    QCOMPARE(loadedFrom, from);
 }
 
 void tst_Languages::polishWindow()
