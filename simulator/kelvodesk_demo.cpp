@@ -5,10 +5,12 @@
 #include "simulatedbus.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kelvodesk.png")));
     SimulatedBus bus;
     // Transfers take about as long as on a full-speed device.
     bus.controlLatencyMs = 1;
