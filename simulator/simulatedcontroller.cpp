@@ -567,6 +567,7 @@ int SimulatedController::stringDescriptor(u8 index, u16 languageId, u8 *buffer, 
     if (faults.failDescriptorReads != 0) {
         if (faults.failDescriptorReads > 0)
             --faults.failDescriptorReads;
+        result = faults.descriptorReadError;
     } else if (!descriptor.isNull()) {
         result = std::min<int>(length, int(descriptor.size()));
         if (buffer && result > 0)

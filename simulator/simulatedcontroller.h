@@ -47,6 +47,7 @@ public:
         u8 identityReply = IDENTITY_REPLY; // the REQ_PING answer
         bool ignoreReset = false; // REQ_RESET is acknowledged but the controller stays
         int failDescriptorReads = 0; // the next string-descriptor reads fail (-1: all)
+        int descriptorReadError = UsbBackend::ErrorPipe; // how they fail (ErrorTimeout: a NAK)
         bool openFails = false;
         bool setConfigurationFails = false;
         bool claimFails = false;

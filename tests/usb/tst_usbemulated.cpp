@@ -415,42 +415,50 @@ void tst_UsbEmulated::unplugInTheMiddle()
 
 void tst_UsbEmulated::naksEndAtTheTimeOut_data()
 {
-    QTest::addColumn<bool>("bulk");
-    QTest::newRow("bulk read") << true;
-    QTest::newRow("control") << false;
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<unsigned>("timeoutMs"); // what the program gives the library
+    QTest::newRow("bulk read") << Kind::Bulk << USB_TIMEOUT_MS;
+    QTest::newRow("vendor request") << Kind::Control << USB_TIMEOUT_MS;
+    QTest::newRow("string descriptor") << Kind::GetDescriptor << 1000u;
 }
 
 // A device that NAKs leaves the URB on the bus; libusb discards it at the time-out the program
 // gave and reports a time-out. This costs real time: the time-out runs on libusb's clock.
 void tst_UsbEmulated::naksEndAtTheTimeOut()
 {
-    QFETCH(bool, bulk);
+    QFETCH(Kind, kind);
+    QFETCH(unsigned, timeoutMs);
     SimulatedController &c = connect();
     t_threadUsbDevice &link = rig->kelvo.usbDevice;
+    {
+        std::lock_guard guard(bus->lock());
+        c.failRequest(REQ_STATUS, 1, false, UsbBackend::ErrorTimeout);
+        c.faults.failDescriptorReads = 1;
+        c.faults.descriptorReadError = UsbBackend::ErrorTimeout;
+    }
     u8 buffer[BLOCK_DATA_SIZE + 4] {};
     QElapsedTimer timer;
     timer.start();
     int result = 0;
-    if (bulk) {
-        result = link.bulkRead(buffer, sizeof buffer); // no read job: the controller NAKs
-    } else {
-        {
-            std::lock_guard guard(bus->lock());
-            c.failRequest(REQ_STATUS, 1, false, UsbBackend::ErrorTimeout);
-        }
+    if (kind == Kind::Bulk) // no read job: the controller NAKs
+        result = link.bulkRead(buffer, sizeof buffer);
+    else if (kind == Kind::Control)
         result = link.controlIn(REQ_STATUS, 0, 0, buffer, 2);
-    }
+    else // the program's serial read retries; one request shows the library's time-out
+        result = usb->getDescriptor(link.deviceHandle, USB_DT_STRING, SERIAL_STRING_INDEX, 0,
+                                    buffer, SERIAL_DESCRIPTOR_SIZE);
     const qint64 waited = timer.elapsed();
     QCOMPARE(result, int(UsbBackend::ErrorTimeout));
     const Urb last = bus->urbs().constLast();
     QVERIFY(last.discarded);
     QCOMPARE(last.status, -ENOENT);
     // libusb never gives up early; how much later is up to the machine.
-    QVERIFY2(waited >= qint64(USB_TIMEOUT_MS) - 5, qPrintable(QString::number(waited)));
+    QVERIFY2(waited >= qint64(timeoutMs) - 5, qPrintable(QString::number(waited)));
     // For the record (the debug capture swallows Qt's own output).
-    std::fprintf(stderr, "the %s URB was discarded after %lld ms (time-out %u ms)\n",
-                 bulk ? "bulk" : "control", waited, USB_TIMEOUT_MS);
-    checkWire();
+    std::fprintf(stderr, "%s: the URB was discarded after %lld ms (time-out %u ms)\n",
+                 QTest::currentDataTag(), waited, timeoutMs);
+    if (kind != Kind::GetDescriptor)
+        checkWire(); // the direct request is not in the program's log
 }
 
 QTEST_MAIN(tst_UsbEmulated)
