@@ -4,10 +4,10 @@
 #include "device/kelvoprotocol.h"
 #include "firmware/upgradefile.h"
 #include "support/configfilefixtures.h"
+#include "support/controllerbytes.h"
 #include "support/upgradefilemaker.h"
 #include "support/windowrig.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -27,11 +27,6 @@ UpgradeFileMaker maker(const QByteArray &text = " v_1_00A")
     m.firmware = firmware;
     m.text = text;
     return m;
-}
-
-QByteArray controllerFirmware(const SimulatedController &c)
-{
-    return QByteArray(reinterpret_cast<const char *>(c.firmware.data()), int(c.firmware.size()));
 }
 
 } // namespace
@@ -89,15 +84,7 @@ QString tst_Firmware::save(const QByteArray &file)
 void tst_Firmware::run(const QString &fileName, bool upgrade)
 {
     rig->script.fileNames << fileName;
-    const QString action
-        = upgrade ? QStringLiteral("&Upgrade Kelvo") : QStringLiteral("&Verify Firmware");
-    for (QAction *a : rig->window->findChildren<QAction *>()) {
-        if (a->text() == action) {
-            a->trigger();
-            return;
-        }
-    }
-    QFAIL("no such action");
+    rig->trigger(upgrade ? QStringLiteral("&Upgrade Kelvo") : QStringLiteral("&Verify Firmware"));
 }
 
 QStringList tst_Firmware::texts() const
@@ -204,7 +191,7 @@ void tst_Firmware::versionChecks()
     if (!sent)
         QCOMPARE(this->sent(REQ_SET_MODE), 0);
     if (upgrade && sent)
-        QCOMPARE(controllerFirmware(c), firmware);
+        QCOMPARE(firmwareOf(c), firmware);
 }
 
 void tst_Firmware::upgradeSucceeds()
@@ -215,7 +202,7 @@ void tst_Firmware::upgradeSucceeds()
 
     QCOMPARE(texts(), QStringList {"Upgrade sucessfull !"});
     QCOMPARE(rig->script.shown[0].kind, Prompts::Kind::Information);
-    QCOMPARE(controllerFirmware(c), firmware); // unscrambled, as the controller runs it
+    QCOMPARE(firmwareOf(c), firmware); // unscrambled, as the controller runs it
     QCOMPARE(c.resets(), 1);
     QVERIFY(rig->kelvo.usbDevice.isOpen());
     QCOMPARE(rig->text("lbSerial"), QStringLiteral("S/N KLV0000000A"));
@@ -290,7 +277,7 @@ void tst_Firmware::cancelThenRunAgain()
     rig->script.shown.clear();
     run(name, true);
     QCOMPARE(texts(), QStringList {"Upgrade sucessfull !"});
-    QCOMPARE(controllerFirmware(c), firmware);
+    QCOMPARE(firmwareOf(c), firmware);
 }
 
 void tst_Firmware::notConnectedAndNoFile()
@@ -301,10 +288,7 @@ void tst_Firmware::notConnectedAndNoFile()
 
     rig->connectTo();
     rig->script.fileNames << QString(); // the file dialog cancelled
-    for (QAction *a : rig->window->findChildren<QAction *>()) {
-        if (a->text() == QLatin1String("&Upgrade Kelvo"))
-            a->trigger();
-    }
+    rig->trigger(QStringLiteral("&Upgrade Kelvo"));
     QVERIFY(texts().isEmpty()); // a cancelled file dialog does nothing
     QCOMPARE(rig->script.fileDialogs.last(),
              (QStringList {"Choose a file to upgrade Ovra - Kelvo controller", "./",

@@ -4,6 +4,7 @@
 #include "device/kelvoprotocol.h"
 #include "model/configlayout.h"
 #include "support/configfilefixtures.h"
+#include "support/controllerbytes.h"
 #include "support/imageoracle.h"
 #include "support/windowrig.h"
 
@@ -24,11 +25,6 @@ const QString writeFailed = QStringLiteral("Write configuration\n     Failed!");
 const QString readOk = QStringLiteral("Read configuration\nSucessfull!");
 const QString readFailed = QStringLiteral("Read configuration\n Failed!");
 const QString readCancelledText = QStringLiteral("Read configuration\ncancelled !");
-
-QByteArray configurationOf(const SimulatedController &c)
-{
-    return QByteArray(reinterpret_cast<const char *>(c.configuration.data()), ImageSize);
-}
 
 void setConfiguration(SimulatedController &c, const QByteArray &bytes)
 {

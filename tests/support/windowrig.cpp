@@ -3,6 +3,7 @@
 #include "model/configlayout.h"
 #include "shell/appstate.h"
 
+#include <QAction>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -35,6 +36,17 @@ SimulatedController &WindowRig::connectTo(const QString &serial)
     debug.lines.clear();
     script.shown.clear();
     return c;
+}
+
+void WindowRig::trigger(const QString &action)
+{
+    for (QAction *a : window->findChildren<QAction *>()) {
+        if (a->text() == action) {
+            a->trigger();
+            return;
+        }
+    }
+    qFatal("no action %s", qPrintable(action));
 }
 
 void WindowRig::showPage(int main, int settings)

@@ -38,6 +38,8 @@ public:
     }
     QString text(const char *label) { return child<QLabel>(label)->text(); }
     void click(const char *button) { child<QPushButton>(button)->click(); }
+    // Triggers the menu action with this text ("&Upgrade Kelvo").
+    void trigger(const QString &action);
     TransactionLog &log() { return kelvo.usbDevice.transactionLog(); }
 
     // A controller plugged in and connected through the Connect button; the log, the prompts and

@@ -115,7 +115,6 @@ struct EmulatedUsbBus::Private
     std::vector<std::unique_ptr<Port>> ports;
     std::vector<std::unique_ptr<Node>> nodes;
     int nextAddress = FirstAddress;
-    int arrivals = 0;
     QList<Urb> urbs;
     QStringList unknown;
 
@@ -398,7 +397,6 @@ void EmulatedUsbBus::Private::add(Port &port)
     port.sysPath = sysPath;
     port.node = node.get();
     nodes.push_back(std::move(node));
-    ++arrivals;
 }
 
 EmulatedUsbBus::EmulatedUsbBus()
@@ -483,7 +481,7 @@ QString EmulatedUsbBus::node(const SimulatedController &controller) const
 int EmulatedUsbBus::arrivals() const
 {
     std::lock_guard guard(d->mutex);
-    return d->arrivals;
+    return int(d->nodes.size()); // a node for each arrival
 }
 
 std::mutex &EmulatedUsbBus::lock() const

@@ -9,11 +9,11 @@
 #include "device/t_threadusbdevice.h"
 #include "model/configlayout.h"
 #include "support/configfilefixtures.h"
+#include "support/controllerbytes.h"
 #include "support/upgradefilemaker.h"
 #include "support/virtualclock.h"
 #include "support/windowrig.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -34,11 +34,6 @@ namespace {
 constexpr int ImageSize = ConfigLayout::ImageSize;
 const QString serialA = QStringLiteral("KLV00000001");
 const QString serialB = QStringLiteral("KLV00000002");
-
-QByteArray configurationOf(const SimulatedController &c)
-{
-    return QByteArray(reinterpret_cast<const char *>(c.configuration.data()), ImageSize);
-}
 
 // The program's result for a URB that ended this way.
 int expectedResult(const Urb &urb)
@@ -130,7 +125,6 @@ private:
 
     SimulatedController &connect(const QString &serial = serialA);
     void checkWire();
-    void trigger(const QString &action);
 };
 
 void tst_UsbEmulated::init()
@@ -161,17 +155,6 @@ SimulatedController &tst_UsbEmulated::connect(const QString &serial)
 void tst_UsbEmulated::checkWire()
 {
     compareWire(rig->log().entries(), bus->urbs());
-}
-
-void tst_UsbEmulated::trigger(const QString &action)
-{
-    for (QAction *a : rig->window->findChildren<QAction *>()) {
-        if (a->text() == action) {
-            a->trigger();
-            return;
-        }
-    }
-    QFAIL("no such action");
 }
 
 void tst_UsbEmulated::discovery_data()
@@ -354,15 +337,13 @@ void tst_UsbEmulated::firmwareUpgrade()
 
     const int arrivals = bus->arrivals();
     rig->script.fileNames << fileName;
-    trigger(QStringLiteral("&Upgrade Kelvo"));
+    rig->trigger(QStringLiteral("&Upgrade Kelvo"));
 
     QCOMPARE(rig->script.shown.size(), 1);
     QCOMPARE(rig->script.shown[0].text, QStringLiteral("Upgrade sucessfull !"));
     {
         std::lock_guard guard(bus->lock());
-        QCOMPARE(
-            QByteArray(reinterpret_cast<const char *>(c.firmware.data()), int(c.firmware.size())),
-            firmware);
+        QCOMPARE(firmwareOf(c), firmware);
     }
     // Into the loader (a new address), then restarted into the new firmware (another one).
     QCOMPARE(bus->arrivals(), arrivals + 2);
