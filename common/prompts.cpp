@@ -48,14 +48,18 @@ public:
     }
     ~QtProgress() override { delete dialog; }
 
+    // Events are only processed while the dialog is shown: once it hides (cancelled, or reset at
+    // the end) the window is no longer blocked, and a queued click would start another job inside
+    // the running one. A modal QProgressDialog processes events in setValue() itself.
     void setValue(int value) override
     {
-        if (dialog)
+        if (dialog && dialog->isVisible())
             dialog->setValue(value);
     }
     bool wasCanceled() override
     {
-        QCoreApplication::processEvents();
+        if (dialog && dialog->isVisible())
+            QCoreApplication::processEvents();
         return dialog && dialog->wasCanceled();
     }
     void setLabelText(const QString &text) override

@@ -152,7 +152,6 @@ bool kelvo_controller_class::startFirmwareJob(bool upgrade)
 
 bool kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrade, int *differing)
 {
-    int remaining = FW_BLOCK_COUNT;
     for (int k = 0; k < FW_BLOCK_COUNT; ++k) {
         if (progressDialog->wasCanceled()) {
             prompts().information(dialogParent, QStringLiteral("FirmWare upgrade"),
@@ -169,10 +168,14 @@ bool kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrad
             return false;
         }
 
+        // Every block must be acknowledged. "Done" only counts after the last one: before it, the
+        // controller would claim a firmware it never received whole.
+        const u16 acknowledged
+            = k == FW_BLOCK_COUNT - 1 ? ST_BULK_READY | ST_U_DONE : ST_BULK_READY;
         pause100();
-        u16 status = 0;
         bool answered = false;
         for (int poll = 0; poll < BlockPolls && !answered; ++poll) {
+            u16 status = 0;
             if (!readStatus(status)) {
                 prompts().warning(dialogParent, usbTitle(), tr("Protocol error !"));
                 return false;
@@ -187,15 +190,12 @@ bool kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrad
                     == QMessageBox::No)
                     return false;
                 answered = true; // "Yes !": this block's polling ends
-            } else if (status & (ST_BULK_READY | ST_U_DONE)) {
+            } else if (status & acknowledged) {
                 answered = true;
             } else {
                 pause100();
             }
         }
-        --remaining;
-        if (remaining == 0 || (status & ST_U_DONE))
-            return true;
         if (!answered) {
             prompts().warning(dialogParent, usbTitle(), tr("Protocol error !"));
             return false;

@@ -184,6 +184,9 @@ int kelvo_controller_class::readSysAddress()
         return -1;
     }
     rcuAddrShown = u8(address);
+    // The image mirrors the controller: the next configuration write must not bring back the old
+    // address.
+    image[RcuSysAddr] = u8(address);
     return address;
 }
 

@@ -200,6 +200,11 @@ void kelvo_controller_class::read_alldata()
         }
     }
 
+    // A block number that came twice means another never came: its region would keep old bytes.
+    if (!failed && !cancelled && !reader.complete()) {
+        qCDebug(lcKelvo, "flash read fail!");
+        failed = true;
+    }
     if (!cancelled) {
         if (progressDialog) {
             progressDialog->reset();

@@ -24,5 +24,8 @@ ConfigBlockReader::Result ConfigBlockReader::take(const u8 *frame, int frameLeng
     if (offset + block.dataLength() > ConfigLayout::ImageSize)
         return Result::OutOfRange;
     std::memcpy(staging.data() + offset, block.data(), size_t(block.dataLength()));
+    // Only a whole block fills its region; a shorter one leaves old bytes at its end.
+    if (block.dataLength() == BLOCK_DATA_SIZE)
+        arrived.set(size_t(block.number()));
     return Result::Stored;
 }

@@ -5,6 +5,7 @@
 #include "model/configlayout.h"
 
 #include <array>
+#include <bitset>
 
 // Collects a configuration read from the controller: each received frame is checked and its
 // data placed by the block number in its own header, in a staging copy of the image. The image
@@ -24,7 +25,11 @@ public:
 
     Result take(const u8 *frame, int frameLength);
     const u8 *staged() const { return staging.data(); }
+    // Every block number of the image has arrived; a number that came twice leaves another
+    // region with the old bytes.
+    bool complete() const { return arrived.all(); }
 
 private:
     std::array<u8, ConfigLayout::ImageSize> staging;
+    std::bitset<CONF_BLOCK_COUNT> arrived;
 };

@@ -3,6 +3,7 @@
 #include "common/connectlog.h"
 #include "inputdelegate.h"
 #include "model/configlayout.h"
+#include "model/contactmode.h"
 #include "model/functioncode.h"
 
 #include <QCursor>
@@ -15,13 +16,14 @@ enum Column { KeyColumn = 0, ModeColumn = 1, ActionColumn = 2 };
 constexpr int RowHeight = 30;
 } // namespace
 
-funcSetter::funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent)
+funcSetter::funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent, u8 *image)
     : QTableWidget(rows, 3, parent)
     , rowCount_(rows)
     , codes(codes)
-    , hasMode(hasMode)
-    , delegate(std::make_unique<input_delegate>(codes, this))
+    , modeImage(hasMode ? image : nullptr)
+    , delegate(std::make_unique<input_delegate>(codes, this, modeImage))
 {
+    Q_ASSERT(!hasMode || (image && rows <= InputCount));
     setColumnWidth(KeyColumn, hasMode ? 100 : 160);
     setColumnWidth(ModeColumn, 60);
     setColumnWidth(ActionColumn, 600);
@@ -59,12 +61,9 @@ funcSetter::~funcSetter()
 void funcSetter::refresh()
 {
     for (int row = 0; row < rowCount_; ++row) {
-        if (hasMode) {
-            const u8 *image = codes - InputFunc;
-            const char *mode = !inputUsed(image, row) ? "N/U"
-                : inputNormallyOpen(image, row)       ? "N/O"
-                                                      : "N/C";
-            item(row, ModeColumn)->setText(QString::fromLatin1(mode));
+        if (modeImage) {
+            item(row, ModeColumn)
+                ->setText(QString::fromLatin1(contactModeName(contactMode(modeImage, row))));
         }
         const FunctionCode::Decoded d = FunctionCode::decode(codes[row]);
         QString text = functionCodeText(codes[row]);

@@ -15,8 +15,9 @@ class funcSetter : public QTableWidget
     Q_OBJECT
 
 public:
-    // With `hasMode`, `codes` must be the image's input codes: the mode masks are found from them.
-    funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent = nullptr);
+    // `codes` is the table's first code byte in the image. With `hasMode` the table also shows
+    // and edits the inputs' contact modes, in the masks of `image`.
+    funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent = nullptr, u8 *image = nullptr);
     ~funcSetter() override;
 
 public slots:
@@ -27,6 +28,6 @@ public slots:
 private:
     int rowCount_;
     u8 *codes;
-    bool hasMode;
+    u8 *modeImage; // null without a mode column
     std::unique_ptr<input_delegate> delegate;
 };

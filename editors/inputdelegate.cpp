@@ -4,6 +4,7 @@
 #include "funcchooser.h"
 #include "funcsetter.h"
 #include "model/configlayout.h"
+#include "model/contactmode.h"
 
 #include <QComboBox>
 
@@ -12,24 +13,19 @@ using namespace ConfigLayout;
 namespace {
 enum Column { ModeColumn = 1, ActionColumn = 2 };
 enum ModeData { NormallyOpen = 0, NormallyClosed = 1, NotUsed = -1 };
-
-// Only the inputs table has a mode column, and its codes are the image's input codes.
-u8 *imageOf(u8 *inputCodes)
-{
-    return inputCodes - InputFunc;
-}
 } // namespace
 
-input_delegate::input_delegate(u8 *codes, QObject *table)
+input_delegate::input_delegate(u8 *codes, QObject *table, u8 *modeImage)
     : codes(codes)
     , table(table)
+    , modeImage(modeImage)
 { }
 
 QWidget *input_delegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                       const QModelIndex &index) const
 {
     QWidget *editor = nullptr;
-    if (index.column() == ModeColumn) {
+    if (index.column() == ModeColumn && modeImage) {
         auto *box = new QComboBox(parent);
         box->addItem(tr("N/O"), int(NormallyOpen));
         box->addItem(tr("N/C"), int(NormallyClosed));
@@ -48,12 +44,19 @@ QWidget *input_delegate::createEditor(QWidget *parent, const QStyleOptionViewIte
 
 void input_delegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
-    if (index.column() == ModeColumn) {
+    if (index.column() == ModeColumn && modeImage) {
         auto *box = static_cast<QComboBox *>(editor);
-        const u8 *image = imageOf(codes);
         int mode = NotUsed;
-        if (inputUsed(image, index.row()))
-            mode = inputNormallyOpen(image, index.row()) ? NormallyOpen : NormallyClosed;
+        switch (contactMode(modeImage, index.row())) {
+        case ContactMode::NormallyOpen:
+            mode = NormallyOpen;
+            break;
+        case ContactMode::NormallyClosed:
+            mode = NormallyClosed;
+            break;
+        case ContactMode::NotUsed:
+            break;
+        }
         box->setCurrentIndex(box->findData(mode));
     } else if (index.column() == ActionColumn) {
         static_cast<funcChooser *>(editor)->applyFunc(codes[index.row()]);
@@ -63,8 +66,8 @@ void input_delegate::setEditorData(QWidget *editor, const QModelIndex &index) co
 void input_delegate::setModelData(QWidget *editor, QAbstractItemModel *,
                                   const QModelIndex &index) const
 {
-    if (index.column() == ModeColumn) {
-        u8 *image = imageOf(codes);
+    if (index.column() == ModeColumn && modeImage && index.row() < InputCount) {
+        u8 *image = modeImage;
         const u8 bit = u8(1u << index.row());
         switch (static_cast<QComboBox *>(editor)->currentData().toInt()) {
         case NormallyOpen:

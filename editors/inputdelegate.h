@@ -12,7 +12,8 @@ class input_delegate : public QItemDelegate
 
 public:
     // `codes` is the table's first code byte in the image; `table` receives the choosers' leaved.
-    input_delegate(u8 *codes, QObject *table);
+    // Only with `modeImage` is there a mode editor: it edits the contact-mode masks there.
+    input_delegate(u8 *codes, QObject *table, u8 *modeImage = nullptr);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;
@@ -28,4 +29,5 @@ signals:
 private:
     u8 *codes;
     QObject *table;
+    u8 *modeImage;
 };

@@ -22,11 +22,13 @@ constexpr u8 Key[KeySize] = {
     0x17, 0x8E, 0xF5, 0x4C, 0xA3, 0x1A, 0xE1, 0x78, 0x3F, 0xC6, 0x6D, 0x04, 0x9B, 0x22, 0xE9, 0x50,
 };
 
-// Decimal digits with an optional sign, as "%d" reads them; values past int are clamped
-// instead of overflowing.
+// Decimal digits with an optional sign after optional white space, as "%d" reads them; values
+// past int are clamped instead of overflowing.
 int readNumber(const QByteArray &text, qsizetype at)
 {
     qsizetype i = at;
+    while (i < text.size() && QByteArrayView(" \t\n\v\f\r").contains(text[i]))
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
         negative = text[i] == '-';

@@ -57,8 +57,7 @@ gui_class::gui_class(QWidget *parent)
     createMenus();
     connectFirmwareActions();
 
-    ui->pbLiveMode->setEnabled(false);
-    ui->pbNormalMode->setEnabled(false);
+    updateDeviceControls(); // live and normal mode off until a controller is connected
     connectFileControls();
     connectTransferControls();
     connectConnectionControls();

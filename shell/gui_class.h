@@ -3,8 +3,10 @@
 #include "common/types.h"
 
 #include <QMainWindow>
+#include <QScopeGuard>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class admx32_sliders_widget;
@@ -117,6 +119,10 @@ private:
     void refreshFunctionTables();
     // False, with "Not connected!" shown, when no device is open.
     bool deviceOpen();
+    // One device job at a time: while the returned guard lives, the controls that would start
+    // another one (device buttons, the Upgrade menu) are disabled. Jobs may nest.
+    [[nodiscard]] QScopeGuard<std::function<void()>> deviceJob();
+    void updateDeviceControls();
     // "N / A", "not used" or the address.
     void showAddress(int address);
 
@@ -153,6 +159,10 @@ private:
     guardedSpinBox *firstChannelBox = nullptr;
     guardedSpinBox *lastChannelBox = nullptr;
     MyTimeEdit *specialRiseEdit = nullptr;
+
+    int runningJobs = 0;
+    // Connected, and not in the firmware loader: live and normal mode can be asked for.
+    bool modesAvailable = false;
 
     funcSetter *inputTable = nullptr;
     funcSetter *powerOnTable = nullptr;

@@ -44,6 +44,29 @@ void gui_class::connectConnectionControls()
     };
 }
 
+QScopeGuard<std::function<void()>> gui_class::deviceJob()
+{
+    ++runningJobs;
+    updateDeviceControls();
+    return QScopeGuard<std::function<void()>>([this] {
+        --runningJobs;
+        updateDeviceControls();
+    });
+}
+
+void gui_class::updateDeviceControls()
+{
+    const bool idle = runningJobs == 0;
+    for (QPushButton *button :
+         {ui->pbSendConf, ui->pbReadConf, ui->pbConnect, ui->pbReset, ui->btnKeyFromDev,
+          ui->btnRcFromDev, ui->btnGetRcu, ui->btnSend2Rcu, ui->btnAcceptAdr, ui->btnGenerate})
+        button->setEnabled(idle);
+    ui->pbLiveMode->setEnabled(idle && modesAvailable);
+    ui->pbNormalMode->setEnabled(idle && modesAvailable);
+    upgradeAct->setEnabled(idle);
+    verifyAct->setEnabled(idle);
+}
+
 bool gui_class::deviceOpen()
 {
     if (controller->usbDevice.isOpen())
@@ -54,7 +77,7 @@ bool gui_class::deviceOpen()
 
 void gui_class::slotConnect()
 {
-    ui->pbConnect->setEnabled(false);
+    const auto job = deviceJob(); // pbConnect among the rest
     std::unique_ptr<QDialog> connectingDialog;
     int failed = 0;
     if (!controller->usbDevice.isOpen()) {
@@ -90,8 +113,6 @@ void gui_class::slotConnect()
     connectionStatusChange(controller->usbDevice.isOpen());
     if (connectingDialog)
         connectingDialog->done(0);
-    connectingDialog.reset();
-    ui->pbConnect->setEnabled(true);
 }
 
 void gui_class::connectionStatusChange(bool connectionStatus)
@@ -103,8 +124,8 @@ void gui_class::connectionStatusChange(bool connectionStatus)
         ui->lbSerial->setText(QStringLiteral("S/N ----"));
         ui->lbFirmWare->setText(QStringLiteral("F/W ----"));
         ui->lbWMode->setText(tr("Normal"));
-        ui->pbLiveMode->setEnabled(false);
-        ui->pbNormalMode->setEnabled(false);
+        modesAvailable = false;
+        updateDeviceControls();
         return;
     }
     ui->lbConn->setText(tr("Connected"));
@@ -118,12 +139,13 @@ void gui_class::connectionStatusChange(bool connectionStatus)
         return;
     if (loader)
         ui->lbWMode->setText(tr("Upgrade"));
-    ui->pbLiveMode->setEnabled(!loader);
-    ui->pbNormalMode->setEnabled(!loader);
+    modesAvailable = !loader;
+    updateDeviceControls();
 }
 
 void gui_class::slotReset()
 {
+    const auto job = deviceJob();
     if (controller->usbDevice.isOpen()) {
         if (controller->requestedMode == kelvo_controller_class::RequestedLive)
             slotNormalMode();
@@ -142,6 +164,7 @@ void gui_class::slotReset()
 
 void gui_class::slotLiveMode()
 {
+    const auto job = deviceJob();
     if (!deviceOpen())
         return;
     if (controller->requestedMode == kelvo_controller_class::RequestedLive)
@@ -157,6 +180,7 @@ void gui_class::slotLiveMode()
 
 void gui_class::slotNormalMode()
 {
+    const auto job = deviceJob();
     if (!deviceOpen())
         return;
     if (controller->requestedMode == kelvo_controller_class::RequestedNormal)

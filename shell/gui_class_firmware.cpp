@@ -27,6 +27,7 @@ QString chooseUpgradeFile(QWidget *window)
 
 void gui_class::slotMenuUpgradeUpgradeKelvo()
 {
+    const auto job = deviceJob();
     const QString name = chooseUpgradeFile(this);
     if (!name.isEmpty())
         controller->upgradeFirmware(name, true);
@@ -34,6 +35,7 @@ void gui_class::slotMenuUpgradeUpgradeKelvo()
 
 void gui_class::slotMenuUpgradeVerify()
 {
+    const auto job = deviceJob();
     const QString name = chooseUpgradeFile(this);
     if (!name.isEmpty())
         controller->upgradeFirmware(name, false);

@@ -13,7 +13,8 @@ using namespace ConfigLayout;
 void gui_class::createFunctionTables()
 {
     u8 *image = controller->configImage();
-    inputTable = new funcSetter(InputCount, image + InputFunc, true, ui->tab_settings_Inputs);
+    inputTable
+        = new funcSetter(InputCount, image + InputFunc, true, ui->tab_settings_Inputs, image);
     inputTable->setObjectName(QStringLiteral("inputTable"));
     inputTable->setGeometry(10, 20, 821, 267);
     powerOnTable = new funcSetter(1, image + PowerOnFunc, false, ui->tab_settings_Inputs);

@@ -42,6 +42,7 @@ void gui_class::selKeyDev()
     const int page = ui->tabWidget_settings->currentIndex();
     if (page != InputsPage && page != RemoteKeysPage)
         return;
+    const auto job = deviceJob();
     const bool remote = page == RemoteKeysPage;
     funcSetter *table = remote ? remoteKeyTable : inputTable;
     table->selRow(-1);
@@ -62,12 +63,14 @@ void gui_class::showAddress(int address)
 
 void gui_class::sysAdrFromDev()
 {
+    const auto job = deviceJob();
     if (deviceOpen())
         showAddress(controller->readSysAddress());
 }
 
 void gui_class::sysAdr2Dev()
 {
+    const auto job = deviceJob();
     // -1 ("not used") goes out as 255.
     if (deviceOpen())
         showAddress(controller->writeSysAddress(u8(ui->sbSetValue->value())));
@@ -75,12 +78,14 @@ void gui_class::sysAdr2Dev()
 
 void gui_class::acceptRCUaddr()
 {
+    const auto job = deviceJob();
     if (deviceOpen())
         showAddress(controller->writeSysAddress(ADDRESS_FROM_KEY));
 }
 
 void gui_class::Wygeneruj()
 {
+    const auto job = deviceJob();
     if (deviceOpen())
         controller->simulateInput(ui->cbInputType->currentIndex(), ui->sbInputNo->value() - 1);
 }

@@ -17,6 +17,7 @@ void gui_class::connectTransferControls()
 
 void gui_class::sendConfClick(bool)
 {
+    const auto job = deviceJob();
     if (!controller->usbDevice.isOpen()) {
         prompts().critical(this, QStringLiteral("KelvoDesk"),
                            tr("Not connected !\nConfiguration not sent!"));
@@ -28,6 +29,7 @@ void gui_class::sendConfClick(bool)
 
 void gui_class::readConfClick(bool)
 {
+    const auto job = deviceJob();
     if (!controller->usbDevice.isOpen()) {
         prompts().critical(this, QStringLiteral("KelvoDesk"),
                            tr("Not connected !\nConfiguration not read!"));

@@ -508,6 +508,15 @@ int SimulatedController::receiveBlock(const u8 *data, int length)
         error = true; // this block differs; the comparison goes on
     }
 
+    if (job != Job::ConfWrite && number == faults.doneEarlyAfterBlock) {
+        job = Job::None;
+        done = true;
+        return length;
+    }
+    if (job != Job::ConfWrite && number == faults.silentAfterBlock) {
+        job = Job::None;
+        return length;
+    }
     if (jobTransfers < blockCount) {
         busyUntil = now() + busyMs;
         return length;

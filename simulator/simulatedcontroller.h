@@ -41,6 +41,8 @@ public:
         int oversizedLengthBlock = -1; // configuration read: block k says 512 data bytes
         int wrongNumberBlock = -1; // configuration read: block k carries `wrongNumber`
         int wrongNumber = 0;
+        int doneEarlyAfterBlock = -1; // firmware: after block k it says ST_U_DONE and takes no more
+        int silentAfterBlock = -1; // firmware: after block k neither ST_BULK_READY nor ST_U_DONE
         int shortBulkBlock = -1; // bulk transfer k of a job moves only `shortBulkLength` bytes
         int shortBulkLength = 100;
         int zeroLengthReads = 0; // the next bulk reads return 0 bytes

@@ -125,6 +125,8 @@ private slots:
     void bulkBlockRefuses();
     void blockReaderPlacesByNumber_data();
     void blockReaderPlacesByNumber();
+    void blockReaderCompleteOnlyWithEveryNumber_data();
+    void blockReaderCompleteOnlyWithEveryNumber();
 
     // t_threadUsbDevice
     void idsAndInitialState();
@@ -315,6 +317,43 @@ void tst_Device::blockReaderPlacesByNumber()
     if (offset >= 0)
         expected.replace(offset, frame.size() - 4, frame.mid(4));
     QCOMPARE(QByteArray(reinterpret_cast<const char *>(reader.staged()), ImageSize), expected);
+}
+
+void tst_Device::blockReaderCompleteOnlyWithEveryNumber_data()
+{
+    QTest::addColumn<QList<int>>("numbers"); // in the order they arrive
+    QTest::addColumn<int>("shortBlock"); // arrives with 16 data bytes; -1 none
+    QTest::addColumn<bool>("complete");
+
+    QList<int> all;
+    for (int k = 0; k < CONF_BLOCK_COUNT; ++k)
+        all << k;
+    QList<int> reversed(all.crbegin(), all.crend());
+    QList<int> twice = all;
+    twice[8] = 7;
+    QTest::newRow("0 to 40") << all << -1 << true;
+    QTest::newRow("40 down to 0") << reversed << -1 << true;
+    QTest::newRow("7 twice, 8 never") << twice << -1 << false;
+    QTest::newRow("40 never") << all.mid(0, 40) << -1 << false;
+    QTest::newRow("block 12 only 16 bytes long") << all << 12 << false;
+}
+
+void tst_Device::blockReaderCompleteOnlyWithEveryNumber()
+{
+    QFETCH(QList<int>, numbers);
+    QFETCH(int, shortBlock);
+    QFETCH(bool, complete);
+
+    const QByteArray image = ConfigFileFixtures::randomBytes(1, ImageSize);
+    ConfigBlockReader reader(ConfigFileFixtures::bytes(image));
+    const QByteArray data = ConfigFileFixtures::randomBytes(2, 256);
+    for (int number : numbers) {
+        const QByteArray frame
+            = ImageOracle::frameByHand(number, number == shortBlock ? data.left(16) : data);
+        QCOMPARE(reader.take(reinterpret_cast<const u8 *>(frame.constData()), int(frame.size())),
+                 ConfigBlockReader::Result::Stored);
+    }
+    QCOMPARE(reader.complete(), complete);
 }
 
 void tst_Device::idsAndInitialState()
@@ -889,7 +928,8 @@ void tst_Device::waitDoneReadsBothBitsAgain()
     c.faults.statusScript = {0xC000, 0xC000, 0xD000, 0x4000};
     QCOMPARE(rig.kelvo.waitDone(), 0);
     QCOMPARE(rig.log().countRequest(REQ_STATUS), 4);
-    QCOMPARE(rig.clock.elapsed.load(), 100); // the both-bits words satisfy the mask: no pause after them
+    QCOMPARE(rig.clock.elapsed.load(),
+             100); // the both-bits words satisfy the mask: no pause after them
     QVERIFY(rig.prompts.shown.isEmpty());
     QVERIFY(!rig.debug.lines.contains("Brak ST_U_DONE !"));
     QVERIFY(rig.usb().isOpen());

@@ -44,6 +44,8 @@ private slots:
     void everyGroupRoundTrips();
     void contactModes_data();
     void contactModes();
+    void hiddenModeColumnHasNoEditor_data();
+    void hiddenModeColumnHasNoEditor();
     void chooserShowsStoredCode_data();
     void chooserShowsStoredCode();
     void chooserLeavesOnlyWhenOutside_data();
@@ -86,7 +88,7 @@ void tst_Functions::build(Table which)
     page = std::make_unique<QWidget>();
     page->resize(851, 600);
     if (which == Inputs)
-        table = new funcSetter(InputCount, image() + InputFunc, true, page.get());
+        table = new funcSetter(InputCount, image() + InputFunc, true, page.get(), image());
     else if (which == PowerOn)
         table = new funcSetter(1, image() + PowerOnFunc, false, page.get());
     else
@@ -415,6 +417,35 @@ void tst_Functions::contactModes()
     QCOMPARE(int(image()[InputUsedMask]), used);
     QCOMPARE(int(image()[InputNoMask]), no);
     QCOMPARE(table->item(input, 1)->text(), text);
+}
+
+void tst_Functions::hiddenModeColumnHasNoEditor_data()
+{
+    QTest::addColumn<int>("which"); // Table
+    QTest::addColumn<int>("row");
+    QTest::newRow("power on") << int(PowerOn) << 0;
+    QTest::newRow("remote key 1") << int(RemoteKeys) << 0;
+    QTest::newRow("remote key 40") << int(RemoteKeys) << 39;
+    QTest::newRow("remote key 64") << int(RemoteKeys) << 63;
+}
+
+void tst_Functions::hiddenModeColumnHasNoEditor()
+{
+    QFETCH(int, which);
+    QFETCH(int, row);
+
+    build(Table(which));
+    const QByteArray before(reinterpret_cast<const char *>(image()), ImageSize);
+    // As "Select from RCU" leaves it: the row selected, its hidden mode cell current.
+    table->selRow(row);
+    table->setFocus();
+    for (const int key : {int(Qt::Key_F2), int(Qt::Key_N), int(Qt::Key_Down), int(Qt::Key_Up)}) {
+        QTest::keyClick(table, Qt::Key(key));
+        QVERIFY2(!openEditor(), "an editor opened in the hidden mode column");
+        QTest::keyClick(table, Qt::Key_Return);
+        settle();
+    }
+    QCOMPARE(QByteArray(reinterpret_cast<const char *>(image()), ImageSize), before);
 }
 
 // --- The chooser itself --------------------------------------------------------------------------

@@ -130,6 +130,10 @@ void tst_UpgradeFile::versionTag_data()
         << QByteArray(" v_1x2345Z") << true << 1 << 5 << 'Z';
     QTest::newRow("majors above 127 wrap as signed bytes")
         << QByteArray(" v_200_1A") << true << -56 << 1 << 'A';
+    QTest::newRow("blank before the major, skipped as %d does")
+        << QByteArray(" v_ 1_05A") << true << 1 << 5 << 'A';
+    QTest::newRow("tab before the minor: skipped, but it is the core")
+        << QByteArray(" v_1_\t5A") << true << 1 << 5 << '\t';
     QTest::newRow("huge numbers do not overflow")
         << QByteArray(" v_99999999999999999999_1A") << true << -1 << -1 << '_';
 }

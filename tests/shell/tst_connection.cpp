@@ -740,6 +740,7 @@ void tst_Connection::systemAddress()
     if (keyAddress >= 0)
         c.queuePress(Press::RemoteKey, 0, 1000, u8(keyAddress));
     rig->child<QSpinBox>("sbSetValue")->setValue(setValue);
+    const u8 imageBefore = rig->kelvo.configImage()[RcuSysAddr];
 
     rig->click(qPrintable(button));
     QCOMPARE(rig->text("lbGotValue"), label);
@@ -752,10 +753,17 @@ void tst_Connection::systemAddress()
     if (message.isEmpty()) {
         QVERIFY(rig->script.shown.isEmpty());
         QCOMPARE(rig->kelvo.rcuAddrShown, c.systemAddress());
+        // The image mirrors the confirmed address: sending the configuration keeps it.
+        const u8 confirmed = c.systemAddress();
+        QCOMPARE(rig->kelvo.configImage()[RcuSysAddr], confirmed);
+        rig->click("pbSendConf");
+        QVERIFY(rig->shown(QStringLiteral("Write configuration\n     Sucessfull!")));
+        QCOMPARE(c.systemAddress(), confirmed);
     } else {
         QCOMPARE(rig->script.shown.size(), 1);
         QCOMPARE(rig->script.shown[0].title, QStringLiteral("Remote control :"));
         QCOMPARE(rig->script.shown[0].text, message);
+        QCOMPARE(rig->kelvo.configImage()[RcuSysAddr], imageBefore);
     }
 }
 

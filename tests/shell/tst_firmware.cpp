@@ -46,6 +46,8 @@ private slots:
     void upgradeSucceeds();
     void verifyCountsDifferingBlocks();
     void cancelThenRunAgain();
+    void successNeedsEveryBlockAcknowledged_data();
+    void successNeedsEveryBlockAcknowledged();
     void notConnectedAndNoFile();
     void unplugAtEveryTransfer();
 
@@ -278,6 +280,46 @@ void tst_Firmware::cancelThenRunAgain()
     run(name, true);
     QCOMPARE(texts(), QStringList {"Upgrade sucessfull !"});
     QCOMPARE(firmwareOf(c), firmware);
+}
+
+void tst_Firmware::successNeedsEveryBlockAcknowledged_data()
+{
+    QTest::addColumn<bool>("upgrade");
+    QTest::addColumn<int>("doneEarlyAfter"); // the controller says "done" after this block
+    QTest::addColumn<int>("silentAfter"); // the controller never answers this block
+    QTest::addColumn<int>("blocksSent");
+
+    for (const bool upgrade : {true, false}) {
+        const char *job = upgrade ? "upgrade" : "verify";
+        QTest::addRow("%s: done after block 5 of 256", job) << upgrade << 5 << -1 << 6;
+        QTest::addRow("%s: block 100 never acknowledged", job) << upgrade << -1 << 100 << 101;
+        QTest::addRow("%s: last block never acknowledged", job) << upgrade << -1 << 255 << 256;
+    }
+}
+
+void tst_Firmware::successNeedsEveryBlockAcknowledged()
+{
+    QFETCH(bool, upgrade);
+    QFETCH(int, doneEarlyAfter);
+    QFETCH(int, silentAfter);
+    QFETCH(int, blocksSent);
+
+    SimulatedController &c = rig->connectTo();
+    std::copy(firmware.cbegin(), firmware.cend(), c.firmware.begin());
+    c.faults.doneEarlyAfterBlock = doneEarlyAfter;
+    c.faults.silentAfterBlock = silentAfter;
+    run(save(maker().build()), upgrade);
+
+    QCOMPARE(
+        texts(),
+        (QStringList {"Protocol error !", upgrade ? "Upgrade failed !" : "Verification failed !"}));
+    QCOMPARE(rig->log()
+                 .filtered([](const Transaction &t) {
+                     return t.kind == Kind::Bulk && t.endpoint == EP_BULK_OUT;
+                 })
+                 .size(),
+             blocksSent);
+    QCOMPARE(c.resets(), 0); // a controller that did not take the firmware is not restarted
 }
 
 void tst_Firmware::notConnectedAndNoFile()

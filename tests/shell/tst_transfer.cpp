@@ -53,8 +53,8 @@ private slots:
     void progressDialogs();
     void writeFailures_data();
     void writeFailures();
-    void readPlacesBlocksByTheirNumber_data();
-    void readPlacesBlocksByTheirNumber();
+    void readFailsWhenABlockNumberNeverCame_data();
+    void readFailsWhenABlockNumberNeverCame();
     void readFailures_data();
     void readFailures();
     void readCancelled();
@@ -251,7 +251,7 @@ void tst_Transfer::writeFailures()
     QVERIFY(!rig->kelvo.progressDialog);
 }
 
-void tst_Transfer::readPlacesBlocksByTheirNumber_data()
+void tst_Transfer::readFailsWhenABlockNumberNeverCame_data()
 {
     QTest::addColumn<int>("block");
     QTest::addColumn<int>("number");
@@ -259,28 +259,29 @@ void tst_Transfer::readPlacesBlocksByTheirNumber_data()
     QTest::newRow("block 3 where 40 was expected") << 40 << 3;
 }
 
-void tst_Transfer::readPlacesBlocksByTheirNumber()
+void tst_Transfer::readFailsWhenABlockNumberNeverCame()
 {
     QFETCH(int, block);
     QFETCH(int, number);
 
     SimulatedController &c = rig->connectTo();
-    const QByteArray device = ConfigFileFixtures::randomBytes(10, ImageSize);
+    setConfiguration(c, ConfigFileFixtures::randomBytes(10, ImageSize));
     const QByteArray local = ConfigFileFixtures::randomBytes(11, ImageSize);
-    setConfiguration(c, device);
     rig->setImage(local);
     c.faults.wrongNumberBlock = block;
     c.faults.wrongNumber = number;
+    QSignalSpy finished(&rig->kelvo, &kelvo_controller_class::readKelvoFinished);
     rig->click("pbReadConf");
 
-    // Block `block` never came under its own number: those bytes stay as they were, and its
-    // data went where its header said, until block `number` itself came (or not).
-    QByteArray expected = device;
-    expected.replace(256 * block, 256, local.mid(256 * block, 256));
-    if (block > number)
-        expected.replace(256 * number, 256, device.mid(256 * block, 256));
-    QCOMPARE(rig->image(), expected);
-    QVERIFY(rig->shown(readOk));
+    // Block `number` came twice and block `block` never: its region would keep the program's
+    // old bytes under a success message.
+    QCOMPARE(rig->image(), local);
+    QVERIFY(rig->shown(readFailed));
+    QVERIFY(!rig->shown(readOk));
+    QCOMPARE(rig->debug.lines.count("flash read fail!"), 1);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(rig->kelvo.deviceMode, int(MODE_NORMAL)); // the mode before the read is set again
+    QVERIFY(rig->kelvo.connected);
 }
 
 void tst_Transfer::readFailures_data()

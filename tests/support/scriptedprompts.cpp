@@ -1,11 +1,15 @@
 #include "scriptedprompts.h"
 
+#include "common/qtprompts.h"
+
 QMessageBox::StandardButton ScriptedPrompts::message(Kind kind, QWidget *parent,
                                                      const QString &title, const QString &text,
                                                      QMessageBox::StandardButtons,
                                                      QMessageBox::StandardButton defaultButton)
 {
     shown.append({kind, parent, title, text, {}});
+    if (duringPrompt)
+        duringPrompt();
     if (!answers.isEmpty())
         return answers.takeFirst();
     return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
@@ -42,10 +46,12 @@ namespace {
 class ScriptedProgress : public ProgressPrompt
 {
 public:
-    ScriptedProgress(QList<ScriptedPrompts::Progress> &list, qsizetype index, int cancelAt)
+    ScriptedProgress(QList<ScriptedPrompts::Progress> &list, qsizetype index, int cancelAt,
+                     const std::function<void()> &during)
         : list(list)
         , index(index)
         , cancelAt(cancelAt)
+        , during(during)
     { }
     ~ScriptedProgress() override { record().closed = true; }
 
@@ -53,8 +59,15 @@ public:
     {
         record().values.append(value);
         canceled |= cancelAt >= 0 && value == cancelAt;
+        if (during)
+            during();
     }
-    bool wasCanceled() override { return canceled; }
+    bool wasCanceled() override
+    {
+        if (during)
+            during();
+        return canceled;
+    }
     void setLabelText(const QString &text) override { record().labels.append(text); }
     void reset() override { ++record().resets; }
 
@@ -64,6 +77,7 @@ private:
     QList<ScriptedPrompts::Progress> &list;
     qsizetype index;
     int cancelAt;
+    const std::function<void()> &during;
     bool canceled = false;
 };
 
@@ -73,6 +87,8 @@ std::unique_ptr<ProgressPrompt> ScriptedPrompts::progress(QWidget *parent, const
                                                           const QString &cancelText, int maximum,
                                                           bool autoClose)
 {
+    if (realProgress)
+        return QtPrompts().progress(parent, label, cancelText, maximum, autoClose);
     Progress shownProgress;
     shownProgress.parent = parent;
     shownProgress.label = label;
@@ -81,5 +97,5 @@ std::unique_ptr<ProgressPrompt> ScriptedPrompts::progress(QWidget *parent, const
     shownProgress.autoClose = autoClose;
     progressDialogs.append(shownProgress);
     return std::make_unique<ScriptedProgress>(progressDialogs, progressDialogs.size() - 1,
-                                              cancelAtValue);
+                                              cancelAtValue, duringPrompt);
 }

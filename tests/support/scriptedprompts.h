@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 // Records every prompt and answers from a script instead of showing a dialog. Installs itself
@@ -66,6 +67,11 @@ public:
     QList<Progress> progressDialogs;
     // The user presses Cancel once a progress dialog has been set to this value (-1: never).
     int cancelAtValue = -1;
+    // Progress dialogs are the real QProgressDialog (not recorded), for what it does with events.
+    bool realProgress = false;
+    // Runs whenever a box is shown and whenever a progress dialog is updated or asked for
+    // Cancel: what the user does meanwhile.
+    std::function<void()> duringPrompt;
 
 private:
     Prompts *previous;

@@ -3,6 +3,7 @@
 #include "common/clock.h"
 
 #include <atomic>
+#include <functional>
 
 // Time that only moves when someone waits: time-outs run at once and their counts are exact.
 // Installs itself for its lifetime and then puts back the clock installed before. Safe to read
@@ -19,11 +20,15 @@ public:
     {
         elapsed += ms;
         ++sleeps;
+        if (onSleep)
+            onSleep();
     }
     qint64 now() const override { return elapsed; }
 
     std::atomic<qint64> elapsed = 0;
     std::atomic<int> sleeps = 0;
+    // Runs on the sleeping thread after each wait: what the world does while the program waits.
+    std::function<void()> onSleep;
 
 private:
     Clock *previous;

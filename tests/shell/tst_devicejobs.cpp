@@ -1,0 +1,323 @@
+// One device job at a time: clicks that arrive while a job runs (through the waits and the
+// dialogs the job shows) start nothing, and a cancelled progress dialog processes no events.
+
+#include "device/kelvoprotocol.h"
+#include "model/configlayout.h"
+#include "support/configfilefixtures.h"
+#include "support/upgradefilemaker.h"
+#include "support/windowrig.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <map>
+#include <memory>
+
+using namespace ConfigLayout;
+using Press = SimulatedController::PressKind;
+
+namespace {
+
+const QByteArray firmware = ConfigFileFixtures::randomBytes(31, 4096).repeated(16);
+
+// Every control that starts a device job.
+const char *const deviceButtons[]
+    = {"pbSendConf",    "pbReadConf",   "pbConnect", "pbReset",     "pbLiveMode",   "pbNormalMode",
+       "btnKeyFromDev", "btnRcFromDev", "btnGetRcu", "btnSend2Rcu", "btnAcceptAdr", "btnGenerate"};
+const QString upgradeActions[]
+    = {QStringLiteral("&Upgrade Kelvo"), QStringLiteral("&Verify Firmware")};
+
+enum class Job {
+    Read,
+    Write,
+    Upgrade,
+    Verify,
+    Connect,
+    ConnectToAnother,
+    Disconnect,
+    Reset,
+    Live,
+    Normal,
+    LearnInput,
+    LearnKey,
+    ReadAddress,
+    SendAddress,
+    AcceptAddress,
+    Simulate,
+};
+
+// What one run of a job did, to compare a run with clicks against one without.
+struct Outcome
+{
+    QString transfers;
+    QStringList boxes;
+    int progressDialogs = 0;
+    int interruptions = 0; // times the user clicked everything while the job ran
+    QStringList enabledDuringJob; // controls found enabled while the job ran
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Job)
+
+class tst_DeviceJobs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void clicksDuringAJobStartNothing_data();
+    void clicksDuringAJobStartNothing();
+    void cancelledDialogProcessesNoEvents_data();
+    void cancelledDialogProcessesNoEvents();
+
+private:
+    std::unique_ptr<WindowRig> rig;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    Outcome run(Job job, bool clickDuringJob);
+    void prepare(Job job);
+    void start(Job job);
+    QString upgradeFile();
+};
+
+void tst_DeviceJobs::init()
+{
+    dir = std::make_unique<QTemporaryDir>();
+}
+
+void tst_DeviceJobs::cleanup()
+{
+    rig.reset();
+    dir.reset();
+    QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+}
+
+QString tst_DeviceJobs::upgradeFile()
+{
+    UpgradeFileMaker maker;
+    maker.firmware = firmware;
+    maker.text = " v_1_00A";
+    const QString name = dir->filePath(QStringLiteral("firmware.upg"));
+    ConfigFileFixtures::writeFile(name, maker.build());
+    return name;
+}
+
+// The scene a job starts from.
+void tst_DeviceJobs::prepare(Job job)
+{
+    if (job == Job::ConnectToAnother) {
+        rig->kelvo.usbDevice.serialNumber = QStringLiteral("KLV0000000A"); // adopted before
+        rig->bus.addController(QStringLiteral("KLV0000000B"));
+        rig->kelvo.reconnectPrompt = [this](const QStringList &others) {
+            rig->kelvo.usbDevice.serialNumber = others.first(); // "Change"
+            return true;
+        };
+    } else if (job == Job::Connect) {
+        rig->bus.addController(QStringLiteral("KLV0000000A"));
+    } else {
+        SimulatedController &c = rig->connectTo();
+        c.version = {1, 0, 'A'};
+        std::copy(firmware.cbegin(), firmware.cend(), c.firmware.begin());
+        c.queuePress(job == Job::LearnInput ? Press::Input : Press::RemoteKey, 3, 800, 9);
+        if (job == Job::Normal)
+            rig->click("pbLiveMode");
+    }
+    if (job == Job::LearnInput || job == Job::LearnKey)
+        rig->showPage(0, job == Job::LearnInput ? 0 : 1);
+    if (job == Job::Upgrade || job == Job::Verify)
+        rig->script.fileNames << upgradeFile();
+    rig->child<QSpinBox>("sbSetValue")->setValue(7);
+    rig->bus.controlLatencyMs = 1; // every transfer takes virtual time: the clock sees the job
+    rig->log().clear();
+    rig->script.shown.clear();
+}
+
+// Starts the job through its control, as a user would.
+void tst_DeviceJobs::start(Job job)
+{
+    static const std::map<Job, const char *> buttons {
+        {Job::Read, "pbReadConf"},
+        {Job::Write, "pbSendConf"},
+        {Job::Connect, "pbConnect"},
+        {Job::ConnectToAnother, "pbConnect"},
+        {Job::Disconnect, "pbConnect"},
+        {Job::Reset, "pbReset"},
+        {Job::Live, "pbLiveMode"},
+        {Job::Normal, "pbNormalMode"},
+        {Job::LearnInput, "btnKeyFromDev"},
+        {Job::LearnKey, "btnRcFromDev"},
+        {Job::ReadAddress, "btnGetRcu"},
+        {Job::SendAddress, "btnSend2Rcu"},
+        {Job::AcceptAddress, "btnAcceptAdr"},
+        {Job::Simulate, "btnGenerate"},
+    };
+    if (job == Job::Upgrade || job == Job::Verify)
+        rig->trigger(upgradeActions[job == Job::Upgrade ? 0 : 1]);
+    else
+        rig->click(buttons.at(job));
+}
+
+Outcome tst_DeviceJobs::run(Job job, bool clickDuringJob)
+{
+    rig.reset();
+    rig = std::make_unique<WindowRig>();
+    prepare(job);
+
+    Outcome outcome;
+    bool clicking = false;
+    const auto clickEverything = [&] {
+        if (clicking)
+            return; // a job started by a click would come back here
+        clicking = true;
+        ++outcome.interruptions;
+        for (const char *name : deviceButtons) {
+            auto *button = rig->child<QPushButton>(name);
+            if (button->isEnabled() && !outcome.enabledDuringJob.contains(QLatin1String(name)))
+                outcome.enabledDuringJob << QLatin1String(name);
+            button->click();
+        }
+        for (QAction *action : rig->window->findChildren<QAction *>()) {
+            if (action->text() != upgradeActions[0] && action->text() != upgradeActions[1])
+                continue;
+            if (action->isEnabled() && !outcome.enabledDuringJob.contains(action->text()))
+                outcome.enabledDuringJob << action->text();
+            action->trigger();
+        }
+        clicking = false;
+    };
+    if (clickDuringJob) {
+        // While the job waits, and while it shows a box or its progress.
+        rig->clock.onSleep = clickEverything;
+        rig->script.duringPrompt = clickEverything;
+    }
+    start(job);
+    rig->clock.onSleep = nullptr;
+    rig->script.duringPrompt = nullptr;
+
+    outcome.transfers = rig->log().dump();
+    for (const ScriptedPrompts::Shown &box : rig->script.shown)
+        outcome.boxes << box.text;
+    outcome.progressDialogs = int(rig->script.progressDialogs.size());
+    return outcome;
+}
+
+void tst_DeviceJobs::clicksDuringAJobStartNothing_data()
+{
+    QTest::addColumn<Job>("job");
+    QTest::newRow("configuration read") << Job::Read;
+    QTest::newRow("configuration write") << Job::Write;
+    QTest::newRow("firmware upgrade") << Job::Upgrade;
+    QTest::newRow("firmware verify") << Job::Verify;
+    QTest::newRow("connect") << Job::Connect;
+    QTest::newRow("connect to another controller") << Job::ConnectToAnother;
+    QTest::newRow("disconnect") << Job::Disconnect;
+    QTest::newRow("reset and reconnect") << Job::Reset;
+    QTest::newRow("live mode") << Job::Live;
+    QTest::newRow("normal mode") << Job::Normal;
+    QTest::newRow("learn an input") << Job::LearnInput;
+    QTest::newRow("learn a remote key") << Job::LearnKey;
+    QTest::newRow("read the system address") << Job::ReadAddress;
+    QTest::newRow("send the system address") << Job::SendAddress;
+    QTest::newRow("accept the address from the remote") << Job::AcceptAddress;
+    QTest::newRow("simulate an input") << Job::Simulate;
+}
+
+void tst_DeviceJobs::clicksDuringAJobStartNothing()
+{
+    QFETCH(Job, job);
+    const Outcome alone = run(job, false);
+    const Outcome clicked = run(job, true);
+
+    QVERIFY(clicked.interruptions > 0);
+    QCOMPARE(clicked.enabledDuringJob, QStringList());
+    QCOMPARE(clicked.boxes, alone.boxes);
+    QCOMPARE(clicked.progressDialogs, alone.progressDialogs);
+    QCOMPARE(clicked.transfers, alone.transfers);
+    // Once the job has ended the controls work again.
+    for (const char *name : {"pbSendConf", "pbReadConf", "pbConnect", "pbReset", "btnGetRcu"})
+        QVERIFY2(rig->child<QPushButton>(name)->isEnabled(), name);
+}
+
+void tst_DeviceJobs::cancelledDialogProcessesNoEvents_data()
+{
+    QTest::addColumn<bool>("write");
+    QTest::addColumn<int>("how"); // 0 Escape, 1 the Cancel button, 2 closing the dialog
+    for (const bool write : {false, true}) {
+        const char *job = write ? "write" : "read";
+        QTest::addRow("%s: Escape", job) << write << 0;
+        QTest::addRow("%s: Cancel", job) << write << 1;
+        QTest::addRow("%s: dialog closed", job) << write << 2;
+    }
+}
+
+void tst_DeviceJobs::cancelledDialogProcessesNoEvents()
+{
+    QFETCH(bool, write);
+    QFETCH(int, how);
+
+    rig = std::make_unique<WindowRig>();
+    SimulatedController &c = rig->connectTo();
+    if (write)
+        c.busyMs = 1500; // a write waits for every block, and looks for Cancel meanwhile
+    rig->script.realProgress = true;
+    const u8 otherJob = write ? REQ_CONF_READ : REQ_CONF_WRITE;
+    auto *otherButton = rig->child<QPushButton>(write ? "pbReadConf" : "pbSendConf");
+
+    // Some blocks in, the user cancels and at once clicks the other transfer's button: the click
+    // waits in the queue for whoever processes events next.
+    int sleeps = 0;
+    rig->clock.onSleep = [&] {
+        if (++sleeps != 12)
+            return;
+        QProgressDialog *dialog = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *d = qobject_cast<QProgressDialog *>(w); d && d->isVisible())
+                dialog = d;
+        }
+        QVERIFY(dialog);
+        if (how == 0)
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else if (how == 1)
+            dialog->findChild<QPushButton *>()->click();
+        else
+            dialog->close();
+        QVERIFY(!dialog->isVisible());
+        QMetaObject::invokeMethod(otherButton, &QPushButton::click, Qt::QueuedConnection);
+    };
+    int otherJobsDuringThisOne = -1;
+    rig->script.duringPrompt = [&] {
+        if (otherJobsDuringThisOne < 0)
+            otherJobsDuringThisOne = rig->log().countRequest(otherJob);
+    };
+    rig->click(write ? "pbSendConf" : "pbReadConf");
+    rig->clock.onSleep = nullptr;
+    rig->script.duringPrompt = nullptr;
+
+    QVERIFY(sleeps >= 12);
+    QCOMPARE(otherJobsDuringThisOne, 0);
+    QCOMPARE(rig->log().countRequest(otherJob), 0);
+    QCOMPARE(rig->script.shown.first().text,
+             write ? QStringLiteral("USB connection ERROR")
+                   : QStringLiteral("Read configuration\ncancelled !"));
+    QVERIFY(!rig->kelvo.progressDialog);
+    // The click comes through once the job is over: a read was still connected and writes, a
+    // write that was cancelled had lost the link.
+    rig->script.shown.clear();
+    QCoreApplication::processEvents();
+    if (write)
+        QVERIFY(rig->shown(QStringLiteral("Not connected !\nConfiguration not read!")));
+    else
+        QCOMPARE(rig->log().countRequest(otherJob), 1);
+}
+
+QTEST_MAIN(tst_DeviceJobs)
+#include "tst_devicejobs.moc"
