@@ -194,6 +194,8 @@ void gui_class::createProgramControls()
     stepCountBox->setObjectName(QStringLiteral("sbStepCount"));
     stepCountBox->setRange(1, 16);
     stepCountBox->setGeometry(395, 500, 40, 20);
+    // Every count reshapes the program: "12" typed must not make a 1-step program on the way.
+    stepCountBox->setKeyboardTracking(false);
 
     continuedBox = new QCheckBox(tr("Continued"), page);
     continuedBox->setObjectName(QStringLiteral("cbContinued"));

@@ -35,6 +35,8 @@ private slots:
     void runModeBoxes_data();
     void runModeBoxes();
     void stepCountBox();
+    void typedStepCountWaitsForAcceptance_data();
+    void typedStepCountWaitsForAcceptance();
     void editStepOpensTheScene_data();
     void editStepOpensTheScene();
     void tableAndSceneEditorShareTheTimes();
@@ -183,6 +185,60 @@ void tst_Programs::stepCountBox()
     QCOMPARE(falls(5), expected);
     QCOMPARE(table()->model()->rowCount(), 5);
     QCOMPARE(cell(4, program_conf_widget::FallColumn), QStringLiteral("00:00:00.0"));
+}
+
+void tst_Programs::typedStepCountWaitsForAcceptance_data()
+{
+    QTest::addColumn<QString>("accept"); // "return", "enter", "focus"
+    QTest::newRow("Return") << "return";
+    QTest::newRow("keypad Enter") << "enter";
+    QTest::newRow("focus moves on") << "focus";
+}
+
+void tst_Programs::typedStepCountWaitsForAcceptance()
+{
+    QFETCH(QString, accept);
+
+    // A looping program of 5 steps.
+    QList<u16> list(StepsPerPage, 0x0123);
+    for (int s = 0; s < 4; ++s)
+        list[s] = 0xFFFF;
+    list[4] = 0xFFFE;
+    setFalls(3, list);
+    openProgram(3);
+    QApplication::setActiveWindow(rig->window.get());
+    QSpinBox *count = spin("sbStepCount");
+    QCOMPARE(count->value(), 5);
+    count->setFocus();
+    QVERIFY(count->hasFocus());
+    const QByteArray before = rig->image();
+
+    // "12" on its way is no 1-step program.
+    QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar digit : QStringLiteral("12")) {
+        QTest::keyClicks(count, QString(digit));
+        QCOMPARE(table()->model()->rowCount(), 5);
+        QCOMPARE(rig->image(), before);
+    }
+
+    if (accept == QLatin1String("return"))
+        QTest::keyClick(count, Qt::Key_Return);
+    else if (accept == QLatin1String("enter"))
+        QTest::keyClick(count, Qt::Key_Enter, Qt::KeypadModifier);
+    else
+        spin("sbProgP")->setFocus();
+
+    QList<u16> expected(StepsPerPage, 0x0123);
+    for (int s = 0; s < 11; ++s)
+        expected[s] = 0xFFFF;
+    expected[11] = 0xFFFE; // still looping
+    QCOMPARE(falls(3), expected);
+    QCOMPARE(table()->model()->rowCount(), 12);
+    QVERIFY(box("cbLoop")->isChecked());
+    QByteArray wanted = before;
+    for (int s = 0; s < StepsPerPage; ++s)
+        writeU16(reinterpret_cast<u8 *>(wanted.data()), timeOffset(3, s, FallTime), expected[s]);
+    QCOMPARE(rig->image(), wanted);
 }
 
 void tst_Programs::editStepOpensTheScene_data()
