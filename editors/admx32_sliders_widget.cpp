@@ -5,6 +5,7 @@
 #include "controller/kelvo_controller_class.h"
 #include "model/configlayout.h"
 #include "model/devicetime.h"
+#include "model/programshape.h"
 #include "mytimeedit.h"
 
 #include <QCheckBox>
@@ -162,18 +163,20 @@ void admx32_sliders_widget::refresh()
     const u8 *image = kelvo->configImage();
     rise->setTime(fromDeviceTime(stepTime(image, page, step, RiseTime)));
 
-    // A marker has no time to show: the editor keeps its previous display (Qt ignores a null
-    // time) and is disabled, so the marker stays as it is.
+    // A marker is shown held to the editor's maximum, in a disabled editor: this scene's value,
+    // not the previous scene's, is what unchecking "Infinite" stores.
     const u16 lastTime = stepTime(image, page, step, LastTime);
     const bool endless = lastTime == LastInfinite;
-    last->setTime(endless ? QTime() : fromDeviceTime(lastTime));
+    last->setTime(fromDeviceTime(lastTime));
     last->setEnabled(!endless);
     infinite->setChecked(endless);
 
     const u16 fallTime = stepTime(image, page, step, FallTime);
     const bool marker = page != 0 && (fallTime == FallLoop || fallTime == FallNextStep);
-    lastStep->setChecked(page != 0 && fallTime != FallNextStep);
-    fall->setTime(marker ? QTime() : fromDeviceTime(fallTime));
+    // Steps past the program's end keep whatever fall times they had.
+    const bool programsLast = page != 0 && step == ProgramShape::read(image, page).steps - 1;
+    lastStep->setChecked(programsLast && fallTime != FallNextStep);
+    fall->setTime(fromDeviceTime(fallTime));
     fall->setEnabled(!marker);
 
     connectTimeControls();

@@ -3,6 +3,7 @@
 #include "common/connectlog.h"
 #include "model/functioncode.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QSpinBox>
 
@@ -20,6 +21,26 @@ funcChooser::funcChooser(int row, int code, QWidget *parent)
     connectSpin();
     connectCombo();
     setAttribute(Qt::WA_Hover);
+    // The view focuses the editor it opens: the keys choose a group at once.
+    setFocusProxy(combo);
+    // The view sees focus leaving only the editor itself, never its parts.
+    logConnection(connect(qApp, &QApplication::focusChanged, this, &funcChooser::focusMoved));
+}
+
+bool funcChooser::holds(const QWidget *w) const
+{
+    // Up through windows too: the list of groups is a pop-up of its own.
+    for (; w; w = w->parentWidget())
+        if (w == this)
+            return true;
+    return false;
+}
+
+void funcChooser::focusMoved(QWidget *old, QWidget *now)
+{
+    // No focus at all is another application's turn, not a choice.
+    if (now && holds(old) && !holds(now))
+        emit leaved(this);
 }
 
 void funcChooser::connectCombo()
@@ -66,7 +87,6 @@ void funcChooser::applyIdx(int newGroup, int newOffset)
         spin->show();
         connectSpin();
     }
-    emit leaved(this);
 }
 
 void funcChooser::applyIdx(int newGroup)

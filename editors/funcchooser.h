@@ -19,7 +19,8 @@ public:
     QSpinBox *parameterBox() const { return spin; }
 
 signals:
-    // The choice is made or the mouse really left the chooser.
+    // The focus went to a widget outside the chooser, or the mouse really left it; only the
+    // focus leaving makes the choice.
     void leaved(QWidget *editor);
 
 public slots:
@@ -35,6 +36,9 @@ protected:
 private:
     void connectCombo();
     void connectSpin();
+    void focusMoved(QWidget *old, QWidget *now);
+    // This chooser or a part of it, the list of groups included.
+    bool holds(const QWidget *w) const;
 
     int keyRow;
     int group = -1;

@@ -6,7 +6,7 @@
 #include "model/contactmode.h"
 #include "model/functioncode.h"
 
-#include <QCursor>
+#include <QApplication>
 #include <QHeaderView>
 
 using namespace ConfigLayout;
@@ -85,12 +85,18 @@ void funcSetter::selRow(int row)
 
 void funcSetter::stopEditing(QWidget *editor)
 {
-    // An editor that is still being filled in is not on screen yet; it is not ours to close.
-    if (!editor->isVisible())
+    // An editor that is still being filled in is not on screen yet; it is not ours to close. One
+    // the view has closed already loses the focus on its way out.
+    if (!editor->isVisible() || state() != EditingState)
         return;
-    const QPoint p = editor->mapFromGlobal(QCursor::pos());
-    if (p.x() > 0 && p.x() < editor->width() && p.y() > 0 && p.y() < editor->height())
+    // Only a click or key that took the focus elsewhere ends the choice; the pointer leaving
+    // does not, or a group would be stored before its parameter is set.
+    const QWidget *focus = QApplication::focusWidget();
+    if (!focus)
         return;
+    for (const QWidget *w = focus; w; w = w->parentWidget())
+        if (w == editor)
+            return;
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
 }

@@ -10,6 +10,8 @@
 #include <QCheckBox>
 #include <QLabel>
 
+#include <algorithm>
+
 using namespace ConfigLayout;
 
 program_conf_delegate::program_conf_delegate(program_conf_widget *view)
@@ -62,6 +64,10 @@ QWidget *program_conf_delegate::createEditor(QWidget *parent, const QStyleOption
     default:
         return nullptr;
     }
+    // Regular like the scene page's time editors: the table's bold font is wider.
+    QFont regular = editor->font();
+    regular.setBold(false);
+    editor->setFont(regular);
     editor->installEventFilter(const_cast<program_conf_delegate *>(this));
     return editor;
 }
@@ -135,5 +141,9 @@ void program_conf_delegate::updateEditorGeometry(QWidget *editor,
                                                  const QStyleOptionViewItem &option,
                                                  const QModelIndex &) const
 {
-    editor->setGeometry(option.rect);
+    // A time editor narrower than it asks for scrolls its text and cuts off the first digits; it
+    // may reach over the next cell while it is open.
+    QRect rect = option.rect;
+    rect.setWidth(std::max(rect.width(), editor->minimumSizeHint().width()));
+    editor->setGeometry(rect);
 }

@@ -47,6 +47,11 @@ gui_class::gui_class(QWidget *parent)
     , ui(std::make_unique<Ui::MainWindow>())
 {
     ui->setupUi(this);
+    // Where the form's font is replaced by a wider one, a serial number overflows its label;
+    // narrowed, it fits at the same size.
+    QFont serialFont = ui->lbSerial->font();
+    serialFont.setStretch(QFont::SemiCondensed);
+    ui->lbSerial->setFont(serialFont);
 
     logConnection(
         connect(ui->tabWidget_main, &QTabWidget::currentChanged, this, &gui_class::tabChange));
@@ -193,6 +198,8 @@ void gui_class::createProgramControls()
     stepCountBox->setObjectName(QStringLiteral("sbStepCount"));
     stepCountBox->setRange(1, 16);
     stepCountBox->setGeometry(395, 500, 40, 20);
+    // Every count reshapes the program: "12" typed must not make a 1-step program on the way.
+    stepCountBox->setKeyboardTracking(false);
 
     continuedBox = new QCheckBox(tr("Continued"), page);
     continuedBox->setObjectName(QStringLiteral("cbContinued"));

@@ -86,6 +86,8 @@ private slots:
     void levelEdits();
     void fallTable_data();
     void fallTable();
+    void lastStepOnlyOnTheProgramsLastStep_data();
+    void lastStepOnlyOnTheProgramsLastStep();
     void lastTimeAndInfinite_data();
     void lastTimeAndInfinite();
     void timeEdits_data();
@@ -700,15 +702,18 @@ void tst_Editors::fallTable_data()
     QTest::addColumn<int>("fallTime");
     QTest::addColumn<bool>("lastStep");
     QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QTime>("shown"); // null: the previous display stays
+    QTest::addColumn<QTime>("shown");
 
     QTest::newRow("scene, plain time") << 0 << 25 << false << true << QTime(0, 0, 2, 500);
     QTest::newRow("scene, 0xFFFE is a time")
         << 0 << 0xFFFE << false << true << QTime(1, 49, 13, 300); // held to the maximum
     QTest::newRow("scene, 0xFFFF is a time")
         << 0 << 0xFFFF << false << true << QTime(1, 49, 13, 300);
-    QTest::newRow("program, last step and loop") << 3 << 0xFFFE << true << false << QTime();
-    QTest::newRow("program, not the last step") << 3 << 0xFFFF << false << false << QTime();
+    // A marker shows as the editor holds it, at its maximum.
+    QTest::newRow("program, last step and loop")
+        << 3 << 0xFFFE << true << false << QTime(1, 49, 13, 300);
+    QTest::newRow("program, not the last step")
+        << 3 << 0xFFFF << false << false << QTime(1, 49, 13, 300);
     QTest::newRow("program, last step with a fall time")
         << 8 << 123 << true << true << QTime(0, 0, 12, 300);
     QTest::newRow("program, last step with fall time 0") << 1 << 0 << true << true << QTime(0, 0);
@@ -723,11 +728,15 @@ void tst_Editors::fallTable()
     QFETCH(QTime, shown);
 
     buildEditor(11);
-    // The display a marker leaves alone.
+    // Another scene's time on display before.
     setStepTime(image(), 0, 0, FallTime, 77);
     editor->refresh();
     QCOMPARE(editor->fallEdit()->time(), QTime(0, 0, 7, 700));
 
+    // Step 3 of a program follows steps 1 and 2.
+    if (page != 0)
+        for (int step : {0, 1})
+            setStepTime(image(), page, step, FallTime, FallNextStep);
     setStepTime(image(), page, 2, FallTime, u16(fallTime));
     editor->page = page;
     editor->step = 2;
@@ -737,23 +746,80 @@ void tst_Editors::fallTable()
     QCOMPARE(editor->lastStepBox()->isChecked(), lastStep);
     QVERIFY(!editor->lastStepBox()->isEnabled());
     QCOMPARE(editor->fallEdit()->isEnabled(), enabled);
-    QCOMPARE(editor->fallEdit()->time(), shown.isNull() ? QTime(0, 0, 7, 700) : shown);
+    QCOMPARE(editor->fallEdit()->time(), shown);
+    QCOMPARE(imageBytes(), before);
+}
+
+void tst_Editors::lastStepOnlyOnTheProgramsLastStep_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("steps"); // the program: steps 1..n-1 followed by the next
+    QTest::addColumn<int>("end"); // the fall time of step n
+    QTest::addColumn<int>("step"); // 0-based, shown
+    QTest::addColumn<int>("beyond"); // the fall time stored in a step past the end; -1: none
+    QTest::addColumn<bool>("checked");
+
+    QTest::newRow("step 8 of 5, an old fall time") << 2 << 5 << 30 << 7 << 40 << false;
+    QTest::newRow("step 8 of 5, an old loop marker") << 2 << 5 << 30 << 7 << 0xFFFE << false;
+    QTest::newRow("step 12 of 5, an old fall time 0") << 7 << 5 << 0xFFFE << 11 << 0 << false;
+    QTest::newRow("step 16 of 5, next-step marker") << 5 << 5 << 30 << 15 << 0xFFFF << false;
+    QTest::newRow("step 5 of 5, a fall time") << 2 << 5 << 30 << 4 << -1 << true;
+    QTest::newRow("step 5 of 5, looping") << 4 << 5 << 0xFFFE << 4 << -1 << true;
+    QTest::newRow("step 3 of 5") << 2 << 5 << 30 << 2 << -1 << false;
+    QTest::newRow("step 1 of 1") << 6 << 1 << 12 << 0 << -1 << true;
+    QTest::newRow("step 16 of 16, fall time 0") << 8 << 16 << 0 << 15 << -1 << true;
+    QTest::newRow("step 16 of a continued program") << 1 << 16 << 0xFFFF << 15 << -1 << false;
+    QTest::newRow("independent scene with a fall time") << 0 << 1 << 30 << 0 << -1 << false;
+    QTest::newRow("independent scene 9 with a fall time") << 0 << 5 << 30 << 8 << 50 << false;
+}
+
+void tst_Editors::lastStepOnlyOnTheProgramsLastStep()
+{
+    QFETCH(int, page);
+    QFETCH(int, steps);
+    QFETCH(int, end);
+    QFETCH(int, step);
+    QFETCH(int, beyond);
+    QFETCH(bool, checked);
+
+    buildEditor(13);
+    for (int s = 0; s < steps - 1; ++s)
+        setStepTime(image(), page, s, FallTime, FallNextStep);
+    setStepTime(image(), page, steps - 1, FallTime, u16(end));
+    if (beyond >= 0)
+        setStepTime(image(), page, step, FallTime, u16(beyond));
+    // Shown first on the step before, so that the box has something to change from.
+    editor->page = page;
+    editor->step = step == 0 ? 1 : step - 1;
+    editor->refresh();
+    const QByteArray before = imageBytes();
+
+    editor->step = step;
+    editor->refresh();
+    QCOMPARE(editor->lastStepBox()->isChecked(), checked);
+    QVERIFY(!editor->lastStepBox()->isEnabled());
     QCOMPARE(imageBytes(), before);
 }
 
 void tst_Editors::lastTimeAndInfinite_data()
 {
     QTest::addColumn<int>("stored");
+    QTest::addColumn<QTime>("shown");
     QTest::addColumn<QList<int>>("afterClicks"); // lastTime after each click on "Infinite"
 
-    QTest::newRow("a time, on and off again") << 25 << QList<int> {0xFFFF, 25};
-    QTest::newRow("infinite, off shows the previous display") << 0xFFFF << QList<int> {44, 0xFFFF};
-    QTest::newRow("the longest time, on, off, on") << 0xFFFE << QList<int> {0xFFFF, 0xFFFE, 0xFFFF};
+    QTest::newRow("a time, on and off again")
+        << 25 << QTime(0, 0, 2, 500) << QList<int> {0xFFFF, 25};
+    // Infinite shows as the editor holds it, at its maximum, and off stores what it shows.
+    QTest::newRow("infinite, off stores the longest time shown")
+        << 0xFFFF << QTime(1, 49, 13, 400) << QList<int> {0xFFFE, 0xFFFF};
+    QTest::newRow("the longest time, on, off, on")
+        << 0xFFFE << QTime(1, 49, 13, 400) << QList<int> {0xFFFF, 0xFFFE, 0xFFFF};
 }
 
 void tst_Editors::lastTimeAndInfinite()
 {
     QFETCH(int, stored);
+    QFETCH(QTime, shown);
     QFETCH(QList<int>, afterClicks);
 
     buildEditor(5);
@@ -761,6 +827,7 @@ void tst_Editors::lastTimeAndInfinite()
     setStepTime(image(), 4, 0, LastTime, 44);
     editor->page = 4;
     editor->refresh();
+    QCOMPARE(editor->lastEdit()->time(), QTime(0, 0, 4, 400));
     setStepTime(image(), 4, 1, LastTime, u16(stored));
     editor->setSceneNumber(1);
     editor->refresh();
@@ -768,7 +835,7 @@ void tst_Editors::lastTimeAndInfinite()
     const bool endless = stored == 0xFFFF;
     QCOMPARE(editor->infiniteBox()->isChecked(), endless);
     QCOMPARE(editor->lastEdit()->isEnabled(), !endless);
-    QCOMPARE(editor->lastEdit()->time(), fromDeviceTime(endless ? 44 : u16(stored)));
+    QCOMPARE(editor->lastEdit()->time(), shown);
     QCOMPARE(stepTime(image(), 4, 1, LastTime), u16(stored));
 
     for (int expected : afterClicks) {

@@ -58,6 +58,8 @@ private slots:
     void connectWithoutController();
     void connectAndDisconnect_data();
     void connectAndDisconnect();
+    void serialAndVersionFitTheirLabels_data();
+    void serialAndVersionFitTheirLabels();
     void reconnectDialogForm();
     void reconnectDialogAnswers_data();
     void reconnectDialogAnswers();
@@ -230,6 +232,51 @@ void tst_Connection::connectAndDisconnect()
     QCOMPARE(modes.size(), 1);
     QCOMPARE(modes[0].value, u16(MODE_NORMAL));
     QCOMPARE(rig->bus.openHandles(), 0);
+}
+
+void tst_Connection::serialAndVersionFitTheirLabels_data()
+{
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<QByteArray>("version");
+
+    QTest::newRow("the demo's controller") << "KLV00000001"
+                                           << QByteArray("\x01\x05"
+                                                         "a");
+    QTest::newRow("a letter at the end") << "KLV0000000A"
+                                         << QByteArray("\x02\x03"
+                                                       "b");
+    QTest::newRow("all nines") << "KLV99999999"
+                               << QByteArray("\x01\x0c"
+                                             "c");
+}
+
+// The texts as the label draws them, in its own font, inside its fixed rectangle.
+void tst_Connection::serialAndVersionFitTheirLabels()
+{
+    QFETCH(QString, serial);
+    QFETCH(QByteArray, version);
+
+    SimulatedController &c = rig->bus.addController(serial);
+    c.version = {u8(version[0]), u8(version[1]), version[2]};
+    rig->click("pbConnect");
+    QVERIFY(rig->kelvo.usbDevice.isOpen());
+    QCOMPARE(rig->text("lbSerial"), QStringLiteral("S/N ") + serial);
+
+    const std::pair<const char *, QRect> labels[]
+        = {{"lbSerial", QRect(10, 16, 111, 21)}, {"lbFirmWare", QRect(10, 40, 111, 31)}};
+    for (const auto &[name, geometry] : labels) {
+        auto *label = rig->child<QLabel>(name);
+        QCOMPARE(label->geometry(), geometry);
+        QCOMPARE(label->alignment(), Qt::AlignCenter);
+        QCOMPARE(label->margin(), 0);
+        QCOMPARE(label->font().pointSize(), rig->window->font().pointSize());
+        const int width = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        QVERIFY2(width <= label->contentsRect().width(),
+                 qPrintable(QStringLiteral("%1: \"%2\" is %3 px wide in %4 px")
+                                .arg(QLatin1String(name), label->text())
+                                .arg(width)
+                                .arg(label->contentsRect().width())));
+    }
 }
 
 void tst_Connection::reconnectDialogForm()

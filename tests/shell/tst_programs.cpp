@@ -10,8 +10,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 
@@ -35,9 +37,13 @@ private slots:
     void runModeBoxes_data();
     void runModeBoxes();
     void stepCountBox();
+    void typedStepCountWaitsForAcceptance_data();
+    void typedStepCountWaitsForAcceptance();
     void editStepOpensTheScene_data();
     void editStepOpensTheScene();
     void tableAndSceneEditorShareTheTimes();
+    void cellTimeEditorsShowTheWholeTime_data();
+    void cellTimeEditorsShowTheWholeTime();
     void copiedProgramShownWhenOpened();
 
 private:
@@ -185,6 +191,60 @@ void tst_Programs::stepCountBox()
     QCOMPARE(cell(4, program_conf_widget::FallColumn), QStringLiteral("00:00:00.0"));
 }
 
+void tst_Programs::typedStepCountWaitsForAcceptance_data()
+{
+    QTest::addColumn<QString>("accept"); // "return", "enter", "focus"
+    QTest::newRow("Return") << "return";
+    QTest::newRow("keypad Enter") << "enter";
+    QTest::newRow("focus moves on") << "focus";
+}
+
+void tst_Programs::typedStepCountWaitsForAcceptance()
+{
+    QFETCH(QString, accept);
+
+    // A looping program of 5 steps.
+    QList<u16> list(StepsPerPage, 0x0123);
+    for (int s = 0; s < 4; ++s)
+        list[s] = 0xFFFF;
+    list[4] = 0xFFFE;
+    setFalls(3, list);
+    openProgram(3);
+    QApplication::setActiveWindow(rig->window.get());
+    QSpinBox *count = spin("sbStepCount");
+    QCOMPARE(count->value(), 5);
+    count->setFocus();
+    QVERIFY(count->hasFocus());
+    const QByteArray before = rig->image();
+
+    // "12" on its way is no 1-step program.
+    QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+    for (const QChar digit : QStringLiteral("12")) {
+        QTest::keyClicks(count, QString(digit));
+        QCOMPARE(table()->model()->rowCount(), 5);
+        QCOMPARE(rig->image(), before);
+    }
+
+    if (accept == QLatin1String("return"))
+        QTest::keyClick(count, Qt::Key_Return);
+    else if (accept == QLatin1String("enter"))
+        QTest::keyClick(count, Qt::Key_Enter, Qt::KeypadModifier);
+    else
+        spin("sbProgP")->setFocus();
+
+    QList<u16> expected(StepsPerPage, 0x0123);
+    for (int s = 0; s < 11; ++s)
+        expected[s] = 0xFFFF;
+    expected[11] = 0xFFFE; // still looping
+    QCOMPARE(falls(3), expected);
+    QCOMPARE(table()->model()->rowCount(), 12);
+    QVERIFY(box("cbLoop")->isChecked());
+    QByteArray wanted = before;
+    for (int s = 0; s < StepsPerPage; ++s)
+        writeU16(reinterpret_cast<u8 *>(wanted.data()), timeOffset(3, s, FallTime), expected[s]);
+    QCOMPARE(rig->image(), wanted);
+}
+
 void tst_Programs::editStepOpensTheScene_data()
 {
     QTest::addColumn<int>("program");
@@ -240,6 +300,62 @@ void tst_Programs::tableAndSceneEditorShareTheTimes()
     QCOMPARE(stepTime(image(), 7, 2, LastTime), u16(1205));
     rig->showPage(ProgramsPage);
     QCOMPARE(cell(2, program_conf_widget::LastColumn), QStringLiteral("00:02:00.5"));
+}
+
+void tst_Programs::cellTimeEditorsShowTheWholeTime_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+
+    QTest::newRow("rise time") << int(program_conf_widget::RiseColumn) << 0;
+    QTest::newRow("last time") << int(program_conf_widget::LastColumn) << 1;
+    QTest::newRow("fall time of the last step") << int(program_conf_widget::FallColumn) << 2;
+}
+
+// An editor opened in a cell shows its whole time, first digit to last, without scrolling its
+// text; the table's columns stay as they are.
+void tst_Programs::cellTimeEditorsShowTheWholeTime()
+{
+    QFETCH(int, column);
+    QFETCH(int, row);
+
+    QList<u16> list(StepsPerPage, 0x0555);
+    list[0] = list[1] = 0xFFFF;
+    list[2] = 0xFFFD; // a normal program of 3 steps, so step 3 has a fall time
+    setFalls(6, list);
+    for (TimeField field : {RiseTime, LastTime})
+        setStepTime(image(), 6, row, field, 0xFFFD);
+    openProgram(6);
+    QList<int> widths;
+    for (int c = 0; c < program_conf_widget::ColumnCount; ++c)
+        widths << table()->columnWidth(c);
+
+    const QModelIndex cell = table()->model()->index(row, column);
+    table()->setCurrentIndex(cell);
+    QTest::keyClick(table(), Qt::Key_F2);
+    auto *edit = table()->viewport()->findChild<MyTimeEdit *>();
+    QVERIFY(edit);
+    QVERIFY(edit->isVisible());
+    QCOMPARE(edit->time(), QTime(1, 49, 13, 300));
+    auto *line = edit->findChild<QLineEdit *>();
+    QVERIFY(line);
+    QCOMPARE(line->text(), QStringLiteral("01:49:13.300"));
+
+    // QLineEdit keeps two pixels free on either side of its text; once the cursor behind the
+    // last digit would pass the right edge, it scrolls the text and cuts its start off.
+    const int needed = QFontMetrics(line->font()).horizontalAdvance(line->text())
+        + line->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, line);
+    const int room = line->contentsRect().marginsRemoved(line->textMargins()).width() - 2 * 2;
+    QVERIFY2(needed <= room,
+             qPrintable(QStringLiteral("%1 px of text in %2 px").arg(needed).arg(room)));
+
+    // The editor lies on its row, from the cell's left edge; the columns keep their widths.
+    const QRect rect = table()->visualRect(cell);
+    QWidget *editor = edit->parentWidget() == table()->viewport() ? edit : edit->parentWidget();
+    QCOMPARE(editor->geometry().topLeft(), rect.topLeft());
+    QCOMPARE(editor->height(), rect.height());
+    for (int c = 0; c < program_conf_widget::ColumnCount; ++c)
+        QCOMPARE(table()->columnWidth(c), widths[c]);
 }
 
 void tst_Programs::copiedProgramShownWhenOpened()

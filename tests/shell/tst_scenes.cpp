@@ -126,11 +126,12 @@ void tst_Scenes::programAndStepChooseTheScene()
     QFETCH(bool, lastStepShown);
 
     u8 *image = rig->kelvo.configImage();
-    // Every step of the page a last step with a fall time, so "Last Step" is checked wherever
-    // it is shown.
+    // Every step a fall time, and every program ends at the step shown, so "Last Step" is
+    // checked wherever it is shown.
     for (int page = 0; page < PageCount; ++page)
         for (int step = 0; step < StepsPerPage; ++step)
-            setStepTime(image, page, step, FallTime, u16(step * 10 + page + 1));
+            setStepTime(image, page, step, FallTime,
+                        page != 0 && step < stepUps ? FallNextStep : u16(step * 10 + page + 1));
     const QByteArray before = rig->image();
     rig->showPage(1);
     rig->child<QScrollBar>("scrollChannels")->setValue(scroll);
@@ -253,6 +254,8 @@ void tst_Scenes::readConfigurationReloadsTheEditor()
     rig->child<QSpinBox>("sbStep")->setValue(3);
     QByteArray other = ConfigFileFixtures::randomBytes(77, ImageSize);
     auto *bytes = reinterpret_cast<u8 *>(other.data());
+    setStepTime(bytes, 6, 0, FallTime, FallNextStep);
+    setStepTime(bytes, 6, 1, FallTime, FallNextStep);
     setStepTime(bytes, 6, 2, RiseTime, 35);
     setStepTime(bytes, 6, 2, LastTime, LastInfinite);
     setStepTime(bytes, 6, 2, FallTime, FallLoop);
@@ -265,6 +268,9 @@ void tst_Scenes::readConfigurationReloadsTheEditor()
     QVERIFY(!rig->child<MyTimeEdit>("teSceneLast")->isEnabled());
     QVERIFY(rig->child<QCheckBox>("cbLastStep")->isChecked());
     QVERIFY(!rig->child<MyTimeEdit>("teSceneFall")->isEnabled());
+    // The markers show as the editors hold them, not what the image read before left there.
+    QCOMPARE(rig->child<MyTimeEdit>("teSceneLast")->time(), QTime(1, 49, 13, 400));
+    QCOMPARE(rig->child<MyTimeEdit>("teSceneFall")->time(), QTime(1, 49, 13, 300));
     QCOMPARE(rig->image(), other);
 }
 

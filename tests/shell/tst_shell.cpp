@@ -47,6 +47,8 @@ private slots:
     void spinBoxRanges_data();
     void spinBoxRanges();
     void initialPagesAndFrame();
+    void windowKeepsTheCommandColumn_data();
+    void windowKeepsTheCommandColumn();
     void everyConnectionIsLogged();
     void menus_data();
     void menus();
@@ -384,6 +386,44 @@ void tst_Shell::initialPagesAndFrame()
     window->resize(2000, 2000);
     QVERIFY(window->width() <= 1024);
     QVERIFY(window->height() <= 768);
+}
+
+void tst_Shell::windowKeepsTheCommandColumn_data()
+{
+    QTest::addColumn<QSize>("requested");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("much smaller") << QSize(600, 400) << QSize(1024, 749);
+    QTest::newRow("a pixel narrower") << QSize(1023, 749) << QSize(1024, 749);
+    QTest::newRow("a pixel lower") << QSize(1024, 748) << QSize(1024, 749);
+    QTest::newRow("narrower, taller") << QSize(900, 760) << QSize(1024, 760);
+    QTest::newRow("larger") << QSize(2000, 2000) << QSize(1024, 768);
+}
+
+void tst_Shell::windowKeepsTheCommandColumn()
+{
+    QFETCH(QSize, requested);
+    QFETCH(QSize, size);
+
+    build();
+    window->show();
+    QCOMPARE(window->minimumSize(), QSize(1024, 749));
+    QCOMPARE(window->maximumSize(), QSize(1024, 768));
+    window->resize(requested);
+    QCOMPARE(window->size(), size);
+
+    // Every command of the right-hand column is inside the window, whole.
+    QWidget *central = window->centralWidget();
+    QVERIFY(central->rect().translated(central->pos()).bottom() < window->height());
+    for (const char *name :
+         {"pbSendConf", "pbReadConf", "pbSaveFile", "pbReadFile", "pbClrConf", "lbConn",
+          "pbConnect", "lbWMode", "pbLiveMode", "pbNormalMode", "pbReset", "gbVerSer"}) {
+        auto *w = child<QWidget>(name);
+        QVERIFY2(w, name);
+        const QRect inWindow(w->mapTo(window.get(), QPoint(0, 0)), w->size());
+        QVERIFY2(window->rect().contains(inWindow), name);
+        QVERIFY2(central->rect().contains(QRect(w->mapTo(central, QPoint(0, 0)), w->size())), name);
+    }
 }
 
 void tst_Shell::everyConnectionIsLogged()
