@@ -8,6 +8,8 @@ packages=(
     qt6-qpa-plugins libgl-dev libusb-1.0-0-dev
     clang libclang-rt-14-dev zlib1g-dev
     xvfb xauth
+    # The tests measure texts in these fonts (the condensed faces included).
+    fonts-dejavu-core fonts-dejavu-extra
     umockdev libumockdev-dev
     desktop-file-utils appstream
 )
