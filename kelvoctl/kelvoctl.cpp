@@ -20,6 +20,8 @@
 #include <QTextStream>
 
 #include <cerrno>
+#include <limits>
+#include <optional>
 #include <vector>
 
 #include <fcntl.h>
@@ -64,6 +66,14 @@ void holdClosedStandardDescriptors()
                 close(held);
         }
     }
+}
+
+// A file name or argument echoed in a message or output: escaped like text from a file, so that
+// it cannot rewrite the terminal, but whole: the user must see which file is meant, and a cut
+// could make two names look alike. System reasons go through it too: Qt's can hold the name.
+QString shown(const QString &text)
+{
+    return printableText(text, std::numeric_limits<int>::max());
 }
 
 // Everything for standard output in one go, so that a full disk or a closed descriptor is seen.
@@ -133,7 +143,8 @@ bool distinctOutput(const QString &input, const QString &output)
 {
     if (!sameFile(input, output))
         return true;
-    fail(QStringLiteral("%1: is the input file %2; refusing to overwrite it").arg(output, input));
+    fail(QStringLiteral("%1: is the input file %2; refusing to overwrite it")
+             .arg(shown(output), shown(input)));
     return false;
 }
 
@@ -145,7 +156,7 @@ bool loadConfig(const QString &fileName, Image &image, QByteArray *bytes = nullp
     image.assign(ImageSize, 0);
     QString reason;
     if (!ConfigFile::read(fileName, image.data(), &reason, bytes)) {
-        fail(QStringLiteral("%1: %2").arg(fileName, reason));
+        fail(QStringLiteral("%1: %2").arg(shown(fileName), shown(reason)));
         return false;
     }
     return true;
@@ -155,7 +166,7 @@ bool saveBytes(const QString &fileName, const QByteArray &bytes)
 {
     QString reason;
     if (!FileIo::write(fileName, bytes, &reason)) {
-        fail(QStringLiteral("%1: cannot write: %2").arg(fileName, reason));
+        fail(QStringLiteral("%1: cannot write: %2").arg(shown(fileName), shown(reason)));
         return false;
     }
     return true;
@@ -165,7 +176,7 @@ bool saveConfig(const QString &fileName, const u8 *image)
 {
     QString reason;
     if (!ConfigFile::write(fileName, image, &reason)) {
-        fail(QStringLiteral("%1: cannot write: %2").arg(fileName, reason));
+        fail(QStringLiteral("%1: cannot write: %2").arg(shown(fileName), shown(reason)));
         return false;
     }
     return true;
@@ -230,7 +241,7 @@ int commandInfo(const QStringList &args)
     QString text;
     QTextStream o(&text);
 
-    o << "File: " << args[0] << "\nHeader:\n";
+    o << "File: " << shown(args[0]) << "\nHeader:\n";
     const QString header = QString::fromLatin1(ConfigFile::headerText(bytes));
     int lines = 0;
     for (const QString &line : header.split(QStringLiteral("\r\n"))) {
@@ -284,20 +295,24 @@ int commandInfo(const QStringList &args)
     return writeStdout(text.toUtf8()) ? Ok : Failed;
 }
 
-int commandExport(const QStringList &args, const QString &output)
+int commandExport(const QStringList &args, const std::optional<QString> &output)
 {
     if (args.size() != 1)
         return usage(
             QStringLiteral("export takes one file name: kelvoctl export FILE [-o OUT.json]"));
-    if (!output.isEmpty() && !distinctOutput(args[0], output))
+    // Standard output is chosen by leaving -o out; an empty name is a mistake (an unset variable).
+    if (output && output->isEmpty())
+        return usage(QStringLiteral("-o needs a file name (export writes to standard output "
+                                    "without -o)"));
+    if (output && !distinctOutput(args[0], *output))
         return Failed;
     Image image;
     if (!loadConfig(args[0], image))
         return Failed;
     const QByteArray json = QJsonDocument(ConfigJson::toJson(image.data())).toJson();
-    if (output.isEmpty())
+    if (!output)
         return writeStdout(json) ? Ok : Failed;
-    return saveBytes(output, json) ? Ok : Failed;
+    return saveBytes(*output, json) ? Ok : Failed;
 }
 
 int commandImport(const QStringList &args)
@@ -309,17 +324,19 @@ int commandImport(const QStringList &args)
     QByteArray text;
     QString reason;
     if (FileIo::read(args[0], ConfigJson::MaxTextSize, &text, &reason) != FileIo::ReadResult::Ok)
-        return fail(QStringLiteral("%1: %2").arg(args[0], reason));
+        return fail(QStringLiteral("%1: %2").arg(shown(args[0]), shown(reason)));
     Image image(ImageSize, 0xFF);
     QString error;
+    // The parser escapes what it quotes from the document already.
     if (!ConfigJson::parse(text, image.data(), &error))
-        return fail(QStringLiteral("%1: %2").arg(args[0], error));
+        return fail(QStringLiteral("%1: %2").arg(shown(args[0]), error));
     return saveConfig(args[1], image.data()) ? Ok : Failed;
 }
 
 // The same words the program uses when it refuses an upgrade file.
-QString refusalText(UpgradeFile::Refusal refusal, const QString &fileName)
+QString refusalText(UpgradeFile::Refusal refusal, const QString &name)
 {
+    const QString fileName = shown(name);
     switch (refusal) {
     case UpgradeFile::Refusal::None:
         break;
@@ -345,11 +362,11 @@ int commandFirmwareInfo(const QStringList &args)
     if (args.size() != 1)
         return usage(
             QStringLiteral("firmware-info takes one file name: kelvoctl firmware-info FILE.upg"));
-    QFile file(args[0]);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("File not found : ") + args[0]);
     // The reader never looks further; endless inputs stop here too.
-    const QByteArray bytes = file.read(UpgradeFile::MaxUsefulSize);
+    QByteArray bytes;
+    QString reason;
+    if (!FileIo::readStart(args[0], UpgradeFile::MaxUsefulSize, &bytes, &reason))
+        return fail(QStringLiteral("%1: %2").arg(shown(args[0]), shown(reason)));
     UpgradeFile::Version version;
     QByteArray image;
     const UpgradeFile::Refusal refusal = UpgradeFile::read(bytes, &version, &image);
@@ -358,7 +375,7 @@ int commandFirmwareInfo(const QStringList &args)
     UpgradeFile::Descriptor descriptor;
     UpgradeFile::descriptor(bytes, &descriptor);
 
-    QByteArray text = "File: " + args[0].toUtf8() + '\n';
+    QByteArray text = "File: " + shown(args[0]).toUtf8() + '\n';
     if (version.tagged) {
         const QString core = uchar(version.core) > 0x20 && uchar(version.core) < 0x7F
             ? QString(QLatin1Char(version.core))
@@ -408,11 +425,15 @@ int main(int argc, char *argv[])
     if (!argumentsEncodeBack(argc, argv))
         return Failed;
     if (!parser.parse(QCoreApplication::arguments()))
-        return usage(parser.errorText());
+        return usage(shown(parser.errorText()));
+    // Not showHelp() and showVersion(): they exit with 0 even when the text was not written.
     if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(Ok);
-    if (parser.isSet(QStringLiteral("version")))
-        parser.showVersion();
+        return writeStdout(parser.helpText().toUtf8()) ? Ok : Failed;
+    if (parser.isSet(QStringLiteral("version"))) {
+        const QString line = QCoreApplication::applicationName() + QLatin1Char(' ')
+            + QCoreApplication::applicationVersion() + QLatin1Char('\n');
+        return writeStdout(line.toUtf8()) ? Ok : Failed;
+    }
 
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())
@@ -426,10 +447,13 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("info"))
         return commandInfo(args);
     if (command == QLatin1String("export"))
-        return commandExport(args, parser.value(outputOption));
+        return commandExport(args,
+                             parser.isSet(outputOption)
+                                 ? std::optional<QString>(parser.value(outputOption))
+                                 : std::nullopt);
     if (command == QLatin1String("import"))
         return commandImport(args);
     if (command == QLatin1String("firmware-info"))
         return commandFirmwareInfo(args);
-    return usage(QStringLiteral("unknown command '%1'").arg(command));
+    return usage(QStringLiteral("unknown command '%1'").arg(shown(command)));
 }

@@ -30,31 +30,41 @@ void setReason(QString *reason, const QString &text)
 
 } // namespace
 
-ReadResult read(const QString &fileName, qint64 maxSize, QByteArray *bytes, QString *reason)
+bool readStart(const QString &fileName, qint64 maxSize, QByteArray *bytes, QString *reason)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         setReason(reason, file.errorString());
-        return ReadResult::Failed;
+        return false;
     }
-    // Pipes and devices deliver in pieces: read until the end or one byte past the bound.
-    QByteArray data(maxSize + 1, Qt::Uninitialized);
+    // Pipes and devices deliver in pieces: read until the end or the bound.
+    QByteArray data(maxSize, Qt::Uninitialized);
     qint64 total = 0;
-    while (total <= maxSize) {
-        const qint64 n = file.read(data.data() + total, maxSize + 1 - total);
+    while (total < maxSize) {
+        const qint64 n = file.read(data.data() + total, maxSize - total);
         if (n < 0) {
             setReason(reason, reasonOf(file, errno));
-            return ReadResult::Failed;
+            return false;
         }
         if (n == 0)
             break;
         total += n;
     }
-    if (total > maxSize) {
+    data.truncate(total);
+    *bytes = data;
+    return true;
+}
+
+ReadResult read(const QString &fileName, qint64 maxSize, QByteArray *bytes, QString *reason)
+{
+    // One byte past the bound tells a file of exactly maxSize bytes from a larger one.
+    QByteArray data;
+    if (!readStart(fileName, maxSize + 1, &data, reason))
+        return ReadResult::Failed;
+    if (data.size() > maxSize) {
         setReason(reason, QStringLiteral("larger than %1 bytes").arg(maxSize));
         return ReadResult::TooLarge;
     }
-    data.truncate(total);
     *bytes = data;
     return ReadResult::Ok;
 }

@@ -90,6 +90,7 @@ bool ParamElement::parseNext(QTextStream &stream, QString &line)
 
     ParamElement pending(level + 1);
     QString text;
+    bool opened = false; // its opening tag is taken; a later round looks for its content
     for (;;) {
         // Find the opening tag.
         bool onTag = false;
@@ -113,9 +114,12 @@ bool ParamElement::parseNext(QTextStream &stream, QString &line)
             line = stream.readLine().trimmed();
         }
         // A tag on the input's last line is not taken: files the writer makes end with a
-        // closing tag.
-        if (stream.atEnd())
+        // closing tag. An element opened in an earlier round never got its closing tag.
+        if (stream.atEnd()) {
+            if (opened)
+                pending.setAttribute(errorMark, QStringLiteral("unclosed"));
             break;
+        }
 
         // The tag: name, attributes, self-closing.
         line = line.mid(line.indexOf(QLatin1Char('<')) + 1);
@@ -138,6 +142,7 @@ bool ParamElement::parseNext(QTextStream &stream, QString &line)
             line = line.mid(line.indexOf(QLatin1Char('>')) + 1);
         if (selfClosing)
             break;
+        opened = true;
 
         // The content: nested elements, or text up to the next tag.
         if (line.isEmpty())

@@ -3,6 +3,7 @@
 #include "model/configfile.h"
 #include "model/configjson.h"
 #include "model/configlayout.h"
+#include "model/printabletext.h"
 #include "support/configfilefixtures.h"
 #include "support/upgradefilemaker.h"
 
@@ -14,6 +15,7 @@
 
 #include <vector>
 
+#include <grp.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -57,6 +59,42 @@ Run kelvoctlFromShell(const QString &script, const QStringList &arguments,
     process.start(QStringLiteral("/bin/sh"),
                   QStringList {"-c", script, QStringLiteral(KELVOCTL_PATH)} + arguments);
     return finished(process);
+}
+
+// kelvoctl as an ordinary user: root reads every file, so a permission refusal needs another
+// user when the tests run as root ("nobody"'s ids; the folder must be open to others).
+Run kelvoctlUnprivileged(const QStringList &arguments, const QString &workingDirectory)
+{
+    QProcess process;
+    process.setWorkingDirectory(workingDirectory);
+    process.setChildProcessModifier([] {
+        if (geteuid() == 0
+            && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(126);
+    });
+    process.start(QStringLiteral(KELVOCTL_PATH), arguments);
+    return finished(process);
+}
+
+bool openToOthers(const QString &folder)
+{
+    return QFile::setPermissions(folder,
+                                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                     | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther
+                                     | QFile::ExeOther);
+}
+
+// Control characters other than the line ends kelvoctl writes itself; empty when none.
+QString controlCharacters(const QString &text)
+{
+    QString found;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char('\n') && text[i].category() == QChar::Other_Control)
+            found += QStringLiteral("U+%1 at %2; ")
+                         .arg(text[i].unicode(), 4, 16, QLatin1Char('0'))
+                         .arg(i);
+    }
+    return found;
 }
 
 Image decodeFile(const QString &fileName)
@@ -113,6 +151,10 @@ private slots:
     void standardOutputErrors();
     void firmwareInfo_data();
     void firmwareInfo();
+    void firmwareInfoReadFailures_data();
+    void firmwareInfoReadFailures();
+    void fileNamesAreEscaped_data();
+    void fileNamesAreEscaped();
 
 private:
     QTemporaryDir dir;
@@ -151,6 +193,11 @@ void tst_Kelvoctl::usageErrors_data()
     QTest::newRow("info with two files") << QStringList {"info", "a", "b"};
     QTest::newRow("import with one file") << QStringList {"import", "a.json"};
     QTest::newRow("-o with import") << QStringList {"import", "a.json", "b", "-o", "c"};
+    // An empty name is no request for standard output.
+    QTest::newRow("export -o an empty name")
+        << QStringList {"export", path("defaults.cfgkv"), "-o", ""};
+    QTest::newRow("export --output= an empty name")
+        << QStringList {"export", path("defaults.cfgkv"), "--output="};
 }
 
 void tst_Kelvoctl::usageErrors()
@@ -439,6 +486,17 @@ void tst_Kelvoctl::standardOutputErrors_data()
     QTest::newRow("info with standard output closed")
         << R"(exec "$0" info conf.cfgkv >&-)"
         << "kelvoctl: standard output: cannot write: Bad file descriptor";
+    for (const char *option : {"--help", "--version"}) {
+        const QString name = QLatin1String(option);
+        if (QFileInfo::exists("/dev/full")) {
+            QTest::addRow("%s to a full disk", option)
+                << QStringLiteral(R"(exec "$0" %1 > /dev/full)").arg(name)
+                << "kelvoctl: standard output: cannot write: No space left on device";
+        }
+        QTest::addRow("%s with standard output closed", option)
+            << QStringLiteral(R"(exec "$0" %1 >&-)").arg(name)
+            << "kelvoctl: standard output: cannot write: Bad file descriptor";
+    }
 }
 
 void tst_Kelvoctl::standardOutputErrors()
@@ -498,6 +556,127 @@ void tst_Kelvoctl::firmwareInfo()
         QCOMPARE(run.err, "kelvoctl: " + output.arg(name) + "\n");
         QVERIFY(run.out.isEmpty());
     }
+}
+
+void tst_Kelvoctl::firmwareInfoReadFailures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder") << "folder"
+                            << "directory";
+    QTest::newRow("file without read permission") << "unreadable.upg"
+                                                  << "Permission denied";
+    QTest::newRow("missing file") << "missing.upg"
+                                  << "No such file or directory";
+}
+
+void tst_Kelvoctl::firmwareInfoReadFailures()
+{
+    // The system's reason, worded as the other commands word it.
+    QFETCH(QString, name);
+    QFETCH(QString, reason);
+    QTemporaryDir work;
+    QVERIFY(openToOthers(work.path()));
+    QVERIFY(QDir(work.path()).mkdir("folder"));
+    QVERIFY(writeFile(work.filePath("unreadable.upg"), "KelvoUPG"));
+    QVERIFY(QFile::setPermissions(work.filePath("unreadable.upg"), {}));
+
+    const Run run = kelvoctlUnprivileged({"firmware-info", name}, work.path());
+    QCOMPARE(run.status, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.startsWith("kelvoctl: " + name + ": ") && run.err.contains(reason),
+             qPrintable(run.err));
+    const Run info = kelvoctlUnprivileged({"info", name}, work.path());
+    QCOMPARE(run.err, info.err);
+}
+
+void tst_Kelvoctl::fileNamesAreEscaped_data()
+{
+    // NAME in the arguments is the hostile file name, SHOWN in the line how it must be shown.
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("prepared"); // what NAME is in the working folder
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("line"); // on standard output when status is 0, else on error
+
+    const auto row = [](const char *tag, const QStringList &arguments, const char *prepared,
+                        int status, const char *line) {
+        QTest::newRow(tag) << arguments << QString::fromLatin1(prepared) << status
+                           << QString::fromLatin1(line);
+    };
+    row("info: File line", {"info", "NAME"}, "configuration", 0, "File: SHOWN");
+    row("info of a missing file", {"info", "NAME"}, "nothing", 1,
+        "kelvoctl: SHOWN: No such file or directory");
+    row("export of a broken file", {"export", "NAME"}, "text", 1,
+        "kelvoctl: SHOWN: File is broken.");
+    row("export -o its input", {"export", "NAME", "-o", "NAME"}, "configuration", 1,
+        "kelvoctl: SHOWN: is the input file SHOWN; refusing to overwrite it");
+    row("new onto a folder", {"new", "NAME"}, "folder", 1,
+        "kelvoctl: SHOWN: cannot write: not a regular file");
+    // Qt's own reason names the file too.
+    row("new onto a read-only file", {"new", "NAME"}, "read-only configuration", 1,
+        "kelvoctl: SHOWN: cannot write: Existing file SHOWN is not writable");
+    row("import of a missing file", {"import", "NAME", "out.cfgkv"}, "nothing", 1,
+        "kelvoctl: SHOWN: No such file or directory");
+    row("import of malformed JSON", {"import", "NAME", "out.cfgkv"}, "text", 1,
+        "kelvoctl: SHOWN: malformed JSON at offset 11: unterminated object");
+    row("import onto a folder", {"import", "conf.json", "NAME"}, "folder", 1,
+        "kelvoctl: SHOWN: cannot write: not a regular file");
+    row("firmware-info: File line", {"firmware-info", "NAME"}, "upgrade", 0, "File: SHOWN");
+    row("firmware-info, wrong magic", {"firmware-info", "NAME"}, "upgrade, wrong magic", 1,
+        "kelvoctl: File SHOWN");
+    row("firmware-info of a short file", {"firmware-info", "NAME"}, "text", 1,
+        "kelvoctl: File read error : SHOWN");
+    row("firmware-info of a missing file", {"firmware-info", "NAME"}, "nothing", 1,
+        "kelvoctl: SHOWN: No such file or directory");
+    row("unknown command", {"NAME"}, "nothing", 2, "kelvoctl: unknown command 'SHOWN'");
+    row("unknown option", {"--NAME"}, "nothing", 2, "kelvoctl: Unknown option 'SHOWN'.");
+}
+
+void tst_Kelvoctl::fileNamesAreEscaped()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, prepared);
+    QFETCH(int, status);
+    QFETCH(QString, line);
+
+    // It would set the terminal's title and return the cursor; longer than the 64 characters
+    // that texts from files are cut after, as a name is shown whole.
+    const QString name = QStringLiteral("x\x1b]0;t\a\r") + QString(70, QLatin1Char('n'));
+    const QString shown = QStringLiteral("x\\x1b]0;t\\x07\\r") + QString(70, QLatin1Char('n'));
+    QTemporaryDir work;
+    QVERIFY(openToOthers(work.path()));
+    QVERIFY(QFile::copy(path("defaults.json"), work.filePath("conf.json")));
+    const QString file = work.filePath(name);
+    if (prepared == QLatin1String("configuration")) {
+        QVERIFY(QFile::copy(path("defaults.cfgkv"), file));
+    } else if (prepared == QLatin1String("read-only configuration")) {
+        QVERIFY(QFile::copy(path("defaults.cfgkv"), file));
+        QVERIFY(
+            QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    } else if (prepared == QLatin1String("text")) {
+        QVERIFY(writeFile(file, "{\"format\": "));
+    } else if (prepared == QLatin1String("folder")) {
+        QVERIFY(QDir(work.path()).mkdir(name));
+    } else if (prepared.startsWith(QLatin1String("upgrade"))) {
+        UpgradeFileMaker m;
+        m.firmware = ConfigFileFixtures::randomBytes(4, 4096).repeated(16);
+        QByteArray upgrade = m.build();
+        if (prepared.endsWith(QLatin1String("wrong magic")))
+            upgrade.replace(0, 8, "KelvoCFG");
+        QVERIFY(writeFile(file, upgrade));
+    } else {
+        QCOMPARE(prepared, QStringLiteral("nothing"));
+    }
+    arguments.replaceInStrings(QStringLiteral("NAME"), name);
+
+    const Run run = kelvoctlUnprivileged(arguments, work.path());
+    QCOMPARE(run.status, status);
+    const QString &stream = status == 0 ? run.out : run.err;
+    // Shown escaped, so that a failure does not rewrite the terminal either.
+    QVERIFY2(stream.split(QLatin1Char('\n')).contains(line.replace(QLatin1String("SHOWN"), shown)),
+             qPrintable(printableText(stream, 100000)));
+    QVERIFY2(controlCharacters(run.out).isEmpty(), qPrintable(controlCharacters(run.out)));
+    QVERIFY2(controlCharacters(run.err).isEmpty(), qPrintable(controlCharacters(run.err)));
 }
 
 QTEST_GUILESS_MAIN(tst_Kelvoctl)

@@ -50,6 +50,8 @@ private slots:
     void readReasons();
     void boundedRead_data();
     void boundedRead();
+    void readStart_data();
+    void readStart();
     void failedSaveKeepsPreviousFile();
     void saveIntoMissingFolderFails();
     void writeRefusals_data();
@@ -365,6 +367,52 @@ void tst_ConfigFile::boundedRead()
     QCOMPARE(FileIo::read(name, 16, &bytesRead, &why), result);
     QCOMPARE(why, reason);
     QCOMPARE(bytesRead, result == FileIo::ReadResult::Ok ? content : QByteArray("untouched"));
+}
+
+void tst_ConfigFile::readStart_data()
+{
+    QTest::addColumn<QString>("source"); // as for boundedRead
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QByteArray>("expected"); // what is read, or the reason
+    const QByteArray sixteen = randomBytes(21, 16);
+    QTest::newRow("empty file") << "file" << QByteArray() << true << QByteArray();
+    QTest::newRow("shorter than the bound") << "file" << sixteen.left(5) << true << sixteen.left(5);
+    QTest::newRow("exactly the bound") << "file" << sixteen << true << sixteen;
+    QTest::newRow("longer: its start") << "file" << sixteen + "more" << true << sixteen;
+    QTest::newRow("endless device") << "/dev/zero" << QByteArray() << true << QByteArray(16, 0);
+    QTest::newRow("missing file") << "missing" << QByteArray() << false
+                                  << QByteArray("No such file or directory");
+    QTest::newRow("a folder") << "folder" << QByteArray() << false
+                              << QByteArray("file to open is a directory");
+}
+
+void tst_ConfigFile::readStart()
+{
+    QFETCH(QString, source);
+    QFETCH(QByteArray, content);
+    QFETCH(bool, ok);
+    QFETCH(QByteArray, expected);
+    QTemporaryDir dir;
+    QString name = source;
+    if (source == QLatin1String("file")) {
+        name = dir.filePath(QStringLiteral("data"));
+        QVERIFY(writeFile(name, content));
+    } else if (source == QLatin1String("missing")) {
+        name = dir.filePath(QStringLiteral("missing"));
+    } else if (source == QLatin1String("folder")) {
+        name = dir.path();
+    }
+    QByteArray bytesRead("untouched");
+    QString why;
+    QCOMPARE(FileIo::readStart(name, 16, &bytesRead, &why), ok);
+    if (ok) {
+        QCOMPARE(bytesRead, expected);
+        QCOMPARE(why, QString());
+    } else {
+        QCOMPARE(why.toUtf8(), expected);
+        QCOMPARE(bytesRead, QByteArray("untouched"));
+    }
 }
 
 void tst_ConfigFile::failedSaveKeepsPreviousFile()

@@ -141,6 +141,21 @@ void tst_ParamFile::reader_data()
         << false;
     QTest::newRow("a tag on the last line is not taken")
         << QByteArray("<a>1</a>") << 0 << "@root{}" << true;
+    // An element still open at the end is unclosed, whatever blank lines follow its content.
+    QTest::newRow("unclosed element, content on the last line")
+        << QByteArray("<ini device=\"Kelvo\">\n <lang>de</lang>\n") << 1
+        << "@root{[ini device=Kelvo @error=unclosed: ]}" << false;
+    QTest::newRow("unclosed element before a blank line")
+        << QByteArray("<ini device=\"Kelvo\">\n <lang>de</lang>\n\n") << 1
+        << "@root{ini device=Kelvo @error=unclosed{[lang:de]}}" << false;
+    QTest::newRow("unclosed element before several blank lines")
+        << QByteArray("<ini>\n <lang>de</lang>\n\n\r\n\n") << 1
+        << "@root{ini @error=unclosed{[lang:de]}}" << false;
+    QTest::newRow("two unclosed elements before a blank line")
+        << QByteArray("<ini>\n <sub>\n  <a>1</a>\n\n") << 1
+        << "@root{ini @error=unclosed{sub @error=unclosed{[a:1]}}}" << false;
+    QTest::newRow("unclosed element, text and an opening tag on the last line")
+        << QByteArray("<a>\ntext\n<b>") << 1 << "@root{[a @error=unclosed:text|]}" << false;
     QTest::newRow("a second top-level element")
         << QByteArray("<ini>\n <a>1</a>\n</ini>\n<other>\n <b>2</b>\n</other>\n") << 2
         << "@root{ini{[a:1]}other{[b:2]}}" << true;
