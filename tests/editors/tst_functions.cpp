@@ -65,6 +65,13 @@ private:
     funcSetter *table = nullptr;
 
     u8 *image() { return kelvo->configImage(); }
+    u8 *codesOf(Table which)
+    {
+        return image()
+            + (which == Inputs        ? InputFunc
+                   : which == PowerOn ? PowerOnFunc
+                                      : RcuKeyFunc);
+    }
     void build(Table which);
     funcChooser *openChooser(int row);
     QComboBox *openModeBox(int row);
@@ -279,10 +286,7 @@ void tst_Functions::chooseAndCommit()
     QFETCH(int, code);
     QFETCH(QString, text);
 
-    u8 *codes = image()
-        + (which == Inputs        ? InputFunc
-               : which == PowerOn ? PowerOnFunc
-                                  : RcuKeyFunc);
+    u8 *codes = codesOf(Table(which));
     codes[row] = u8(stored);
     build(Table(which));
     const QByteArray before(reinterpret_cast<const char *>(image()), ImageSize);
@@ -369,10 +373,7 @@ void tst_Functions::groupChoiceWaitsForTheCommit()
     QFETCH(QString, commit);
     QFETCH(int, code);
 
-    u8 *codes = image()
-        + (which == Inputs        ? InputFunc
-               : which == PowerOn ? PowerOnFunc
-                                  : RcuKeyFunc);
+    u8 *codes = codesOf(Table(which));
     codes[row] = u8(stored);
     build(Table(which));
     auto *elsewhere = new QLineEdit(page.get());

@@ -326,6 +326,25 @@ void tst_ConfigFile::readReasons()
     }
 }
 
+namespace {
+
+// Where a bounded read reads from: "file" (holding `content`), "missing", "folder", or a path as
+// given; empty when the file could not be written.
+QString readSource(const QTemporaryDir &dir, const QString &source, const QByteArray &content)
+{
+    if (source == QLatin1String("file")) {
+        const QString name = dir.filePath(QStringLiteral("data"));
+        return ConfigFileFixtures::writeFile(name, content) ? name : QString();
+    }
+    if (source == QLatin1String("missing"))
+        return dir.filePath(QStringLiteral("missing"));
+    if (source == QLatin1String("folder"))
+        return dir.path();
+    return source;
+}
+
+} // namespace
+
 void tst_ConfigFile::boundedRead_data()
 {
     QTest::addColumn<QString>("source"); // "file" (with content), "missing", "folder" or a path
@@ -353,15 +372,8 @@ void tst_ConfigFile::boundedRead()
     QFETCH(FileIo::ReadResult, result);
     QFETCH(QString, reason);
     QTemporaryDir dir;
-    QString name = source;
-    if (source == QLatin1String("file")) {
-        name = dir.filePath(QStringLiteral("data"));
-        QVERIFY(writeFile(name, content));
-    } else if (source == QLatin1String("missing")) {
-        name = dir.filePath(QStringLiteral("missing"));
-    } else if (source == QLatin1String("folder")) {
-        name = dir.path();
-    }
+    const QString name = readSource(dir, source, content);
+    QVERIFY(!name.isEmpty());
     QByteArray bytesRead("untouched");
     QString why;
     QCOMPARE(FileIo::read(name, 16, &bytesRead, &why), result);
@@ -394,15 +406,8 @@ void tst_ConfigFile::readStart()
     QFETCH(bool, ok);
     QFETCH(QByteArray, expected);
     QTemporaryDir dir;
-    QString name = source;
-    if (source == QLatin1String("file")) {
-        name = dir.filePath(QStringLiteral("data"));
-        QVERIFY(writeFile(name, content));
-    } else if (source == QLatin1String("missing")) {
-        name = dir.filePath(QStringLiteral("missing"));
-    } else if (source == QLatin1String("folder")) {
-        name = dir.path();
-    }
+    const QString name = readSource(dir, source, content);
+    QVERIFY(!name.isEmpty());
     QByteArray bytesRead("untouched");
     QString why;
     QCOMPARE(FileIo::readStart(name, 16, &bytesRead, &why), ok);
