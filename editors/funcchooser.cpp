@@ -24,7 +24,14 @@ funcChooser::funcChooser(int row, int code, QWidget *parent)
     // The view focuses the editor it opens: the keys choose a group at once.
     setFocusProxy(combo);
     // The view sees focus leaving only the editor itself, never its parts.
-    logConnection(connect(qApp, &QApplication::focusChanged, this, &funcChooser::focusMoved));
+    focusConnection = connect(qApp, &QApplication::focusChanged, this, &funcChooser::focusMoved);
+    logConnection(focusConnection);
+}
+
+// The focus moves while the widget part is torn down, before QObject would drop the connection.
+funcChooser::~funcChooser()
+{
+    disconnect(focusConnection);
 }
 
 bool funcChooser::holds(const QWidget *w) const

@@ -13,6 +13,7 @@ class funcChooser : public QWidget
 
 public:
     funcChooser(int row, int code, QWidget *parent = nullptr);
+    ~funcChooser() override;
 
     int row() const { return keyRow; }
     QComboBox *groupBox() const { return combo; }
@@ -47,4 +48,5 @@ private:
     QSpinBox *spin;
     QMetaObject::Connection comboConnection;
     QMetaObject::Connection spinConnection;
+    QMetaObject::Connection focusConnection;
 };
