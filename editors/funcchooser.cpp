@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QSpinBox>
 
 funcChooser::funcChooser(int row, int code, QWidget *parent)
@@ -23,6 +24,8 @@ funcChooser::funcChooser(int row, int code, QWidget *parent)
     setAttribute(Qt::WA_Hover);
     // The view focuses the editor it opens: the keys choose a group at once.
     setFocusProxy(combo);
+    combo->installEventFilter(this);
+    spin->installEventFilter(this);
     // The view sees focus leaving only the editor itself, never its parts.
     focusConnection = connect(qApp, &QApplication::focusChanged, this, &funcChooser::focusMoved);
     logConnection(focusConnection);
@@ -116,4 +119,22 @@ void funcChooser::leaveEvent(QEvent *event)
     QWidget::leaveEvent(event);
     if (!combo->testAttribute(Qt::WA_UnderMouse) && !spin->testAttribute(Qt::WA_UnderMouse))
         emit leaved(this);
+}
+
+bool funcChooser::eventFilter(QObject *watched, QEvent *event)
+{
+    // Tab goes from the group to its parameter and Shift+Tab back; past them the view takes the
+    // key and commits.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (watched == combo && key->key() == Qt::Key_Tab && spin->isVisible()) {
+            spin->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (watched == spin && key->key() == Qt::Key_Backtab) {
+            combo->setFocus(Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }

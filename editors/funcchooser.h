@@ -33,6 +33,7 @@ public slots:
 
 protected:
     void leaveEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void connectCombo();

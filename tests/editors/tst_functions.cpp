@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <map>
 #include <memory>
 
 using namespace ConfigLayout;
@@ -46,6 +47,8 @@ private slots:
     void chooseAndCommit();
     void groupChoiceWaitsForTheCommit_data();
     void groupChoiceWaitsForTheCommit();
+    void keyboardAloneChoosesGroupAndParameter_data();
+    void keyboardAloneChoosesGroupAndParameter();
     void everyGroupRoundTrips_data();
     void everyGroupRoundTrips();
     void contactModes_data();
@@ -461,6 +464,52 @@ void tst_Functions::groupChoiceWaitsForTheCommit()
     const qsizetype at = qsizetype(codes - image()) + row;
     after[at] = before[at];
     QCOMPARE(after, before); // no other byte
+}
+
+void tst_Functions::keyboardAloneChoosesGroupAndParameter_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("keys"); // pressed in turn after F2; digits are typed
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("group with Up, Tab to the scene, Return")
+        << 255 << "up up up up tab 7 return" << 19;
+    QTest::newRow("Tab to the program, Tab on commits") << 30 << "tab 3 tab" << 32;
+    QTest::newRow("Shift+Tab back to the group, then another one")
+        << 13 << "tab backtab down down tab 2 enter" << 31;
+    QTest::newRow("no parameter: Tab commits at once") << 13 << "up tab" << 12;
+}
+
+void tst_Functions::keyboardAloneChoosesGroupAndParameter()
+{
+    QFETCH(int, stored);
+    QFETCH(QString, keys);
+    QFETCH(int, code);
+
+    image()[InputFunc + 3] = u8(stored);
+    build(Inputs);
+    table->setCurrentCell(3, 2);
+    cursorOutside();
+    QTest::keyClick(table, Qt::Key_F2);
+    QVERIFY(table->viewport()->findChild<funcChooser *>());
+
+    static const std::map<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> named {
+        {"up", {Qt::Key_Up, {}}},         {"down", {Qt::Key_Down, {}}},
+        {"tab", {Qt::Key_Tab, {}}},       {"backtab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+        {"return", {Qt::Key_Return, {}}}, {"enter", {Qt::Key_Enter, Qt::KeypadModifier}},
+    };
+    for (const QString &key : keys.split(QLatin1Char(' '))) {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        if (const auto it = named.find(key); it != named.end())
+            QTest::keyClick(focus, it->second.first, it->second.second);
+        else
+            QTest::keyClicks(focus, key);
+    }
+    settle();
+
+    QVERIFY(!table->viewport()->findChild<funcChooser *>());
+    QCOMPARE(int(image()[InputFunc + 3]), code);
 }
 
 void tst_Functions::everyGroupRoundTrips_data()
