@@ -4,7 +4,6 @@
 #include "funcchooser.h"
 #include "funcsetter.h"
 #include "model/configlayout.h"
-#include "model/contactmode.h"
 
 #include <QComboBox>
 
@@ -47,16 +46,8 @@ void input_delegate::setEditorData(QWidget *editor, const QModelIndex &index) co
     if (index.column() == ModeColumn && modeImage) {
         auto *box = static_cast<QComboBox *>(editor);
         int mode = NotUsed;
-        switch (contactMode(modeImage, index.row())) {
-        case ContactMode::NormallyOpen:
-            mode = NormallyOpen;
-            break;
-        case ContactMode::NormallyClosed:
-            mode = NormallyClosed;
-            break;
-        case ContactMode::NotUsed:
-            break;
-        }
+        if (inputUsed(modeImage, index.row()))
+            mode = inputNormallyOpen(modeImage, index.row()) ? NormallyOpen : NormallyClosed;
         box->setCurrentIndex(box->findData(mode));
     } else if (index.column() == ActionColumn) {
         static_cast<funcChooser *>(editor)->applyFunc(codes[index.row()]);
@@ -67,20 +58,19 @@ void input_delegate::setModelData(QWidget *editor, QAbstractItemModel *,
                                   const QModelIndex &index) const
 {
     if (index.column() == ModeColumn && modeImage && index.row() < InputCount) {
-        u8 *image = modeImage;
         const u8 bit = u8(1u << index.row());
         switch (static_cast<QComboBox *>(editor)->currentData().toInt()) {
         case NormallyOpen:
-            image[InputUsedMask] |= bit;
-            image[InputNoMask] |= bit;
+            modeImage[InputUsedMask] |= bit;
+            modeImage[InputNoMask] |= bit;
             break;
         case NormallyClosed:
-            image[InputUsedMask] |= bit;
-            image[InputNoMask] &= u8(~bit);
+            modeImage[InputUsedMask] |= bit;
+            modeImage[InputNoMask] &= u8(~bit);
             break;
         default:
             // An unused input keeps its normally-open bit.
-            image[InputUsedMask] &= u8(~bit);
+            modeImage[InputUsedMask] &= u8(~bit);
             break;
         }
     } else if (index.column() == ActionColumn) {

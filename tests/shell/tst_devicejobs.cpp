@@ -2,7 +2,6 @@
 // dialogs the job shows) start nothing, and a cancelled progress dialog processes no events.
 
 #include "device/kelvoprotocol.h"
-#include "model/configlayout.h"
 #include "support/configfilefixtures.h"
 #include "support/upgradefilemaker.h"
 #include "support/windowrig.h"
@@ -12,14 +11,12 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
 #include <memory>
 
-using namespace ConfigLayout;
 using Press = SimulatedController::PressKind;
 
 namespace {
