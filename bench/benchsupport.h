@@ -41,22 +41,20 @@ class SilentPrompts : public Prompts
     };
 
 public:
-    QMessageBox::StandardButton message(Kind, QWidget *, const QString &, const QString &text,
-                                        QMessageBox::StandardButtons,
-                                        QMessageBox::StandardButton) override
+    Button message(Kind, QObject *, const QString &, const QString &text, Buttons, Button) override
     {
         last = text;
-        return QMessageBox::Ok;
+        return Ok;
     }
-    QString openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    QString openFileName(QObject *, const QString &, const QString &, const QString &) override
     {
         return {};
     }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    QString saveFileName(QObject *, const QString &, const QString &, const QString &) override
     {
         return {};
     }
-    std::unique_ptr<ProgressPrompt> progress(QWidget *, const QString &, const QString &, int,
+    std::unique_ptr<ProgressPrompt> progress(QObject *, const QString &, const QString &, int,
                                              bool) override
     {
         return std::make_unique<Progress>();

@@ -1,13 +1,12 @@
 #pragma once
 
+#include <QFlags>
 #include <QList>
-#include <QMessageBox>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
-class QWidget;
+class QObject;
 
 // A modal progress dialog with Cancel, as the long device jobs show it. Destroying it closes it.
 class ProgressPrompt
@@ -23,64 +22,89 @@ public:
     virtual void reset() = 0;
 };
 
-// Every box, file dialog and progress dialog the program shows goes through here, so tests can
-// script the answers.
+// Every box, file dialog and progress dialog the program shows goes through here, so that tests
+// can script the answers and a program without windows can answer on its own terms. Qt Core
+// only: the dialogs themselves are installed by the program that has a window.
+//
+// `parent` is the object a dialog belongs to (a window, or null). It is handed on to whoever
+// shows the dialog and never used here.
 class Prompts
 {
 public:
     enum class Kind { Information, Warning, Critical, Question };
 
-    virtual ~Prompts() = default;
+    // The buttons of a box, and the answer: which one was pressed. The values are the ones Qt's
+    // message boxes use, so that a dialog can pass them through.
+    enum Button {
+        NoButton = 0x00000000,
+        Ok = 0x00000400,
+        Save = 0x00000800,
+        Open = 0x00002000,
+        Yes = 0x00004000,
+        YesToAll = 0x00008000,
+        No = 0x00010000,
+        Abort = 0x00040000,
+        Retry = 0x00080000,
+        Ignore = 0x00100000,
+        Close = 0x00200000,
+        Cancel = 0x00400000,
+        Discard = 0x00800000,
+    };
+    Q_DECLARE_FLAGS(Buttons, Button)
 
-    virtual QMessageBox::StandardButton
-    message(Kind kind, QWidget *parent, const QString &title, const QString &text,
-            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
-        = 0;
     // A button of a box that carries the program's own text; the answer is its role.
-    struct Button
+    struct Choice
     {
-        QMessageBox::StandardButton role;
+        Button role;
         QString text;
     };
-    // A box whose buttons show their own texts instead of Qt's standard ones. Unless overridden
+
+    virtual ~Prompts() = default;
+
+    virtual Button message(Kind kind, QObject *parent, const QString &title, const QString &text,
+                           Buttons buttons = Ok, Button defaultButton = NoButton)
+        = 0;
+    // A box whose buttons show their own texts instead of the standard ones. Unless overridden
     // it is the plain message() with the roles, which is what scripted prompts record.
-    virtual QMessageBox::StandardButton choose(Kind kind, QWidget *parent, const QString &title,
-                                               const QString &text, const QList<Button> &buttons,
-                                               QMessageBox::StandardButton defaultButton);
+    virtual Button choose(Kind kind, QObject *parent, const QString &title, const QString &text,
+                          const QList<Choice> &choices, Button defaultButton);
     // An empty result means the user cancelled.
-    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+    virtual QString openFileName(QObject *parent, const QString &caption, const QString &dir,
                                  const QString &filter)
         = 0;
-    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+    virtual QString saveFileName(QObject *parent, const QString &caption, const QString &dir,
                                  const QString &filter)
         = 0;
     // Shown at once, modal, at 0 of 0..maximum. With autoClose it hides and resets itself when
     // the value reaches maximum.
-    virtual std::unique_ptr<ProgressPrompt> progress(QWidget *parent, const QString &label,
+    virtual std::unique_ptr<ProgressPrompt> progress(QObject *parent, const QString &label,
                                                      const QString &cancelText, int maximum,
                                                      bool autoClose)
         = 0;
 
-    void critical(QWidget *parent, const QString &title, const QString &text)
+    void critical(QObject *parent, const QString &title, const QString &text)
     {
         message(Kind::Critical, parent, title, text);
     }
-    void warning(QWidget *parent, const QString &title, const QString &text)
+    void warning(QObject *parent, const QString &title, const QString &text)
     {
         message(Kind::Warning, parent, title, text);
     }
-    void information(QWidget *parent, const QString &title, const QString &text)
+    void information(QObject *parent, const QString &title, const QString &text)
     {
         message(Kind::Information, parent, title, text);
     }
 
-    // The prompts in force; the Qt dialogs unless a test installed its own.
+    // The prompts in force. Until a program installs its own these are unattended prompts: a box
+    // is logged as a warning and answered with its default button, a file dialog is
+    // cancelled and a progress dialog is never cancelled.
     static Prompts &current();
-    // Not owned; nullptr restores the Qt dialogs. Returns the prompts installed before, so that
-    // whoever installs some can put the previous ones back.
+    // Not owned; nullptr restores the unattended prompts. Returns the prompts installed before,
+    // so that whoever installs some can put the previous ones back.
     static Prompts *install(Prompts *prompts);
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Prompts::Buttons)
 
 inline Prompts &prompts()
 {

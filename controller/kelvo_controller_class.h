@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 
 #include <cstddef>
 #include <functional>
@@ -63,8 +62,8 @@ public:
     // Device link.
     QStringList otherSerials; // controllers found by the last discovery but not adopted
     t_threadUsbDevice usbDevice {otherSerials};
-    // Parent of the boxes shown "on the main window"; may be null.
-    QPointer<QWidget> dialogParent;
+    // Parent of the boxes shown "on the main window" (the window); may be null.
+    QPointer<QObject> dialogParent;
     // The bus to use; not owned, must outlive the controller; nullptr: libusb-1.0.
     void setUsbBackend(UsbBackend *backend) { usbDevice.setBackend(backend); }
 

@@ -111,12 +111,11 @@ bool kelvo_controller_class::versionAllows(const UpgradeFile::Version &fileVersi
         return true;
     }
     if (fileVersion.rank() < deviceRank) {
-        if (prompts().choose(
-                Prompts::Kind::Question, dialogParent, firmwareTitle(),
-                tr("Do you really want to install older firmware release?"),
-                {{QMessageBox::Cancel, tr("Cancel")}, {QMessageBox::Yes, tr("Yes, I do!")}},
-                QMessageBox::Cancel)
-            != QMessageBox::Yes)
+        if (prompts().choose(Prompts::Kind::Question, dialogParent, firmwareTitle(),
+                             tr("Do you really want to install older firmware release?"),
+                             {{Prompts::Cancel, tr("Cancel")}, {Prompts::Yes, tr("Yes, I do!")}},
+                             Prompts::Cancel)
+            != Prompts::Yes)
             return false;
     }
     const u8 core = u8(fileVersion.core);
@@ -182,12 +181,11 @@ bool kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrad
             }
             if (!upgrade && (status & ST_U_ERR)) {
                 ++*differing;
-                if (prompts().choose(
-                        Prompts::Kind::Question, dialogParent, firmwareTitle(),
-                        tr("Verification failed : block %1\n  Continue ?").arg(k + 1),
-                        {{QMessageBox::Yes, tr("Yes !")}, {QMessageBox::No, tr("No ...")}},
-                        QMessageBox::Yes)
-                    == QMessageBox::No)
+                if (prompts().choose(Prompts::Kind::Question, dialogParent, firmwareTitle(),
+                                     tr("Verification failed : block %1\n  Continue ?").arg(k + 1),
+                                     {{Prompts::Yes, tr("Yes !")}, {Prompts::No, tr("No ...")}},
+                                     Prompts::Yes)
+                    == Prompts::No)
                     return false;
                 answered = true; // "Yes !": this block's polling ends
             } else if (status & acknowledged) {

@@ -166,13 +166,12 @@ void program_conf_widget::refresh()
         } else {
             if (rise + last == 0) {
                 if (!fixAll) {
-                    const QMessageBox::StandardButton answer = prompts().choose(
+                    const Prompts::Button answer = prompts().choose(
                         Prompts::Kind::Warning, nullptr, tr("Broken rule !"),
                         tr("Both times couldn't be 0 !\nLast time will be fixed."),
-                        {{QMessageBox::Ok, tr("O.K.")},
-                         {QMessageBox::YesToAll, tr("Fix all steps")}},
-                        QMessageBox::Ok);
-                    fixAll = answer == QMessageBox::YesToAll;
+                        {{Prompts::Ok, tr("O.K.")}, {Prompts::YesToAll, tr("Fix all steps")}},
+                        Prompts::Ok);
+                    fixAll = answer == Prompts::YesToAll;
                 }
                 last = FreshLastTime;
                 setStepTime(img, p, s, LastTime, last);
@@ -262,11 +261,11 @@ void program_conf_widget::deleteStep()
     if (k == 0)
         return;
 
-    const QMessageBox::StandardButton answer = prompts().choose(
+    const Prompts::Button answer = prompts().choose(
         Prompts::Kind::Question, this, tr("Confirmation"),
         tr("About to remove %n step(s) from program.\n\tReally want to do it ?", nullptr, k),
-        {{QMessageBox::No, tr("No")}, {QMessageBox::Yes, tr("Yes !")}}, QMessageBox::No);
-    if (answer != QMessageBox::Yes)
+        {{Prompts::No, tr("No")}, {Prompts::Yes, tr("Yes !")}}, Prompts::No);
+    if (answer != Prompts::Yes)
         return;
 
     const int count = steps->rowCount();

@@ -1,3 +1,4 @@
+#include "qtprompts.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -9,5 +10,7 @@ int main(int argc, char *argv[])
     // Wayland matches the window to the installed menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVO_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kelvodesk.png")));
+    QtPrompts dialogs;
+    Prompts::install(&dialogs);
     return runKelvoDesk();
 }

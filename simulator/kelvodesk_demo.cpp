@@ -1,6 +1,7 @@
 // The program with one simulated controller on a simulated USB bus instead of libusb: for trying
 // it out and showing it without a controller at hand.
 
+#include "shell/qtprompts.h"
 #include "shell/startup.h"
 #include "simulatedbus.h"
 
@@ -11,6 +12,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kelvodesk.png")));
+    QtPrompts dialogs;
+    Prompts::install(&dialogs);
     SimulatedBus bus;
     // Transfers take about as long as on a full-speed device.
     bus.controlLatencyMs = 1;

@@ -3,14 +3,18 @@
 
 #include "common/clock.h"
 #include "common/prompts.h"
-#include "common/qtprompts.h"
+#include "common/unattendedprompts.h"
+#include "shell/qtprompts.h"
 #include "support/scriptedprompts.h"
 #include "support/virtualclock.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 class tst_Seams : public QObject
 {
@@ -21,6 +25,9 @@ private slots:
     void clocksNest();
     void scriptedProgressCancelsAtTheChosenValue();
     void qtProgressDialog();
+    void qtMessageBoxAnswersWithTheSeamsButtons_data();
+    void qtMessageBoxAnswersWithTheSeamsButtons();
+    void unattendedPromptsAnswerWithoutWaiting();
     void qtNameFilter_data();
     void qtNameFilter();
 };
@@ -28,7 +35,7 @@ private slots:
 void tst_Seams::promptsNest()
 {
     Prompts &real = Prompts::current();
-    QVERIFY(dynamic_cast<QtPrompts *>(&real));
+    QVERIFY(dynamic_cast<UnattendedPrompts *>(&real));
     {
         ScriptedPrompts outer;
         QCOMPARE(&Prompts::current(), &outer);
@@ -38,7 +45,7 @@ void tst_Seams::promptsNest()
             prompts().warning(nullptr, QStringLiteral("t"), QStringLiteral("inner"));
             QCOMPARE(inner.shown.size(), 1);
         }
-        QCOMPARE(&Prompts::current(), &outer); // put back, not reset to the Qt dialogs
+        QCOMPARE(&Prompts::current(), &outer); // put back, not reset to the unattended prompts
         prompts().warning(nullptr, QStringLiteral("t"), QStringLiteral("outer"));
         QCOMPARE(outer.shown.size(), 1);
         QCOMPARE(outer.shown[0].text, QStringLiteral("outer"));
@@ -115,6 +122,76 @@ void tst_Seams::qtProgressDialog()
     QPointer<QProgressDialog> guard(dialog);
     progress.reset();
     QVERIFY(guard.isNull()); // destroying the prompt closes the dialog
+}
+
+void tst_Seams::qtMessageBoxAnswersWithTheSeamsButtons_data()
+{
+    QTest::addColumn<bool>("ownTexts");
+    QTest::addColumn<int>("pressed");
+    QTest::newRow("standard buttons, Yes") << false << int(Prompts::Yes);
+    QTest::newRow("standard buttons, Cancel") << false << int(Prompts::Cancel);
+    QTest::newRow("own texts, YesToAll") << true << int(Prompts::YesToAll);
+    QTest::newRow("own texts, Ok") << true << int(Prompts::Ok);
+}
+
+void tst_Seams::qtMessageBoxAnswersWithTheSeamsButtons()
+{
+    QFETCH(bool, ownTexts);
+    QFETCH(int, pressed);
+
+    QStringList buttonTexts;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        for (QAbstractButton *button : box->buttons())
+            buttonTexts << button->text();
+        QAbstractButton *button = box->button(QMessageBox::StandardButton(pressed));
+        QVERIFY(button);
+        button->click();
+    });
+    QtPrompts qt;
+    QWidget window;
+    Prompts::Button answer;
+    if (ownTexts)
+        answer
+            = qt.choose(Prompts::Kind::Warning, &window, QStringLiteral("t"), QStringLiteral("x"),
+                        {{Prompts::Ok, QStringLiteral("O.K.")},
+                         {Prompts::YesToAll, QStringLiteral("Fix all steps")}},
+                        Prompts::Ok);
+    else
+        answer
+            = qt.message(Prompts::Kind::Question, &window, QStringLiteral("t"), QStringLiteral("x"),
+                         Prompts::Yes | Prompts::No | Prompts::Cancel, Prompts::No);
+    QCOMPARE(int(answer), pressed);
+    QCOMPARE(buttonTexts.size(), ownTexts ? 2 : 3);
+    if (ownTexts)
+        QVERIFY(buttonTexts.contains(QStringLiteral("Fix all steps")));
+}
+
+void tst_Seams::unattendedPromptsAnswerWithoutWaiting()
+{
+    QCOMPARE(Prompts::install(nullptr), nullptr); // nothing installed: the unattended ones answer
+    QTest::ignoreMessage(QtWarningMsg, "unattended box: Remote control : - Time is over !");
+    prompts().warning(nullptr, QStringLiteral("Remote control :"),
+                      QStringLiteral("Time is over !"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("unattended box: ")));
+    QCOMPARE(prompts().message(Prompts::Kind::Question, nullptr, QStringLiteral("t"),
+                               QStringLiteral("Replace?"), Prompts::Yes | Prompts::No),
+             Prompts::NoButton); // no default: never taken for a yes
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("unattended box: ")));
+    QCOMPARE(prompts().choose(
+                 Prompts::Kind::Question, nullptr, QStringLiteral("t"),
+                 QStringLiteral("Continue ?"),
+                 {{Prompts::Yes, QStringLiteral("Yes !")}, {Prompts::No, QStringLiteral("No ...")}},
+                 Prompts::Yes),
+             Prompts::Yes);
+    QVERIFY(prompts().openFileName(nullptr, {}, {}, {}).isEmpty());
+    QVERIFY(prompts().saveFileName(nullptr, {}, {}, {}).isEmpty());
+    std::unique_ptr<ProgressPrompt> progress
+        = prompts().progress(nullptr, QStringLiteral("Working..."), {}, 10, true);
+    progress->setValue(10);
+    QVERIFY(!progress->wasCanceled());
+    QVERIFY(QApplication::topLevelWidgets().isEmpty()); // nothing was shown
 }
 
 void tst_Seams::qtNameFilter_data()

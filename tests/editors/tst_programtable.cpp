@@ -290,22 +290,21 @@ void tst_ProgramTable::zeroKey()
 void tst_ProgramTable::deleteSelectedRows_data()
 {
     QTest::addColumn<QList<int>>("rows"); // clicked, the first alone and the rest with Ctrl
-    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<Prompts::Button>("answer");
     QTest::addColumn<QList<int>>("kept"); // old steps in their new order; empty: nothing changed
 
-    QTest::newRow("two of five, yes")
-        << QList<int> {1, 3} << QMessageBox::Yes << QList<int> {0, 2, 4};
-    QTest::newRow("two of five, no") << QList<int> {1, 3} << QMessageBox::No << QList<int> {};
+    QTest::newRow("two of five, yes") << QList<int> {1, 3} << Prompts::Yes << QList<int> {0, 2, 4};
+    QTest::newRow("two of five, no") << QList<int> {1, 3} << Prompts::No << QList<int> {};
     QTest::newRow("the first and the last, yes")
-        << QList<int> {0, 4} << QMessageBox::Yes << QList<int> {1, 2, 3};
+        << QList<int> {0, 4} << Prompts::Yes << QList<int> {1, 2, 3};
     QTest::newRow("every step, yes")
-        << QList<int> {0, 1, 2, 3, 4} << QMessageBox::Yes << QList<int> {-1};
+        << QList<int> {0, 1, 2, 3, 4} << Prompts::Yes << QList<int> {-1};
 }
 
 void tst_ProgramTable::deleteSelectedRows()
 {
     QFETCH(QList<int>, rows);
-    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(Prompts::Button, answer);
     QFETCH(QList<int>, kept);
 
     setSteps(
@@ -409,21 +408,19 @@ void tst_ProgramTable::insertStep()
 
 void tst_ProgramTable::bothTimesZero_data()
 {
-    QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
+    QTest::addColumn<QList<Prompts::Button>>("answers");
     QTest::addColumn<int>("boxes");
 
     QTest::newRow("O.K. each time: one box per broken step")
-        << QList<QMessageBox::StandardButton> {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok}
-        << 3;
-    QTest::newRow("Fix all steps at once")
-        << QList<QMessageBox::StandardButton> {QMessageBox::YesToAll} << 1;
+        << QList<Prompts::Button> {Prompts::Ok, Prompts::Ok, Prompts::Ok} << 3;
+    QTest::newRow("Fix all steps at once") << QList<Prompts::Button> {Prompts::YesToAll} << 1;
     QTest::newRow("Fix all steps at the second")
-        << QList<QMessageBox::StandardButton> {QMessageBox::Ok, QMessageBox::YesToAll} << 2;
+        << QList<Prompts::Button> {Prompts::Ok, Prompts::YesToAll} << 2;
 }
 
 void tst_ProgramTable::bothTimesZero()
 {
-    QFETCH(QList<QMessageBox::StandardButton>, answers);
+    QFETCH(QList<Prompts::Button>, answers);
     QFETCH(int, boxes);
 
     // Steps 1 and 3 break the rule, and step 6 beyond the count too.

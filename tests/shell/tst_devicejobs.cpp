@@ -2,6 +2,7 @@
 // dialogs the job shows) start nothing, and a cancelled progress dialog processes no events.
 
 #include "device/kelvoprotocol.h"
+#include "shell/qtprompts.h"
 #include "support/configfilefixtures.h"
 #include "support/upgradefilemaker.h"
 #include "support/windowrig.h"
@@ -265,7 +266,8 @@ void tst_DeviceJobs::cancelledDialogProcessesNoEvents()
     SimulatedController &c = rig->connectTo();
     if (write)
         c.busyMs = 1500; // a write waits for every block, and looks for Cancel meanwhile
-    rig->script.realProgress = true;
+    QtPrompts qtDialogs;
+    rig->script.progressFrom = &qtDialogs;
     const u8 otherJob = write ? REQ_CONF_READ : REQ_CONF_WRITE;
     auto *otherButton = rig->child<QPushButton>(write ? "pbReadConf" : "pbSendConf");
 

@@ -185,8 +185,8 @@ void tst_Firmware::versionChecks()
     if (!upgrade)
         std::copy(firmware.cbegin(), firmware.cend(), c.firmware.begin());
     if (!choice.isEmpty())
-        rig->script.answers << (choice == QLatin1String("Yes, I do!") ? QMessageBox::Yes
-                                                                      : QMessageBox::Cancel);
+        rig->script.answers << (choice == QLatin1String("Yes, I do!") ? Prompts::Yes
+                                                                      : Prompts::Cancel);
     run(save(maker(tag).build()), upgrade);
     QCOMPARE(texts(), boxes);
     QCOMPARE(this->sent(upgrade ? REQ_FW_UPGRADE : REQ_FW_VERIFY), sent ? 1 : 0);
@@ -237,7 +237,7 @@ void tst_Firmware::verifyCountsDifferingBlocks()
     std::copy(firmware.cbegin(), firmware.cend(), c.firmware.begin());
     c.firmware[3 * 256 + 5] ^= 0xFF;
     c.firmware[200 * 256] ^= 0x01;
-    rig->script.answers << QMessageBox::Yes << QMessageBox::Yes;
+    rig->script.answers << Prompts::Yes << Prompts::Yes;
     run(save(maker().build()), false);
 
     QCOMPARE(texts(),
@@ -250,7 +250,7 @@ void tst_Firmware::verifyCountsDifferingBlocks()
 
     // "No ..." ends the job at the first difference.
     rig->script.shown.clear();
-    rig->script.answers << QMessageBox::No;
+    rig->script.answers << Prompts::No;
     run(save(maker().build()), false); // the controller is still in its loader
     QCOMPARE(
         texts(),

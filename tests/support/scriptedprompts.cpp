@@ -1,40 +1,34 @@
 #include "scriptedprompts.h"
 
-#include "common/qtprompts.h"
-
-QMessageBox::StandardButton ScriptedPrompts::message(Kind kind, QWidget *parent,
-                                                     const QString &title, const QString &text,
-                                                     QMessageBox::StandardButtons,
-                                                     QMessageBox::StandardButton defaultButton)
+Prompts::Button ScriptedPrompts::message(Kind kind, QObject *parent, const QString &title,
+                                         const QString &text, Buttons, Button defaultButton)
 {
     shown.append({kind, parent, title, text, {}});
     if (duringPrompt)
         duringPrompt();
     if (!answers.isEmpty())
         return answers.takeFirst();
-    return defaultButton == QMessageBox::NoButton ? QMessageBox::Ok : defaultButton;
+    return defaultButton == NoButton ? Ok : defaultButton;
 }
 
-QMessageBox::StandardButton ScriptedPrompts::choose(Kind kind, QWidget *parent,
-                                                    const QString &title, const QString &text,
-                                                    const QList<Button> &buttons,
-                                                    QMessageBox::StandardButton defaultButton)
+Prompts::Button ScriptedPrompts::choose(Kind kind, QObject *parent, const QString &title,
+                                        const QString &text, const QList<Choice> &choices,
+                                        Button defaultButton)
 {
-    const QMessageBox::StandardButton answer
-        = Prompts::choose(kind, parent, title, text, buttons, defaultButton);
-    for (const Button &button : buttons)
-        shown.last().buttons << button.text;
+    const Button answer = Prompts::choose(kind, parent, title, text, choices, defaultButton);
+    for (const Choice &choice : choices)
+        shown.last().buttons << choice.text;
     return answer;
 }
 
-QString ScriptedPrompts::openFileName(QWidget *, const QString &caption, const QString &dir,
+QString ScriptedPrompts::openFileName(QObject *, const QString &caption, const QString &dir,
                                       const QString &filter)
 {
     fileDialogs.append({caption, dir, filter});
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
-QString ScriptedPrompts::saveFileName(QWidget *, const QString &caption, const QString &dir,
+QString ScriptedPrompts::saveFileName(QObject *, const QString &caption, const QString &dir,
                                       const QString &filter)
 {
     fileDialogs.append({caption, dir, filter});
@@ -83,12 +77,12 @@ private:
 
 } // namespace
 
-std::unique_ptr<ProgressPrompt> ScriptedPrompts::progress(QWidget *parent, const QString &label,
+std::unique_ptr<ProgressPrompt> ScriptedPrompts::progress(QObject *parent, const QString &label,
                                                           const QString &cancelText, int maximum,
                                                           bool autoClose)
 {
-    if (realProgress)
-        return QtPrompts().progress(parent, label, cancelText, maximum, autoClose);
+    if (progressFrom)
+        return progressFrom->progress(parent, label, cancelText, maximum, autoClose);
     Progress shownProgress;
     shownProgress.parent = parent;
     shownProgress.label = label;

@@ -16,7 +16,7 @@ public:
     struct Shown
     {
         Kind kind;
-        QWidget *parent;
+        QObject *parent;
         QString title;
         QString text;
         QStringList buttons; // own button texts, for boxes asked with choose()
@@ -25,7 +25,7 @@ public:
     // Everything one progress dialog was asked to do.
     struct Progress
     {
-        QWidget *parent = nullptr;
+        QObject *parent = nullptr;
         QString label;
         QString cancelText;
         int maximum = 0;
@@ -41,23 +41,21 @@ public:
     { }
     ~ScriptedPrompts() override { Prompts::install(previous); }
 
-    QMessageBox::StandardButton message(Kind kind, QWidget *parent, const QString &title,
-                                        const QString &text, QMessageBox::StandardButtons buttons,
-                                        QMessageBox::StandardButton defaultButton) override;
-    QMessageBox::StandardButton choose(Kind kind, QWidget *parent, const QString &title,
-                                       const QString &text, const QList<Button> &buttons,
-                                       QMessageBox::StandardButton defaultButton) override;
-    QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+    Button message(Kind kind, QObject *parent, const QString &title, const QString &text,
+                   Buttons buttons, Button defaultButton) override;
+    Button choose(Kind kind, QObject *parent, const QString &title, const QString &text,
+                  const QList<Choice> &choices, Button defaultButton) override;
+    QString openFileName(QObject *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+    QString saveFileName(QObject *parent, const QString &caption, const QString &dir,
                          const QString &filter) override;
-    std::unique_ptr<ProgressPrompt> progress(QWidget *parent, const QString &label,
+    std::unique_ptr<ProgressPrompt> progress(QObject *parent, const QString &label,
                                              const QString &cancelText, int maximum,
                                              bool autoClose) override;
 
     QList<Shown> shown;
     // Answers to questions, taken in order; Ok or the default button once it runs out.
-    QList<QMessageBox::StandardButton> answers;
+    QList<Button> answers;
 
     // File names the next dialogs return, in order; empty string = Cancel.
     QStringList fileNames;
@@ -67,8 +65,9 @@ public:
     QList<Progress> progressDialogs;
     // The user presses Cancel once a progress dialog has been set to this value (-1: never).
     int cancelAtValue = -1;
-    // Progress dialogs are the real QProgressDialog (not recorded), for what it does with events.
-    bool realProgress = false;
+    // Progress dialogs come from these prompts instead (not recorded): the real dialogs, for what
+    // they do with events.
+    Prompts *progressFrom = nullptr;
     // Runs whenever a box is shown and whenever a progress dialog is updated or asked for
     // Cancel: what the user does meanwhile.
     std::function<void()> duringPrompt;
