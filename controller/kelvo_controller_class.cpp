@@ -5,34 +5,33 @@
 #include "model/configclear.h"
 #include "model/configlayout.h"
 
-#include <new>
-
 kelvo_controller_class *controller = nullptr;
 
 std::unique_ptr<u8[]> kelvo_controller_class::allocateImage(std::size_t size)
 {
-    return std::unique_ptr<u8[]>(new (std::nothrow) u8[size]);
+    return ConfigDocument::allocate(size);
 }
 
 kelvo_controller_class::kelvo_controller_class(ImageAllocator allocator, QObject *parent)
     : QObject(parent)
+    , configDocument(allocator ? allocator : allocateImage) // cleared as after "Clear"
 {
     usbDevice.setIds(KELVO_VENDOR_ID, KELVO_PRODUCT_ID);
-    image = (allocator ? allocator : allocateImage)(ConfigLayout::ImageSize);
-    if (!image) {
+    if (!configDocument.isValid())
         qCDebug(lcKelvo, "Not enough memory !");
-        return;
-    }
-    ClearConfig(ClearFlags::All);
 }
 
 kelvo_controller_class::~kelvo_controller_class() = default;
 
+void kelvo_controller_class::showRcuAddressOfImage()
+{
+    if (configImage())
+        rcuAddrShown = ConfigLayout::rcuAddressShown(configImage());
+}
+
 void kelvo_controller_class::ClearConfig(u16 co)
 {
-    if (!image)
-        return;
-    clearImage(image.get(), co);
+    configDocument.edit({ConfigEdit::Kind::Clear}, [co](u8 *image) { clearImage(image, co); });
     if (co & ClearFlags::Remote)
         rcuAddrShown = ConfigLayout::RcuAddrUnknown;
 }

@@ -2,7 +2,9 @@
 
 #include "common/prompts.h"
 #include "common/types.h"
+#include "controller/jobresult.h"
 #include "device/t_threadusbdevice.h"
+#include "model/configdocument.h"
 
 #include <QModelIndex>
 #include <QObject>
@@ -26,7 +28,7 @@ class kelvo_controller_class : public QObject
 
 public:
     // Where the image memory comes from; a test can hand in one that fails.
-    using ImageAllocator = std::unique_ptr<u8[]> (*)(std::size_t size);
+    using ImageAllocator = ConfigDocument::Allocator;
     static std::unique_ptr<u8[]> allocateImage(std::size_t size);
 
     // The mode the user asked for with ch_mode().
@@ -36,8 +38,10 @@ public:
                                     QObject *parent = nullptr);
     ~kelvo_controller_class() override;
 
-    // The 10496-byte image; null only when it could not be allocated.
-    u8 *configImage() const { return image.get(); }
+    // The 10496-byte image; null only when it could not be allocated. Change it only through
+    // document().
+    u8 *configImage() const { return configDocument.data(); }
+    ConfigDocument &document() { return configDocument; }
 
     // Remote system address as last learned: 0x80 nothing read, above 31 "not used".
     u8 rcuAddrShown = 0x80;
@@ -93,6 +97,27 @@ public:
     // reported in a box.
     void upgradeFirmware(const QString &fileName, bool upgrade);
 
+    // The long jobs, for callers that report on their own; the slots above and below show their
+    // boxes from these. Questions and progress still go through the prompts, and a lost link is
+    // still reported by linkError() as it happens.
+    //
+    // Connects to the adopted controller or the first one found (asking reconnectPrompt when only
+    // others are there).
+    JobResult connectController();
+    // The configuration from `image` to the controller. Done means the controller confirmed it;
+    // restartController() then makes it run with it.
+    JobResult writeConfiguration(const u8 *image);
+    // The controller's configuration into `into` (ImageSize bytes), which is only written when
+    // the whole configuration arrived.
+    JobResult readConfiguration(u8 *into);
+    // The controller restarts (with a new configuration or firmware) and is connected again.
+    void restartController();
+    // The upgrade file checked (against the controller's version too), then sent or compared.
+    JobResult runFirmwareJob(const QString &fileName, bool upgrade);
+    // The configuration file into `into`, or the image into the file.
+    static JobResult readConfigurationFile(const QString &fileName, u8 *into);
+    static JobResult writeConfigurationFile(const QString &fileName, const u8 *image);
+
 signals:
     void setConnectionStatus(bool);
     void readFileFinished();
@@ -137,13 +162,15 @@ private:
     bool readBlock(ConfigBlockReader &reader);
     // Firmware: every check of the file (and the version against the controller's) before the
     // controller is touched; the unscrambled image when the job may go on.
-    bool firmwareFileUsable(const QString &fileName, bool upgrade, QByteArray *image);
-    bool versionAllows(const UpgradeFile::Version &fileVersion, bool upgrade);
-    bool startFirmwareJob(bool upgrade);
-    // The 256 blocks; false when the job failed or was cancelled.
-    bool streamFirmware(const QByteArray &image, bool upgrade, int *differing);
+    JobResult firmwareFileUsable(const QString &fileName, bool upgrade, QByteArray *image);
+    JobResult versionAllows(const UpgradeFile::Version &fileVersion, bool upgrade);
+    JobResult startFirmwareJob(bool upgrade);
+    // The 256 blocks.
+    JobResult streamFirmware(const QByteArray &image, bool upgrade);
+    // After a whole image arrived (a file, the controller), the remote address it holds is shown.
+    void showRcuAddressOfImage();
 
-    std::unique_ptr<u8[]> image;
+    ConfigDocument configDocument;
 };
 
 // The controller of the running program; set by start-up.

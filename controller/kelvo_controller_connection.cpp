@@ -11,24 +11,31 @@ constexpr int VersionReplySize = 3; // major, minor, revision character
 
 void kelvo_controller_class::setConnection(bool connection)
 {
-    serialText = QStringLiteral("S/N ----");
-    firmwareText = QStringLiteral("F/W ----");
-    if (!connection) {
-        usbDevice.controlOut(REQ_SET_MODE, MODE_NORMAL, 0, nullptr, 0); // result ignored
-        usbDevice.closeDevice();
-        usbDevice.reinit();
-        connected = 0;
-        requestedMode = RequestedNone;
-        deviceMode = 0;
-        emit setConnectionStatus(false);
+    if (connection) {
+        connectController();
         return;
     }
+    serialText = QStringLiteral("S/N ----");
+    firmwareText = QStringLiteral("F/W ----");
+    usbDevice.controlOut(REQ_SET_MODE, MODE_NORMAL, 0, nullptr, 0); // result ignored
+    usbDevice.closeDevice();
+    usbDevice.reinit();
+    connected = 0;
+    requestedMode = RequestedNone;
+    deviceMode = 0;
+    emit setConnectionStatus(false);
+}
+
+JobResult kelvo_controller_class::connectController()
+{
+    serialText = QStringLiteral("S/N ----");
+    firmwareText = QStringLiteral("F/W ----");
     for (;;) {
         if (usbDevice.findDevice() == 0) {
             connected = 1;
             readIdentity();
             emit setConnectionStatus(true);
-            return;
+            return JobResult::done();
         }
         // Only other controllers are there: the user may retry or take one of them.
         if (otherSerials.isEmpty() || !reconnectPrompt || !reconnectPrompt(otherSerials))
@@ -36,6 +43,10 @@ void kelvo_controller_class::setConnection(bool connection)
     }
     connected = 0;
     emit setConnectionStatus(false);
+    // Declined by whoever was asked, or nothing to ask about.
+    return JobResult::failed(otherSerials.isEmpty() || !reconnectPrompt
+                                 ? JobResult::Outcome::NotConnected
+                                 : JobResult::Outcome::Cancelled);
 }
 
 void kelvo_controller_class::readIdentity()

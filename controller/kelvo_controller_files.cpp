@@ -12,10 +12,30 @@ const QString resultTitle = QStringLiteral("KelvoDesk");
 
 } // namespace
 
+JobResult kelvo_controller_class::writeConfigurationFile(const QString &fileName, const u8 *image)
+{
+    QString reason;
+    if (!image)
+        return JobResult::failed(JobResult::Outcome::Refused, tr("Not enough memory !"));
+    if (!ConfigFile::write(fileName, image, &reason))
+        return JobResult::failed(JobResult::Outcome::FileError, reason);
+    return JobResult::done();
+}
+
+JobResult kelvo_controller_class::readConfigurationFile(const QString &fileName, u8 *into)
+{
+    QString reason;
+    if (!into)
+        return JobResult::failed(JobResult::Outcome::Refused, tr("Not enough memory !"));
+    if (!ConfigFile::read(fileName, into, &reason))
+        return JobResult::failed(JobResult::Outcome::FileError, reason);
+    return JobResult::done();
+}
+
 void kelvo_controller_class::write_confDataToFile(const QString &fileName)
 {
     const QString text = tr("Data write to file ") + fileName + QLatin1Char('\n');
-    if (image && ConfigFile::write(fileName, image.get()))
+    if (writeConfigurationFile(fileName, configImage()).ok())
         prompts().information(dialogParent, resultTitle, text + tr("Sucessfull!"));
     else
         prompts().critical(dialogParent, resultTitle, text + tr("Failed!"));
@@ -23,11 +43,13 @@ void kelvo_controller_class::write_confDataToFile(const QString &fileName)
 
 void kelvo_controller_class::read_confDataFromFile(const QString &fileName)
 {
-    const bool ok = image && ConfigFile::read(fileName, image.get());
-    if (image) {
-        const u8 address = image[RcuSysAddr];
-        rcuAddrShown = address <= MaxRcuSysAddr ? address : 0xFF;
-    }
+    QByteArray read = configDocument.snapshot();
+    const bool ok = readConfigurationFile(
+                        fileName, configImage() ? reinterpret_cast<u8 *>(read.data()) : nullptr)
+                        .ok();
+    if (ok)
+        configDocument.restore(read, {ConfigEdit::Kind::FileRead});
+    showRcuAddressOfImage();
     if (ok)
         prompts().information(dialogParent, resultTitle,
                               tr("Data read from file\n    Sucessfull!"));

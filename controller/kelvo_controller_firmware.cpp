@@ -29,20 +29,20 @@ QString usbTitle()
 }
 } // namespace
 
-bool kelvo_controller_class::firmwareFileUsable(const QString &fileName, bool upgrade,
-                                                QByteArray *image)
+JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bool upgrade,
+                                                     QByteArray *image)
 {
+    const auto refused = [](const QString &why) {
+        return JobResult::failed(JobResult::Outcome::Refused, why, Prompts::Kind::Warning,
+                                 firmwareTitle());
+    };
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        prompts().warning(dialogParent, firmwareTitle(), tr("File not found : ") + fileName);
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(tr("File not found : ") + fileName);
     // The work buffer of the unpacked image.
     std::unique_ptr<u8[]> buffer(new (std::nothrow) u8[UpgradeFile::ImageSize]);
-    if (!buffer) {
-        prompts().warning(dialogParent, firmwareTitle(), tr("Out of memory!"));
-        return false;
-    }
+    if (!buffer)
+        return refused(tr("Out of memory!"));
     const QByteArray bytes = file.read(UpgradeFile::MaxUsefulSize);
     const QString readError = tr("File read error : ") + fileName;
     const QString notUpgradeFile = tr("File ") + fileName + tr("\nisn't proper upgrade file !");
@@ -50,16 +50,16 @@ bool kelvo_controller_class::firmwareFileUsable(const QString &fileName, bool up
     case UpgradeFile::Refusal::None:
         break;
     case UpgradeFile::Refusal::TooShort:
-        prompts().warning(dialogParent, firmwareTitle(), readError);
-        return false;
+        return refused(readError);
     default:
-        prompts().warning(dialogParent, firmwareTitle(), notUpgradeFile);
-        return false;
+        return refused(notUpgradeFile);
     }
 
     const UpgradeFile::Version fileVersion = UpgradeFile::version(bytes);
-    if (fileVersion.tagged && !versionAllows(fileVersion, upgrade))
-        return false;
+    if (fileVersion.tagged) {
+        if (JobResult allowed = versionAllows(fileVersion, upgrade); !allowed.ok())
+            return allowed;
+    }
 
     UpgradeFile::Descriptor descriptor;
     QByteArray unpacked;
@@ -69,46 +69,40 @@ bool kelvo_controller_class::firmwareFileUsable(const QString &fileName, bool up
     switch (refusal) {
     case UpgradeFile::Refusal::None:
         *image = unpacked;
-        return true;
+        return JobResult::done();
     case UpgradeFile::Refusal::NothingToLoad:
-        return false; // nothing to load: no word about it
+        return refused({}); // nothing to load: no word about it
     case UpgradeFile::Refusal::WrongMagic:
-        prompts().warning(dialogParent, firmwareTitle(), notUpgradeFile);
-        return false;
+        return refused(notUpgradeFile);
     case UpgradeFile::Refusal::SeekError:
-        prompts().warning(dialogParent, firmwareTitle(), tr("Seek error : ") + fileName);
-        return false;
+        return refused(tr("Seek error : ") + fileName);
     case UpgradeFile::Refusal::TooShort:
     case UpgradeFile::Refusal::BadLength:
-        prompts().warning(dialogParent, firmwareTitle(), readError);
-        return false;
+        return refused(readError);
     case UpgradeFile::Refusal::CrcError:
-        prompts().warning(dialogParent, firmwareTitle(), tr("CRC error in block !"));
-        return false;
+        return refused(tr("CRC error in block !"));
     case UpgradeFile::Refusal::UncompressError:
-        prompts().warning(dialogParent, firmwareTitle(), tr("Uncompressing error !"));
-        return false;
+        return refused(tr("Uncompressing error !"));
     }
-    return false;
+    return refused({});
 }
 
-bool kelvo_controller_class::versionAllows(const UpgradeFile::Version &fileVersion, bool upgrade)
+JobResult kelvo_controller_class::versionAllows(const UpgradeFile::Version &fileVersion,
+                                                bool upgrade)
 {
     u8 reply[3] = {};
     bool read = false;
     for (int attempt = 0; attempt < VersionReadAttempts && !read; ++attempt)
         read = usbDevice.controlIn(REQ_VERSION, 0, 0, reply, 3) > 0;
-    if (!read) {
-        prompts().critical(dialogParent, usbTitle(), tr("Current version read error !"));
-        return false;
-    }
+    if (!read)
+        return JobResult::failed(JobResult::Outcome::LinkLost, tr("Current version read error !"),
+                                 Prompts::Kind::Critical, usbTitle());
     const int deviceRank = qint8(reply[0]) * 100 + qint8(reply[1]);
     if (!upgrade) {
-        if (fileVersion.rank() != deviceRank) {
-            prompts().information(dialogParent, firmwareTitle(), tr("Different versions !"));
-            return false;
-        }
-        return true;
+        if (fileVersion.rank() != deviceRank)
+            return JobResult::failed(JobResult::Outcome::Refused, tr("Different versions !"),
+                                     Prompts::Kind::Information, firmwareTitle());
+        return JobResult::done();
     }
     if (fileVersion.rank() < deviceRank) {
         if (prompts().choose(Prompts::Kind::Question, dialogParent, firmwareTitle(),
@@ -116,56 +110,61 @@ bool kelvo_controller_class::versionAllows(const UpgradeFile::Version &fileVersi
                              {{Prompts::Cancel, tr("Cancel")}, {Prompts::Yes, tr("Yes, I do!")}},
                              Prompts::Cancel)
             != Prompts::Yes)
-            return false;
+            return JobResult::failed(JobResult::Outcome::Cancelled);
     }
     const u8 core = u8(fileVersion.core);
     if (core > 0x40 && core < 0x80 && fileVersion.core != char(reply[2])) {
-        prompts().critical(dialogParent, firmwareTitle(),
-                           tr("This upgrade is made for another firmware core !\nInstalling it "
-                              "may permanently damage the device !\nTo reprogram all the "
-                              "firmware contact with Ovra."));
-        return false;
+        return JobResult::failed(JobResult::Outcome::Refused,
+                                 tr("This upgrade is made for another firmware core !\nInstalling "
+                                    "it may permanently damage the device !\nTo reprogram all the "
+                                    "firmware contact with Ovra."),
+                                 Prompts::Kind::Critical, firmwareTitle());
     }
-    return true;
+    return JobResult::done();
 }
 
-bool kelvo_controller_class::startFirmwareJob(bool upgrade)
+JobResult kelvo_controller_class::startFirmwareJob(bool upgrade)
 {
     if (usbDevice.controlOut(upgrade ? REQ_FW_UPGRADE : REQ_FW_VERIFY, FW_BLOCK_COUNT, 0, nullptr,
                              0)
-        < 0) {
-        prompts().warning(dialogParent, usbTitle(), tr("Write error !"));
-        return false;
-    }
+        < 0)
+        return JobResult::failed(JobResult::Outcome::LinkLost, tr("Write error !"),
+                                 Prompts::Kind::Warning, usbTitle());
     for (int poll = 0; poll < StartPolls; ++poll) {
         u16 status = 0;
         if (!readStatus(status))
             break;
         if (status & ST_BULK_READY)
-            return true;
+            return JobResult::done();
         pause100();
     }
-    prompts().warning(dialogParent, usbTitle(), tr("Protocol error !"));
-    return false;
+    return JobResult::failed(JobResult::Outcome::WrongAnswer, tr("Protocol error !"),
+                             Prompts::Kind::Warning, usbTitle());
 }
 
-bool kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrade, int *differing)
+JobResult kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrade)
 {
+    JobResult result;
+    const auto failed = [&](JobResult::Outcome outcome, const QString &detail) {
+        result.outcome = outcome;
+        result.detail = detail;
+        result.detailTitle = usbTitle();
+        return result;
+    };
     for (int k = 0; k < FW_BLOCK_COUNT; ++k) {
         if (progressDialog->wasCanceled()) {
-            prompts().information(dialogParent, QStringLiteral("FirmWare upgrade"),
-                                  tr("Process canceled !"));
-            return false;
+            failed(JobResult::Outcome::Cancelled, tr("Process canceled !"));
+            result.detailKind = Prompts::Kind::Information;
+            result.detailTitle = QStringLiteral("FirmWare upgrade");
+            return result;
         }
         progressDialog->setValue(k + ProgressBlocksStart);
         BulkBlock block;
         const int size = block.build(
             u8(k), reinterpret_cast<const u8 *>(image.constData()) + BLOCK_DATA_SIZE * k,
             BLOCK_DATA_SIZE);
-        if (usbDevice.bulkWrite(block.frame(), size) < size) {
-            prompts().warning(dialogParent, usbTitle(), tr("Write error !"));
-            return false;
-        }
+        if (usbDevice.bulkWrite(block.frame(), size) < size)
+            return failed(JobResult::Outcome::LinkLost, tr("Write error !"));
 
         // Every block must be acknowledged. "Done" only counts after the last one: before it, the
         // controller would claim a firmware it never received whole.
@@ -175,18 +174,16 @@ bool kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrad
         bool answered = false;
         for (int poll = 0; poll < BlockPolls && !answered; ++poll) {
             u16 status = 0;
-            if (!readStatus(status)) {
-                prompts().warning(dialogParent, usbTitle(), tr("Protocol error !"));
-                return false;
-            }
+            if (!readStatus(status))
+                return failed(JobResult::Outcome::LinkLost, tr("Protocol error !"));
             if (!upgrade && (status & ST_U_ERR)) {
-                ++*differing;
+                result.differingBlocks << k + 1;
                 if (prompts().choose(Prompts::Kind::Question, dialogParent, firmwareTitle(),
                                      tr("Verification failed : block %1\n  Continue ?").arg(k + 1),
                                      {{Prompts::Yes, tr("Yes !")}, {Prompts::No, tr("No ...")}},
                                      Prompts::Yes)
                     == Prompts::No)
-                    return false;
+                    return failed(JobResult::Outcome::Cancelled, {});
                 answered = true; // "Yes !": this block's polling ends
             } else if (status & acknowledged) {
                 answered = true;
@@ -194,49 +191,64 @@ bool kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrad
                 pause100();
             }
         }
-        if (!answered) {
-            prompts().warning(dialogParent, usbTitle(), tr("Protocol error !"));
-            return false;
-        }
+        if (!answered)
+            return failed(JobResult::Outcome::WrongAnswer, tr("Protocol error !"));
+        result.blocks = k + 1;
     }
-    return true;
+    if (!result.differingBlocks.isEmpty())
+        result.outcome = JobResult::Outcome::Differs;
+    return result;
 }
 
-void kelvo_controller_class::upgradeFirmware(const QString &fileName, bool upgrade)
+JobResult kelvo_controller_class::runFirmwareJob(const QString &fileName, bool upgrade)
 {
-    if (!connected) {
-        prompts().information(dialogParent, firmwareTitle(), tr("Not connected !"));
-        return;
-    }
+    if (!connected)
+        return JobResult::failed(JobResult::Outcome::NotConnected, tr("Not connected !"),
+                                 Prompts::Kind::Information, firmwareTitle());
     QByteArray image;
-    if (!firmwareFileUsable(fileName, upgrade, &image))
-        return;
+    if (JobResult usable = firmwareFileUsable(fileName, upgrade, &image); !usable.ok())
+        return usable;
 
     progressDialog
         = prompts().progress(nullptr, tr("Preparing device..."), tr("Cancel"), ProgressEnd, false);
-    bool failed = enterLoaderMode() != 0;
-    if (!failed)
-        failed = !startFirmwareJob(upgrade);
-    int differing = 0;
-    if (!failed) {
+    JobResult result;
+    if (enterLoaderMode() != 0)
+        result = JobResult::failed(JobResult::Outcome::LinkLost); // its link error said it
+    if (result.ok())
+        result = startFirmwareJob(upgrade);
+    if (result.ok()) {
         progressDialog->setLabelText(upgrade ? tr("Transferring firmware...")
                                              : tr("Comparing firmware..."));
-        failed = !streamFirmware(image, upgrade, &differing);
+        result = streamFirmware(image, upgrade);
     }
     progressDialog->setValue(ProgressEnd);
     progressDialog->reset();
     progressDialog.reset();
+    result.started = true;
+    return result;
+}
 
-    if (failed) {
-        prompts().critical(dialogParent, firmwareTitle(),
-                           upgrade ? tr("Upgrade failed !") : tr("Verification failed !"));
-    } else if (differing > 0) {
-        prompts().critical(dialogParent, firmwareTitle(),
-                           tr("Verify of %1 block(s) failed !").arg(differing));
-    } else {
+void kelvo_controller_class::upgradeFirmware(const QString &fileName, bool upgrade)
+{
+    const JobResult result = runFirmwareJob(fileName, upgrade);
+    if (!result.detail.isEmpty())
+        prompts().message(result.detailKind, dialogParent, result.detailTitle, result.detail);
+    if (!result.started)
+        return; // refused before the controller was touched
+    switch (result.outcome) {
+    case JobResult::Outcome::Done:
         sendReset(); // the controller restarts with its firmware
         prompts().information(dialogParent, firmwareTitle(),
                               upgrade ? tr("Upgrade sucessfull !") : tr("Verify successfull !"));
         setConnection(true);
+        break;
+    case JobResult::Outcome::Differs:
+        prompts().critical(dialogParent, firmwareTitle(),
+                           tr("Verify of %1 block(s) failed !").arg(result.differingBlocks.size()));
+        break;
+    default:
+        prompts().critical(dialogParent, firmwareTitle(),
+                           upgrade ? tr("Upgrade failed !") : tr("Verification failed !"));
+        break;
     }
 }

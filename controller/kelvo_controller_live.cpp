@@ -50,6 +50,7 @@ void kelvo_controller_class::send_new_val(int ch, int val)
 
 void kelvo_controller_class::sceneLevels(int pgm, int scene, u8 *levels) const
 {
+    const u8 *image = configImage();
     if (pgm == SpecialScenePage && scene == SpecialSceneStep) {
         const u8 colour[3]
             = {image[SpecialLevelRed], image[SpecialLevelGreen], image[SpecialLevelBlue]};
@@ -61,7 +62,7 @@ void kelvo_controller_class::sceneLevels(int pgm, int scene, u8 *levels) const
         // Step 0 comes from a program table without a current row: show its first step rather
         // than the last step of the page before.
         const int step = qBound(0, scene - 1, StepsPerPage - 1);
-        std::memcpy(levels, image.get() + levelOffset(qBound(0, pgm, PageCount - 1), step, 0),
+        std::memcpy(levels, image + levelOffset(qBound(0, pgm, PageCount - 1), step, 0),
                     ChannelCount);
     }
 }
@@ -93,7 +94,7 @@ bool kelvo_controller_class::prepareScene(const u8 *levels)
 
 void kelvo_controller_class::send_sc_prep(int pgm, int scene)
 {
-    if (!usbDevice.isOpen() || requestedMode != RequestedLive || !image)
+    if (!usbDevice.isOpen() || requestedMode != RequestedLive || !configImage())
         return;
     if (deviceMode != MODE_LIVE && setDeviceMode(MODE_LIVE) != MODE_LIVE) {
         linkError();
@@ -186,7 +187,7 @@ int kelvo_controller_class::readSysAddress()
     rcuAddrShown = u8(address);
     // The image mirrors the controller: the next configuration write must not bring back the old
     // address.
-    image[RcuSysAddr] = u8(address);
+    configDocument.setByte(RcuSysAddr, u8(address), {ConfigEdit::Kind::RemoteAddress});
     return address;
 }
 

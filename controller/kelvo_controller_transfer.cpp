@@ -67,27 +67,34 @@ bool kelvo_controller_class::waitWriteReady()
     return true;
 }
 
-void kelvo_controller_class::send_alldata()
+JobResult kelvo_controller_class::writeConfiguration(const u8 *from)
 {
-    if (!image)
-        return;
+    JobResult result;
+    const bool wasOpen = usbDevice.isOpen();
     const int previousMode = deviceMode;
     if (!startTransfer(REQ_CONF_WRITE))
-        return;
+        return JobResult::failed(wasOpen ? JobResult::Outcome::LinkLost
+                                         : JobResult::Outcome::NotConnected);
+    result.started = true;
 
     openProgress(tr("Configuration is sending..."));
     bool failed = false;
     for (int k = 0; k < CONF_BLOCK_COUNT && !failed; ++k) {
         progressDialog->setValue(k);
         if (!waitWriteReady()) {
+            // Cancel and a controller that never takes the block end alike: in a link error.
             failed = true;
+            result.outcome = JobResult::Outcome::LinkLost;
             break;
         }
         BulkBlock block;
-        const int size = block.build(u8(k), image.get() + BLOCK_DATA_SIZE * k, BLOCK_DATA_SIZE);
+        const int size = block.build(u8(k), from + BLOCK_DATA_SIZE * k, BLOCK_DATA_SIZE);
         if (usbDevice.bulkWrite(block.frame(), size) < size) {
             linkError();
             failed = true;
+            result.outcome = JobResult::Outcome::LinkLost;
+        } else {
+            result.blocks = k + 1;
         }
     }
     if (progressDialog) {
@@ -97,22 +104,40 @@ void kelvo_controller_class::send_alldata()
     }
 
     if (!failed) {
-        if (waitDone() != 0)
-            return; // its link error and debug line are the report
-        prompts().information(dialogParent, resultTitle,
-                              tr("Write configuration\n     Sucessfull!"));
-        sendReset(); // the controller restarts with the new configuration
-        for (int attempt = 0; attempt < ReconnectAttempts && !connected; ++attempt) {
-            pause100();
-            setConnection(true);
-        }
-        return;
+        if (waitDone() != 0) // its link error and debug line are the report
+            result.outcome = JobResult::Outcome::WrongAnswer;
+        return result;
     }
-    prompts().critical(dialogParent, resultTitle, tr("Write configuration\n     Failed!"));
     if (usbDevice.isOpen() && setDeviceMode(previousMode) != previousMode) {
         linkError();
         qCDebug(lcKelvo, "Niepowodzenie zmiany trybu !");
     }
+    return result;
+}
+
+void kelvo_controller_class::restartController()
+{
+    sendReset();
+    for (int attempt = 0; attempt < ReconnectAttempts && !connected; ++attempt) {
+        pause100();
+        setConnection(true);
+    }
+}
+
+void kelvo_controller_class::send_alldata()
+{
+    if (!configImage())
+        return;
+    const JobResult result = writeConfiguration(configImage());
+    if (!result.started || result.outcome == JobResult::Outcome::WrongAnswer)
+        return; // the link error was the report
+    if (result.ok()) {
+        prompts().information(dialogParent, resultTitle,
+                              tr("Write configuration\n     Sucessfull!"));
+        restartController(); // the controller restarts with the new configuration
+        return;
+    }
+    prompts().critical(dialogParent, resultTitle, tr("Write configuration\n     Failed!"));
 }
 
 bool kelvo_controller_class::waitReadReady()
@@ -163,65 +188,76 @@ bool kelvo_controller_class::readBlock(ConfigBlockReader &reader)
     return false;
 }
 
-void kelvo_controller_class::read_alldata()
+JobResult kelvo_controller_class::readConfiguration(u8 *into)
 {
-    if (!image)
-        return;
+    JobResult result;
+    const bool wasOpen = usbDevice.isOpen();
     const int previousMode = deviceMode;
     if (!startTransfer(REQ_CONF_READ))
-        return;
+        return JobResult::failed(wasOpen ? JobResult::Outcome::LinkLost
+                                         : JobResult::Outcome::NotConnected);
+    result.started = true;
 
     openProgress(tr("Configuration is reading..."));
-    // A read that fails or is cancelled leaves the image as it was.
-    ConfigBlockReader reader(image.get());
-    bool failed = false;
-    bool cancelled = false;
-    for (int k = 0; k < CONF_BLOCK_COUNT; ++k) {
+    // Blocks are staged: a read that fails or is cancelled leaves `into` as it was.
+    ConfigBlockReader reader(into);
+    for (int k = 0; k < CONF_BLOCK_COUNT && result.ok(); ++k) {
         if (!usbDevice.isOpen()) {
-            failed = true;
+            result.outcome = JobResult::Outcome::LinkLost;
             break;
         }
         if (progressDialog->wasCanceled()) {
             progressDialog.reset();
-            prompts().information(dialogParent, resultTitle, tr("Read configuration\ncancelled !"));
-            cancelled = true;
+            result.outcome = JobResult::Outcome::Cancelled;
             break;
         }
         pause100();
         progressDialog->setValue(k);
-        if (!waitReadReady()) {
-            failed = true;
+        const bool ready = waitReadReady();
+        if (!ready || !readBlock(reader)) {
+            if (ready)
+                qCDebug(lcKelvo, "flash read fail!");
+            result.outcome = usbDevice.isOpen() ? JobResult::Outcome::WrongAnswer
+                                                : JobResult::Outcome::LinkLost;
             break;
         }
-        if (!readBlock(reader)) {
-            qCDebug(lcKelvo, "flash read fail!");
-            failed = true;
-            break;
-        }
+        result.blocks = k + 1;
     }
 
     // A block number that came twice means another never came: its region would keep old bytes.
-    if (!failed && !cancelled && !reader.complete()) {
+    if (result.ok() && !reader.complete()) {
         qCDebug(lcKelvo, "flash read fail!");
-        failed = true;
+        result.outcome = JobResult::Outcome::WrongAnswer;
     }
-    if (!cancelled) {
-        if (progressDialog) {
-            progressDialog->reset();
-            progressDialog.reset();
-        }
-        if (!failed)
-            std::memcpy(image.get(), reader.staged(), ImageSize);
-        const u8 address = image[RcuSysAddr];
-        rcuAddrShown = address <= MaxRcuSysAddr ? address : 0xFF;
-        emit readKelvoFinished();
-        if (failed)
-            prompts().critical(dialogParent, resultTitle, tr("Read configuration\n Failed!"));
-        else
-            prompts().information(dialogParent, resultTitle, tr("Read configuration\nSucessfull!"));
-        if (!usbDevice.isOpen())
-            return;
+    if (progressDialog) {
+        progressDialog->reset();
+        progressDialog.reset();
     }
-    if (setDeviceMode(previousMode) != previousMode)
+    if (result.ok())
+        std::memcpy(into, reader.staged(), ImageSize);
+    if (usbDevice.isOpen() && setDeviceMode(previousMode) != previousMode)
         linkError();
+    return result;
+}
+
+void kelvo_controller_class::read_alldata()
+{
+    if (!configImage())
+        return;
+    QByteArray read = configDocument.snapshot();
+    const JobResult result = readConfiguration(reinterpret_cast<u8 *>(read.data()));
+    if (!result.started)
+        return;
+    if (result.outcome == JobResult::Outcome::Cancelled) {
+        prompts().information(dialogParent, resultTitle, tr("Read configuration\ncancelled !"));
+        return;
+    }
+    if (result.ok())
+        configDocument.restore(read, {ConfigEdit::Kind::ControllerRead});
+    showRcuAddressOfImage();
+    emit readKelvoFinished();
+    if (result.ok())
+        prompts().information(dialogParent, resultTitle, tr("Read configuration\nSucessfull!"));
+    else
+        prompts().critical(dialogParent, resultTitle, tr("Read configuration\n Failed!"));
 }

@@ -59,6 +59,14 @@ constexpr u16 MaxSpecialRiseTime = 0xFFFE;
 constexpr u8 RcuAddrUnknown = 0x80; // rcuAddrShown before anything was learned
 constexpr int MaxRcuSysAddr = 31;
 
+// The remote's system address to show for an image that came whole (from a file or the
+// controller): the stored one, or 0xFF ("not used") for anything above the largest.
+inline u8 rcuAddressShown(const u8 *image)
+{
+    const u8 address = image[RcuSysAddr];
+    return address <= MaxRcuSysAddr ? address : 0xFF;
+}
+
 constexpr int levelOffset(int page, int step, int channel)
 {
     return LevelTable + LevelPageSize * page + ChannelCount * step + channel;
