@@ -136,10 +136,10 @@ void admx32_sliders_widget::sCh(int ch, int val)
 {
     if (ch < 1 || ch > ChannelCount)
         return;
-    u8 *image = kelvo->configImage();
-    if (level(image, page, step, ch - 1) == val)
+    if (level(kelvo->configImage(), page, step, ch - 1) == val)
         return;
-    setLevel(image, page, step, ch - 1, u8(val));
+    kelvo->document().edit({ConfigEdit::Kind::SceneLevel, page, step, ch - 1, this},
+                           [&](u8 *image) { setLevel(image, page, step, ch - 1, u8(val)); });
     emit liveNewValue(ch - 1, val);
     if (ch > first && ch <= first + VisibleColumns)
         columns[ch - first - 1]->slider()->setValue(val);
@@ -182,25 +182,32 @@ void admx32_sliders_widget::refresh()
     connectTimeControls();
 }
 
+void admx32_sliders_widget::storeTime(int field, u16 value)
+{
+    kelvo->document().edit({ConfigEdit::Kind::StepTime, page, step, -1, this}, [&](u8 *image) {
+        setStepTime(image, page, step, TimeField(field), value);
+    });
+}
+
 void admx32_sliders_widget::chgdRiseTime(QTime &time)
 {
-    setStepTime(kelvo->configImage(), page, step, RiseTime, toDeviceTime(time));
+    storeTime(RiseTime, toDeviceTime(time));
 }
 
 void admx32_sliders_widget::chgdLastTime(QTime &time)
 {
-    setStepTime(kelvo->configImage(), page, step, LastTime, toDeviceTime(time));
+    storeTime(LastTime, toDeviceTime(time));
 }
 
 void admx32_sliders_widget::chgdFallTime(QTime &time)
 {
-    setStepTime(kelvo->configImage(), page, step, FallTime, toDeviceTime(time));
+    storeTime(FallTime, toDeviceTime(time));
 }
 
 void admx32_sliders_widget::chgdInfinite(int state)
 {
     const bool endless = state == Qt::Checked;
     const u16 value = endless ? LastInfinite : toDeviceTime(last->time());
-    setStepTime(kelvo->configImage(), page, step, LastTime, value);
+    storeTime(LastTime, value);
     last->setEnabled(!endless);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/types.h"
+
 #include <QWidget>
 
 #include <array>
@@ -59,6 +61,8 @@ public slots:
     void chgdInfinite(int state);
 
 private:
+    // One time of the step shown (a ConfigLayout::TimeField), as one edit.
+    void storeTime(int field, u16 value);
     void connectTimeControls();
     void disconnectTimeControls();
 

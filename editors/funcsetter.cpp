@@ -2,6 +2,7 @@
 
 #include "common/connectlog.h"
 #include "inputdelegate.h"
+#include "model/configdocument.h"
 #include "model/configlayout.h"
 #include "model/contactmode.h"
 #include "model/functioncode.h"
@@ -16,14 +17,15 @@ enum Column { KeyColumn = 0, ModeColumn = 1, ActionColumn = 2 };
 constexpr int RowHeight = 30;
 } // namespace
 
-funcSetter::funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent, u8 *image)
+funcSetter::funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent, ConfigDocument *document)
     : QTableWidget(rows, 3, parent)
     , rowCount_(rows)
     , codes(codes)
-    , modeImage(hasMode ? image : nullptr)
-    , delegate(std::make_unique<input_delegate>(codes, this, modeImage))
+    , modeImage(hasMode && document ? document->data() : nullptr)
+    , delegate(std::make_unique<input_delegate>(codes, this, hasMode, document))
 {
-    Q_ASSERT(!hasMode || (image && rows <= InputCount));
+    Q_ASSERT(!hasMode || (document && rows <= InputCount));
+    Q_ASSERT(!document || document->contains(codes));
     setColumnWidth(KeyColumn, hasMode ? 100 : 160);
     setColumnWidth(ModeColumn, 60);
     setColumnWidth(ActionColumn, 600);

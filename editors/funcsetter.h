@@ -6,18 +6,21 @@
 
 #include <memory>
 
+class ConfigDocument;
 class input_delegate;
 
 // A table of keys and the actions assigned to them (inputs with their contact mode, power-on,
-// remote keys), read from and written straight into the configuration image.
+// remote keys), read from the configuration image and written through its document.
 class funcSetter : public QTableWidget
 {
     Q_OBJECT
 
 public:
-    // `codes` is the table's first code byte in the image. With `hasMode` the table also shows
-    // and edits the inputs' contact modes, in the masks of `image`.
-    funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent = nullptr, u8 *image = nullptr);
+    // `codes` is the table's first code byte in the image of `document`. With `hasMode` the table
+    // also shows and edits the inputs' contact modes there. Without a document the codes are a
+    // table of their own, written in place, and there is no mode column.
+    funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent = nullptr,
+               ConfigDocument *document = nullptr);
     ~funcSetter() override;
 
 public slots:
@@ -28,6 +31,6 @@ public slots:
 private:
     int rowCount_;
     u8 *codes;
-    u8 *modeImage; // null without a mode column
+    const u8 *modeImage; // null without a mode column
     std::unique_ptr<input_delegate> delegate;
 };

@@ -3,7 +3,9 @@
 #include "common/connectlog.h"
 #include "funcchooser.h"
 #include "funcsetter.h"
+#include "model/configdocument.h"
 #include "model/configlayout.h"
+#include "model/contactmode.h"
 
 #include <QComboBox>
 
@@ -11,24 +13,34 @@ using namespace ConfigLayout;
 
 namespace {
 enum Column { ModeColumn = 1, ActionColumn = 2 };
-enum ModeData { NormallyOpen = 0, NormallyClosed = 1, NotUsed = -1 };
 } // namespace
 
-input_delegate::input_delegate(u8 *codes, QObject *table, u8 *modeImage)
+input_delegate::input_delegate(u8 *codes, QObject *table, bool hasMode, ConfigDocument *document)
     : codes(codes)
     , table(table)
-    , modeImage(modeImage)
+    , document(document)
+    , hasMode(hasMode && document)
 { }
+
+void input_delegate::storeCode(int row, u8 code) const
+{
+    if (!document) {
+        codes[row] = code;
+        return;
+    }
+    const int offset = int(codes - document->data()) + row;
+    document->setByte(offset, code, {ConfigEdit::Kind::Action, -1, -1, offset, table});
+}
 
 QWidget *input_delegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                       const QModelIndex &index) const
 {
     QWidget *editor = nullptr;
-    if (index.column() == ModeColumn && modeImage) {
+    if (index.column() == ModeColumn && hasMode) {
         auto *box = new QComboBox(parent);
-        box->addItem(tr("N/O"), int(NormallyOpen));
-        box->addItem(tr("N/C"), int(NormallyClosed));
-        box->addItem(tr("N/U"), int(NotUsed));
+        box->addItem(tr("N/O"), int(ContactMode::NormallyOpen));
+        box->addItem(tr("N/C"), int(ContactMode::NormallyClosed));
+        box->addItem(tr("N/U"), int(ContactMode::NotUsed));
         editor = box;
     } else if (index.column() == ActionColumn) {
         auto *chooser = new funcChooser(index.row(), 0, parent);
@@ -43,12 +55,9 @@ QWidget *input_delegate::createEditor(QWidget *parent, const QStyleOptionViewIte
 
 void input_delegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
-    if (index.column() == ModeColumn && modeImage) {
+    if (index.column() == ModeColumn && hasMode) {
         auto *box = static_cast<QComboBox *>(editor);
-        int mode = NotUsed;
-        if (inputUsed(modeImage, index.row()))
-            mode = inputNormallyOpen(modeImage, index.row()) ? NormallyOpen : NormallyClosed;
-        box->setCurrentIndex(box->findData(mode));
+        box->setCurrentIndex(box->findData(int(contactMode(document->data(), index.row()))));
     } else if (index.column() == ActionColumn) {
         static_cast<funcChooser *>(editor)->applyFunc(codes[index.row()]);
     }
@@ -57,24 +66,13 @@ void input_delegate::setEditorData(QWidget *editor, const QModelIndex &index) co
 void input_delegate::setModelData(QWidget *editor, QAbstractItemModel *,
                                   const QModelIndex &index) const
 {
-    if (index.column() == ModeColumn && modeImage && index.row() < InputCount) {
-        const u8 bit = u8(1u << index.row());
-        switch (static_cast<QComboBox *>(editor)->currentData().toInt()) {
-        case NormallyOpen:
-            modeImage[InputUsedMask] |= bit;
-            modeImage[InputNoMask] |= bit;
-            break;
-        case NormallyClosed:
-            modeImage[InputUsedMask] |= bit;
-            modeImage[InputNoMask] &= u8(~bit);
-            break;
-        default:
-            // An unused input keeps its normally-open bit.
-            modeImage[InputUsedMask] &= u8(~bit);
-            break;
-        }
+    if (index.column() == ModeColumn && hasMode && index.row() < InputCount) {
+        const auto mode = ContactMode(static_cast<QComboBox *>(editor)->currentData().toInt());
+        const int input = index.row();
+        document->edit({ConfigEdit::Kind::ContactMode, -1, -1, input, table},
+                       [&](u8 *image) { setContactMode(image, input, mode); });
     } else if (index.column() == ActionColumn) {
-        codes[index.row()] = u8(static_cast<funcChooser *>(editor)->getFunc());
+        storeCode(index.row(), u8(static_cast<funcChooser *>(editor)->getFunc()));
     }
     emit forceRefresh();
 }

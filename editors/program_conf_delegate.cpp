@@ -103,25 +103,28 @@ void program_conf_delegate::setEditorData(QWidget *editor, const QModelIndex &in
 void program_conf_delegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                          const QModelIndex &index) const
 {
-    u8 *image = view->image();
     const int page = program + 1;
     const int step = index.row();
+    const auto store = [&](TimeField field, u16 value) {
+        view->edit(ConfigEdit::Kind::StepTime, step,
+                   [&](u8 *image) { setStepTime(image, page, step, field, value); });
+    };
     switch (index.column()) {
     case program_conf_widget::RiseColumn:
         if (auto *edit = qobject_cast<MyTimeEdit *>(editor)) {
             const u16 rise = toDeviceTime(edit->time());
-            setStepTime(image, page, step, RiseTime, rise);
+            store(RiseTime, rise);
             model->setData(index, program_conf_widget::timeText(rise));
         }
         break;
     case program_conf_widget::LastColumn:
         if (auto *edit = qobject_cast<infTime_class *>(editor)) {
             if (edit->infinite->isChecked()) {
-                setStepTime(image, page, step, LastTime, LastInfinite);
+                store(LastTime, LastInfinite);
                 model->setData(index, program_conf_widget::tr("  infinite"));
             } else {
                 const u16 last = toDeviceTime(edit->timeEdit->time());
-                setStepTime(image, page, step, LastTime, last);
+                store(LastTime, last);
                 model->setData(index, program_conf_widget::timeText(last));
             }
         }
@@ -129,7 +132,7 @@ void program_conf_delegate::setModelData(QWidget *editor, QAbstractItemModel *mo
     case program_conf_widget::FallColumn:
         // The label of a step without a fall time edits nothing.
         if (auto *edit = qobject_cast<MyTimeEdit *>(editor); edit && fallEditable(index))
-            setStepTime(image, page, step, FallTime, toDeviceTime(edit->time()));
+            store(FallTime, toDeviceTime(edit->time()));
         break;
     default:
         return;

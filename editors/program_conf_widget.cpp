@@ -3,6 +3,8 @@
 #include "common/connectlog.h"
 #include "common/prompts.h"
 #include "controller/kelvo_controller_class.h"
+#include "model/configclear.h"
+#include "model/configcopy.h"
 #include "model/configlayout.h"
 #include "model/devicetime.h"
 #include "model/programshape.h"
@@ -20,7 +22,6 @@
 using namespace ConfigLayout;
 
 namespace {
-constexpr u16 FreshLastTime = 10; // 1.0 s
 constexpr qint64 TenthsPerDay = 24 * 60 * 60 * 10;
 } // namespace
 
@@ -56,9 +57,37 @@ program_conf_widget::~program_conf_widget()
     disconnect(delegate, nullptr, this, nullptr);
 }
 
-u8 *program_conf_widget::image() const
+const u8 *program_conf_widget::image() const
 {
     return kelvo->configImage();
+}
+
+void program_conf_widget::edit(ConfigEdit::Kind kind, int step,
+                               const std::function<void(u8 *image)> &change)
+{
+    kelvo->document().edit({kind, page(), step, -1, this}, change);
+}
+
+void program_conf_widget::setLoop(bool on)
+{
+    const int count = stepCount();
+    setRunMode(on ? pgmLoop : pgmNormal);
+    edit(ConfigEdit::Kind::ProgramShape, -1,
+         [&](u8 *image) { ProgramShape::setLoop(image, page(), count, on); });
+    refresh();
+}
+
+void program_conf_widget::setContinued(bool on)
+{
+    // Written before the table learns the mode when it is set: the fall editor of the 16th step
+    // must never write over the marker that makes the program continue.
+    if (!on)
+        setRunMode(pgmNormal);
+    edit(ConfigEdit::Kind::ProgramShape, -1,
+         [&](u8 *image) { ProgramShape::setContinued(image, page(), on); });
+    if (on)
+        setRunMode(pgmContinued);
+    refresh();
 }
 
 int program_conf_widget::stepCount() const
@@ -125,7 +154,10 @@ void program_conf_widget::setStepCount(int n)
         return;
     steps->setRowCount(n);
 
-    const pgmModesType after = ProgramShape::setStepCount(image(), page(), n, pgmModesType(mode));
+    pgmModesType after = pgmModesType(mode);
+    edit(ConfigEdit::Kind::ProgramShape, -1, [&](u8 *image) {
+        after = ProgramShape::setStepCount(image, page(), n, pgmModesType(mode));
+    });
     if (after != mode) {
         setRunMode(after);
         emit pgmMode2Gui(after);
@@ -141,7 +173,7 @@ void program_conf_widget::refresh(QWidget *editor)
 
 void program_conf_widget::refresh()
 {
-    u8 *img = image();
+    const u8 *img = image();
     const int p = page();
     const int rows = steps->rowCount();
     qint64 total = 0; // tenths; -1 once an infinite step makes it undetermined
@@ -174,7 +206,8 @@ void program_conf_widget::refresh()
                     fixAll = answer == Prompts::YesToAll;
                 }
                 last = FreshLastTime;
-                setStepTime(img, p, s, LastTime, last);
+                edit(ConfigEdit::Kind::StepTime, s,
+                     [&](u8 *image) { setStepTime(image, p, s, LastTime, FreshLastTime); });
             }
             if (shown)
                 setCell(s, LastColumn, timeText(last));
@@ -209,24 +242,6 @@ void program_conf_widget::toEdit()
     emit goToEdit(program, std::max(currentRow(), 0));
 }
 
-void program_conf_widget::copyStep(int from, int to)
-{
-    u8 *img = image();
-    std::memmove(img + levelOffset(page(), to, 0), img + levelOffset(page(), from, 0),
-                 ChannelCount);
-    std::memmove(img + timeRecordOffset(page(), to), img + timeRecordOffset(page(), from),
-                 TimeRecordSize);
-}
-
-void program_conf_widget::freshStep(int step, u16 fallTime)
-{
-    u8 *img = image();
-    std::memset(img + levelOffset(page(), step, 0), 0, ChannelCount);
-    setStepTime(img, page(), step, RiseTime, 0);
-    setStepTime(img, page(), step, LastTime, FreshLastTime);
-    setStepTime(img, page(), step, FallTime, fallTime);
-}
-
 void program_conf_widget::insertStep()
 {
     const int r = currentRow();
@@ -239,16 +254,18 @@ void program_conf_widget::insertStep()
     // A full program drops its last step; the step that takes its place keeps how the program
     // ends, or a normal or looping program would silently turn into a continued one.
     const u16 endMarker = stepTime(image(), page(), n - 1, FallTime);
-    for (int s = n - 2; s >= r; --s)
-        copyStep(s, s + 1);
-    freshStep(r, FallNextStep);
-    if (count == StepsPerPage)
-        setStepTime(image(), page(), n - 1, FallTime, endMarker);
+    edit(ConfigEdit::Kind::Steps, r, [&](u8 *image) {
+        for (int s = n - 2; s >= r; --s)
+            ConfigCopy::copyStep(image, page(), s, page(), s + 1);
+        clearStep(image, page(), r, FallNextStep);
+        if (count == StepsPerPage)
+            setStepTime(image, page(), n - 1, FallTime, endMarker);
 
-    if (n != steps->rowCount()) {
-        setStepCount(n);
-        emit setLen(n);
-    }
+        if (n != steps->rowCount()) {
+            setStepCount(n);
+            emit setLen(n);
+        }
+    });
     refresh();
 }
 
@@ -269,22 +286,24 @@ void program_conf_widget::deleteStep()
         return;
 
     const int count = steps->rowCount();
-    int free = 0;
-    for (int s = 0; s < count; ++s) {
-        if (selectionModel()->isRowSelected(s, QModelIndex()))
-            continue;
-        if (s != free)
-            copyStep(s, free);
-        ++free;
-    }
+    edit(ConfigEdit::Kind::Steps, -1, [&](u8 *image) {
+        int free = 0;
+        for (int s = 0; s < count; ++s) {
+            if (selectionModel()->isRowSelected(s, QModelIndex()))
+                continue;
+            if (s != free)
+                ConfigCopy::copyStep(image, page(), s, page(), free);
+            ++free;
+        }
 
-    int n = count - k;
-    if (n < 1) {
-        freshStep(0, 0);
-        n = 1;
-    }
-    setStepCount(n);
-    emit setLen(n);
+        int n = count - k;
+        if (n < 1) {
+            clearStep(image, page(), 0, 0);
+            n = 1;
+        }
+        setStepCount(n);
+        emit setLen(n);
+    });
     clearSelection();
     refresh();
 }
@@ -319,7 +338,8 @@ void program_conf_widget::keyPressEvent(QKeyEvent *event)
                 break;
             }
             if (zero) {
-                setStepTime(image(), page(), cell.row(), field, 0);
+                edit(ConfigEdit::Kind::StepTime, cell.row(),
+                     [&](u8 *image) { setStepTime(image, page(), cell.row(), field, 0); });
                 setCell(cell.row(), cell.column(), timeText(0));
             }
             return; // the rule on both times waits for the next refresh

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "common/types.h"
+#include "model/configedit.h"
 
 #include <QTableView>
+
+#include <functional>
 
 class kelvo_controller_class;
 class program_conf_delegate;
@@ -10,7 +13,7 @@ class QStandardItemModel;
 
 // The steps of one program: their rise, last and fall times edited in place, the running program
 // time, inserting and deleting steps, the step count and how the program ends. Everything is read
-// from and written straight into the controller's image.
+// from the controller's image and written through its document.
 class program_conf_widget : public QTableView
 {
     Q_OBJECT
@@ -23,13 +26,18 @@ public:
 
     void setStepCount(int n);
     void setRunMode(int mode);
+    // How the shown program ends, as the loop and run-on boxes set it.
+    void setLoop(bool on);
+    void setContinued(bool on);
 
     int programIndex() const { return program; }
     int runMode() const { return mode; }
     int stepCount() const;
     // The image page of the program shown.
     int page() const { return program + 1; }
-    u8 *image() const;
+    const u8 *image() const;
+    // Changes the image as one edit of this program (step -1: of the program as a whole).
+    void edit(ConfigEdit::Kind kind, int step, const std::function<void(u8 *image)> &change);
 
     // A step time as the cells show it: "hh:mm:ss.z".
     static QString timeText(u16 units);
@@ -56,8 +64,6 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void copyStep(int from, int to);
-    void freshStep(int step, u16 fallTime);
     void setCell(int row, int column, const QString &text);
     int currentRow() const;
 

@@ -17,12 +17,8 @@ void clearInputs(u8 *image)
 
 void clearPage(u8 *image, int page, u16 fall)
 {
-    for (int step = 0; step < StepsPerPage; ++step) {
-        std::memset(image + levelOffset(page, step, 0), 0, ChannelCount);
-        setStepTime(image, page, step, RiseTime, 0);
-        setStepTime(image, page, step, LastTime, 10);
-        setStepTime(image, page, step, FallTime, fall);
-    }
+    for (int step = 0; step < StepsPerPage; ++step)
+        clearStep(image, page, step, fall);
 }
 
 void clearRemote(u8 *image)
@@ -32,6 +28,14 @@ void clearRemote(u8 *image)
 }
 
 } // namespace
+
+void clearStep(u8 *image, int page, int step, u16 fallTime)
+{
+    std::memset(image + levelOffset(page, step, 0), 0, ChannelCount);
+    setStepTime(image, page, step, RiseTime, 0);
+    setStepTime(image, page, step, LastTime, FreshLastTime);
+    setStepTime(image, page, step, FallTime, fallTime);
+}
 
 void clearImage(u8 *image, u16 flags)
 {

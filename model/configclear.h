@@ -13,3 +13,7 @@ constexpr u16 All = 0xFFFF;
 
 // Resets the chosen areas of the image to their defaults.
 void clearImage(u8 *image, u16 flags);
+
+// The step a program gains or keeps when it would have none: no levels, no rise, 1.0 s last, and
+// the given fall time (the marker that chains it, or a time).
+void clearStep(u8 *image, int page, int step, u16 fallTime);

@@ -36,9 +36,15 @@ bool ConfigDocument::edit(const ConfigEdit &what, const std::function<void(u8 *i
 {
     if (!image)
         return false;
+    if (editDepth > 0) {
+        change(image.get());
+        return true; // the outer edit tells
+    }
     // 10,496 bytes: a copy per edit is cheaper than tracking what each change touched.
     const QByteArray before = snapshot();
+    ++editDepth;
     change(image.get());
+    --editDepth;
     if (!differsFrom(before))
         return false;
     emit edited(what, before);

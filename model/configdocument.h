@@ -34,6 +34,8 @@ public:
     bool contains(const u8 *bytes) const;
 
     // Runs `change` on the image as one edit; true (and edited() emitted) when a byte changed.
+    // Edits made while `change` runs belong to it: one gesture that changes several things is
+    // one edit.
     bool edit(const ConfigEdit &what, const std::function<void(u8 *image)> &change);
     bool setByte(int offset, u8 value, const ConfigEdit &what);
     // The whole image from `bytes` (ConfigLayout::ImageSize of them).
@@ -51,4 +53,5 @@ signals:
 
 private:
     std::unique_ptr<u8[]> image;
+    int editDepth = 0;
 };

@@ -440,8 +440,6 @@ bool ConfigJson::fromJson(const QJsonObject &json, u8 *target, QString *error)
 
     const QJsonArray inputs
         = r.failed() ? QJsonArray() : r.array(json.value("inputs"), "$.inputs", InputCount);
-    u8 usedMask = 0;
-    u8 openMask = 0;
     for (int i = 0; i < inputs.size() && !r.failed(); ++i) {
         const QString path = Reader::index("$.inputs", i);
         const QJsonObject input = r.object(inputs[i], path);
@@ -459,15 +457,15 @@ bool ConfigJson::fromJson(const QJsonObject &json, u8 *target, QString *error)
         if (is(ContactMode::NotUsed)) {
             if (!r.keys(contact, contactPath, {"mode", "normallyOpenBit"}))
                 break;
-            if (r.boolean(contact.value("normallyOpenBit"),
-                          Reader::join(contactPath, "normallyOpenBit")))
-                openMask |= u8(1u << i);
+            setContactMode(image, i, ContactMode::NotUsed,
+                           r.boolean(contact.value("normallyOpenBit"),
+                                     Reader::join(contactPath, "normallyOpenBit")));
         } else if (is(ContactMode::NormallyOpen) || is(ContactMode::NormallyClosed)) {
             if (!r.keys(contact, contactPath, {"mode"}))
                 break;
-            usedMask |= u8(1u << i);
-            if (is(ContactMode::NormallyOpen))
-                openMask |= u8(1u << i);
+            setContactMode(image, i,
+                           is(ContactMode::NormallyOpen) ? ContactMode::NormallyOpen
+                                                         : ContactMode::NormallyClosed);
         } else {
             r.fail(Reader::join(contactPath, "mode"),
                    QStringLiteral("must be \"%1\", \"%2\" or \"%3\"")
@@ -476,8 +474,6 @@ bool ConfigJson::fromJson(const QJsonObject &json, u8 *target, QString *error)
                             QLatin1String(contactModeName(ContactMode::NotUsed))));
         }
     }
-    image[InputUsedMask] = usedMask;
-    image[InputNoMask] = openMask;
 
     const QJsonArray keys = r.failed()
         ? QJsonArray()

@@ -55,6 +55,8 @@ constexpr u16 MaxRiseTime = 0xFFFF;
 constexpr u16 MaxLastTime = 0xFFFE;
 constexpr u16 MaxFallTime = 0xFFFD;
 constexpr u16 MaxSpecialRiseTime = 0xFFFE;
+// The last time of a fresh step, and of a step whose rise and last times were both 0: 1.0 s.
+constexpr u16 FreshLastTime = 10;
 
 constexpr u8 RcuAddrUnknown = 0x80; // rcuAddrShown before anything was learned
 constexpr int MaxRcuSysAddr = 31;

@@ -300,17 +300,13 @@ void gui_class::refreshOtherPage()
     }
 
     const u8 shown = controller->rcuAddrShown;
-    if (shown == RcuAddrUnknown)
-        ui->lbGotValue->setText(tr("N / A"));
-    else if (shown > MaxRcuSysAddr)
-        ui->lbGotValue->setText(tr("not used"));
-    else
-        ui->lbGotValue->setText(QString::number(shown));
+    showAddress(shown == RcuAddrUnknown ? -1 : shown);
 }
 
 void gui_class::mixModeProp(bool proportional)
 {
-    controller->configImage()[MixMode] = proportional ? 0 : 0xFF;
+    controller->document().setByte(MixMode, proportional ? 0 : 0xFF,
+                                   {ConfigEdit::Kind::Setting, -1, -1, -1, ui->rbProportional});
 }
 
 void gui_class::slotMenuFileQuit()

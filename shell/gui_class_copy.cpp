@@ -46,6 +46,12 @@ bool runsFit(QWidget *parent, int src, int dst, int last, QSpinBox *countBox,
     return fit;
 }
 
+// A copy is one edit of the image, however many scenes or steps it moves.
+void copyInImage(const std::function<void(u8 *image)> &copy)
+{
+    controller->document().edit({ConfigEdit::Kind::Copy}, copy);
+}
+
 void refuseSame(QWidget *parent)
 {
     prompts().warning(parent, refusing(),
@@ -87,7 +93,9 @@ void gui_class::copyScenes()
                 tr("Number of scenes to copy exceeds possible range !\r\nTo accept corrected "
                    "value press the Copy button again"),
                 true))
-        ConfigCopy::copyScenes(controller->configImage(), src - 1, dst - 1, ui->sbNoSc->value());
+        copyInImage([&](u8 *image) {
+            ConfigCopy::copyScenes(image, src - 1, dst - 1, ui->sbNoSc->value());
+        });
 }
 
 void gui_class::copyProgs()
@@ -104,8 +112,9 @@ void gui_class::copyProgs()
                     tr("Number of programs to copy exceeds possible range !\r\nTo accept "
                        "corrected value press the Copy button again"),
                     true))
-            ConfigCopy::copyPrograms(controller->configImage(), srcPgm, dstPgm,
-                                     ui->sbNoPgms->value());
+            copyInImage([&](u8 *image) {
+                ConfigCopy::copyPrograms(image, srcPgm, dstPgm, ui->sbNoPgms->value());
+            });
         return;
     }
 
@@ -119,6 +128,8 @@ void gui_class::copyProgs()
                 tr("Number of steps to copy exceeds possible range !\r\nTo accept corrected "
                    "value press the Copy button again"),
                 srcPgm == dstPgm))
-        ConfigCopy::copySteps(controller->configImage(), srcPgm, srcStep - 1, dstPgm, dstStep - 1,
-                              ui->sbNoPgms->value());
+        copyInImage([&](u8 *image) {
+            ConfigCopy::copySteps(image, srcPgm, srcStep - 1, dstPgm, dstStep - 1,
+                                  ui->sbNoPgms->value());
+        });
 }

@@ -13,14 +13,16 @@ using namespace ConfigLayout;
 void gui_class::createFunctionTables()
 {
     u8 *image = controller->configImage();
+    ConfigDocument *document = &controller->document();
     inputTable
-        = new funcSetter(InputCount, image + InputFunc, true, ui->tab_settings_Inputs, image);
+        = new funcSetter(InputCount, image + InputFunc, true, ui->tab_settings_Inputs, document);
     inputTable->setObjectName(QStringLiteral("inputTable"));
     inputTable->setGeometry(10, 20, 821, 267);
-    powerOnTable = new funcSetter(1, image + PowerOnFunc, false, ui->tab_settings_Inputs);
+    powerOnTable = new funcSetter(1, image + PowerOnFunc, false, ui->tab_settings_Inputs, document);
     powerOnTable->setObjectName(QStringLiteral("powerOnTable"));
     powerOnTable->setGeometry(10, 420, 821, 33);
-    remoteKeyTable = new funcSetter(RcuKeyCount, image + RcuKeyFunc, false, ui->tab_settings_ired);
+    remoteKeyTable
+        = new funcSetter(RcuKeyCount, image + RcuKeyFunc, false, ui->tab_settings_ired, document);
     remoteKeyTable->setObjectName(QStringLiteral("remoteKeyTable"));
     remoteKeyTable->setGeometry(10, 20, 821, 507);
 }

@@ -84,34 +84,19 @@ void gui_class::pgmMode(int m)
 
 void gui_class::pgmLoop(int state)
 {
-    const int page = ui->sbProgP->value();
     const int count = programTable->stepCount();
     if (count == 0)
         return;
-    if (state == Qt::Checked) {
+    if (state == Qt::Checked)
         continuedBox->setChecked(false);
-        programTable->setRunMode(::pgmLoop);
-        ProgramShape::setLoop(controller->configImage(), page, count, true);
-    } else {
-        programTable->setRunMode(pgmNormal);
-        ProgramShape::setLoop(controller->configImage(), page, count, false);
-    }
-    programTable->refresh();
+    programTable->setLoop(state == Qt::Checked);
 }
 
 void gui_class::pgmCont(int state)
 {
-    const int page = ui->sbProgP->value();
     if (state == Qt::Checked) {
         stepCountBox->setValue(StepsPerPage);
         loopBox->setChecked(false);
-        ProgramShape::setContinued(controller->configImage(), page, true);
-        // The table must know at once, or the fall editor of the 16th step would write over the
-        // marker that makes the program continue.
-        programTable->setRunMode(pgmContinued);
-    } else {
-        programTable->setRunMode(pgmNormal);
-        ProgramShape::setContinued(controller->configImage(), page, false);
     }
-    programTable->refresh();
+    programTable->setContinued(state == Qt::Checked);
 }

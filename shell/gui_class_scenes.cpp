@@ -107,7 +107,9 @@ void gui_class::chgdExtra(int idx, int val)
     const int colour = -idx - 1; // 0 red, 1 green, 2 blue
     if (colour < 0 || colour > 2)
         return;
-    controller->configImage()[SpecialLevelRed + colour] = u8(val);
+    controller->document().setByte(
+        SpecialLevelRed + colour, u8(val),
+        {ConfigEdit::Kind::SpecialScene, -1, -1, colour, specialColumns[colour].get()});
     if (!liveMode())
         return;
     // The preview shows the colour on every third channel, whatever the channel range.
@@ -117,28 +119,35 @@ void gui_class::chgdExtra(int idx, int val)
 
 void gui_class::validFirst(int v)
 {
-    u8 *image = controller->configImage();
-    image[SpecialFirstChannel] = u8(v - 1);
-    // Setting the other box does not report it, so its byte is written here.
-    if (lastChannelBox->value() < v) {
-        lastChannelBox->setValue(v);
-        image[SpecialLastChannel] = u8(v - 1);
-    }
+    controller->document().edit({ConfigEdit::Kind::SpecialScene, -1, -1, -1, firstChannelBox},
+                                [&](u8 *image) {
+                                    image[SpecialFirstChannel] = u8(v - 1);
+                                    // Setting the other box does not report it, so its byte is
+                                    // written here.
+                                    if (lastChannelBox->value() < v) {
+                                        lastChannelBox->setValue(v);
+                                        image[SpecialLastChannel] = u8(v - 1);
+                                    }
+                                });
 }
 
 void gui_class::validLast(int v)
 {
-    u8 *image = controller->configImage();
-    image[SpecialLastChannel] = u8(v - 1);
-    if (v < firstChannelBox->value()) {
-        firstChannelBox->setValue(v);
-        image[SpecialFirstChannel] = u8(v - 1);
-    }
+    controller->document().edit({ConfigEdit::Kind::SpecialScene, -1, -1, -1, lastChannelBox},
+                                [&](u8 *image) {
+                                    image[SpecialLastChannel] = u8(v - 1);
+                                    if (v < firstChannelBox->value()) {
+                                        firstChannelBox->setValue(v);
+                                        image[SpecialFirstChannel] = u8(v - 1);
+                                    }
+                                });
 }
 
 void gui_class::chgdSSRT(QTime &time)
 {
-    writeU16(controller->configImage(), SpecialRiseTime, toDeviceTime(time));
+    const u16 rise = toDeviceTime(time);
+    controller->document().edit({ConfigEdit::Kind::SpecialScene, -1, -1, -1, specialRiseEdit},
+                                [rise](u8 *image) { writeU16(image, SpecialRiseTime, rise); });
 }
 
 void gui_class::loadSpecialScene()

@@ -34,7 +34,8 @@ void gui_class::connectSettingsControls()
 void gui_class::chgdPrev(int value)
 {
     // Reaches the controller with the next configuration write.
-    controller->configImage()[PreviewFirstChannel] = u8(value - 1);
+    controller->document().setByte(PreviewFirstChannel, u8(value - 1),
+                                   {ConfigEdit::Kind::Setting, -1, -1, -1, ui->sbPreview});
 }
 
 void gui_class::selKeyDev()

@@ -110,11 +110,13 @@ void tst_Functions::build(Table which)
     page = std::make_unique<QWidget>();
     page->resize(851, 600);
     if (which == Inputs)
-        table = new funcSetter(InputCount, image() + InputFunc, true, page.get(), image());
+        table
+            = new funcSetter(InputCount, image() + InputFunc, true, page.get(), &kelvo->document());
     else if (which == PowerOn)
-        table = new funcSetter(1, image() + PowerOnFunc, false, page.get());
+        table = new funcSetter(1, image() + PowerOnFunc, false, page.get(), &kelvo->document());
     else
-        table = new funcSetter(RcuKeyCount, image() + RcuKeyFunc, false, page.get());
+        table = new funcSetter(RcuKeyCount, image() + RcuKeyFunc, false, page.get(),
+                               &kelvo->document());
     table->setGeometry(10, 20, 821, which == PowerOn ? 33 : 507);
     page->show();
     QCoreApplication::processEvents(); // enter and leave need the window exposed
