@@ -69,5 +69,5 @@ QByteArray WindowRig::image() const
 
 void WindowRig::setImage(const QByteArray &bytes)
 {
-    std::memcpy(kelvo.configImage(), bytes.constData(), ConfigLayout::ImageSize);
+    kelvo.document().restore(bytes, {ConfigEdit::Kind::Restore});
 }

@@ -1,0 +1,306 @@
+// The controller's long jobs as a program without windows runs them: each returns what happened,
+// and a configuration read fills only the buffer it is given.
+
+#include "controller/kelvo_controller_class.h"
+#include "model/configfile.h"
+#include "model/configlayout.h"
+#include "simulator/simulatedbus.h"
+#include "support/configfilefixtures.h"
+#include "support/scriptedprompts.h"
+#include "support/upgradefilemaker.h"
+#include "support/virtualclock.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+#include <memory>
+
+using namespace ConfigLayout;
+using Outcome = JobResult::Outcome;
+
+Q_DECLARE_METATYPE(Outcome)
+
+// The controller on a simulated bus, with virtual time and scripted prompts; no window.
+struct JobRig
+{
+    VirtualClock clock;
+    ScriptedPrompts script;
+    SimulatedBus bus;
+    kelvo_controller_class kelvo;
+    SimulatedController *device = nullptr;
+
+    JobRig()
+    {
+        kelvo.setUsbBackend(&bus);
+        device = &bus.addController(QStringLiteral("KLV00000042"));
+        device->version = {1, 5, 'A'};
+    }
+    bool connect() { return kelvo.connectController().ok(); }
+    QByteArray image() const
+    {
+        return QByteArray(reinterpret_cast<const char *>(kelvo.configImage()), ImageSize);
+    }
+};
+
+class tst_Jobs : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void connectReports_data();
+    void connectReports();
+    void write_data();
+    void write();
+    void readIntoTheCallersBuffer_data();
+    void readIntoTheCallersBuffer();
+    void firmware_data();
+    void firmware();
+    void files_data();
+    void files();
+
+private:
+    QTemporaryDir dir;
+};
+
+void tst_Jobs::connectReports_data()
+{
+    QTest::addColumn<bool>("plugged");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::newRow("a controller") << true << Outcome::Done;
+    QTest::newRow("none") << false << Outcome::NotConnected;
+}
+
+void tst_Jobs::connectReports()
+{
+    QFETCH(bool, plugged);
+    QFETCH(Outcome, outcome);
+    JobRig rig;
+    if (!plugged)
+        rig.device->unplug();
+    QSignalSpy status(&rig.kelvo, &kelvo_controller_class::setConnectionStatus);
+    const JobResult result = rig.kelvo.connectController();
+    QCOMPARE(result.outcome, outcome);
+    QCOMPARE(rig.kelvo.connected, plugged ? 1 : 0);
+    QCOMPARE(status.count(), 1);
+    QCOMPARE(status[0][0].toBool(), plugged);
+    QVERIFY(rig.script.shown.isEmpty());
+}
+
+void tst_Jobs::write_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<int>("blocks");
+    QTest::newRow("done") << 0 << Outcome::Done << true << CONF_BLOCK_COUNT;
+    QTest::newRow("not connected") << 1 << Outcome::NotConnected << false << 0;
+    QTest::newRow("unplugged during the blocks") << 2 << Outcome::LinkLost << true << -1;
+    QTest::newRow("error bit instead of done")
+        << 3 << Outcome::WrongAnswer << true << CONF_BLOCK_COUNT;
+}
+
+void tst_Jobs::write()
+{
+    QFETCH(int, fault);
+    QFETCH(Outcome, outcome);
+    QFETCH(bool, started);
+    QFETCH(int, blocks);
+
+    JobRig rig;
+    if (fault != 1)
+        QVERIFY(rig.connect());
+    if (fault == 2)
+        rig.device->faults.unplugAfterTransfers = 40;
+    if (fault == 3)
+        rig.device->faults.errorOnRequest << REQ_CONF_WRITE;
+    QByteArray image = ConfigFileFixtures::randomBytes(7, ImageSize);
+
+    const JobResult result = rig.kelvo.writeConfiguration(reinterpret_cast<u8 *>(image.data()));
+    QCOMPARE(result.outcome, outcome);
+    QCOMPARE(result.started, started);
+    if (blocks >= 0)
+        QCOMPARE(result.blocks, blocks);
+    else
+        QVERIFY(result.blocks > 0 && result.blocks < CONF_BLOCK_COUNT);
+    const QByteArray stored(reinterpret_cast<const char *>(rig.device->configuration.data()),
+                            ImageSize);
+    if (result.ok())
+        QCOMPARE(stored, image);
+    // The result is the report: no box says "Sucessfull!" or "Failed!" unless the slot shows it.
+    for (const ScriptedPrompts::Shown &box : rig.script.shown)
+        QVERIFY2(box.text == QLatin1String("USB connection ERROR"), qPrintable(box.text));
+    QCOMPARE(rig.device->resets(), 0); // restarting is the caller's choice
+}
+
+void tst_Jobs::readIntoTheCallersBuffer_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::newRow("done") << 0 << Outcome::Done;
+    QTest::newRow("cancelled") << 1 << Outcome::Cancelled;
+    QTest::newRow("a block with a bad checksum") << 2 << Outcome::WrongAnswer;
+    QTest::newRow("a block number twice") << 3 << Outcome::WrongAnswer;
+    QTest::newRow("unplugged") << 4 << Outcome::LinkLost;
+}
+
+void tst_Jobs::readIntoTheCallersBuffer()
+{
+    QFETCH(int, fault);
+    QFETCH(Outcome, outcome);
+
+    JobRig rig;
+    QVERIFY(rig.connect());
+    const QByteArray held = ConfigFileFixtures::randomBytes(11, ImageSize);
+    std::memcpy(rig.device->configuration.data(), held.constData(), ImageSize);
+    if (fault == 1)
+        rig.script.cancelAtValue = 20;
+    if (fault == 2)
+        rig.device->faults.corruptChecksumBlock = 7;
+    if (fault == 3) {
+        rig.device->faults.wrongNumberBlock = 9;
+        rig.device->faults.wrongNumber = 8;
+    }
+    if (fault == 4)
+        rig.device->faults.unplugAfterTransfers = 60;
+
+    const QByteArray windowImage = rig.image();
+    QSignalSpy edits(&rig.kelvo.document(), &ConfigDocument::edited);
+    QSignalSpy finished(&rig.kelvo, &kelvo_controller_class::readKelvoFinished);
+    QByteArray buffer(ImageSize, char(0x5A));
+    const JobResult result = rig.kelvo.readConfiguration(reinterpret_cast<u8 *>(buffer.data()));
+
+    QCOMPARE(result.outcome, outcome);
+    QVERIFY(result.started);
+    QCOMPARE(buffer, result.ok() ? held : QByteArray(ImageSize, char(0x5A)));
+    // The program's own image is not the caller's buffer.
+    QCOMPARE(rig.image(), windowImage);
+    QCOMPARE(edits.count(), 0);
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(rig.kelvo.rcuAddrShown, RcuAddrUnknown);
+}
+
+void tst_Jobs::firmware_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("upgrade");
+    QTest::addColumn<bool>("connect");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("upgrade") << "good" << true << true << Outcome::Done << true << "";
+    QTest::newRow("verify, two blocks differ")
+        << "good" << false << true << Outcome::Differs << true << "";
+    QTest::newRow("not connected")
+        << "good" << true << false << Outcome::NotConnected << false << "Not connected !";
+    QTest::newRow("not an upgrade file")
+        << "text" << true << true << Outcome::Refused << false << "isn't proper upgrade file !";
+    QTest::newRow("no such file") << "missing" << true << true << Outcome::Refused << false
+                                  << "File not found : ";
+    QTest::newRow("another version to verify")
+        << "other" << false << true << Outcome::Refused << false << "Different versions !";
+    QTest::newRow("cancelled") << "good" << true << true << Outcome::Cancelled << true
+                               << "Process canceled !";
+}
+
+void tst_Jobs::firmware()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, upgrade);
+    QFETCH(bool, connect);
+    QFETCH(Outcome, outcome);
+    QFETCH(bool, started);
+    QFETCH(QString, detail);
+
+    JobRig rig;
+    if (connect)
+        QVERIFY(rig.connect());
+    UpgradeFileMaker maker;
+    // Repeated, so that it packs into the space the file allows.
+    maker.firmware = ConfigFileFixtures::randomBytes(3, 4096).repeated(16);
+    if (file == QLatin1String("other"))
+        maker.text = "Kelvo firmware v_1_07A\r\n";
+    QByteArray bytes = maker.build();
+    if (file == QLatin1String("text"))
+        bytes = QByteArray(500, 'x');
+    const QString name = dir.filePath(file + QStringLiteral(".upg"));
+    if (file != QLatin1String("missing")) {
+        QFile out(name);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    if (!upgrade) {
+        // The controller holds the file's firmware but for blocks 4 and 200.
+        std::memcpy(rig.device->firmware.data(), maker.firmware.constData(),
+                    SimulatedController::FirmwareSize);
+        rig.device->firmware[3 * BLOCK_DATA_SIZE] ^= 1;
+        rig.device->firmware[199 * BLOCK_DATA_SIZE + 5] ^= 1;
+    }
+    if (outcome == Outcome::Cancelled)
+        rig.script.cancelAtValue = 50;
+
+    const JobResult result = rig.kelvo.runFirmwareJob(name, upgrade);
+    QVERIFY2(result.outcome == outcome, qPrintable(result.detail));
+    QCOMPARE(result.started, started);
+    QVERIFY2(detail.isEmpty() ? result.detail.isEmpty() : result.detail.contains(detail),
+             qPrintable(result.detail));
+    if (outcome == Outcome::Differs)
+        QCOMPARE(result.differingBlocks, (QList<int> {4, 200}));
+    if (outcome == Outcome::Done) {
+        QCOMPARE(result.blocks, FW_BLOCK_COUNT);
+        QVERIFY(std::memcmp(rig.device->firmware.data(), maker.firmware.constData(),
+                            SimulatedController::FirmwareSize)
+                == 0);
+    }
+    // Only the questions a job asks are boxes; its outcome is the caller's to tell.
+    for (const ScriptedPrompts::Shown &box : rig.script.shown)
+        QCOMPARE(box.kind, Prompts::Kind::Question);
+}
+
+void tst_Jobs::files_data()
+{
+    QTest::addColumn<int>("which");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("write, then read back") << 0 << Outcome::Done << "";
+    QTest::newRow("read a broken file") << 1 << Outcome::FileError << "File is broken.";
+    QTest::newRow("write into a folder that is not there")
+        << 2 << Outcome::FileError << "No such file or directory";
+}
+
+void tst_Jobs::files()
+{
+    QFETCH(int, which);
+    QFETCH(Outcome, outcome);
+    QFETCH(QString, detail);
+
+    const QByteArray image = ConfigFileFixtures::randomBytes(5, ImageSize);
+    const auto *bytes = reinterpret_cast<const u8 *>(image.constData());
+    const QString name = dir.filePath(QStringLiteral("job%1.cfgkv").arg(which));
+    JobResult result;
+    QByteArray read(ImageSize, 0);
+    if (which == 0) {
+        QVERIFY(kelvo_controller_class::writeConfigurationFile(name, bytes).ok());
+        result = kelvo_controller_class::readConfigurationFile(name,
+                                                               reinterpret_cast<u8 *>(read.data()));
+        QCOMPARE(read, image);
+    } else if (which == 1) {
+        QFile out(name);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(ConfigFile::encode(bytes, QDateTime::currentDateTime()).chopped(1) + "x");
+        out.close();
+        result = kelvo_controller_class::readConfigurationFile(name,
+                                                               reinterpret_cast<u8 *>(read.data()));
+        QCOMPARE(read, QByteArray(ImageSize, 0)); // untouched
+    } else {
+        result = kelvo_controller_class::writeConfigurationFile(
+            dir.filePath(QStringLiteral("nowhere/x.cfgkv")), bytes);
+    }
+    QCOMPARE(result.outcome, outcome);
+    QVERIFY2(detail.isEmpty() ? result.detail.isEmpty() : result.detail.contains(detail),
+             qPrintable(result.detail));
+}
+
+QTEST_GUILESS_MAIN(tst_Jobs)
+#include "tst_jobs.moc"
