@@ -34,11 +34,12 @@ JobResult kelvo_controller_class::readConfigurationFile(const QString &fileName,
 
 void kelvo_controller_class::write_confDataToFile(const QString &fileName)
 {
-    const QString text = tr("Data write to file ") + fileName + QLatin1Char('\n');
     if (writeConfigurationFile(fileName, configImage()).ok())
-        prompts().information(dialogParent, resultTitle, text + tr("Sucessfull!"));
+        prompts().information(dialogParent, resultTitle,
+                              tr("Data write to file %1\nSucessfull!").arg(fileName));
     else
-        prompts().critical(dialogParent, resultTitle, text + tr("Failed!"));
+        prompts().critical(dialogParent, resultTitle,
+                           tr("Data write to file %1\nFailed!").arg(fileName));
 }
 
 void kelvo_controller_class::read_confDataFromFile(const QString &fileName)

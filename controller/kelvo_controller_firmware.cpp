@@ -38,14 +38,14 @@ JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bo
     };
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(tr("File not found : ") + fileName);
+        return refused(tr("File not found : %1").arg(fileName));
     // The work buffer of the unpacked image.
     std::unique_ptr<u8[]> buffer(new (std::nothrow) u8[UpgradeFile::ImageSize]);
     if (!buffer)
         return refused(tr("Out of memory!"));
     const QByteArray bytes = file.read(UpgradeFile::MaxUsefulSize);
-    const QString readError = tr("File read error : ") + fileName;
-    const QString notUpgradeFile = tr("File ") + fileName + tr("\nisn't proper upgrade file !");
+    const QString readError = tr("File read error : %1").arg(fileName);
+    const QString notUpgradeFile = tr("File %1\nisn't proper upgrade file !").arg(fileName);
     switch (UpgradeFile::checkHeader(bytes)) {
     case UpgradeFile::Refusal::None:
         break;
@@ -75,7 +75,7 @@ JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bo
     case UpgradeFile::Refusal::WrongMagic:
         return refused(notUpgradeFile);
     case UpgradeFile::Refusal::SeekError:
-        return refused(tr("Seek error : ") + fileName);
+        return refused(tr("Seek error : %1").arg(fileName));
     case UpgradeFile::Refusal::TooShort:
     case UpgradeFile::Refusal::BadLength:
         return refused(readError);

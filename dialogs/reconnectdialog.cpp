@@ -15,8 +15,8 @@ reconnectDialog::reconnectDialog(const QStringList &serials, QWidget *parent)
 {
     ui->setupUi(this);
     setWindowTitle(tr("Disconnected device !"));
-    ui->lbMessage->setText(tr("Previously connected controller is no longer available !")
-                           + tr("\nRetry or choose another device to connect."));
+    ui->lbMessage->setText(tr("Previously connected controller is no longer available !\n"
+                              "Retry or choose another device to connect."));
     ui->cbSerials->addItems(serials);
     ui->pbRetry->setText(tr("Retry"));
     ui->pbChange->setText(tr("Change"));

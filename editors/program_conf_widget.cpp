@@ -182,7 +182,7 @@ void program_conf_widget::refresh()
     for (int s = 0; s < StepsPerPage; ++s) {
         const bool shown = s < rows;
         if (shown)
-            setCell(s, StepColumn, tr("Step ") + QString::number(s + 1));
+            setCell(s, StepColumn, tr("Step %1").arg(s + 1));
 
         const u16 rise = stepTime(img, p, s, RiseTime);
         if (shown)

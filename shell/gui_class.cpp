@@ -159,7 +159,7 @@ void gui_class::createMenus()
         LanguageEntry &entry = languageTable[size_t(i)];
         auto *action
             = new QAction(QIcon(QStringLiteral(":/%1.png").arg(entry.code)), entry.name, this);
-        action->setStatusTip(tr("Change language to : ") + entry.name);
+        action->setStatusTip(tr("Change language to : %1").arg(entry.name));
         languageMenu->addAction(action);
         entry.action = action;
         connect(action, &QAction::triggered, this, [this, i] { changeUiLanguage(i); });
@@ -357,10 +357,10 @@ void gui_class::slotMenuHelpHelp()
 void gui_class::slotMenuHelpAbout()
 {
     prompts().information(this, tr("Ovra KelvoDesk - About"),
-                          tr("Software to configure Kelvo controller.\nRelease :   ")
-                              + QString::fromLatin1(kelvoRelease) + QStringLiteral("\n\n")
-                              + tr("Ovra Lighting Systems\n"
-                                   "ul. Przykladowa 12\n"
-                                   "30-001 Krakow, Poland\n"
-                                   "www.kelvo-lighting.example"));
+                          tr("Software to configure Kelvo controller.\nRelease :   %1\n\n"
+                             "Ovra Lighting Systems\n"
+                             "ul. Przykladowa 12\n"
+                             "30-001 Krakow, Poland\n"
+                             "www.kelvo-lighting.example")
+                              .arg(QString::fromLatin1(kelvoRelease)));
 }

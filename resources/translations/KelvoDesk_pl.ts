@@ -529,10 +529,6 @@
         <translation>Zmień język aplikacji</translation>
     </message>
     <message>
-        <source>Change language to : </source>
-        <translation>Zmień język na : </translation>
-    </message>
-    <message>
         <source>&amp;Upgrade</source>
         <translation>&amp;Aktualizacja</translation>
     </message>
@@ -627,22 +623,6 @@ E-mail:  support@kelvo-lighting.example</translation>
     <message>
         <source>Ovra KelvoDesk - About</source>
         <translation>Ovra KelvoDesk - O programie</translation>
-    </message>
-    <message>
-        <source>Software to configure Kelvo controller.
-Release :   </source>
-        <translation>Program do konfiguracji sterownika Kelvo.
-Wersja :   </translation>
-    </message>
-    <message>
-        <source>Ovra Lighting Systems
-ul. Przykladowa 12
-30-001 Krakow, Poland
-www.kelvo-lighting.example</source>
-        <translation>Ovra Lighting Systems
-ul. Przykładowa 12
-30-001 Kraków, Polska
-www.kelvo-lighting.example</translation>
     </message>
     <message>
         <source>USB Interface</source>
@@ -754,6 +734,26 @@ Konfiguracja nie została odczytana!</translation>
         <source>Upgrade (*.upg)</source>
         <translation>Aktualizacja (*.upg)</translation>
     </message>
+    <message>
+        <source>Change language to : %1</source>
+        <translation>Zmień język na : %1</translation>
+    </message>
+    <message>
+        <source>Software to configure Kelvo controller.
+Release :   %1
+
+Ovra Lighting Systems
+ul. Przykladowa 12
+30-001 Krakow, Poland
+www.kelvo-lighting.example</source>
+        <translation>Program do konfiguracji sterownika Kelvo.
+Wersja :   %1
+
+Ovra Lighting Systems
+ul. Przykładowa 12
+30-001 Kraków, Polska
+www.kelvo-lighting.example</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -783,18 +783,6 @@ Konfiguracja nie została odczytana!</translation>
     <message>
         <source>Control error !</source>
         <translation>Błąd sterowania !</translation>
-    </message>
-    <message>
-        <source>Data write to file </source>
-        <translation>Zapis danych do pliku </translation>
-    </message>
-    <message>
-        <source>Sucessfull!</source>
-        <translation>Udany!</translation>
-    </message>
-    <message>
-        <source>Failed!</source>
-        <translation>Nieudany!</translation>
     </message>
     <message>
         <source>Data read from file
@@ -879,30 +867,8 @@ Udany!</translation>
         <translation>Aktualizacja oprogramowania</translation>
     </message>
     <message>
-        <source>File not found : </source>
-        <translation>Nie znaleziono pliku : </translation>
-    </message>
-    <message>
         <source>Out of memory!</source>
         <translation>Brak pamięci!</translation>
-    </message>
-    <message>
-        <source>File read error : </source>
-        <translation>Błąd odczytu pliku : </translation>
-    </message>
-    <message>
-        <source>File </source>
-        <translation>Plik </translation>
-    </message>
-    <message>
-        <source>
-isn&apos;t proper upgrade file !</source>
-        <translation>
-nie jest poprawnym plikiem aktualizacji !</translation>
-    </message>
-    <message>
-        <source>Seek error : </source>
-        <translation>Błąd pozycjonowania : </translation>
     </message>
     <message>
         <source>CRC error in block !</source>
@@ -994,6 +960,40 @@ Aby przeprogramować całe oprogramowanie, skontaktuj się z Ovra.</translation>
         <source>Verify successfull !</source>
         <translation>Weryfikacja udana !</translation>
     </message>
+    <message>
+        <source>Not enough memory !</source>
+        <translation>Za mało pamięci !</translation>
+    </message>
+    <message>
+        <source>Data write to file %1
+Sucessfull!</source>
+        <translation>Zapis danych do pliku %1
+Udany!</translation>
+    </message>
+    <message>
+        <source>Data write to file %1
+Failed!</source>
+        <translation>Zapis danych do pliku %1
+Nieudany!</translation>
+    </message>
+    <message>
+        <source>File not found : %1</source>
+        <translation>Nie znaleziono pliku : %1</translation>
+    </message>
+    <message>
+        <source>File read error : %1</source>
+        <translation>Błąd odczytu pliku : %1</translation>
+    </message>
+    <message>
+        <source>File %1
+isn&apos;t proper upgrade file !</source>
+        <translation>Plik %1
+nie jest poprawnym plikiem aktualizacji !</translation>
+    </message>
+    <message>
+        <source>Seek error : %1</source>
+        <translation>Błąd pozycjonowania : %1</translation>
+    </message>
 </context>
 <context>
     <name>program_conf_widget</name>
@@ -1020,10 +1020,6 @@ Aby przeprogramować całe oprogramowanie, skontaktuj się z Ovra.</translation>
     <message>
         <source>Prog. time</source>
         <translation>Czas progr.</translation>
-    </message>
-    <message>
-        <source>Step </source>
-        <translation>Krok </translation>
     </message>
     <message>
         <source>Broken rule !</source>
@@ -1071,22 +1067,16 @@ Czas trwania zostanie poprawiony.</translation>
         <source>Yes !</source>
         <translation>Tak !</translation>
     </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Krok %1</translation>
+    </message>
 </context>
 <context>
     <name>reconnectDialog</name>
     <message>
         <source>Disconnected device !</source>
         <translation>Odłączone urządzenie !</translation>
-    </message>
-    <message>
-        <source>Previously connected controller is no longer available !</source>
-        <translation>Poprzednio podłączony sterownik nie jest już dostępny !</translation>
-    </message>
-    <message>
-        <source>
-Retry or choose another device to connect.</source>
-        <translation>
-Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     </message>
     <message>
         <source>Retry</source>
@@ -1099,6 +1089,12 @@ Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Previously connected controller is no longer available !
+Retry or choose another device to connect.</source>
+        <translation>Poprzednio podłączony sterownik nie jest już dostępny !
+Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
     </message>
 </context>
 </TS>
