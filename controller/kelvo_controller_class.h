@@ -143,6 +143,9 @@ private:
     bool readStatus(u16 &status);
     // Serial number and firmware version of the device just found, into the label texts.
     void readIdentity();
+    // The version reply: major, minor, core letter; a few attempts. False when none came.
+    static constexpr int VersionReplySize = 3;
+    bool readVersion(u8 *reply);
     // One prepare-scene exchange; true when the controller confirmed it.
     bool prepareScene(const u8 *levels);
     // The 64 levels send_sc_prep shows for a page and a 1-based step.

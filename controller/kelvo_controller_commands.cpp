@@ -3,6 +3,8 @@
 
 #include "kelvo_controller_class.h"
 
+#include "boxtitles.h"
+
 #include "common/clock.h"
 #include "common/debuglog.h"
 #include "common/prompts.h"
@@ -169,7 +171,7 @@ int kelvo_controller_class::enterLoaderMode()
 void kelvo_controller_class::sendReset()
 {
     if (!connected) {
-        prompts().critical(dialogParent, tr("USB Interface"), tr("Not connected !"));
+        prompts().critical(dialogParent, BoxTitles::usb(), tr("Not connected !"));
         return;
     }
     bool gone = false;
@@ -179,7 +181,7 @@ void kelvo_controller_class::sendReset()
         gone = !readStatus(status);
     }
     if (!gone)
-        prompts().warning(dialogParent, tr("USB Interface"), tr("Control error !"));
+        prompts().warning(dialogParent, BoxTitles::usb(), tr("Control error !"));
     setConnection(false);
 }
 

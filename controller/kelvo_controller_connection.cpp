@@ -6,7 +6,6 @@
 
 namespace {
 constexpr int VersionReadAttempts = 10;
-constexpr int VersionReplySize = 3; // major, minor, revision character
 } // namespace
 
 void kelvo_controller_class::setConnection(bool connection)
@@ -53,15 +52,21 @@ void kelvo_controller_class::readIdentity()
 {
     if (usbDevice.readSerialNumber() == 0)
         serialText = QStringLiteral("S/N ") + usbDevice.serialNumber;
-    for (int attempt = 0; attempt < VersionReadAttempts; ++attempt) {
-        u8 version[VersionReplySize] = {};
-        if (usbDevice.controlIn(REQ_VERSION, 0, 0, version, VersionReplySize) > 0) {
-            // Major and minor as signed numbers, the minor padded to two digits: 1.05a, 2.12b.
-            firmwareText = QStringLiteral("F/W ver. ") + QString::number(qint8(version[0]))
-                + QLatin1Char('.')
-                + QStringLiteral("%1").arg(qint8(version[1]), 2, 10, QLatin1Char('0'))
-                + QLatin1Char(char(version[2]));
-            break;
-        }
+    u8 version[VersionReplySize] = {};
+    if (readVersion(version)) {
+        // Major and minor as signed numbers, the minor padded to two digits: 1.05a, 2.12b.
+        firmwareText = QStringLiteral("F/W ver. ") + QString::number(qint8(version[0]))
+            + QLatin1Char('.')
+            + QStringLiteral("%1").arg(qint8(version[1]), 2, 10, QLatin1Char('0'))
+            + QLatin1Char(char(version[2]));
     }
+}
+
+bool kelvo_controller_class::readVersion(u8 *reply)
+{
+    for (int attempt = 0; attempt < VersionReadAttempts; ++attempt) {
+        if (usbDevice.controlIn(REQ_VERSION, 0, 0, reply, VersionReplySize) > 0)
+            return true;
+    }
+    return false;
 }

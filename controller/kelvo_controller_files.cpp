@@ -1,16 +1,12 @@
 #include "kelvo_controller_class.h"
 
+#include "boxtitles.h"
+
 #include "common/prompts.h"
 #include "model/configfile.h"
 #include "model/configlayout.h"
 
 using namespace ConfigLayout;
-
-namespace {
-
-const QString resultTitle = QStringLiteral("KelvoDesk");
-
-} // namespace
 
 JobResult kelvo_controller_class::writeConfigurationFile(const QString &fileName, const u8 *image)
 {
@@ -35,10 +31,10 @@ JobResult kelvo_controller_class::readConfigurationFile(const QString &fileName,
 void kelvo_controller_class::write_confDataToFile(const QString &fileName)
 {
     if (writeConfigurationFile(fileName, configImage()).ok())
-        prompts().information(dialogParent, resultTitle,
+        prompts().information(dialogParent, BoxTitles::result(),
                               tr("Data write to file %1\nSucessfull!").arg(fileName));
     else
-        prompts().critical(dialogParent, resultTitle,
+        prompts().critical(dialogParent, BoxTitles::result(),
                            tr("Data write to file %1\nFailed!").arg(fileName));
 }
 
@@ -52,10 +48,10 @@ void kelvo_controller_class::read_confDataFromFile(const QString &fileName)
         configDocument.restore(read, {ConfigEdit::Kind::FileRead});
     showRcuAddressOfImage();
     if (ok)
-        prompts().information(dialogParent, resultTitle,
+        prompts().information(dialogParent, BoxTitles::result(),
                               tr("Data read from file\n    Sucessfull!"));
     else
-        prompts().critical(dialogParent, resultTitle,
+        prompts().critical(dialogParent, BoxTitles::result(),
                            tr("Data read from file\n       Failed!\n\nFile is broken."));
     emit readFileFinished();
 }

@@ -3,6 +3,8 @@
 
 #include "kelvo_controller_class.h"
 
+#include "boxtitles.h"
+
 #include "common/prompts.h"
 #include "device/bulkblock.h"
 #include "device/kelvoprotocol.h"
@@ -13,20 +15,11 @@
 #include <new>
 
 namespace {
-constexpr int VersionReadAttempts = 10;
 constexpr int StartPolls = 10;
 constexpr int BlockPolls = 100;
 constexpr int ProgressBlocksStart = 10; // the dialog runs from 10 for block 0 to 265
 constexpr int ProgressEnd = FW_BLOCK_COUNT + 10;
 
-QString firmwareTitle()
-{
-    return kelvo_controller_class::tr("FirmWare upgrade");
-}
-QString usbTitle()
-{
-    return kelvo_controller_class::tr("USB Interface");
-}
 } // namespace
 
 JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bool upgrade,
@@ -34,7 +27,7 @@ JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bo
 {
     const auto refused = [](const QString &why) {
         return JobResult::failed(JobResult::Outcome::Refused, why, Prompts::Kind::Warning,
-                                 firmwareTitle());
+                                 BoxTitles::firmware());
     };
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -90,22 +83,19 @@ JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bo
 JobResult kelvo_controller_class::versionAllows(const UpgradeFile::Version &fileVersion,
                                                 bool upgrade)
 {
-    u8 reply[3] = {};
-    bool read = false;
-    for (int attempt = 0; attempt < VersionReadAttempts && !read; ++attempt)
-        read = usbDevice.controlIn(REQ_VERSION, 0, 0, reply, 3) > 0;
-    if (!read)
+    u8 reply[VersionReplySize] = {};
+    if (!readVersion(reply))
         return JobResult::failed(JobResult::Outcome::LinkLost, tr("Current version read error !"),
-                                 Prompts::Kind::Critical, usbTitle());
+                                 Prompts::Kind::Critical, BoxTitles::usb());
     const int deviceRank = qint8(reply[0]) * 100 + qint8(reply[1]);
     if (!upgrade) {
         if (fileVersion.rank() != deviceRank)
             return JobResult::failed(JobResult::Outcome::Refused, tr("Different versions !"),
-                                     Prompts::Kind::Information, firmwareTitle());
+                                     Prompts::Kind::Information, BoxTitles::firmware());
         return JobResult::done();
     }
     if (fileVersion.rank() < deviceRank) {
-        if (prompts().choose(Prompts::Kind::Question, dialogParent, firmwareTitle(),
+        if (prompts().choose(Prompts::Kind::Question, dialogParent, BoxTitles::firmware(),
                              tr("Do you really want to install older firmware release?"),
                              {{Prompts::Cancel, tr("Cancel")}, {Prompts::Yes, tr("Yes, I do!")}},
                              Prompts::Cancel)
@@ -118,7 +108,7 @@ JobResult kelvo_controller_class::versionAllows(const UpgradeFile::Version &file
                                  tr("This upgrade is made for another firmware core !\nInstalling "
                                     "it may permanently damage the device !\nTo reprogram all the "
                                     "firmware contact with Ovra."),
-                                 Prompts::Kind::Critical, firmwareTitle());
+                                 Prompts::Kind::Critical, BoxTitles::firmware());
     }
     return JobResult::done();
 }
@@ -129,7 +119,7 @@ JobResult kelvo_controller_class::startFirmwareJob(bool upgrade)
                              0)
         < 0)
         return JobResult::failed(JobResult::Outcome::LinkLost, tr("Write error !"),
-                                 Prompts::Kind::Warning, usbTitle());
+                                 Prompts::Kind::Warning, BoxTitles::usb());
     for (int poll = 0; poll < StartPolls; ++poll) {
         u16 status = 0;
         if (!readStatus(status))
@@ -139,7 +129,7 @@ JobResult kelvo_controller_class::startFirmwareJob(bool upgrade)
         pause100();
     }
     return JobResult::failed(JobResult::Outcome::WrongAnswer, tr("Protocol error !"),
-                             Prompts::Kind::Warning, usbTitle());
+                             Prompts::Kind::Warning, BoxTitles::usb());
 }
 
 JobResult kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrade)
@@ -148,14 +138,14 @@ JobResult kelvo_controller_class::streamFirmware(const QByteArray &image, bool u
     const auto failed = [&](JobResult::Outcome outcome, const QString &detail) {
         result.outcome = outcome;
         result.detail = detail;
-        result.detailTitle = usbTitle();
+        result.detailTitle = BoxTitles::usb();
         return result;
     };
     for (int k = 0; k < FW_BLOCK_COUNT; ++k) {
         if (progressDialog->wasCanceled()) {
             failed(JobResult::Outcome::Cancelled, tr("Process canceled !"));
             result.detailKind = Prompts::Kind::Information;
-            result.detailTitle = QStringLiteral("FirmWare upgrade");
+            result.detailTitle = QStringLiteral("FirmWare upgrade"); // this title stays English
             return result;
         }
         progressDialog->setValue(k + ProgressBlocksStart);
@@ -178,7 +168,7 @@ JobResult kelvo_controller_class::streamFirmware(const QByteArray &image, bool u
                 return failed(JobResult::Outcome::LinkLost, tr("Protocol error !"));
             if (!upgrade && (status & ST_U_ERR)) {
                 result.differingBlocks << k + 1;
-                if (prompts().choose(Prompts::Kind::Question, dialogParent, firmwareTitle(),
+                if (prompts().choose(Prompts::Kind::Question, dialogParent, BoxTitles::firmware(),
                                      tr("Verification failed : block %1\n  Continue ?").arg(k + 1),
                                      {{Prompts::Yes, tr("Yes !")}, {Prompts::No, tr("No ...")}},
                                      Prompts::Yes)
@@ -204,7 +194,7 @@ JobResult kelvo_controller_class::runFirmwareJob(const QString &fileName, bool u
 {
     if (!connected)
         return JobResult::failed(JobResult::Outcome::NotConnected, tr("Not connected !"),
-                                 Prompts::Kind::Information, firmwareTitle());
+                                 Prompts::Kind::Information, BoxTitles::firmware());
     QByteArray image;
     if (JobResult usable = firmwareFileUsable(fileName, upgrade, &image); !usable.ok())
         return usable;
@@ -238,16 +228,16 @@ void kelvo_controller_class::upgradeFirmware(const QString &fileName, bool upgra
     switch (result.outcome) {
     case JobResult::Outcome::Done:
         sendReset(); // the controller restarts with its firmware
-        prompts().information(dialogParent, firmwareTitle(),
+        prompts().information(dialogParent, BoxTitles::firmware(),
                               upgrade ? tr("Upgrade sucessfull !") : tr("Verify successfull !"));
         setConnection(true);
         break;
     case JobResult::Outcome::Differs:
-        prompts().critical(dialogParent, firmwareTitle(),
+        prompts().critical(dialogParent, BoxTitles::firmware(),
                            tr("Verify of %1 block(s) failed !").arg(result.differingBlocks.size()));
         break;
     default:
-        prompts().critical(dialogParent, firmwareTitle(),
+        prompts().critical(dialogParent, BoxTitles::firmware(),
                            upgrade ? tr("Upgrade failed !") : tr("Verification failed !"));
         break;
     }

@@ -4,6 +4,8 @@
 
 #include "kelvo_controller_class.h"
 
+#include "boxtitles.h"
+
 #include "common/clock.h"
 #include "common/prompts.h"
 #include "device/kelvoprotocol.h"
@@ -24,11 +26,6 @@ constexpr int SimulateSends = 10;
 constexpr qint64 ListenTimeoutMs = 9500;
 constexpr int SpecialScenePage = 0;
 constexpr int SpecialSceneStep = 16; // the prepare request's name for the special scene
-
-QString usbTitle()
-{
-    return kelvo_controller_class::tr("USB Interface");
-}
 
 } // namespace
 
@@ -115,7 +112,7 @@ void kelvo_controller_class::send_sc_prep(int pgm, int scene)
 
 void kelvo_controller_class::commandFailed()
 {
-    prompts().critical(dialogParent, usbTitle(), tr("Command failed !"));
+    prompts().critical(dialogParent, BoxTitles::usb(), tr("Command failed !"));
 }
 
 int kelvo_controller_class::query(u16 value, u16 selector)
@@ -158,7 +155,7 @@ bool kelvo_controller_class::waitForDevice(const QString &timeoutTitle)
 int kelvo_controller_class::learnKey(bool remote)
 {
     if (!connected) {
-        prompts().critical(dialogParent, usbTitle(), tr("Not connected !"));
+        prompts().critical(dialogParent, BoxTitles::usb(), tr("Not connected !"));
         return -1;
     }
     const u16 selector = remote ? QUERY_LEARN_KEY : QUERY_LEARN_INPUT;
@@ -174,7 +171,7 @@ int kelvo_controller_class::learnKey(bool remote)
 int kelvo_controller_class::readSysAddress()
 {
     if (!connected) {
-        prompts().critical(dialogParent, usbTitle(), tr("Not connected !"));
+        prompts().critical(dialogParent, BoxTitles::usb(), tr("Not connected !"));
         return -1;
     }
     const int address = query(0, QUERY_READ_ADDRESS);
@@ -209,5 +206,5 @@ void kelvo_controller_class::simulateInput(int type, int number)
         if (usbDevice.controlOut(REQ_SIMULATE, type, number, nullptr, 0) >= 0)
             return;
     }
-    prompts().warning(dialogParent, usbTitle(), tr("Control error !"));
+    prompts().warning(dialogParent, BoxTitles::usb(), tr("Control error !"));
 }

@@ -3,6 +3,8 @@
 
 #include "kelvo_controller_class.h"
 
+#include "boxtitles.h"
+
 #include "common/clock.h"
 #include "common/debuglog.h"
 #include "common/prompts.h"
@@ -25,8 +27,6 @@ constexpr int ReadReadyPolls = 50;
 constexpr int EmptyReadRetries = 10;
 constexpr int ReconnectAttempts = 10;
 constexpr int FrameSize = BulkBlock::HeaderSize + BLOCK_DATA_SIZE; // 260
-
-const QString resultTitle = QStringLiteral("KelvoDesk");
 } // namespace
 
 void kelvo_controller_class::openProgress(const QString &label)
@@ -132,12 +132,12 @@ void kelvo_controller_class::send_alldata()
     if (!result.started || result.outcome == JobResult::Outcome::WrongAnswer)
         return; // the link error was the report
     if (result.ok()) {
-        prompts().information(dialogParent, resultTitle,
+        prompts().information(dialogParent, BoxTitles::result(),
                               tr("Write configuration\n     Sucessfull!"));
         restartController(); // the controller restarts with the new configuration
         return;
     }
-    prompts().critical(dialogParent, resultTitle, tr("Write configuration\n     Failed!"));
+    prompts().critical(dialogParent, BoxTitles::result(), tr("Write configuration\n     Failed!"));
 }
 
 bool kelvo_controller_class::waitReadReady()
@@ -249,7 +249,8 @@ void kelvo_controller_class::read_alldata()
     if (!result.started)
         return;
     if (result.outcome == JobResult::Outcome::Cancelled) {
-        prompts().information(dialogParent, resultTitle, tr("Read configuration\ncancelled !"));
+        prompts().information(dialogParent, BoxTitles::result(),
+                              tr("Read configuration\ncancelled !"));
         return;
     }
     if (result.ok())
@@ -257,7 +258,8 @@ void kelvo_controller_class::read_alldata()
     showRcuAddressOfImage();
     emit readKelvoFinished();
     if (result.ok())
-        prompts().information(dialogParent, resultTitle, tr("Read configuration\nSucessfull!"));
+        prompts().information(dialogParent, BoxTitles::result(),
+                              tr("Read configuration\nSucessfull!"));
     else
-        prompts().critical(dialogParent, resultTitle, tr("Read configuration\n Failed!"));
+        prompts().critical(dialogParent, BoxTitles::result(), tr("Read configuration\n Failed!"));
 }

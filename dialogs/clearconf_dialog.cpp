@@ -5,7 +5,7 @@
 #include "model/configclear.h"
 #include "ui_clearconf.h"
 
-clearConf_dialog::clearConf_dialog(QWidget *parent)
+clearConf_dialog::clearConf_dialog(QWidget *parent, kelvo_controller_class *clearer)
     : QDialog(parent)
     , ui(std::make_unique<Ui::clearConf>())
 {
@@ -13,8 +13,10 @@ clearConf_dialog::clearConf_dialog(QWidget *parent)
     ui->setupUi(this);
     logConnection(connect(ui->cbAll, &QCheckBox::stateChanged, this, &clearConf_dialog::chgAll));
     logConnection(connect(ui->okButton, &QPushButton::clicked, this, &clearConf_dialog::clearExec));
-    logConnection(connect(this, &clearConf_dialog::clearByFlags, controller,
-                          qOverload<u16>(&kelvo_controller_class::ClearConfig)));
+    if (clearer) {
+        logConnection(connect(this, &clearConf_dialog::clearByFlags, clearer,
+                              qOverload<u16>(&kelvo_controller_class::ClearConfig)));
+    }
 }
 
 clearConf_dialog::~clearConf_dialog() = default;

@@ -10,14 +10,17 @@ namespace Ui {
 class clearConf;
 }
 
-// Asks which areas of the configuration image to reset; "Yes !" hands the choice to the
-// controller's clear.
+class kelvo_controller_class;
+
+// Asks which areas of the configuration image to reset; "Yes !" hands the choice to the clear of
+// the controller it was given.
 class clearConf_dialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit clearConf_dialog(QWidget *parent = nullptr);
+    // `clearer` receives clearByFlags(); without one the choice only leaves as the signal.
+    explicit clearConf_dialog(QWidget *parent = nullptr, kelvo_controller_class *clearer = nullptr);
     ~clearConf_dialog() override;
 
 signals:

@@ -1,7 +1,6 @@
 #include "reconnectdialog.h"
 
 #include "common/connectlog.h"
-#include "controller/kelvo_controller_class.h"
 #include "ui_reconnect.h"
 
 namespace {
@@ -37,6 +36,6 @@ reconnectDialog::~reconnectDialog() = default;
 
 void reconnectDialog::reconnect()
 {
-    controller->usbDevice.serialNumber = ui->cbSerials->currentText();
+    chosen = ui->cbSerials->currentText();
     accept();
 }

@@ -10,7 +10,7 @@ class reconnectForm;
 }
 
 // Shown when the controller used before is gone but others are there: Retry searches again,
-// Change adopts the chosen serial number and searches, Cancel gives up.
+// Change adopts the chosen serial number (chosenSerial()) and searches, Cancel gives up.
 class reconnectDialog : public QDialog
 {
     Q_OBJECT
@@ -19,9 +19,13 @@ public:
     reconnectDialog(const QStringList &serials, QWidget *parent);
     ~reconnectDialog() override;
 
+    // The serial number chosen with Change; empty after Retry or Cancel.
+    QString chosenSerial() const { return chosen; }
+
 public slots:
     void reconnect();
 
 private:
     std::unique_ptr<Ui::reconnectForm> ui;
+    QString chosen;
 };

@@ -40,7 +40,11 @@ void gui_class::connectConnectionControls()
     // The controller asks here when only other controllers answer.
     controller->reconnectPrompt = [this](const QStringList &others) {
         reconnectDialog dialog(others, this);
-        return dialog.exec() == QDialog::Accepted;
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        if (!dialog.chosenSerial().isEmpty())
+            controller->usbDevice.serialNumber = dialog.chosenSerial();
+        return true;
     };
 }
 

@@ -68,7 +68,7 @@ void gui_class::ClearConfig(bool)
 
 void gui_class::ClearConfig()
 {
-    clearConf_dialog dialog(this);
+    clearConf_dialog dialog(this, controller);
     dialog.exec();
     // Cancelled or not, the widgets show the image as it now is.
     confRead();
