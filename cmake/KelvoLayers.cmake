@@ -5,10 +5,10 @@
 # kelvo_layer_folder(target folder) puts `folder` on the target's public include path as
 # "folder/header.h" (through a directory that holds only a link to it), never the whole tree.
 function(kelvo_layer_folder target folder)
-    set(root "${CMAKE_BINARY_DIR}/layers/${folder}")
+    set(root "${PROJECT_BINARY_DIR}/layers/${folder}")
     if(NOT EXISTS "${root}/${folder}")
         file(MAKE_DIRECTORY "${root}")
-        file(CREATE_LINK "${CMAKE_SOURCE_DIR}/${folder}" "${root}/${folder}" SYMBOLIC)
+        file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${folder}" "${root}/${folder}" SYMBOLIC)
     endif()
     target_include_directories(${target} PUBLIC "${root}")
 endfunction()

@@ -3,7 +3,7 @@
 #include "appstate.h"
 #include "common/debuglog.h"
 #include "model/fileio.h"
-#include "paramelement.h"
+#include "params/paramelement.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,6 +5,7 @@
 #include "support/configfilefixtures.h"
 #include "support/upgradefilemaker.h"
 
+#include <QFile>
 #include <QTest>
 
 using UpgradeFile::Refusal;
@@ -30,6 +31,7 @@ class tst_UpgradeFile : public QObject
     Q_OBJECT
 
 private slots:
+    void demoSampleIsForTheDemoController();
     void accepted();
     void refused_data();
     void refused();
@@ -169,6 +171,22 @@ void tst_UpgradeFile::scrambleIsUndone()
         expected[(i + 8) % 16] = char(i ^ key[i]);
     QCOMPARE(UpgradeFile::unscramble(scrambled), expected);
     QCOMPARE(UpgradeFile::scramble(UpgradeFile::unscramble(firmware)), firmware);
+}
+
+// The demo's sample is made outside the tests, by the program's build: it must still be a file
+// the program takes, for the demo's controller.
+void tst_UpgradeFile::demoSampleIsForTheDemoController()
+{
+    QFile file(QStringLiteral(KELVO_DEMO_UPGRADE_FILE));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.errorString()));
+    UpgradeFile::Version version;
+    QByteArray image;
+    QCOMPARE(UpgradeFile::read(file.readAll(), &version, &image), UpgradeFile::Refusal::None);
+    QVERIFY(version.tagged);
+    QCOMPARE(version.rank(), 105);
+    QCOMPARE(version.core, 'a');
+    QCOMPARE(image.size(), UpgradeFile::ImageSize);
+    QCOMPARE(image[0x1234], char((0x1234 * 7 + (0x1234 >> 8)) & 0xFF));
 }
 
 QTEST_GUILESS_MAIN(tst_UpgradeFile)

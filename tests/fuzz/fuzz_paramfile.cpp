@@ -1,6 +1,6 @@
 // Any bytes as a parameters file: the reader never crashes or runs away, and a tree it accepts
 // can be written out and read again.
-#include "shell/paramelement.h"
+#include "params/paramelement.h"
 
 #include <QByteArray>
 #include <QIODevice>

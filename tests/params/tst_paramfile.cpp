@@ -1,7 +1,7 @@
 // The parameters file: the reader on hand-written inputs, the writer's exact lines, and trees
 // that survive a write and a read.
 
-#include "shell/paramelement.h"
+#include "params/paramelement.h"
 
 #include <QRandomGenerator>
 #include <QTest>

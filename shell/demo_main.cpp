@@ -1,9 +1,9 @@
 // The program with one simulated controller on a simulated USB bus instead of libusb: for trying
 // it out and showing it without a controller at hand.
 
-#include "shell/qtprompts.h"
-#include "shell/startup.h"
-#include "simulatedbus.h"
+#include "qtprompts.h"
+#include "startup.h"
+#include "simulator/simulatedbus.h"
 
 #include <QApplication>
 #include <QIcon>
