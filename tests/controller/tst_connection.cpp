@@ -11,7 +11,9 @@
 #include "simulator/simulatedbus.h"
 #include "support/configfilefixtures.h"
 #include "support/debugcapture.h"
+#include "support/modaldriver.h"
 #include "support/scriptedprompts.h"
+#include "support/unplugsweep.h"
 #include "support/virtualclock.h"
 #include "support/windowrig.h"
 
@@ -94,10 +96,9 @@ private slots:
 
 private:
     std::unique_ptr<WindowRig> rig;
-    QTimer modalTimer;
+    ModalDriver modal;
 
     // Answers every reconnect dialog, from inside its own event loop, with `answer`.
-    void onReconnectDialog(std::function<void(reconnectDialog *)> answer);
     QByteArray lastSceneSent();
     // The rows of a table's selection, one entry per selected cell.
     QList<int> selectedRows(const char *table);
@@ -110,20 +111,9 @@ void tst_Connection::init()
 
 void tst_Connection::cleanup()
 {
-    modalTimer.stop();
-    modalTimer.disconnect();
+    modal.stop();
     rig.reset();
     QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
-}
-
-void tst_Connection::onReconnectDialog(std::function<void(reconnectDialog *)> answer)
-{
-    modalTimer.disconnect();
-    connect(&modalTimer, &QTimer::timeout, this, [answer] {
-        if (auto *dialog = qobject_cast<reconnectDialog *>(QApplication::activeModalWidget()))
-            answer(dialog);
-    });
-    modalTimer.start(0);
 }
 
 QByteArray tst_Connection::lastSceneSent()
@@ -294,21 +284,23 @@ void tst_Connection::reconnectDialogForm()
     QStringList buttons;
     QRect geometry;
     QString defaultButton;
-    onReconnectDialog([&](reconnectDialog *dialog) {
-        title = dialog->windowTitle();
-        message = dialog->findChild<QLabel *>()->text();
-        auto *combo = dialog->findChild<QComboBox *>();
-        for (int i = 0; i < combo->count(); ++i)
-            items << combo->itemText(i);
-        for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
-            buttons << QStringLiteral("%1 %2,%3").arg(b->text()).arg(b->x()).arg(b->y());
-            if (b->isDefault())
-                defaultButton = b->text();
-        }
-        geometry = dialog->geometry();
-        modalTimer.stop();
-        dialog->findChild<QPushButton *>(QStringLiteral("pbChange"))->click();
-    });
+    modal.when<reconnectDialog>(
+        [&](reconnectDialog *dialog) {
+            title = dialog->windowTitle();
+            message = dialog->findChild<QLabel *>()->text();
+            auto *combo = dialog->findChild<QComboBox *>();
+            for (int i = 0; i < combo->count(); ++i)
+                items << combo->itemText(i);
+            for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
+                buttons << QStringLiteral("%1 %2,%3").arg(b->text()).arg(b->x()).arg(b->y());
+                if (b->isDefault())
+                    defaultButton = b->text();
+            }
+            geometry = dialog->geometry();
+            modal.stop();
+            dialog->findChild<QPushButton *>(QStringLiteral("pbChange"))->click();
+        },
+        true);
     rig->click("pbConnect");
 
     QCOMPARE(title, QStringLiteral("Disconnected device !"));
@@ -350,12 +342,14 @@ void tst_Connection::reconnectDialogAnswers()
     rig->bus.addController(serialB);
 
     int seen = 0;
-    onReconnectDialog([&](reconnectDialog *dialog) {
-        ++seen;
-        if (answer == QLatin1String("pbRetry"))
-            rig->bus.plug(a);
-        dialog->findChild<QPushButton *>(answer)->click();
-    });
+    modal.when<reconnectDialog>(
+        [&](reconnectDialog *dialog) {
+            ++seen;
+            if (answer == QLatin1String("pbRetry"))
+                rig->bus.plug(a);
+            dialog->findChild<QPushButton *>(answer)->click();
+        },
+        true);
     rig->click("pbConnect");
 
     QCOMPARE(seen, dialogs);
@@ -886,10 +880,7 @@ void tst_Connection::unplugAtEveryTransfer()
         if (op == Op::LiveOff)
             rig->click("pbLiveMode");
         rig->log().clear();
-        if (unplugAfter == 0)
-            rig->bus.unplug(c);
-        else
-            c.faults.unplugAfterTransfers = unplugAfter;
+        UnplugSweep::arm(rig->bus, c, unplugAfter);
         switch (op) {
         case Op::Connect:
             rig->click("pbConnect");
@@ -916,8 +907,7 @@ void tst_Connection::unplugAtEveryTransfer()
     const int transfers = run(-1);
     QVERIFY(transfers > 0);
     QVERIFY(rig->script.shown.isEmpty());
-    for (int k = 0; k < transfers; ++k) {
-        run(k);
+    UnplugSweep::sweep(transfers, run, [&](int k) {
         const QString row = QStringLiteral("unplugged after %1 of %2 transfers\n%3")
                                 .arg(k)
                                 .arg(transfers)
@@ -937,7 +927,7 @@ void tst_Connection::unplugAtEveryTransfer()
         QCOMPARE(rig->text("lbConn"), QStringLiteral("Disconnected"));
         QCOMPARE(rig->text("lbSerial"), QStringLiteral("S/N ----"));
         QVERIFY(!rig->child<QPushButton>("pbLiveMode")->isEnabled());
-    }
+    });
 }
 
 QTEST_MAIN(tst_Connection)

@@ -5,6 +5,7 @@
 #include "firmware/upgradefile.h"
 #include "support/configfilefixtures.h"
 #include "support/controllerbytes.h"
+#include "support/unplugsweep.h"
 #include "support/upgradefilemaker.h"
 #include "support/windowrig.h"
 
@@ -351,22 +352,14 @@ void tst_Firmware::unplugAtEveryTransfer()
         init();
         SimulatedController &c = rig->connectTo();
         const QString name = save(file);
-        if (unplugAfter == 0)
-            rig->bus.unplug(c);
-        else
-            c.faults.unplugAfterTransfers = unplugAfter;
+        UnplugSweep::arm(rig->bus, c, unplugAfter);
         run(name, true);
-        return int(rig->log()
-                       .filtered([](const Transaction &t) {
-                           return t.isTransfer() && t.result != UsbBackend::ErrorNoDevice;
-                       })
-                       .size());
+        return UnplugSweep::reached(rig->log());
     };
     const int transfers = attempt(-1);
     QCOMPARE(texts(), QStringList {"Upgrade sucessfull !"});
     QVERIFY(transfers > 512); // two or more per block
-    for (int k = 0; k < transfers; ++k) {
-        attempt(k);
+    UnplugSweep::sweep(transfers, attempt, [&](int k) {
         const QStringList shown = texts();
         QVERIFY2(!shown.isEmpty(), qPrintable(QString::number(k)));
         const bool failedAsSpecified = std::any_of(
@@ -377,7 +370,7 @@ void tst_Firmware::unplugAtEveryTransfer()
             qPrintable(
                 QStringLiteral("after %1 of %2: %3").arg(k).arg(transfers).arg(shown.join('|'))));
         QVERIFY(!rig->kelvo.progressDialog);
-    }
+    });
 }
 
 QTEST_MAIN(tst_Firmware)

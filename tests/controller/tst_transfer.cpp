@@ -6,6 +6,7 @@
 #include "support/configfilefixtures.h"
 #include "support/controllerbytes.h"
 #include "support/imageoracle.h"
+#include "support/unplugsweep.h"
 #include "support/windowrig.h"
 
 #include <QApplication>
@@ -447,24 +448,16 @@ void tst_Transfer::unplugAtEveryTransfer()
         SimulatedController &c = rig->connectTo();
         setConfiguration(c, device);
         rig->setImage(local);
-        if (unplugAfter == 0)
-            rig->bus.unplug(c);
-        else
-            c.faults.unplugAfterTransfers = unplugAfter;
+        UnplugSweep::arm(rig->bus, c, unplugAfter);
         rig->click(job == Job::Read ? "pbReadConf" : "pbSendConf");
         // Only transfers that reach the controller count towards its unplug knob: not those
         // made while it restarts after the write.
-        return int(rig->log()
-                       .filtered([](const Transaction &t) {
-                           return t.isTransfer() && t.result != UsbBackend::ErrorNoDevice;
-                       })
-                       .size());
+        return UnplugSweep::reached(rig->log());
     };
 
     const int transfers = run(-1);
     QVERIFY(transfers > 41);
-    for (int k = 0; k < transfers; ++k) {
-        run(k);
+    UnplugSweep::sweep(transfers, run, [&](int k) {
         const QString row
             = QStringLiteral("unplugged after %1 of %2 transfers").arg(k).arg(transfers);
         QStringList texts;
@@ -481,7 +474,7 @@ void tst_Transfer::unplugAtEveryTransfer()
         QCOMPARE(rig->kelvo.connected, 0);
         QCOMPARE(rig->text("lbConn"), QStringLiteral("Disconnected"));
         QVERIFY(!rig->kelvo.progressDialog);
-    }
+    });
 }
 
 QTEST_MAIN(tst_Transfer)

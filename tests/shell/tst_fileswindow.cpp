@@ -8,6 +8,7 @@
 #include "support/configfilefixtures.h"
 #include "support/debugcapture.h"
 #include "support/imageoracle.h"
+#include "support/modaldriver.h"
 #include "support/scriptedprompts.h"
 
 #include <QAction>
@@ -104,7 +105,7 @@ private:
     std::unique_ptr<gui_class> window;
     std::unique_ptr<ScriptedPrompts> script;
     std::unique_ptr<QTemporaryDir> tmp;
-    QTimer modalTimer;
+    ModalDriver modal;
 
     template<class T> T *child(const QString &name)
     {
@@ -122,7 +123,6 @@ private:
     void command(const QString &name);
     void showOtherPage();
     // Runs `act` on the next modal dialog from inside its own event loop.
-    void whenModal(std::function<void(QDialog *)> act);
 };
 
 void tst_FilesWindow::init()
@@ -139,8 +139,7 @@ void tst_FilesWindow::init()
 
 void tst_FilesWindow::cleanup()
 {
-    modalTimer.stop();
-    modalTimer.disconnect();
+    modal.stop();
     mainWindow = nullptr;
     window.reset();
     controller = nullptr;
@@ -168,18 +167,6 @@ void tst_FilesWindow::showOtherPage()
 {
     child<QTabWidget>(QStringLiteral("tabWidget_main"))->setCurrentIndex(0);
     child<QTabWidget>(QStringLiteral("tabWidget_settings"))->setCurrentIndex(2);
-}
-
-void tst_FilesWindow::whenModal(std::function<void(QDialog *)> act)
-{
-    modalTimer.disconnect();
-    connect(&modalTimer, &QTimer::timeout, this, [this, act] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            modalTimer.stop();
-            act(dialog);
-        }
-    });
-    modalTimer.start(0);
 }
 
 void tst_FilesWindow::fileDialogs_data()
@@ -511,7 +498,7 @@ void tst_FilesWindow::clearThroughWindow()
     before[PreviewFirstChannel] = 11;
 
     bool sawDialog = false;
-    whenModal([&](QDialog *dialog) {
+    modal.when<QDialog>([&](QDialog *dialog) {
         sawDialog = qobject_cast<clearConf_dialog *>(dialog) && dialog->parent() == window.get();
         for (const QString &box : boxes)
             dialog->findChild<QCheckBox *>(box)->click();
@@ -541,7 +528,7 @@ void tst_FilesWindow::clearingInputsKeepsOtherSettings()
     before[PreviewFirstChannel] = 17;
     setImage(before);
     showOtherPage();
-    whenModal([](QDialog *dialog) {
+    modal.when<QDialog>([](QDialog *dialog) {
         dialog->findChild<QCheckBox *>(QStringLiteral("cbInputs"))->click();
         dialog->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
     });
