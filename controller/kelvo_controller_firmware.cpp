@@ -9,6 +9,7 @@
 #include "device/bulkblock.h"
 #include "device/kelvoprotocol.h"
 #include "firmware/upgradefile.h"
+#include "firmware/upgraderefusal.h"
 
 #include <QFile>
 
@@ -37,16 +38,9 @@ JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bo
     if (!buffer)
         return refused(tr("Out of memory!"));
     const QByteArray bytes = file.read(UpgradeFile::MaxUsefulSize);
-    const QString readError = tr("File read error : %1").arg(fileName);
-    const QString notUpgradeFile = tr("File %1\nisn't proper upgrade file !").arg(fileName);
-    switch (UpgradeFile::checkHeader(bytes)) {
-    case UpgradeFile::Refusal::None:
-        break;
-    case UpgradeFile::Refusal::TooShort:
-        return refused(readError);
-    default:
-        return refused(notUpgradeFile);
-    }
+    if (const UpgradeFile::Refusal refusal = UpgradeFile::checkHeader(bytes);
+        refusal != UpgradeFile::Refusal::None)
+        return refused(UpgradeFile::refusalText(refusal, fileName));
 
     const UpgradeFile::Version fileVersion = UpgradeFile::version(bytes);
     if (fileVersion.tagged) {
@@ -59,25 +53,10 @@ JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bo
     UpgradeFile::Refusal refusal = UpgradeFile::descriptor(bytes, &descriptor);
     if (refusal == UpgradeFile::Refusal::None)
         refusal = UpgradeFile::image(bytes, descriptor, &unpacked);
-    switch (refusal) {
-    case UpgradeFile::Refusal::None:
-        *image = unpacked;
-        return JobResult::done();
-    case UpgradeFile::Refusal::NothingToLoad:
-        return refused({}); // nothing to load: no word about it
-    case UpgradeFile::Refusal::WrongMagic:
-        return refused(notUpgradeFile);
-    case UpgradeFile::Refusal::SeekError:
-        return refused(tr("Seek error : %1").arg(fileName));
-    case UpgradeFile::Refusal::TooShort:
-    case UpgradeFile::Refusal::BadLength:
-        return refused(readError);
-    case UpgradeFile::Refusal::CrcError:
-        return refused(tr("CRC error in block !"));
-    case UpgradeFile::Refusal::UncompressError:
-        return refused(tr("Uncompressing error !"));
-    }
-    return refused({});
+    if (refusal != UpgradeFile::Refusal::None)
+        return refused(UpgradeFile::refusalText(refusal, fileName)); // nothing to load: no word
+    *image = unpacked;
+    return JobResult::done();
 }
 
 JobResult kelvo_controller_class::versionAllows(const UpgradeFile::Version &fileVersion,

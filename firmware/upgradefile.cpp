@@ -1,5 +1,7 @@
 #include "upgradefile.h"
 
+#include "model/unpack.h"
+
 #include <QtEndian>
 
 #include <limits>
@@ -12,7 +14,6 @@ namespace {
 constexpr int TextStart = 9;
 constexpr char Padding = 0x1A;
 constexpr int DescriptorSize = 8;
-constexpr int LengthPrefixSize = 4;
 
 // The program's own key: the controller's loader expects the firmware scrambled with it.
 constexpr u8 Key[KeySize] = {
@@ -121,12 +122,8 @@ Refusal image(const QByteArray &file, const Descriptor &descriptor, QByteArray *
     const QByteArray packed = file.mid(descriptor.dataOffset, length);
     if (qChecksum(packed, Qt::ChecksumIso3309) != descriptor.dataCrc)
         return Refusal::CrcError;
-    // Only unpack what announces exactly one image, so a forged length cannot size a buffer.
-    if (packed.size() < LengthPrefixSize
-        || qFromBigEndian<quint32>(packed.constData()) != quint32(ImageSize))
-        return Refusal::UncompressError;
-    const QByteArray unpacked = qUncompress(packed);
-    if (unpacked.size() != ImageSize)
+    const QByteArray unpacked = unpackExactly(packed, ImageSize);
+    if (unpacked.isEmpty())
         return Refusal::UncompressError;
     *result = unscramble(unpacked);
     return Refusal::None;

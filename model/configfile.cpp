@@ -1,11 +1,12 @@
 #include "configfile.h"
 
+#include "unpack.h"
+
 #include "common/version.h"
 #include "configlayout.h"
 #include "fileio.h"
 
 #include <QLocale>
-#include <QtEndian>
 
 #include <cstring>
 
@@ -13,7 +14,6 @@ namespace {
 
 const char magic[] = "kelvoCFG";
 constexpr int crcSize = 2;
-constexpr int lengthPrefixSize = 4;
 constexpr char padding = 0x1A;
 
 // Only for people reading the file; the reader skips it.
@@ -80,12 +80,8 @@ bool ConfigFile::decode(const QByteArray &file, u8 *image)
         return false;
     const QByteArray packed = covered.mid(header.size() + 1);
 
-    // Only unpack what announces exactly one image, so a forged length cannot size a buffer.
-    if (packed.size() < lengthPrefixSize
-        || qFromBigEndian<quint32>(packed.constData()) != quint32(ConfigLayout::ImageSize))
-        return false;
-    const QByteArray unpacked = qUncompress(packed);
-    if (unpacked.size() != ConfigLayout::ImageSize)
+    const QByteArray unpacked = unpackExactly(packed, ConfigLayout::ImageSize);
+    if (unpacked.isEmpty())
         return false;
     std::memcpy(image, unpacked.constData(), ConfigLayout::ImageSize);
     return true;

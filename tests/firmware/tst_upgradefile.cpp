@@ -2,6 +2,7 @@
 // back, the version tag, and every way a file is refused before anything reaches a controller.
 
 #include "firmware/upgradefile.h"
+#include "firmware/upgraderefusal.h"
 #include "support/configfilefixtures.h"
 #include "support/upgradefilemaker.h"
 
@@ -31,6 +32,8 @@ class tst_UpgradeFile : public QObject
     Q_OBJECT
 
 private slots:
+    void refusalWords_data();
+    void refusalWords();
     void demoSampleIsForTheDemoController();
     void accepted();
     void refused_data();
@@ -171,6 +174,29 @@ void tst_UpgradeFile::scrambleIsUndone()
         expected[(i + 8) % 16] = char(i ^ key[i]);
     QCOMPARE(UpgradeFile::unscramble(scrambled), expected);
     QCOMPARE(UpgradeFile::scramble(UpgradeFile::unscramble(firmware)), firmware);
+}
+
+// The words the program's boxes and kelvoctl both use.
+void tst_UpgradeFile::refusalWords_data()
+{
+    QTest::addColumn<UpgradeFile::Refusal>("refusal");
+    QTest::addColumn<QString>("text");
+    using R = UpgradeFile::Refusal;
+    QTest::newRow("none") << R::None << "";
+    QTest::newRow("nothing to load: not a word") << R::NothingToLoad << "";
+    QTest::newRow("too short") << R::TooShort << "File read error : a b.upg";
+    QTest::newRow("bad length") << R::BadLength << "File read error : a b.upg";
+    QTest::newRow("wrong magic") << R::WrongMagic << "File a b.upg\nisn't proper upgrade file !";
+    QTest::newRow("seek") << R::SeekError << "Seek error : a b.upg";
+    QTest::newRow("crc") << R::CrcError << "CRC error in block !";
+    QTest::newRow("uncompress") << R::UncompressError << "Uncompressing error !";
+}
+
+void tst_UpgradeFile::refusalWords()
+{
+    QFETCH(UpgradeFile::Refusal, refusal);
+    QFETCH(QString, text);
+    QCOMPARE(UpgradeFile::refusalText(refusal, QStringLiteral("a b.upg")), text);
 }
 
 // The demo's sample is made outside the tests, by the program's build: it must still be a file

@@ -5,11 +5,13 @@
 #include "model/devicetime.h"
 #include "model/functioncode.h"
 #include "model/programshape.h"
+#include "model/unpack.h"
 #include "support/configfilefixtures.h"
 #include "support/debugcapture.h"
 #include "support/imageoracle.h"
 
 #include <QTest>
+#include <QtEndian>
 
 #include <vector>
 
@@ -97,6 +99,8 @@ class tst_Model : public QObject
     Q_OBJECT
 
 private slots:
+    void unpackOnlyWhatIsAnnounced_data();
+    void unpackOnlyWhatIsAnnounced();
 
     void freshControllerHoldsDefaults();
     void clearByFlags_data();
@@ -509,6 +513,37 @@ void tst_Model::runsOverlap()
     QFETCH(int, count);
     QFETCH(bool, overlap);
     QCOMPARE(ConfigCopy::runsOverlap(src, dst, count), overlap);
+}
+
+void tst_Model::unpackOnlyWhatIsAnnounced_data()
+{
+    QTest::addColumn<QByteArray>("packed");
+    QTest::addColumn<bool>("unpacked");
+    const QByteArray data = QByteArray("levels").repeated(100); // 600 bytes
+    const QByteArray packed = qCompress(data, 9);
+    const auto announcing = [&](quint32 size) {
+        QByteArray forged = packed;
+        qToBigEndian<quint32>(size, forged.data());
+        return forged;
+    };
+    QTest::newRow("exactly the size") << packed << true;
+    QTest::newRow("one byte less announced") << announcing(599) << false;
+    QTest::newRow("one byte more announced") << announcing(601) << false;
+    QTest::newRow("4 GiB announced") << announcing(0xFFFFFFFF) << false;
+    QTest::newRow("no room for the length") << packed.left(3) << false;
+    QTest::newRow("right length, broken data") << packed.left(4) + QByteArray(40, 'x') << false;
+    QTest::newRow("right length, more data")
+        << packed.left(4) + qCompress(QByteArray(601, 'x')).mid(4) << false;
+}
+
+void tst_Model::unpackOnlyWhatIsAnnounced()
+{
+    QFETCH(QByteArray, packed);
+    QFETCH(bool, unpacked);
+    const QByteArray result = unpackExactly(packed, 600);
+    QCOMPARE(result.size(), unpacked ? 600 : 0);
+    if (unpacked)
+        QCOMPARE(result, QByteArray("levels").repeated(100));
 }
 
 QTEST_GUILESS_MAIN(tst_Model)

@@ -1,7 +1,9 @@
-// kelvoctl: configuration files from the command line (new, info, export, import).
+// kelvoctl's commands: configuration and upgrade files from the command line.
 
-#include "common/version.h"
+#include "commands.h"
+
 #include "firmware/upgradefile.h"
+#include "firmware/upgraderefusal.h"
 #include "model/configclear.h"
 #include "model/configfile.h"
 #include "model/configjson.h"
@@ -19,54 +21,19 @@
 #include <QJsonDocument>
 #include <QTextStream>
 
-#include <cerrno>
 #include <limits>
-#include <optional>
 #include <vector>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace ConfigLayout;
 
-namespace {
+namespace Kelvoctl {
 
-enum Status { Ok = 0, Failed = 1, Usage = 2 };
+namespace {
 
 // Header lines echoed by info; a hand-made header can hold thousands.
 constexpr int MaxHeaderLines = 20;
-
-QTextStream &err()
-{
-    static QTextStream stream(stderr);
-    return stream;
-}
-
-int fail(const QString &message)
-{
-    err() << "kelvoctl: " << message << Qt::endl;
-    return Failed;
-}
-
-int usage(const QString &message)
-{
-    err() << "kelvoctl: " << message << "\nTry 'kelvoctl --help'." << Qt::endl;
-    return Usage;
-}
-
-// A closed standard descriptor would be handed to the next file opened, and output meant for
-// the terminal would land in it. Hold it with a read-only /dev/null: writes to it then fail.
-void holdClosedStandardDescriptors()
-{
-    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
-        if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
-            const int held = open("/dev/null", O_RDONLY);
-            if (held != fd && held >= 0)
-                close(held);
-        }
-    }
-}
 
 // A file name or argument echoed in a message or output: escaped like text from a file, so that
 // it cannot rewrite the terminal, but whole: the user must see which file is meant, and a cut
@@ -74,52 +41,6 @@ void holdClosedStandardDescriptors()
 QString shown(const QString &text)
 {
     return printableText(text, std::numeric_limits<int>::max());
-}
-
-// Everything for standard output in one go, so that a full disk or a closed descriptor is seen.
-bool writeStdout(const QByteArray &bytes)
-{
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n
-            = ::write(STDOUT_FILENO, bytes.constData() + written, size_t(bytes.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            fail(QStringLiteral("standard output: cannot write: %1")
-                     .arg(qt_error_string(n < 0 ? errno : EIO)));
-            return false;
-        }
-        written += n;
-    }
-    return true;
-}
-
-// Bytes other than printable ASCII shown as \xNN: the name is not valid text anyway.
-QString rawName(const QByteArray &name)
-{
-    QString shown;
-    for (const char c : name) {
-        if (uchar(c) < 0x20 || uchar(c) >= 0x7F || c == '\\')
-            shown += QStringLiteral("\\x%1").arg(uint(uchar(c)), 2, 16, QLatin1Char('0'));
-        else
-            shown += QLatin1Char(c);
-    }
-    return shown;
-}
-
-// Qt decodes arguments in the locale's encoding and replaces what does not decode; working on
-// such a name would touch a different file.
-bool argumentsEncodeBack(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray raw(argv[i]);
-        if (QFile::encodeName(QString::fromLocal8Bit(raw)) != raw) {
-            fail(QStringLiteral("%1: not valid in the locale's encoding").arg(rawName(raw)));
-            return false;
-        }
-    }
-    return true;
 }
 
 // Also through symbolic links, other spellings and hard links.
@@ -139,44 +60,45 @@ bool sameFile(const QString &a, const QString &b)
         && statA.st_ino == statB.st_ino;
 }
 
-bool distinctOutput(const QString &input, const QString &output)
+bool distinctOutput(Console &console, const QString &input, const QString &output)
 {
     if (!sameFile(input, output))
         return true;
-    fail(QStringLiteral("%1: is the input file %2; refusing to overwrite it")
-             .arg(shown(output), shown(input)));
+    console.fail(QStringLiteral("%1: is the input file %2; refusing to overwrite it")
+                     .arg(shown(output), shown(input)));
     return false;
 }
 
 using Image = std::vector<u8>;
 
 // Reads and checks a configuration file; the message is the program's own for a broken file.
-bool loadConfig(const QString &fileName, Image &image, QByteArray *bytes = nullptr)
+bool loadConfig(Console &console, const QString &fileName, Image &image,
+                QByteArray *bytes = nullptr)
 {
     image.assign(ImageSize, 0);
     QString reason;
     if (!ConfigFile::read(fileName, image.data(), &reason, bytes)) {
-        fail(QStringLiteral("%1: %2").arg(shown(fileName), shown(reason)));
+        console.fail(QStringLiteral("%1: %2").arg(shown(fileName), shown(reason)));
         return false;
     }
     return true;
 }
 
-bool saveBytes(const QString &fileName, const QByteArray &bytes)
+bool saveBytes(Console &console, const QString &fileName, const QByteArray &bytes)
 {
     QString reason;
     if (!FileIo::write(fileName, bytes, &reason)) {
-        fail(QStringLiteral("%1: cannot write: %2").arg(shown(fileName), shown(reason)));
+        console.fail(QStringLiteral("%1: cannot write: %2").arg(shown(fileName), shown(reason)));
         return false;
     }
     return true;
 }
 
-bool saveConfig(const QString &fileName, const u8 *image)
+bool saveConfig(Console &console, const QString &fileName, const u8 *image)
 {
     QString reason;
     if (!ConfigFile::write(fileName, image, &reason)) {
-        fail(QStringLiteral("%1: cannot write: %2").arg(shown(fileName), shown(reason)));
+        console.fail(QStringLiteral("%1: cannot write: %2").arg(shown(fileName), shown(reason)));
         return false;
     }
     return true;
@@ -220,23 +142,27 @@ QList<int> stepsWithLevels(const u8 *image, int page)
     return steps;
 }
 
-int commandNew(const QStringList &args)
+int commandNew(const Invocation &call)
 {
+    Console &console = call.console;
+    const QStringList &args = call.args;
     if (args.size() != 1)
-        return usage(QStringLiteral("new takes one file name: kelvoctl new OUT"));
+        return console.usage(QStringLiteral("new takes one file name: kelvoctl new OUT"));
     Image image(ImageSize);
     clearImage(image.data(), ClearFlags::All);
-    return saveConfig(args[0], image.data()) ? Ok : Failed;
+    return saveConfig(console, args[0], image.data()) ? Console::Ok : Console::Failed;
 }
 
-int commandInfo(const QStringList &args)
+int commandInfo(const Invocation &call)
 {
+    Console &console = call.console;
+    const QStringList &args = call.args;
     if (args.size() != 1)
-        return usage(QStringLiteral("info takes one file name: kelvoctl info FILE"));
+        return console.usage(QStringLiteral("info takes one file name: kelvoctl info FILE"));
     Image data;
     QByteArray bytes;
-    if (!loadConfig(args[0], data, &bytes))
-        return Failed;
+    if (!loadConfig(console, args[0], data, &bytes))
+        return Console::Failed;
     const u8 *image = data.data();
     QString text;
     QTextStream o(&text);
@@ -292,86 +218,80 @@ int commandInfo(const QStringList &args)
     o << "System address: "
       << (address <= MaxRcuSysAddr ? QString::number(address) : QStringLiteral("not used")) << '\n';
     o.flush();
-    return writeStdout(text.toUtf8()) ? Ok : Failed;
+    return console.out(text.toUtf8()) ? Console::Ok : Console::Failed;
 }
 
-int commandExport(const QStringList &args, const std::optional<QString> &output)
+int commandExport(const Invocation &call)
 {
+    Console &console = call.console;
+    const QStringList &args = call.args;
+    const std::optional<QString> &output = call.output;
     if (args.size() != 1)
-        return usage(
+        return console.usage(
             QStringLiteral("export takes one file name: kelvoctl export FILE [-o OUT.json]"));
     // Standard output is chosen by leaving -o out; an empty name is a mistake (an unset variable).
     if (output && output->isEmpty())
-        return usage(QStringLiteral("-o needs a file name (export writes to standard output "
-                                    "without -o)"));
-    if (output && !distinctOutput(args[0], *output))
-        return Failed;
+        return console.usage(
+            QStringLiteral("-o needs a file name (export writes to standard output "
+                           "without -o)"));
+    if (output && !distinctOutput(console, args[0], *output))
+        return Console::Failed;
     Image image;
-    if (!loadConfig(args[0], image))
-        return Failed;
+    if (!loadConfig(console, args[0], image))
+        return Console::Failed;
     const QByteArray json = QJsonDocument(ConfigJson::toJson(image.data())).toJson();
     if (!output)
-        return writeStdout(json) ? Ok : Failed;
-    return saveBytes(*output, json) ? Ok : Failed;
+        return console.out(json) ? Console::Ok : Console::Failed;
+    return saveBytes(console, *output, json) ? Console::Ok : Console::Failed;
 }
 
-int commandImport(const QStringList &args)
+int commandImport(const Invocation &call)
 {
+    Console &console = call.console;
+    const QStringList &args = call.args;
     if (args.size() != 2)
-        return usage(QStringLiteral("import takes two file names: kelvoctl import IN.json OUT"));
-    if (!distinctOutput(args[0], args[1]))
-        return Failed;
+        return console.usage(
+            QStringLiteral("import takes two file names: kelvoctl import IN.json OUT"));
+    if (!distinctOutput(console, args[0], args[1]))
+        return Console::Failed;
     QByteArray text;
     QString reason;
     if (FileIo::read(args[0], ConfigJson::MaxTextSize, &text, &reason) != FileIo::ReadResult::Ok)
-        return fail(QStringLiteral("%1: %2").arg(shown(args[0]), shown(reason)));
+        return console.fail(QStringLiteral("%1: %2").arg(shown(args[0]), shown(reason)));
     Image image(ImageSize, 0xFF);
     QString error;
     // The parser escapes what it quotes from the document already.
     if (!ConfigJson::parse(text, image.data(), &error))
-        return fail(QStringLiteral("%1: %2").arg(shown(args[0]), error));
-    return saveConfig(args[1], image.data()) ? Ok : Failed;
+        return console.fail(QStringLiteral("%1: %2").arg(shown(args[0]), error));
+    return saveConfig(console, args[1], image.data()) ? Console::Ok : Console::Failed;
 }
 
-// The same words the program uses when it refuses an upgrade file.
-QString refusalText(UpgradeFile::Refusal refusal, const QString &name)
+// The program's own words for a refused file; it passes over a file with nothing to load
+// silently, which a command cannot.
+QString refusalMessage(UpgradeFile::Refusal refusal, const QString &name)
 {
-    const QString fileName = shown(name);
-    switch (refusal) {
-    case UpgradeFile::Refusal::None:
-        break;
-    case UpgradeFile::Refusal::TooShort:
-    case UpgradeFile::Refusal::BadLength:
-        return QStringLiteral("File read error : ") + fileName;
-    case UpgradeFile::Refusal::WrongMagic:
-        return QStringLiteral("File ") + fileName + QStringLiteral("\nisn't proper upgrade file !");
-    case UpgradeFile::Refusal::NothingToLoad:
-        return fileName + QStringLiteral(": holds no firmware (data offset 0xFFFF)");
-    case UpgradeFile::Refusal::SeekError:
-        return QStringLiteral("Seek error : ") + fileName;
-    case UpgradeFile::Refusal::CrcError:
-        return QStringLiteral("CRC error in block !");
-    case UpgradeFile::Refusal::UncompressError:
-        return QStringLiteral("Uncompressing error !");
-    }
-    return QString();
+    if (refusal == UpgradeFile::Refusal::NothingToLoad)
+        return shown(name) + QStringLiteral(": holds no firmware (data offset 0xFFFF)");
+    return UpgradeFile::refusalText(refusal, shown(name));
 }
 
-int commandFirmwareInfo(const QStringList &args)
+int commandFirmwareInfo(const Invocation &call)
 {
+    Console &console = call.console;
+    const QStringList &args = call.args;
     if (args.size() != 1)
-        return usage(
+        return console.usage(
             QStringLiteral("firmware-info takes one file name: kelvoctl firmware-info FILE.upg"));
     // The reader never looks further; endless inputs stop here too.
     QByteArray bytes;
     QString reason;
     if (!FileIo::readStart(args[0], UpgradeFile::MaxUsefulSize, &bytes, &reason))
-        return fail(QStringLiteral("%1: %2").arg(shown(args[0]), shown(reason)));
+        return console.fail(QStringLiteral("%1: %2").arg(shown(args[0]), shown(reason)));
     UpgradeFile::Version version;
     QByteArray image;
     const UpgradeFile::Refusal refusal = UpgradeFile::read(bytes, &version, &image);
     if (refusal != UpgradeFile::Refusal::None)
-        return fail(refusalText(refusal, args[0]));
+        return console.fail(refusalMessage(refusal, args[0]));
     UpgradeFile::Descriptor descriptor;
     UpgradeFile::descriptor(bytes, &descriptor);
 
@@ -390,70 +310,95 @@ int commandFirmwareInfo(const QStringList &args)
     }
     text += "Compressed size: " + QByteArray::number(qint64(descriptor.dataLengthMinus1) + 1)
         + " bytes\nFirmware: unpacks to a valid 64 KiB image\n";
-    return writeStdout(text) ? Ok : Failed;
+    return console.out(text) ? Console::Ok : Console::Failed;
 }
 } // namespace
 
-int main(int argc, char *argv[])
+const QList<Command> &commands()
 {
-    holdClosedStandardDescriptors();
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("kelvoctl"));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(kelvoRelease));
+    static const QList<Command> table {
+        {"new", "new OUT", "write a configuration file with all defaults", false, commandNew},
+        {"info", "info FILE", "check a configuration file and summarise it", false, commandInfo},
+        {"export", "export FILE [-o OUT.json]", "write the whole configuration as JSON", true,
+         commandExport},
+        {"import", "import IN.json OUT", "build a configuration file from such JSON", false,
+         commandImport},
+        {"firmware-info", "firmware-info FILE.upg", "check an upgrade file without a controller",
+         false, commandFirmwareInfo},
+    };
+    return table;
+}
 
+namespace {
+
+constexpr int SynopsisWidth = 27;
+
+QString description()
+{
+    QString text = QStringLiteral("Configuration files of the Kelvo controller from the command "
+                                  "line.\n\nCommands:");
+    for (const Command &c : commands()) {
+        text += QStringLiteral("\n  %1%2")
+                    .arg(QString::fromLatin1(c.synopsis).leftJustified(SynopsisWidth),
+                         QString::fromLatin1(c.summary));
+    }
+    return text;
+}
+
+// "new, info, export, import or firmware-info"
+QString commandNames()
+{
+    QStringList names;
+    for (const Command &c : commands())
+        names << QString::fromLatin1(c.name);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+} // namespace
+
+int run(const QStringList &arguments, Console &console)
+{
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Configuration files of the Kelvo controller from the command line.\n"
-                       "\n"
-                       "Commands:\n"
-                       "  new OUT                    write a configuration file with all defaults\n"
-                       "  info FILE                  check a configuration file and summarise it\n"
-                       "  export FILE [-o OUT.json]  write the whole configuration as JSON\n"
-                       "  import IN.json OUT         build a configuration file from such JSON\n"
-                       "  firmware-info FILE.upg     check an upgrade file without a controller"));
+    parser.setApplicationDescription(description());
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption outputOption(QStringList {"o", "output"},
                                           QStringLiteral("JSON file to write (export)."),
                                           QStringLiteral("OUT.json"));
     parser.addOption(outputOption);
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 QStringLiteral("new, info, export, import or firmware-info"));
+    parser.addPositionalArgument(QStringLiteral("command"), commandNames());
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
 
-    if (!argumentsEncodeBack(argc, argv))
-        return Failed;
-    if (!parser.parse(QCoreApplication::arguments()))
-        return usage(shown(parser.errorText()));
+    if (!parser.parse(arguments))
+        return console.usage(shown(parser.errorText()));
     // Not showHelp() and showVersion(): they exit with 0 even when the text was not written.
     if (parser.isSet(QStringLiteral("help")))
-        return writeStdout(parser.helpText().toUtf8()) ? Ok : Failed;
+        return console.out(parser.helpText().toUtf8()) ? Console::Ok : Console::Failed;
     if (parser.isSet(QStringLiteral("version"))) {
         const QString line = QCoreApplication::applicationName() + QLatin1Char(' ')
             + QCoreApplication::applicationVersion() + QLatin1Char('\n');
-        return writeStdout(line.toUtf8()) ? Ok : Failed;
+        return console.out(line.toUtf8()) ? Console::Ok : Console::Failed;
     }
 
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return usage(QStringLiteral("no command given"));
-    const QString command = args.takeFirst();
-    if (parser.isSet(outputOption) && command != QLatin1String("export"))
-        return usage(QStringLiteral("-o goes with export only"));
-
-    if (command == QLatin1String("new"))
-        return commandNew(args);
-    if (command == QLatin1String("info"))
-        return commandInfo(args);
-    if (command == QLatin1String("export"))
-        return commandExport(args,
-                             parser.isSet(outputOption)
-                                 ? std::optional<QString>(parser.value(outputOption))
-                                 : std::nullopt);
-    if (command == QLatin1String("import"))
-        return commandImport(args);
-    if (command == QLatin1String("firmware-info"))
-        return commandFirmwareInfo(args);
-    return usage(QStringLiteral("unknown command '%1'").arg(shown(command)));
+        return console.usage(QStringLiteral("no command given"));
+    const QString name = args.takeFirst();
+    for (const Command &command : commands()) {
+        if (name != QLatin1String(command.name))
+            continue;
+        if (parser.isSet(outputOption) && !command.takesOutput)
+            return console.usage(QStringLiteral("-o goes with export only"));
+        const std::optional<QString> output = parser.isSet(outputOption)
+            ? std::optional<QString>(parser.value(outputOption))
+            : std::nullopt;
+        return command.run({args, output, console});
+    }
+    if (parser.isSet(outputOption))
+        return console.usage(QStringLiteral("-o goes with export only"));
+    return console.usage(QStringLiteral("unknown command '%1'").arg(shown(name)));
 }
+
+} // namespace Kelvoctl

@@ -1,0 +1,67 @@
+#include "console.h"
+
+#include <QTextStream>
+
+#include <cerrno>
+
+#include <unistd.h>
+
+bool Console::out(const QByteArray &bytes)
+{
+    QString reason;
+    if (writeOut(bytes, &reason))
+        return true;
+    fail(QStringLiteral("standard output: cannot write: %1").arg(reason));
+    return false;
+}
+
+int Console::fail(const QString &message)
+{
+    writeErr(QStringLiteral("kelvoctl: ") + message + QLatin1Char('\n'));
+    return Failed;
+}
+
+int Console::usage(const QString &message)
+{
+    writeErr(QStringLiteral("kelvoctl: ") + message + QStringLiteral("\nTry 'kelvoctl --help'.\n"));
+    return Usage;
+}
+
+bool StandardConsole::writeOut(const QByteArray &bytes, QString *reason)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n
+            = ::write(STDOUT_FILENO, bytes.constData() + written, size_t(bytes.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            *reason = qt_error_string(n < 0 ? errno : EIO);
+            return false;
+        }
+        written += n;
+    }
+    return true;
+}
+
+void StandardConsole::writeErr(const QString &text)
+{
+    static QTextStream stream(stderr);
+    stream << text;
+    stream.flush();
+}
+
+bool BufferConsole::writeOut(const QByteArray &bytes, QString *reason)
+{
+    if (!outputFails.isEmpty()) {
+        *reason = outputFails;
+        return false;
+    }
+    output += bytes;
+    return true;
+}
+
+void BufferConsole::writeErr(const QString &text)
+{
+    errors += text;
+}
