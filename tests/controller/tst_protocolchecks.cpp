@@ -19,6 +19,8 @@
 
 using namespace ConfigLayout;
 
+Q_DECLARE_METATYPE(QList<u16>)
+
 namespace {
 
 // The controller on a simulated bus, with virtual time and scripted prompts; no window.
@@ -65,7 +67,28 @@ private slots:
     void loaderModeNeedsTheLoaderBit();
     void firmwareCoreLetterCase_data();
     void firmwareCoreLetterCase();
+    void firmwarePollLimits_data();
+    void firmwarePollLimits();
+    void scenePreparePollLimits_data();
+    void scenePreparePollLimits();
+
+private:
+    QTemporaryDir dir;
+    // An upgrade file for the simulated controller (1.05, core a).
+    QString upgradeFile(char core = 'a');
 };
+
+QString tst_ProtocolChecks::upgradeFile(char core)
+{
+    UpgradeFileMaker maker;
+    maker.firmware = ConfigFileFixtures::randomBytes(9, 4096).repeated(16);
+    maker.text = QByteArray("Kelvo firmware v_1_05") + core + "\r\n";
+    const QString name = dir.filePath(QStringLiteral("core-%1.upg").arg(QLatin1Char(core)));
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(maker.build()) <= 0)
+        qFatal("cannot write %s", qPrintable(name));
+    return name;
+}
 
 void tst_ProtocolChecks::statusReadsPerBlock_data()
 {
@@ -162,20 +185,84 @@ void tst_ProtocolChecks::firmwareCoreLetterCase()
     QFETCH(char, fileCore);
     QFETCH(bool, refused);
     Rig rig;
-    QTemporaryDir dir;
-    UpgradeFileMaker maker;
-    maker.firmware = ConfigFileFixtures::randomBytes(9, 4096).repeated(16);
-    maker.text = QByteArray("Kelvo firmware v_1_05") + fileCore + "\r\n";
-    const QString name = dir.filePath(QStringLiteral("core.upg"));
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(maker.build());
-    file.close();
-
-    const JobResult result = rig.kelvo.runFirmwareJob(name, true);
+    const JobResult result = rig.kelvo.runFirmwareJob(upgradeFile(fileCore), true);
     QCOMPARE(result.outcome, refused ? JobResult::Outcome::Refused : JobResult::Outcome::Done);
     QCOMPARE(result.detail.contains(QStringLiteral("another firmware core")), refused);
     QCOMPARE(result.started, !refused); // refused before the controller was touched
+}
+
+void tst_ProtocolChecks::firmwarePollLimits_data()
+{
+    QTest::addColumn<bool>("firstBlock"); // else: the start of the job
+    QTest::addColumn<int>("busyMs");
+    QTest::addColumn<bool>("done");
+    // The start is polled 10 times, 100 ms apart: ready at 900 ms is the last chance.
+    QTest::newRow("start: ready at the 10th poll") << false << 900 << true;
+    QTest::newRow("start: ready only at the 11th") << false << 1000 << false;
+    // A block is polled 100 times, 100 ms apart, after a first pause of 100 ms.
+    QTest::newRow("block: taken at the 100th poll") << true << 10000 << true;
+    QTest::newRow("block: taken only at the 101st") << true << 10100 << false;
+}
+
+void tst_ProtocolChecks::firmwarePollLimits()
+{
+    QFETCH(bool, firstBlock);
+    QFETCH(int, busyMs);
+    QFETCH(bool, done);
+    Rig rig;
+    if (firstBlock) {
+        // Only the first block is slow to be taken.
+        rig.script.duringPrompt = [&] {
+            const auto &values = rig.script.progressDialogs.last().values;
+            if (!values.isEmpty())
+                rig.device->busyMs = values.last() == 10 ? busyMs : 0;
+        };
+    } else {
+        rig.device->busyMs = busyMs;
+    }
+    const JobResult result = rig.kelvo.runFirmwareJob(upgradeFile(), true);
+    QCOMPARE(result.outcome, done ? JobResult::Outcome::Done : JobResult::Outcome::WrongAnswer);
+    QCOMPARE(result.detail, done ? QString() : QStringLiteral("Protocol error !"));
+    QCOMPARE(result.blocks, done ? FW_BLOCK_COUNT : 0);
+}
+
+void tst_ProtocolChecks::scenePreparePollLimits_data()
+{
+    QTest::addColumn<QList<u16>>("statusWords"); // what the first status reads answer
+    QTest::addColumn<int>("prepareRequests");
+    QTest::addColumn<bool>("linkError");
+    const QList<u16> notYet(11, 0);
+    // Ready for the scene: 10 reads.
+    QTest::newRow("ready at the 10th read") << notYet.mid(0, 9) << 1 << false;
+    QTest::newRow("ready only at the 11th read") << notYet.mid(0, 10) << 1 << true;
+    // Done with it: 11 reads; then the whole exchange is tried again.
+    QTest::newRow("done at the 11th read")
+        << QList<u16> {ST_BULK_READY} + notYet.mid(0, 10) << 1 << false;
+    QTest::newRow("done only at the 12th read")
+        << QList<u16> {ST_BULK_READY} + notYet << 2 << false;
+}
+
+void tst_ProtocolChecks::scenePreparePollLimits()
+{
+    QFETCH(QList<u16>, statusWords);
+    QFETCH(int, prepareRequests);
+    QFETCH(bool, linkError);
+    Rig rig;
+    QCOMPARE(rig.kelvo.ch_mode(kelvo_controller_class::RequestedLive),
+             int(kelvo_controller_class::RequestedLive));
+    rig.log().clear();
+    rig.script.shown.clear();
+    rig.device->faults.statusScript = statusWords;
+
+    rig.kelvo.send_sc_prep(0, 1);
+    QCOMPARE(rig.log().countRequest(REQ_SCENE_PREP), prepareRequests);
+    QCOMPARE(rig.script.shown.size(), linkError ? 1 : 0);
+    QCOMPARE(rig.kelvo.usbDevice.isOpen(), !linkError);
+    if (!linkError)
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(rig.device->liveLevels.data()), 64),
+                 QByteArray(
+                     reinterpret_cast<const char *>(rig.kelvo.configImage() + levelOffset(0, 0, 0)),
+                     64));
 }
 
 QTEST_GUILESS_MAIN(tst_ProtocolChecks)
