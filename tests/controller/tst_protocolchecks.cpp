@@ -71,6 +71,8 @@ private slots:
     void firmwarePollLimits();
     void scenePreparePollLimits_data();
     void scenePreparePollLimits();
+    void commandAttemptLimits_data();
+    void commandAttemptLimits();
 
 private:
     QTemporaryDir dir;
@@ -263,6 +265,35 @@ void tst_ProtocolChecks::scenePreparePollLimits()
                  QByteArray(
                      reinterpret_cast<const char *>(rig.kelvo.configImage() + levelOffset(0, 0, 0)),
                      64));
+}
+
+void tst_ProtocolChecks::commandAttemptLimits_data()
+{
+    QTest::addColumn<bool>("learn"); // else: read the remote's address
+    QTest::addColumn<int>("failures");
+    QTest::addColumn<bool>("works");
+    // A query is asked up to 10 times.
+    QTest::newRow("address: query answered at the 10th") << false << 9 << true;
+    QTest::newRow("address: query never answered") << false << 10 << false;
+    // While learning, each status read is tried up to 10 times.
+    QTest::newRow("learn: status read at the 10th try") << true << 9 << true;
+    QTest::newRow("learn: status never read") << true << 10 << false;
+}
+
+void tst_ProtocolChecks::commandAttemptLimits()
+{
+    QFETCH(bool, learn);
+    QFETCH(int, failures);
+    QFETCH(bool, works);
+    Rig rig;
+    rig.device->queuePress(SimulatedController::PressKind::Input, 3, 0);
+    rig.device->failRequest(learn ? REQ_STATUS : REQ_QUERY, failures);
+
+    const int answer = learn ? rig.kelvo.learnKey(false) : rig.kelvo.readSysAddress();
+    QCOMPARE(answer, works ? (learn ? 3 : int(rig.device->systemAddress())) : -1);
+    QCOMPARE(rig.script.shown.size(), works ? 0 : 1);
+    if (!works)
+        QCOMPARE(rig.script.shown[0].text, QStringLiteral("Command failed !"));
 }
 
 QTEST_GUILESS_MAIN(tst_ProtocolChecks)
