@@ -73,6 +73,10 @@ private slots:
     void scenePreparePollLimits();
     void commandAttemptLimits_data();
     void commandAttemptLimits();
+    void transferLimits_data();
+    void transferLimits();
+    void reconnectAfterWriteLimit_data();
+    void reconnectAfterWriteLimit();
 
 private:
     QTemporaryDir dir;
@@ -294,6 +298,96 @@ void tst_ProtocolChecks::commandAttemptLimits()
     QCOMPARE(rig.script.shown.size(), works ? 0 : 1);
     if (!works)
         QCOMPARE(rig.script.shown[0].text, QStringLiteral("Command failed !"));
+}
+
+void tst_ProtocolChecks::transferLimits_data()
+{
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("amount");
+    QTest::addColumn<bool>("works");
+    enum { EmptyReads, NotReadyReads, BusyBeforeStart, SlowFirstBlock };
+    // A block is read again while the read returns nothing: 11 reads in all.
+    QTest::newRow("read: data at the 11th bulk read") << true << int(EmptyReads) << 10 << true;
+    QTest::newRow("read: no data in 11 bulk reads") << true << int(EmptyReads) << 11 << false;
+    // Before a block is read, 50 status reads wait for it, without pausing.
+    QTest::newRow("read: ready at the 50th status read")
+        << true << int(NotReadyReads) << 49 << true;
+    QTest::newRow("read: not ready in 50 status reads")
+        << true << int(NotReadyReads) << 50 << false;
+    // A job still busy before the start: 10 reads, 100 ms apart.
+    for (const bool read : {true, false}) {
+        const char *job = read ? "read" : "write";
+        QTest::addRow("%s: earlier job done at the 10th status read", job)
+            << read << int(BusyBeforeStart) << 9 << true;
+        QTest::addRow("%s: earlier job still busy after 10", job)
+            << read << int(BusyBeforeStart) << 10 << false;
+    }
+    // A write waits up to 5 s for the controller to take a block, checked each second.
+    QTest::newRow("write: first block taken after 4.9 s")
+        << false << int(SlowFirstBlock) << 4900 << true;
+    QTest::newRow("write: first block not taken in 5 s")
+        << false << int(SlowFirstBlock) << 5000 << false;
+}
+
+void tst_ProtocolChecks::transferLimits()
+{
+    QFETCH(bool, read);
+    QFETCH(int, fault);
+    QFETCH(int, amount);
+    QFETCH(bool, works);
+    Rig rig;
+    switch (fault) {
+    case 0:
+        rig.script.duringPrompt = [&] {
+            if (rig.script.progressDialogs.last().values.value(0, -1) == 0
+                && rig.script.progressDialogs.last().values.size() == 1)
+                rig.device->faults.zeroLengthReads = amount;
+        };
+        break;
+    case 1:
+        rig.script.duringPrompt = [&] {
+            if (rig.script.progressDialogs.last().values.size() == 1)
+                rig.device->faults.statusScript = QList<u16>(amount, ST_MODE_CONF);
+        };
+        break;
+    case 2:
+        rig.device->faults.statusScript
+            = QList<u16> {ST_MODE_CONF} + QList<u16>(amount, ST_MODE_CONF | ST_BULK_BUSY);
+        break;
+    case 3:
+        rig.device->busyMs = amount;
+        rig.script.duringPrompt = [&] {
+            rig.device->busyMs = 0;
+        }; // the later blocks at once
+        break;
+    }
+    QByteArray image = ConfigFileFixtures::randomBytes(5, ImageSize);
+    const JobResult result = read
+        ? rig.kelvo.readConfiguration(reinterpret_cast<u8 *>(image.data()))
+        : rig.kelvo.writeConfiguration(reinterpret_cast<const u8 *>(image.constData()));
+    QVERIFY2(result.ok() == works, qPrintable(rig.log().dump()));
+    QCOMPARE(result.blocks, works ? CONF_BLOCK_COUNT : 0);
+}
+
+void tst_ProtocolChecks::reconnectAfterWriteLimit_data()
+{
+    QTest::addColumn<int>("enumerations");
+    QTest::addColumn<bool>("connected");
+    // After its restart the controller is looked for 10 times, 100 ms apart.
+    QTest::newRow("back at the 10th search") << 10 << true;
+    QTest::newRow("back only at the 11th") << 11 << false;
+}
+
+void tst_ProtocolChecks::reconnectAfterWriteLimit()
+{
+    QFETCH(int, enumerations);
+    QFETCH(bool, connected);
+    Rig rig;
+    rig.device->reappearAfterEnumerations = enumerations;
+    rig.kelvo.restartController();
+    QCOMPARE(rig.device->resets(), 1);
+    QCOMPARE(rig.kelvo.connected, connected ? 1 : 0);
 }
 
 QTEST_GUILESS_MAIN(tst_ProtocolChecks)
