@@ -6,6 +6,7 @@
 #include "model/configlayout.h"
 #include "simulator/simulatedbus.h"
 #include "support/configfilefixtures.h"
+#include "support/controllerrig.h"
 #include "support/scriptedprompts.h"
 #include "support/upgradefilemaker.h"
 #include "support/virtualclock.h"
@@ -22,22 +23,10 @@ using Outcome = JobResult::Outcome;
 
 Q_DECLARE_METATYPE(Outcome)
 
-// The controller on a simulated bus, with virtual time and scripted prompts; no window.
-struct JobRig
+// A firmware file for the rig's controller carries core 'A' in these tests.
+struct JobRig : ControllerRig
 {
-    VirtualClock clock;
-    ScriptedPrompts script;
-    SimulatedBus bus;
-    kelvo_controller_class kelvo;
-    SimulatedController *device = nullptr;
-
-    JobRig()
-    {
-        kelvo.setUsbBackend(&bus);
-        device = &bus.addController(QStringLiteral("KLV00000042"));
-        device->version = {1, 5, 'A'};
-    }
-    bool connect() { return kelvo.connectController().ok(); }
+    JobRig() { device->version = {1, 5, 'A'}; }
     QByteArray image() const
     {
         return QByteArray(reinterpret_cast<const char *>(kelvo.configImage()), ImageSize);

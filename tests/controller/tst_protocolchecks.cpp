@@ -7,6 +7,7 @@
 #include "model/configlayout.h"
 #include "simulator/simulatedbus.h"
 #include "support/configfilefixtures.h"
+#include "support/controllerrig.h"
 #include "support/scriptedprompts.h"
 #include "support/upgradefilemaker.h"
 #include "support/virtualclock.h"
@@ -23,25 +24,15 @@ Q_DECLARE_METATYPE(QList<u16>)
 
 namespace {
 
-// The controller on a simulated bus, with virtual time and scripted prompts; no window.
-struct Rig
+// Connected, with the log of the connection cleared.
+struct Rig : ControllerRig
 {
-    VirtualClock clock;
-    ScriptedPrompts script;
-    SimulatedBus bus;
-    kelvo_controller_class kelvo;
-    SimulatedController *device = nullptr;
-
     Rig()
     {
-        kelvo.setUsbBackend(&bus);
-        device = &bus.addController(QStringLiteral("KLV00000042"));
-        device->version = {1, 5, 'a'};
-        if (!kelvo.connectController().ok())
+        if (!connect())
             qFatal("the simulated controller did not connect");
         log().clear();
     }
-    TransactionLog &log() { return kelvo.usbDevice.transactionLog(); }
 };
 
 bool isStatusRead(const Transaction &t)
