@@ -78,12 +78,10 @@ JobResult kelvo_controller_class::writeConfiguration(const u8 *from)
     result.started = true;
 
     openProgress(tr("Configuration is sending..."));
-    bool failed = false;
-    for (int k = 0; k < CONF_BLOCK_COUNT && !failed; ++k) {
+    for (int k = 0; k < CONF_BLOCK_COUNT && result.ok(); ++k) {
         progressDialog->setValue(k);
+        // Cancel and a controller that never takes the block end alike: in a link error.
         if (!waitWriteReady()) {
-            // Cancel and a controller that never takes the block end alike: in a link error.
-            failed = true;
             result.outcome = JobResult::Outcome::LinkLost;
             break;
         }
@@ -91,7 +89,6 @@ JobResult kelvo_controller_class::writeConfiguration(const u8 *from)
         const int size = block.build(u8(k), from + BLOCK_DATA_SIZE * k, BLOCK_DATA_SIZE);
         if (usbDevice.bulkWrite(block.frame(), size) < size) {
             linkError();
-            failed = true;
             result.outcome = JobResult::Outcome::LinkLost;
         } else {
             result.blocks = k + 1;
@@ -103,7 +100,7 @@ JobResult kelvo_controller_class::writeConfiguration(const u8 *from)
         progressDialog.reset();
     }
 
-    if (!failed) {
+    if (result.ok()) {
         if (waitDone() != 0) // its link error and debug line are the report
             result.outcome = JobResult::Outcome::WrongAnswer;
         return result;
