@@ -1,0 +1,132 @@
+#include "imagehistory.h"
+
+#include "model/configdocument.h"
+
+#include <QUndoCommand>
+
+namespace {
+
+// Kinds whose consecutive edits by the same control at the same place merge into one step.
+bool merges(ConfigEdit::Kind kind)
+{
+    switch (kind) {
+    case ConfigEdit::Kind::SceneLevel:
+    case ConfigEdit::Kind::StepTime:
+    case ConfigEdit::Kind::SpecialScene:
+    case ConfigEdit::Kind::Setting:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool samePlace(const ConfigEdit &a, const ConfigEdit &b)
+{
+    return a.kind == b.kind && a.source == b.source && a.page == b.page && a.step == b.step
+        && a.index == b.index;
+}
+
+constexpr int MergingId = 1;
+
+} // namespace
+
+class ImageCommand : public QUndoCommand
+{
+public:
+    ImageCommand(ImageHistory &history, const ConfigEdit &edit, const QByteArray &before,
+                 const QByteArray &after)
+        : QUndoCommand(ImageHistory::describe(edit))
+        , history(history)
+        , edit(edit)
+        , before(before)
+        , after(after)
+    { }
+
+    int id() const override { return merges(edit.kind) ? MergingId : -1; }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *next = static_cast<const ImageCommand *>(other);
+        if (!samePlace(edit, next->edit))
+            return false;
+        after = next->after;
+        return true;
+    }
+    // The edit is done already when the command is pushed.
+    void redo() override
+    {
+        if (pushed)
+            history.put(after);
+        pushed = true;
+    }
+    void undo() override { history.put(before); }
+
+private:
+    ImageHistory &history;
+    ConfigEdit edit;
+    QByteArray before;
+    QByteArray after;
+    bool pushed = false;
+};
+
+ImageHistory::ImageHistory(ConfigDocument &document, QObject *parent)
+    : QObject(parent)
+    , document(document)
+{
+    connect(&document, &ConfigDocument::edited, this, &ImageHistory::record);
+}
+
+ImageHistory::~ImageHistory() = default;
+
+void ImageHistory::record(const ConfigEdit &edit, const QByteArray &before)
+{
+    if (putting)
+        return; // undo and redo are not steps of their own
+    undoStack.push(new ImageCommand(*this, edit, before, document.snapshot()));
+}
+
+void ImageHistory::put(const QByteArray &image)
+{
+    putting = true;
+    document.restore(image, {ConfigEdit::Kind::Restore});
+    putting = false;
+    emit restored();
+}
+
+QString ImageHistory::describe(const ConfigEdit &edit)
+{
+    using Kind = ConfigEdit::Kind;
+    const bool scene = edit.page == 0;
+    switch (edit.kind) {
+    case Kind::SceneLevel:
+        return scene ? tr("Scene %1 level").arg(edit.step + 1)
+                     : tr("Program %1 step %2 level").arg(edit.page).arg(edit.step + 1);
+    case Kind::StepTime:
+        return scene ? tr("Scene %1 times").arg(edit.step + 1)
+                     : tr("Program %1 step %2 times").arg(edit.page).arg(edit.step + 1);
+    case Kind::ProgramShape:
+        return tr("Program %1 length").arg(edit.page);
+    case Kind::Steps:
+        return tr("Program %1 steps").arg(edit.page);
+    case Kind::Copy:
+        return tr("Copy");
+    case Kind::Clear:
+        return tr("Clear");
+    case Kind::Action:
+        return tr("Action");
+    case Kind::ContactMode:
+        return tr("Input %1 mode").arg(edit.index + 1);
+    case Kind::SpecialScene:
+        return tr("Special scene");
+    case Kind::Setting:
+        return tr("Setting");
+    case Kind::RemoteAddress:
+        return tr("Remote system address");
+    case Kind::FileRead:
+        return tr("Read from file");
+    case Kind::ControllerRead:
+        return tr("Read from Kelvo");
+    case Kind::Restore:
+        break;
+    }
+    return tr("Change");
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "model/configedit.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+
+class ConfigDocument;
+
+// The undo history of the configuration: every edit of the document is a step, undo and redo put
+// the image as it was back. Consecutive changes by one control at one place (a slider dragged, a
+// level typed) are one step. A snapshot is 10,496 bytes, so a step keeps two whole images.
+class ImageHistory : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ImageHistory(ConfigDocument &document, QObject *parent = nullptr);
+    ~ImageHistory() override;
+
+    QUndoStack &stack() { return undoStack; }
+    // What an edit is called in the Undo and Redo texts ("Scene 3 level").
+    static QString describe(const ConfigEdit &edit);
+
+signals:
+    // Undo or redo changed the image: whoever shows it shows it again.
+    void restored();
+
+private:
+    friend class ImageCommand;
+    void record(const ConfigEdit &edit, const QByteArray &before);
+    void put(const QByteArray &image);
+
+    ConfigDocument &document;
+    QUndoStack undoStack;
+    bool putting = false;
+};
