@@ -90,6 +90,9 @@ public:
     int writeSysAddress(u8 address);
     // Makes the controller act as if input (type 0) or remote key (type 1) `number` was operated.
     void simulateInput(int type, int number);
+    // After a whole image arrived (a file, the controller, the undo history), the remote address
+    // it holds is shown.
+    void showRcuAddressOfImage();
     // True while live values reach the controller.
     bool isLive() const;
 
@@ -128,14 +131,16 @@ public slots:
     int sendSN(char *sn);
     void ClearConfig(u16 co);
     void ClearConfig();
-    void write_confDataToFile(const QString &fileName);
-    void read_confDataFromFile(const QString &fileName);
+    // These four report in boxes and return whether the image is now in the file or controller
+    // (written to it, or read from it).
+    bool write_confDataToFile(const QString &fileName);
+    bool read_confDataFromFile(const QString &fileName);
     void setConnection(bool connection);
     int ch_mode(int t);
     void send_sc_prep(int pgm, int scene);
     void send_new_val(int ch, int val);
-    void send_alldata();
-    void read_alldata();
+    bool send_alldata();
+    bool read_alldata();
     void trapSlot(QModelIndex, QModelIndex);
 
 private:
@@ -170,9 +175,6 @@ private:
     JobResult startFirmwareJob(bool upgrade);
     // The 256 blocks.
     JobResult streamFirmware(const QByteArray &image, bool upgrade);
-    // After a whole image arrived (a file, the controller), the remote address it holds is shown.
-    void showRcuAddressOfImage();
-
     ConfigDocument configDocument;
 };
 

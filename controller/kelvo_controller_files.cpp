@@ -28,17 +28,23 @@ JobResult kelvo_controller_class::readConfigurationFile(const QString &fileName,
     return JobResult::done();
 }
 
-void kelvo_controller_class::write_confDataToFile(const QString &fileName)
+bool kelvo_controller_class::write_confDataToFile(const QString &fileName)
 {
-    if (writeConfigurationFile(fileName, configImage()).ok())
+    const JobResult result = writeConfigurationFile(fileName, configImage());
+    if (result.ok()) {
         prompts().information(dialogParent, BoxTitles::result(),
                               tr("Data write to file %1\nSucessfull!").arg(fileName));
-    else
-        prompts().critical(dialogParent, BoxTitles::result(),
-                           tr("Data write to file %1\nFailed!").arg(fileName));
+        return true;
+    }
+    // The reason goes under the result: a full disk and a missing folder need different fixes.
+    QString text = tr("Data write to file %1\nFailed!").arg(fileName);
+    if (!result.detail.isEmpty())
+        text += QLatin1Char('\n') + result.detail;
+    prompts().critical(dialogParent, BoxTitles::result(), text);
+    return false;
 }
 
-void kelvo_controller_class::read_confDataFromFile(const QString &fileName)
+bool kelvo_controller_class::read_confDataFromFile(const QString &fileName)
 {
     QByteArray read = configDocument.snapshot();
     const bool ok = readConfigurationFile(
@@ -54,4 +60,5 @@ void kelvo_controller_class::read_confDataFromFile(const QString &fileName)
         prompts().critical(dialogParent, BoxTitles::result(),
                            tr("Data read from file\n       Failed!\n\nFile is broken."));
     emit readFileFinished();
+    return ok;
 }

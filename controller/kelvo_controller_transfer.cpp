@@ -121,20 +121,21 @@ void kelvo_controller_class::restartController()
     }
 }
 
-void kelvo_controller_class::send_alldata()
+bool kelvo_controller_class::send_alldata()
 {
     if (!configImage())
-        return;
+        return false;
     const JobResult result = writeConfiguration(configImage());
     if (!result.started || result.outcome == JobResult::Outcome::WrongAnswer)
-        return; // the link error was the report
+        return false; // the link error was the report
     if (result.ok()) {
         prompts().information(dialogParent, BoxTitles::result(),
                               tr("Write configuration\n     Sucessfull!"));
         restartController(); // the controller restarts with the new configuration
-        return;
+        return true;
     }
     prompts().critical(dialogParent, BoxTitles::result(), tr("Write configuration\n     Failed!"));
+    return false;
 }
 
 bool kelvo_controller_class::waitReadReady()
@@ -237,18 +238,18 @@ JobResult kelvo_controller_class::readConfiguration(u8 *into)
     return result;
 }
 
-void kelvo_controller_class::read_alldata()
+bool kelvo_controller_class::read_alldata()
 {
     if (!configImage())
-        return;
+        return false;
     QByteArray read = configDocument.snapshot();
     const JobResult result = readConfiguration(reinterpret_cast<u8 *>(read.data()));
     if (!result.started)
-        return;
+        return false;
     if (result.outcome == JobResult::Outcome::Cancelled) {
         prompts().information(dialogParent, BoxTitles::result(),
                               tr("Read configuration\ncancelled !"));
-        return;
+        return false;
     }
     if (result.ok())
         configDocument.restore(read, {ConfigEdit::Kind::ControllerRead});
@@ -259,4 +260,5 @@ void kelvo_controller_class::read_alldata()
                               tr("Read configuration\nSucessfull!"));
     else
         prompts().critical(dialogParent, BoxTitles::result(), tr("Read configuration\n Failed!"));
+    return result.ok();
 }

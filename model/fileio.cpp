@@ -1,5 +1,6 @@
 #include "fileio.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -19,7 +20,7 @@ QString reasonOf(const QFileDevice &file, int savedErrno)
         if (!text.isEmpty() && text != QLatin1String("Unknown error"))
             return text;
     }
-    return savedErrno ? qt_error_string(savedErrno) : QStringLiteral("write failed");
+    return savedErrno ? qt_error_string(savedErrno) : QCoreApplication::translate("FileIo", "write failed");
 }
 
 void setReason(QString *reason, const QString &text)
@@ -73,7 +74,7 @@ bool write(const QString &fileName, const QByteArray &bytes, QString *reason)
 {
     const QFileInfo existing(fileName);
     if (existing.exists() && !existing.isFile()) {
-        setReason(reason, QStringLiteral("not a regular file"));
+        setReason(reason, QCoreApplication::translate("FileIo", "not a regular file"));
         return false;
     }
 

@@ -12,6 +12,7 @@
 #include "editors/program_conf_widget.h"
 #include "model/configlayout.h"
 #include "ui_mainwindow.h"
+#include "worksession.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,9 +43,11 @@ QAction *makeAction(QWidget *window, const QString &text, const QString &statusT
 
 } // namespace
 
-gui_class::gui_class(QWidget *parent)
+gui_class::gui_class(WorkSession *work, QWidget *parent)
     : QMainWindow(parent)
     , ui(std::make_unique<Ui::MainWindow>())
+    , ownSession(work ? nullptr : std::make_unique<WorkSession>(controller->document()))
+    , session(work ? work : ownSession.get())
 {
     ui->setupUi(this);
     // Where the form's font is replaced by a wider one, a serial number overflows its label;
@@ -107,6 +110,7 @@ gui_class::gui_class(QWidget *parent)
             ui->lbWMode->setText(tr("Live"));
     }
 
+    connectWorkSession();
     refresh();
 }
 
@@ -129,6 +133,11 @@ void gui_class::createActions()
     exitAct = makeAction(this, tr("&Exit"), tr("Turn off application"), ":/exit.png");
     openAct = makeAction(this, tr("&Open file"), tr("Open configuration file"), ":/fileopen.png");
     saveAct = makeAction(this, tr("&Save file"), tr("Save configuration file"), ":/filesave.png");
+    saveAsAct = makeAction(this, tr("Save file &as..."),
+                           tr("Save configuration file under another name"), ":/filesave.png");
+    openAct->setShortcut(QKeySequence::Open);
+    saveAct->setShortcut(QKeySequence::Save);
+    saveAsAct->setShortcut(QKeySequence::SaveAs);
     clearAct = makeAction(this, tr("&Clear"), tr("Clear current configuration"), ":/filenew.png");
     upgradeAct = makeAction(this, tr("&Upgrade Kelvo"), tr("Send upgrade to Kelvo device"),
                             ":/wrench.png");
@@ -149,8 +158,11 @@ void gui_class::createMenus()
     fileMenu->setStatusTip(tr("File operations and exit"));
     fileMenu->addAction(openAct);
     fileMenu->addAction(saveAct);
+    fileMenu->addAction(saveAsAct);
     fileMenu->addAction(clearAct);
     fileMenu->addAction(exitAct);
+
+    createEditMenu();
 
     languageMenu = bar->addMenu(tr("&Language"));
     languageMenu->setToolTip(tr("Language"));
@@ -177,7 +189,7 @@ void gui_class::createMenus()
 
     // Qt shows a hovered title's own status tip right after the hovered signal; give each title
     // its menu's tip so that what slotMenuHovered shows stays.
-    for (QMenu *menu : {fileMenu, languageMenu, upgradeMenu, helpMenu})
+    for (QMenu *menu : {fileMenu, editMenu, languageMenu, upgradeMenu, helpMenu})
         menu->menuAction()->setStatusTip(menu->statusTip());
 
     logConnection(connect(bar, &QMenuBar::hovered, this, &gui_class::slotMenuHovered));
@@ -318,6 +330,7 @@ void gui_class::slotMenuHovered(QAction *action)
 {
     // Hovering a menu title shows that menu's status tip; Qt shows an action's own tip itself.
     const std::pair<QString, QMenu *> titles[] = {{tr("File"), fileMenu},
+                                                  {tr("Edit"), editMenu},
                                                   {tr("Upgrade"), upgradeMenu},
                                                   {tr("Help"), helpMenu},
                                                   {tr("Language"), languageMenu}};

@@ -22,6 +22,7 @@ class QMenu;
 class QPushButton;
 class QSpinBox;
 class QTime;
+class WorkSession;
 
 namespace Ui {
 class MainWindow;
@@ -34,8 +35,13 @@ class gui_class : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit gui_class(QWidget *parent = nullptr);
+    // The window works on `session` (not owned), which outlives it when the window is rebuilt;
+    // without one it keeps a session of its own.
+    explicit gui_class(WorkSession *session = nullptr, QWidget *parent = nullptr);
     ~gui_class() override;
+
+    // Shown after the program's name in the title (the demo says what it runs on).
+    void setTitleNote(const QString &note);
 
 signals:
     void currentTabChanged();
@@ -77,6 +83,7 @@ private slots:
     void slotMenuFileQuit();
     void slotMenuFileOpen();
     void slotMenuFileSave();
+    void slotMenuFileSaveAs();
     void slotMenuUpgradeUpgradeSearch();
     void slotMenuUpgradeUpgradeKelvo();
     void slotMenuUpgradeVerify();
@@ -91,6 +98,9 @@ private slots:
     void slotReset();
     void chgdPrev(int value);
     void changeUiLanguage(int index);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createActions();
@@ -126,9 +136,28 @@ private:
     // "N / A", "not used" or the address.
     void showAddress(int address);
 
+    // Work that is in neither a file nor the controller: asks whether to save it first. True when
+    // the caller may go on (saved, discarded, or nothing at risk).
+    bool mayReplaceWork();
+    // The save dialog, then the file; true when the image was written.
+    bool saveWithDialog();
+    // Where the file dialogs start: the last file chosen if it worked, else its folder.
+    QString fileDialogStart() const;
+    void connectWorkSession();
+    void createEditMenu();
+    void updateTitle();
+    void updateUndoActions();
+    // Undo or redo put another image in place: show it, and in live mode send it.
+    void imageRestored();
+
     std::unique_ptr<Ui::MainWindow> ui;
 
+    std::unique_ptr<WorkSession> ownSession;
+    WorkSession *session;
+    QString titleNote;
+
     QMenu *fileMenu = nullptr;
+    QMenu *editMenu = nullptr;
     QMenu *upgradeMenu = nullptr;
     QMenu *languageMenu = nullptr;
     QMenu *helpMenu = nullptr;
@@ -136,6 +165,9 @@ private:
     QAction *exitAct = nullptr;
     QAction *openAct = nullptr;
     QAction *saveAct = nullptr;
+    QAction *saveAsAct = nullptr;
+    QAction *undoAct = nullptr;
+    QAction *redoAct = nullptr;
     QAction *clearAct = nullptr;
     QAction *upgradeAct = nullptr;
     QAction *verifyAct = nullptr;

@@ -7,6 +7,7 @@
 #include "dialogs/clearconf_dialog.h"
 #include "model/configfile.h"
 #include "ui_mainwindow.h"
+#include "worksession.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -15,6 +16,7 @@ void gui_class::connectFileControls()
 {
     connect(openAct, &QAction::triggered, this, &gui_class::slotMenuFileOpen);
     connect(saveAct, &QAction::triggered, this, &gui_class::slotMenuFileSave);
+    connect(saveAsAct, &QAction::triggered, this, &gui_class::slotMenuFileSaveAs);
     connect(clearAct, &QAction::triggered, this, qOverload<>(&gui_class::ClearConfig));
 
     logConnection(
@@ -27,27 +29,41 @@ void gui_class::connectFileControls()
         connect(controller, &kelvo_controller_class::readFileFinished, this, &gui_class::confRead));
 }
 
-namespace {
-
-QString fileDialogStart()
+QString gui_class::fileDialogStart() const
 {
-    return controller->lastFilePath.isEmpty() ? QStringLiteral("./") : controller->lastFilePath;
+    const QString last = controller->lastFilePath;
+    if (last.isEmpty())
+        return QStringLiteral("./");
+    // A name that could not be read or written is not offered again; its folder is.
+    return session->lastChoiceWorked() ? last : QFileInfo(last).path();
 }
-
-} // namespace
 
 void gui_class::slotMenuFileOpen()
 {
+    if (!mayReplaceWork())
+        return;
     const QString name = prompts().openFileName(
         nullptr, tr("Choose a conf. and data file for Kelvo controller"), fileDialogStart(),
         tr("KelvoDesk conf and data (*.cfgkv;*.cfg);;All files (*)"));
     if (name.isEmpty())
         return;
     controller->lastFilePath = QFileInfo(name).filePath();
-    controller->read_confDataFromFile(name);
+    session->fileUsed(name, controller->read_confDataFromFile(name));
 }
 
 void gui_class::slotMenuFileSave()
+{
+    saveWithDialog();
+}
+
+// The save dialog always asks for the name, so both commands are the same; the second is where
+// users of other programs look for it.
+void gui_class::slotMenuFileSaveAs()
+{
+    saveWithDialog();
+}
+
+bool gui_class::saveWithDialog()
 {
     const QString filter
         = tr("KelvoDesk conf and data (*.cfgkv;*.cfg)") + QLatin1String(";;") + tr("All files (*)");
@@ -55,10 +71,12 @@ void gui_class::slotMenuFileSave()
         = prompts().saveFileName(nullptr, tr("Choose a conf. and data file for Kelvo controller"),
                                  fileDialogStart(), filter);
     if (chosen.isEmpty())
-        return;
+        return false;
     const QString name = ConfigFile::saveName(chosen);
     controller->lastFilePath = QFileInfo(name).filePath();
-    controller->write_confDataToFile(name);
+    const bool saved = controller->write_confDataToFile(name);
+    session->fileUsed(name, saved);
+    return saved;
 }
 
 void gui_class::ClearConfig(bool)

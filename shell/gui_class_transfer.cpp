@@ -6,6 +6,7 @@
 #include "common/prompts.h"
 #include "controller/kelvo_controller_class.h"
 #include "ui_mainwindow.h"
+#include "worksession.h"
 
 void gui_class::connectTransferControls()
 {
@@ -24,7 +25,8 @@ void gui_class::sendConfClick(bool)
         return;
     }
     slotNormalMode(); // live values must not mix with the transfer
-    controller->send_alldata();
+    if (controller->send_alldata())
+        session->saved().inController();
 }
 
 void gui_class::readConfClick(bool)
@@ -35,7 +37,10 @@ void gui_class::readConfClick(bool)
                            tr("Not connected !\nConfiguration not read!"));
         return;
     }
+    if (!mayReplaceWork())
+        return;
     slotNormalMode();
-    controller->read_alldata();
+    if (controller->read_alldata())
+        session->saved().inController();
     refresh();
 }

@@ -60,6 +60,8 @@ public:
     }
     void undo() override { history.put(before); }
 
+    const ConfigEdit &change() const { return edit; }
+
 private:
     ImageHistory &history;
     ConfigEdit edit;
@@ -90,6 +92,23 @@ void ImageHistory::put(const QByteArray &image)
     document.restore(image, {ConfigEdit::Kind::Restore});
     putting = false;
     emit restored();
+}
+
+QString ImageHistory::textOf(int index) const
+{
+    if (index < 0 || index >= undoStack.count())
+        return QString();
+    return describe(static_cast<const ImageCommand *>(undoStack.command(index))->change());
+}
+
+QString ImageHistory::undoText() const
+{
+    return textOf(undoStack.index() - 1);
+}
+
+QString ImageHistory::redoText() const
+{
+    return textOf(undoStack.index());
 }
 
 QString ImageHistory::describe(const ConfigEdit &edit)

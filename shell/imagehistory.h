@@ -23,6 +23,10 @@ public:
     QUndoStack &stack() { return undoStack; }
     // What an edit is called in the Undo and Redo texts ("Scene 3 level").
     static QString describe(const ConfigEdit &edit);
+    // The steps undo and redo would take back or make again, described in the language now in
+    // force (the stack's own texts keep the language they were recorded in); empty when none.
+    QString undoText() const;
+    QString redoText() const;
 
 signals:
     // Undo or redo changed the image: whoever shows it shows it again.
@@ -32,6 +36,7 @@ private:
     friend class ImageCommand;
     void record(const ConfigEdit &edit, const QByteArray &before);
     void put(const QByteArray &image);
+    QString textOf(int index) const;
 
     ConfigDocument &document;
     QUndoStack undoStack;

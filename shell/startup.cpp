@@ -4,6 +4,7 @@
 #include "common/prompts.h"
 #include "gui_class.h"
 #include "languages.h"
+#include "worksession.h"
 
 #include <QApplication>
 
@@ -43,6 +44,7 @@ int runKelvoDesk(const StartupSeams &seams)
         return -1;
     }
 
+    WorkSession session(kelvo.document()); // outlives the windows of every language
     int status = 0;
     std::unique_ptr<gui_class> window;
     while (requestedLanguage >= 0) {
@@ -58,10 +60,8 @@ int runKelvoDesk(const StartupSeams &seams)
             if (currentLanguage > 0)
                 QCoreApplication::installTranslator(
                     languageTable[currentLanguage].translator.get());
-            window = std::make_unique<gui_class>();
-            if (!seams.windowTitleNote.isEmpty())
-                window->setWindowTitle(window->windowTitle() + QStringLiteral(" - ")
-                                       + seams.windowTitleNote);
+            window = std::make_unique<gui_class>(&session);
+            window->setTitleNote(seams.windowTitleNote);
             mainWindow = window.get();
             kelvo.dialogParent = window.get();
             window->show();

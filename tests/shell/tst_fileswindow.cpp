@@ -264,8 +264,10 @@ void tst_FilesWindow::failedSaveIsReported()
     QCOMPARE(script->shown[0].kind, Prompts::Kind::Critical);
     QCOMPARE(script->shown[0].parent, window.get());
     QCOMPARE(script->shown[0].title, QStringLiteral("KelvoDesk"));
+    // The specified text, and the system's reason under it.
     QCOMPARE(script->shown[0].text,
-             QStringLiteral("Data write to file ") + chosen + QStringLiteral(".cfgkv\nFailed!"));
+             QStringLiteral("Data write to file ") + chosen
+                 + QStringLiteral(".cfgkv\nFailed!\nNo such file or directory"));
     QCOMPARE(kelvo->lastFilePath, chosen + QStringLiteral(".cfgkv"));
 }
 

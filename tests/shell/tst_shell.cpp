@@ -186,6 +186,8 @@ void tst_Shell::sameLanguageKeepsWindow()
             QCoreApplication::exit(0);
         } else {
             step.stop();
+            // The change is still unsaved: closing asks, and goes on without it.
+            script->answers = {Prompts::Discard};
             mainWindow->close();
         }
     });
@@ -193,6 +195,8 @@ void tst_Shell::sameLanguageKeepsWindow()
     QCOMPARE(runKelvoDesk(), 0);
     QCOMPARE(windows.size(), 2);
     QCOMPARE(windows[0], windows[1]);
+    QCOMPARE(script->shown.size(), 1);
+    QCOMPARE(script->shown[0].kind, Prompts::Kind::Warning);
 }
 
 void tst_Shell::commandColumn_data()
@@ -339,7 +343,8 @@ void tst_Shell::initialPagesAndFrame()
 {
     build();
     QCOMPARE(window->objectName(), QStringLiteral("MainWindow"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("KelvoDesk"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("untitled[*] - KelvoDesk"));
+    QVERIFY(!window->isWindowModified());
     QCOMPARE(window->size(), QSize(1024, 749));
     QCOMPARE(window->maximumSize(), QSize(1024, 768));
     QVERIFY(!window->windowIcon().isNull());
@@ -451,16 +456,22 @@ void tst_Shell::menus_data()
                           << "File operations and exit"
                           << QStringList {"&Open file", "Open configuration file",
                                           "&Save file", "Save configuration file",
+                                          "Save file &as...",
+                                          "Save configuration file under another name",
                                           "&Clear",     "Clear current configuration",
                                           "&Exit",      "Turn off application"};
-    QTest::newRow("Language") << 1 << "&Language"
+    QTest::newRow("Edit") << 1 << "&Edit"
+                          << "Undo and redo changes of the configuration"
+                          << QStringList {"&Undo", "Take back the last change of the configuration",
+                                          "&Redo", "Make the change taken back again"};
+    QTest::newRow("Language") << 2 << "&Language"
                               << "Change application language"
                               << QStringList {"English", "Change language to : English"};
-    QTest::newRow("Upgrade") << 2 << "&Upgrade"
+    QTest::newRow("Upgrade") << 3 << "&Upgrade"
                              << "FirmWare version management"
                              << QStringList {"&Upgrade Kelvo", "Send upgrade to Kelvo device",
                                              "&Verify Firmware", "Verify firmware"};
-    QTest::newRow("Help") << 3 << "&Help"
+    QTest::newRow("Help") << 4 << "&Help"
                           << "Some short informations about this program"
                           << QStringList {"&Help", "How to get help", "&About",
                                           "Information about application."};
@@ -475,7 +486,7 @@ void tst_Shell::menus()
 
     build();
     const QList<QAction *> bar = window->menuBar()->actions();
-    QCOMPARE(bar.size(), 4);
+    QCOMPARE(bar.size(), 5);
     QMenu *menu = bar[index]->menu();
     QVERIFY(menu);
     QCOMPARE(menu->title(), title);
@@ -498,9 +509,10 @@ void tst_Shell::hoveringMenuTitleShowsItsTip_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("tip");
     QTest::newRow("File") << 0 << "File operations and exit";
-    QTest::newRow("Language") << 1 << "Change application language";
-    QTest::newRow("Upgrade") << 2 << "FirmWare version management";
-    QTest::newRow("Help") << 3 << "Some short informations about this program";
+    QTest::newRow("Edit") << 1 << "Undo and redo changes of the configuration";
+    QTest::newRow("Language") << 2 << "Change application language";
+    QTest::newRow("Upgrade") << 3 << "FirmWare version management";
+    QTest::newRow("Help") << 4 << "Some short informations about this program";
 }
 
 void tst_Shell::hoveringMenuTitleShowsItsTip()
@@ -604,7 +616,7 @@ void tst_Shell::helpAndAbout()
 {
     build();
     const QList<QAction *> bar = window->menuBar()->actions();
-    const QList<QAction *> help = bar[3]->menu()->actions();
+    const QList<QAction *> help = bar[4]->menu()->actions();
     help[0]->trigger();
     help[1]->trigger();
     QCOMPARE(script->shown.size(), 2);

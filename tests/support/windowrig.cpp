@@ -14,7 +14,14 @@ WindowRig::WindowRig(UsbBackend *usb)
     kelvo.setUsbBackend(usb ? usb : &bus);
     controller = &kelvo;
     languageTable.clear();
-    window = std::make_unique<gui_class>();
+    rebuild();
+}
+
+void WindowRig::rebuild()
+{
+    mainWindow = nullptr;
+    window.reset();
+    window = std::make_unique<gui_class>(&session);
     mainWindow = window.get();
     kelvo.dialogParent = window.get();
 }
@@ -70,4 +77,5 @@ QByteArray WindowRig::image() const
 void WindowRig::setImage(const QByteArray &bytes)
 {
     kelvo.document().restore(bytes, {ConfigEdit::Kind::Restore});
+    session.saved().inFile(); // a configuration kept safe, as if read from a file
 }

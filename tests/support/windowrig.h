@@ -3,6 +3,7 @@
 #include "controller/kelvo_controller_class.h"
 #include "device/transactionlog.h"
 #include "shell/gui_class.h"
+#include "shell/worksession.h"
 #include "simulator/simulatedbus.h"
 #include "support/debugcapture.h"
 #include "support/scriptedprompts.h"
@@ -27,6 +28,7 @@ public:
     DebugCapture debug;
     SimulatedBus bus;
     kelvo_controller_class kelvo;
+    WorkSession session {kelvo.document()};
     std::unique_ptr<gui_class> window;
 
     template<class T> T *child(const char *name)
@@ -41,6 +43,8 @@ public:
     // Triggers the menu action with this text ("&Upgrade Kelvo").
     void trigger(const QString &action);
     TransactionLog &log() { return kelvo.usbDevice.transactionLog(); }
+    // The window built again on the same session, as a language change does.
+    void rebuild();
 
     // A controller plugged in and connected through the Connect button; the log, the prompts and
     // the debug lines cleared.
@@ -50,5 +54,6 @@ public:
     // Whether a box with this text was shown.
     bool shown(const QString &text) const;
     QByteArray image() const;
+    // Puts in an image that is kept safe (not at risk), as if read from a file.
     void setImage(const QByteArray &bytes);
 };

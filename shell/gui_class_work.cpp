@@ -1,0 +1,109 @@
+// Keeping the user's work: the title with the file and the modified marker, the question before
+// unsaved work is replaced, undo and redo.
+
+#include "gui_class.h"
+
+#include "common/prompts.h"
+#include "controller/kelvo_controller_class.h"
+#include "worksession.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+
+void gui_class::setTitleNote(const QString &note)
+{
+    titleNote = note;
+    updateTitle();
+}
+
+void gui_class::connectWorkSession()
+{
+    connect(&session->saved(), &SavedState::atRiskChanged, this, &gui_class::setWindowModified);
+    connect(session, &WorkSession::fileChanged, this, &gui_class::updateTitle);
+    connect(&session->history(), &ImageHistory::restored, this, &gui_class::imageRestored);
+    QUndoStack &stack = session->history().stack();
+    connect(&stack, &QUndoStack::indexChanged, this, &gui_class::updateUndoActions);
+    updateTitle();
+    setWindowModified(session->saved().atRisk());
+    updateUndoActions();
+}
+
+void gui_class::createEditMenu()
+{
+    undoAct = new QAction(QIcon::fromTheme(QStringLiteral("edit-undo"),
+                                           style()->standardIcon(QStyle::SP_ArrowBack)),
+                          QString(), this);
+    redoAct = new QAction(QIcon::fromTheme(QStringLiteral("edit-redo"),
+                                           style()->standardIcon(QStyle::SP_ArrowForward)),
+                          QString(), this);
+    undoAct->setShortcut(QKeySequence::Undo);
+    redoAct->setShortcut(QKeySequence::Redo);
+    undoAct->setStatusTip(tr("Take back the last change of the configuration"));
+    redoAct->setStatusTip(tr("Make the change taken back again"));
+    connect(undoAct, &QAction::triggered, this, [this] { session->history().stack().undo(); });
+    connect(redoAct, &QAction::triggered, this, [this] { session->history().stack().redo(); });
+
+    editMenu = menuBar()->addMenu(tr("&Edit"));
+    editMenu->setStatusTip(tr("Undo and redo changes of the configuration"));
+    editMenu->addAction(undoAct);
+    editMenu->addAction(redoAct);
+}
+
+void gui_class::updateUndoActions()
+{
+    const ImageHistory &history = session->history();
+    const QUndoStack &stack = session->history().stack();
+    const QString undoText = history.undoText();
+    const QString redoText = history.redoText();
+    undoAct->setText(stack.canUndo() ? tr("&Undo %1").arg(undoText) : tr("&Undo"));
+    redoAct->setText(stack.canRedo() ? tr("&Redo %1").arg(redoText) : tr("&Redo"));
+    undoAct->setEnabled(stack.canUndo());
+    redoAct->setEnabled(stack.canRedo());
+}
+
+void gui_class::updateTitle()
+{
+    const QString file = session->fileName();
+    const QString name = file.isEmpty() ? tr("untitled") : QFileInfo(file).fileName();
+    QString title = name + QStringLiteral("[*] - KelvoDesk");
+    if (!titleNote.isEmpty())
+        title += QStringLiteral(" - ") + titleNote;
+    setWindowTitle(title);
+}
+
+void gui_class::imageRestored()
+{
+    controller->showRcuAddressOfImage();
+    refresh();
+}
+
+bool gui_class::mayReplaceWork()
+{
+    if (!session->saved().atRisk())
+        return true;
+    const Prompts::Button answer = prompts().message(
+        Prompts::Kind::Warning, this, QStringLiteral("KelvoDesk"),
+        tr("The configuration has changes that are neither saved in a file nor sent to the "
+           "controller.\n\nSave them to a file first?"),
+        Prompts::Save | Prompts::Discard | Prompts::Cancel, Prompts::Save);
+    switch (answer) {
+    case Prompts::Save:
+        return saveWithDialog();
+    case Prompts::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void gui_class::closeEvent(QCloseEvent *event)
+{
+    if (mayReplaceWork())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,19 @@
+#include "worksession.h"
+
+WorkSession::WorkSession(ConfigDocument &document, QObject *parent)
+    : QObject(parent)
+    , imageHistory(document)
+    , savedState(document)
+{ }
+
+void WorkSession::fileUsed(const QString &fileName, bool ok)
+{
+    choiceWorked = ok;
+    if (!ok)
+        return;
+    savedState.inFile();
+    if (fileName == currentFile)
+        return;
+    currentFile = fileName;
+    emit fileChanged();
+}

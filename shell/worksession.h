@@ -1,0 +1,39 @@
+#pragma once
+
+#include "imagehistory.h"
+#include "model/savedstate.h"
+
+#include <QObject>
+#include <QString>
+
+class ConfigDocument;
+
+// What the user's work needs beyond the image, for as long as the program runs: its undo history,
+// where it is kept safe, and the file it belongs to. A window rebuilt for another language takes
+// it over unchanged.
+class WorkSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit WorkSession(ConfigDocument &document, QObject *parent = nullptr);
+
+    ImageHistory &history() { return imageHistory; }
+    SavedState &saved() { return savedState; }
+
+    // The file last read or saved successfully; empty while there is none.
+    QString fileName() const { return currentFile; }
+    // The image was read from or saved to this file (ok) or that failed (the file stays).
+    void fileUsed(const QString &fileName, bool ok);
+    // Whether the name last chosen in a file dialog was read or saved successfully.
+    bool lastChoiceWorked() const { return choiceWorked; }
+
+signals:
+    void fileChanged();
+
+private:
+    ImageHistory imageHistory;
+    SavedState savedState;
+    QString currentFile;
+    bool choiceWorked = false;
+};
