@@ -14,12 +14,14 @@ void SavedState::inFile()
 {
     fileImage = document.snapshot();
     check();
+    emit kept();
 }
 
 void SavedState::inController()
 {
     controllerImage = document.snapshot();
     check();
+    emit kept();
 }
 
 void SavedState::check()

@@ -24,6 +24,8 @@ public:
 
 signals:
     void atRiskChanged(bool atRisk);
+    // The image was just kept in a file or the controller.
+    void kept();
 
 private:
     void check();

@@ -137,7 +137,8 @@ void gui_class::createActions()
                            tr("Save configuration file under another name"), ":/filesave.png");
     openAct->setShortcut(QKeySequence::Open);
     saveAct->setShortcut(QKeySequence::Save);
-    saveAsAct->setShortcut(QKeySequence::SaveAs);
+    // Not every platform has a standard key for it.
+    saveAsAct->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     clearAct = makeAction(this, tr("&Clear"), tr("Clear current configuration"), ":/filenew.png");
     upgradeAct = makeAction(this, tr("&Upgrade Kelvo"), tr("Send upgrade to Kelvo device"),
                             ":/wrench.png");

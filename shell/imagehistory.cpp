@@ -40,13 +40,14 @@ public:
         , edit(edit)
         , before(before)
         , after(after)
+        , generation(history.generation)
     { }
 
     int id() const override { return merges(edit.kind) ? MergingId : -1; }
     bool mergeWith(const QUndoCommand *other) override
     {
         const auto *next = static_cast<const ImageCommand *>(other);
-        if (!samePlace(edit, next->edit))
+        if (!samePlace(edit, next->edit) || next->generation != generation)
             return false;
         after = next->after;
         return true;
@@ -67,6 +68,7 @@ private:
     ConfigEdit edit;
     QByteArray before;
     QByteArray after;
+    int generation;
     bool pushed = false;
 };
 

@@ -27,6 +27,9 @@ public:
     // force (the stack's own texts keep the language they were recorded in); empty when none.
     QString undoText() const;
     QString redoText() const;
+    // The work was just kept somewhere (saved, sent): the next change starts a step of its own,
+    // so that undo can go back to exactly what was kept.
+    void seal() { ++generation; }
 
 signals:
     // Undo or redo changed the image: whoever shows it shows it again.
@@ -41,4 +44,5 @@ private:
     ConfigDocument &document;
     QUndoStack undoStack;
     bool putting = false;
+    int generation = 0;
 };

@@ -4,7 +4,9 @@ WorkSession::WorkSession(ConfigDocument &document, QObject *parent)
     : QObject(parent)
     , imageHistory(document)
     , savedState(document)
-{ }
+{
+    connect(&savedState, &SavedState::kept, &imageHistory, &ImageHistory::seal);
+}
 
 void WorkSession::fileUsed(const QString &fileName, bool ok)
 {

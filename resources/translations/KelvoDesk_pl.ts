@@ -2,6 +2,84 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>FileIo</name>
+    <message>
+        <source>write failed</source>
+        <translation>zapis nie powiódł się</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHistory</name>
+    <message>
+        <source>Scene %1 level</source>
+        <translation>poziom w scenie %1</translation>
+    </message>
+    <message>
+        <source>Program %1 step %2 level</source>
+        <translation>poziom w kroku %2 programu %1</translation>
+    </message>
+    <message>
+        <source>Scene %1 times</source>
+        <translation>czasy sceny %1</translation>
+    </message>
+    <message>
+        <source>Program %1 step %2 times</source>
+        <translation>czasy kroku %2 programu %1</translation>
+    </message>
+    <message>
+        <source>Program %1 length</source>
+        <translation>długość programu %1</translation>
+    </message>
+    <message>
+        <source>Program %1 steps</source>
+        <translation>kroki programu %1</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>kopiowanie</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>czyszczenie</translation>
+    </message>
+    <message>
+        <source>Action</source>
+        <translation>akcję</translation>
+    </message>
+    <message>
+        <source>Input %1 mode</source>
+        <translation>tryb wejścia %1</translation>
+    </message>
+    <message>
+        <source>Special scene</source>
+        <translation>scenę specjalną</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>ustawienie</translation>
+    </message>
+    <message>
+        <source>Remote system address</source>
+        <translation>adres systemowy pilota</translation>
+    </message>
+    <message>
+        <source>Read from file</source>
+        <translation>odczyt z pliku</translation>
+    </message>
+    <message>
+        <source>Read from Kelvo</source>
+        <translation>odczyt z Kelvo</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>zmianę</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
@@ -753,6 +831,62 @@ Ovra Lighting Systems
 ul. Przykładowa 12
 30-001 Kraków, Polska
 www.kelvo-lighting.example</translation>
+    </message>
+    <message>
+        <source>Save file &amp;as...</source>
+        <translation>Zapisz plik j&amp;ako...</translation>
+    </message>
+    <message>
+        <source>Save configuration file under another name</source>
+        <translation>Zapisz plik konfiguracji pod inną nazwą</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>Take back the last change of the configuration</source>
+        <translation>Cofnij ostatnią zmianę konfiguracji</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>Przywróć cofniętą zmianę</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edycja</translation>
+    </message>
+    <message>
+        <source>Undo and redo changes of the configuration</source>
+        <translation>Cofanie i przywracanie zmian konfiguracji</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Cofnij %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ponów %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ponów</translation>
+    </message>
+    <message>
+        <source>untitled</source>
+        <translation>bez nazwy</translation>
+    </message>
+    <message>
+        <source>The configuration has changes that are neither saved in a file nor sent to the controller.
+
+Save them to a file first?</source>
+        <translation>Konfiguracja ma zmiany, które nie są ani zapisane w pliku, ani wysłane do sterownika.
+
+Czy najpierw zapisać je do pliku?</translation>
     </message>
 </context>
 <context>

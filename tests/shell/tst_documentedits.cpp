@@ -21,6 +21,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 #include <functional>
 #include <map>
@@ -40,6 +41,8 @@ private slots:
     void cleanup();
     void oneSignalPerEdit_data();
     void oneSignalPerEdit();
+    void undoAndRedoEveryEdit_data();
+    void undoAndRedoEveryEdit();
     void showingTheImageIsNoEdit();
     void sliderDragIsOneSourceAndKeepsItsPlace();
 
@@ -258,6 +261,35 @@ void tst_DocumentEdits::oneSignalPerEdit()
     QCOMPARE(seen[0].kind, kind);
     QCOMPARE(before[0], start); // the signal carries the image before the edit
     QVERIFY(rig->image() != start);
+}
+
+void tst_DocumentEdits::undoAndRedoEveryEdit_data()
+{
+    QTest::addColumn<QString>("edit");
+    for (const auto &entry : edits())
+        QTest::newRow(qPrintable(entry.first)) << entry.first;
+}
+
+void tst_DocumentEdits::undoAndRedoEveryEdit()
+{
+    QFETCH(QString, edit);
+
+    QUndoStack &stack = rig->session.history().stack();
+    stack.clear();
+    const QByteArray before = rig->image();
+    edits().at(edit)(*rig);
+    const QByteArray after = rig->image();
+    QCOMPARE(stack.count(), 1);
+    QVERIFY(rig->window->isWindowModified());
+
+    stack.undo();
+    QCOMPARE(rig->image(), before);
+    QVERIFY(!rig->window->isWindowModified());
+    stack.redo();
+    QCOMPARE(rig->image(), after);
+    // Showing what undo and redo put back wrote nothing of its own.
+    QCOMPARE(stack.count(), 1);
+    QCOMPARE(stack.index(), 1);
 }
 
 void tst_DocumentEdits::showingTheImageIsNoEdit()
