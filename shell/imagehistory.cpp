@@ -62,6 +62,7 @@ public:
     void undo() override { history.put(before); }
 
     const ConfigEdit &change() const { return edit; }
+    const QByteArray &image() const { return after; }
 
 private:
     ImageHistory &history;
@@ -76,6 +77,8 @@ ImageHistory::ImageHistory(ConfigDocument &document, QObject *parent)
     : QObject(parent)
     , document(document)
 {
+    // About 11 MB at most: a step holds one image (see bench_undo).
+    undoStack.setUndoLimit(StepLimit);
     connect(&document, &ConfigDocument::edited, this, &ImageHistory::record);
 }
 
@@ -85,7 +88,15 @@ void ImageHistory::record(const ConfigEdit &edit, const QByteArray &before)
 {
     if (putting)
         return; // undo and redo are not steps of their own
-    undoStack.push(new ImageCommand(*this, edit, before, document.snapshot()));
+    // The image before an edit is nearly always the one the last step left: kept once, a step
+    // costs one image instead of two.
+    QByteArray kept = before;
+    if (const int top = undoStack.index() - 1; top >= 0) {
+        const QByteArray &last = static_cast<const ImageCommand *>(undoStack.command(top))->image();
+        if (last == before)
+            kept = last;
+    }
+    undoStack.push(new ImageCommand(*this, edit, kept, document.snapshot()));
 }
 
 void ImageHistory::put(const QByteArray &image)

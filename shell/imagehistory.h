@@ -17,6 +17,9 @@ class ImageHistory : public QObject
     Q_OBJECT
 
 public:
+    // The oldest steps are forgotten beyond this many.
+    static constexpr int StepLimit = 1000;
+
     explicit ImageHistory(ConfigDocument &document, QObject *parent = nullptr);
     ~ImageHistory() override;
 
