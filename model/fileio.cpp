@@ -20,7 +20,8 @@ QString reasonOf(const QFileDevice &file, int savedErrno)
         if (!text.isEmpty() && text != QLatin1String("Unknown error"))
             return text;
     }
-    return savedErrno ? qt_error_string(savedErrno) : QCoreApplication::translate("FileIo", "write failed");
+    return savedErrno ? qt_error_string(savedErrno)
+                      : QCoreApplication::translate("FileIo", "write failed");
 }
 
 void setReason(QString *reason, const QString &text)

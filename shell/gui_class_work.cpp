@@ -34,9 +34,9 @@ void gui_class::connectWorkSession()
 
 void gui_class::createEditMenu()
 {
-    undoAct = new QAction(QIcon::fromTheme(QStringLiteral("edit-undo"),
-                                           style()->standardIcon(QStyle::SP_ArrowBack)),
-                          QString(), this);
+    undoAct = new QAction(
+        QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)),
+        QString(), this);
     redoAct = new QAction(QIcon::fromTheme(QStringLiteral("edit-redo"),
                                            style()->standardIcon(QStyle::SP_ArrowForward)),
                           QString(), this);

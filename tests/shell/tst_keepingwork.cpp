@@ -335,7 +335,8 @@ void tst_KeepingWork::undoReachesBackOverReadsAndClear()
         QCOMPARE(rig->image(), images[i]);
     }
     // What the pages show follows: the remote address of the image, too.
-    QCOMPARE(rig->kelvo.rcuAddrShown, rcuAddressShown(reinterpret_cast<const u8 *>(cleared.data())));
+    QCOMPARE(rig->kelvo.rcuAddrShown,
+             rcuAddressShown(reinterpret_cast<const u8 *>(cleared.data())));
 }
 
 void tst_KeepingWork::dragIsOneStep()

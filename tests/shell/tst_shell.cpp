@@ -454,12 +454,16 @@ void tst_Shell::menus_data()
 
     QTest::newRow("File") << 0 << "&File"
                           << "File operations and exit"
-                          << QStringList {"&Open file", "Open configuration file",
-                                          "&Save file", "Save configuration file",
+                          << QStringList {"&Open file",
+                                          "Open configuration file",
+                                          "&Save file",
+                                          "Save configuration file",
                                           "Save file &as...",
                                           "Save configuration file under another name",
-                                          "&Clear",     "Clear current configuration",
-                                          "&Exit",      "Turn off application"};
+                                          "&Clear",
+                                          "Clear current configuration",
+                                          "&Exit",
+                                          "Turn off application"};
     QTest::newRow("Edit") << 1 << "&Edit"
                           << "Undo and redo changes of the configuration"
                           << QStringList {"&Undo", "Take back the last change of the configuration",
