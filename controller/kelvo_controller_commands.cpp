@@ -160,6 +160,14 @@ bool kelvo_controller_class::isLoaderMode()
     return waitStatusSet(ST_MODE_LOADER, 5) != 0;
 }
 
+int kelvo_controller_class::loaderState()
+{
+    u16 status = 0;
+    if (!readStatus(status))
+        return -1;
+    return (status & ST_MODE_LOADER) ? 1 : 0;
+}
+
 int kelvo_controller_class::enterLoaderMode()
 {
     if (waitStatusSet(ST_MODE_LOADER, 1) & ST_MODE_LOADER)

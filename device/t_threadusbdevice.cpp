@@ -77,12 +77,11 @@ int t_threadUsbDevice::findDevice()
             closeDevice();
             continue;
         }
-        if (serialNumber.isEmpty()) {
-            serialNumber = serial; // the first responding controller is adopted
+        if (serialNumber.isEmpty() || serial == serialNumber) {
+            serialNumber = serial; // the one asked for, or else the first that answers
+            location = usb.describe(device.id);
             return 0;
         }
-        if (serial == serialNumber)
-            return 0;
         otherSerials.append(serial);
         closeDevice();
     }

@@ -47,6 +47,8 @@ public:
     u16 vendorId = 0;
     UsbHandle deviceHandle;
     QString serialNumber;
+    // Where the open controller sits, as the backend describes it ("bus 1 address 7").
+    QString location;
 
 protected:
     void run() override;

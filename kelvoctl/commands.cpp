@@ -2,6 +2,9 @@
 
 #include "commands.h"
 
+#include "configdiffoutput.h"
+#include "controllercommands.h"
+
 #include "firmware/upgradefile.h"
 #include "firmware/upgraderefusal.h"
 #include "model/configclear.h"
@@ -225,7 +228,7 @@ int commandExport(const Invocation &call)
 {
     Console &console = call.console;
     const QStringList &args = call.args;
-    const std::optional<QString> &output = call.output;
+    const std::optional<QString> &output = call.options.output;
     if (args.size() != 1)
         return console.usage(
             QStringLiteral("export takes one file name: kelvoctl export FILE [-o OUT.json]"));
@@ -312,19 +315,50 @@ int commandFirmwareInfo(const Invocation &call)
         + " bytes\nFirmware: unpacks to a valid 64 KiB image\n";
     return console.out(text) ? Console::Ok : Console::Failed;
 }
+int commandDiff(const Invocation &call)
+{
+    if (call.args.size() != 2)
+        return call.console.usage(QStringLiteral("diff takes two file names: kelvoctl diff A B"));
+    Image a;
+    Image b;
+    // Trouble is 2, as diff(1) has it: 1 means "different".
+    if (!loadConfig(call.console, call.args[0], a) || !loadConfig(call.console, call.args[1], b))
+        return Console::Usage;
+    return printDifferences(call, call.args[0], call.args[1], a.data(), b.data());
+}
+
 } // namespace
 
 const QList<Command> &commands()
 {
     static const QList<Command> table {
-        {"new", "new OUT", "write a configuration file with all defaults", false, commandNew},
-        {"info", "info FILE", "check a configuration file and summarise it", false, commandInfo},
-        {"export", "export FILE [-o OUT.json]", "write the whole configuration as JSON", true,
-         commandExport},
-        {"import", "import IN.json OUT", "build a configuration file from such JSON", false,
+        {"new", "new OUT", "write a configuration file with all defaults", 0, commandNew},
+        {"info", "info FILE", "check a configuration file and summarise it", 0, commandInfo},
+        {"export", "export FILE [-o OUT.json]", "write the whole configuration as JSON",
+         OutputOption, commandExport},
+        {"import", "import IN.json OUT", "build a configuration file from such JSON", 0,
          commandImport},
-        {"firmware-info", "firmware-info FILE.upg", "check an upgrade file without a controller",
-         false, commandFirmwareInfo},
+        {"diff", "diff A B [--json]", "the differences between two configuration files", JsonOption,
+         commandDiff},
+        {"firmware-info", "firmware-info FILE.upg", "check an upgrade file without a controller", 0,
+         commandFirmwareInfo},
+        {"devices", "devices [--json]", "list the controllers on the bus", JsonOption,
+         commandDevices},
+        {"backup", "backup [--serial S] -o FILE", "save a controller's configuration to a file",
+         OutputOption | SerialOption | AllOption | JsonOption | QuietOption, commandBackup},
+        {"backup", "backup --all -o DIR", "save every controller's, as DIR/<serial>.cfgkv", 0,
+         nullptr},
+        {"restore", "restore [--serial S] FILE [--yes]", "write a configuration file to a controller",
+         SerialOption | YesOption | JsonOption | QuietOption, commandRestore},
+        {"verify-config", "verify-config [--serial S] FILE",
+         "compare a controller's configuration with a file",
+         SerialOption | JsonOption | QuietOption, commandVerifyConfig},
+        {"flash", "flash [--serial S] FILE.upg [--allow-older] [--yes]",
+         "install the firmware of an upgrade file",
+         SerialOption | YesOption | AllowOlderOption | JsonOption | QuietOption, commandFlash},
+        {"verify-firmware", "verify-firmware [--serial S] FILE.upg",
+         "compare a controller's firmware with an upgrade file", SerialOption | JsonOption | QuietOption,
+         commandVerifyFirmware},
     };
     return table;
 }
@@ -333,40 +367,107 @@ namespace {
 
 constexpr int SynopsisWidth = 27;
 
+const char exitStatuses[] = R"(
+
+Exit status:
+  0    done; for diff and verify-config: the same
+  1    failed; for diff, verify-config and verify-firmware: different
+  2    wrong usage; for diff and verify-config: any trouble
+  3    no controller found, none with the serial number given, or several
+       and none named with --serial
+  4    the controller left the bus or stopped answering during the job
+  5    the controller is in its firmware loader (only flash works then)
+  130  cancelled (Ctrl+C, or a question answered no))";
+
 QString description()
 {
-    QString text = QStringLiteral("Configuration files of the Kelvo controller from the command "
-                                  "line.\n\nCommands:");
+    QString text = QStringLiteral("Configuration files and controllers of the Kelvo controller "
+                                  "from the command line.\n\nCommands:");
     for (const Command &c : commands()) {
-        text += QStringLiteral("\n  %1%2")
-                    .arg(QString::fromLatin1(c.synopsis).leftJustified(SynopsisWidth),
-                         QString::fromLatin1(c.summary));
+        const QString synopsis = QString::fromLatin1(c.synopsis);
+        text += synopsis.size() < SynopsisWidth
+            ? QStringLiteral("\n  %1%2").arg(synopsis.leftJustified(SynopsisWidth),
+                                             QString::fromLatin1(c.summary))
+            : QStringLiteral("\n  %1\n  %2%3")
+                  .arg(synopsis, QString(SynopsisWidth, QLatin1Char(' ')),
+                       QString::fromLatin1(c.summary));
     }
-    return text;
+    return text + QString::fromLatin1(exitStatuses);
 }
 
 // "new, info, export, import or firmware-info"
 QString commandNames()
 {
     QStringList names;
-    for (const Command &c : commands())
-        names << QString::fromLatin1(c.name);
+    for (const Command &c : commands()) {
+        if (!names.contains(QString::fromLatin1(c.name)))
+            names << QString::fromLatin1(c.name);
+    }
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
+struct OptionSpec
+{
+    Option option;
+    const char *spelling; // as messages show it
+};
+
+const OptionSpec optionSpecs[] = {
+    {OutputOption, "-o"},       {SerialOption, "--serial"},
+    {AllOption, "--all"},       {YesOption, "--yes"},
+    {AllowOlderOption, "--allow-older"}, {JsonOption, "--json"},
+    {QuietOption, "--quiet"},
+};
+
+// "export and backup"
+QString commandsTaking(Option option)
+{
+    QStringList names;
+    for (const Command &c : commands()) {
+        if ((c.options & option) && !names.contains(QString::fromLatin1(c.name)))
+            names << QString::fromLatin1(c.name);
+    }
+    if (names.size() == 1)
+        return names.first();
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
 } // namespace
 
-int run(const QStringList &arguments, Console &console)
+int run(const QStringList &arguments, Console &console, const Environment &environment)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption outputOption(QStringList {"o", "output"},
-                                          QStringLiteral("JSON file to write (export)."),
-                                          QStringLiteral("OUT.json"));
-    parser.addOption(outputOption);
+    const QCommandLineOption outputOption(
+        QStringList {"o", "output"},
+        QStringLiteral("The file to write (export: JSON; backup: the configuration), or the "
+                       "folder for backup --all."),
+        QStringLiteral("OUT"));
+    const QCommandLineOption serialOption(
+        QStringLiteral("serial"),
+        QStringLiteral("The controller with this serial number; needed when several are on the "
+                       "bus."),
+        QStringLiteral("S"));
+    const QCommandLineOption allOption(QStringLiteral("all"),
+                                       QStringLiteral("backup: every controller on the bus."));
+    const QCommandLineOption yesOption(
+        QStringLiteral("yes"),
+        QStringLiteral("restore, flash: go on without asking (without a terminal they refuse "
+                       "unless given)."));
+    const QCommandLineOption allowOlderOption(
+        QStringLiteral("allow-older"), QStringLiteral("flash: install an older release too."));
+    const QCommandLineOption jsonOption(
+        QStringLiteral("json"),
+        QStringLiteral("Print the result as JSON (devices, diff and the controller jobs)."));
+    const QCommandLineOption quietOption(
+        QStringLiteral("quiet"),
+        QStringLiteral("No progress bar and no result line; messages and the exit status stay."));
+    parser.addOptions({outputOption, serialOption, allOption, yesOption, allowOlderOption,
+                       jsonOption, quietOption});
     parser.addPositionalArgument(QStringLiteral("command"), commandNames());
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
@@ -382,22 +483,53 @@ int run(const QStringList &arguments, Console &console)
         return console.out(line.toUtf8()) ? Console::Ok : Console::Failed;
     }
 
+    unsigned given = 0;
+    const std::pair<Option, const QCommandLineOption *> parsed[] = {
+        {OutputOption, &outputOption}, {SerialOption, &serialOption},
+        {AllOption, &allOption},       {YesOption, &yesOption},
+        {AllowOlderOption, &allowOlderOption}, {JsonOption, &jsonOption},
+        {QuietOption, &quietOption},
+    };
+    for (const auto &[option, spec] : parsed) {
+        if (parser.isSet(*spec))
+            given |= option;
+    }
+    Options options;
+    if (given & OutputOption)
+        options.output = parser.value(outputOption);
+    options.serial = parser.value(serialOption);
+    options.all = given & AllOption;
+    options.yes = given & YesOption;
+    options.allowOlder = given & AllowOlderOption;
+    options.json = given & JsonOption;
+    options.quiet = given & QuietOption;
+    if ((given & SerialOption) && options.serial.isEmpty())
+        return console.usage(QStringLiteral("--serial needs a serial number"));
+
+    // An option the command does not take is a mistake, named before anything is done.
+    const auto refuseOptions = [&](unsigned accepted) -> int {
+        for (const OptionSpec &spec : optionSpecs) {
+            if ((given & spec.option) && !(accepted & spec.option))
+                return console.usage(QStringLiteral("%1 goes with %2 only")
+                                         .arg(QString::fromLatin1(spec.spelling),
+                                              commandsTaking(spec.option)));
+        }
+        return Console::Ok;
+    };
+
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return console.usage(QStringLiteral("no command given"));
     const QString name = args.takeFirst();
     for (const Command &command : commands()) {
-        if (name != QLatin1String(command.name))
+        if (name != QLatin1String(command.name) || !command.run)
             continue;
-        if (parser.isSet(outputOption) && !command.takesOutput)
-            return console.usage(QStringLiteral("-o goes with export only"));
-        const std::optional<QString> output = parser.isSet(outputOption)
-            ? std::optional<QString>(parser.value(outputOption))
-            : std::nullopt;
-        return command.run({args, output, console});
+        if (const int status = refuseOptions(command.options); status != Console::Ok)
+            return status;
+        return command.run({args, options, console, environment});
     }
-    if (parser.isSet(outputOption))
-        return console.usage(QStringLiteral("-o goes with export only"));
+    if (const int status = refuseOptions(0); status != Console::Ok)
+        return status;
     return console.usage(QStringLiteral("unknown command '%1'").arg(shown(name)));
 }
 

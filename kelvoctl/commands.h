@@ -4,17 +4,51 @@
 
 #include <QStringList>
 
+#include <atomic>
 #include <optional>
+
+class UsbBackend;
 
 // kelvoctl's commands, run in-process: the program's main and the tests call run().
 namespace Kelvoctl {
+
+// The options a command may take; run() refuses an option the command does not.
+enum Option : unsigned {
+    OutputOption = 1u << 0, // -o
+    SerialOption = 1u << 1, // --serial
+    AllOption = 1u << 2, // --all
+    YesOption = 1u << 3, // --yes
+    AllowOlderOption = 1u << 4, // --allow-older
+    JsonOption = 1u << 5, // --json
+    QuietOption = 1u << 6, // --quiet
+};
+
+struct Options
+{
+    std::optional<QString> output; // -o
+    QString serial;
+    bool all = false;
+    bool yes = false;
+    bool allowOlder = false;
+    bool json = false;
+    bool quiet = false;
+};
+
+// What the commands that talk to controllers run on.
+struct Environment
+{
+    UsbBackend *usb = nullptr; // not owned; nullptr: the USB bus through libusb-1.0
+    // Set (by Ctrl+C) to cancel the running transfer between blocks.
+    const std::atomic<bool> *cancel = nullptr;
+};
 
 // One command as it was asked for.
 struct Invocation
 {
     QStringList args; // after the command's name
-    std::optional<QString> output; // -o, for the commands that take it
+    Options options;
     Console &console;
+    Environment environment;
 };
 
 struct Command
@@ -22,7 +56,7 @@ struct Command
     const char *name;
     const char *synopsis; // as --help lists it
     const char *summary;
-    bool takesOutput; // -o
+    unsigned options; // the Options it takes
     int (*run)(const Invocation &call);
 };
 
@@ -31,6 +65,6 @@ const QList<Command> &commands();
 
 // kelvoctl with its arguments (the program's name first, as QCoreApplication::arguments() gives
 // them); the exit status. Expects a QCoreApplication with name and version set.
-int run(const QStringList &arguments, Console &console);
+int run(const QStringList &arguments, Console &console, const Environment &environment = {});
 
 } // namespace Kelvoctl

@@ -27,6 +27,41 @@ int Console::usage(const QString &message)
     return Usage;
 }
 
+bool Console::confirm(const QString &question)
+{
+    writeErr(question + QStringLiteral(" [y/N] "));
+    const std::optional<QString> answer = readLine();
+    if (!answer)
+        writeErr(QStringLiteral("\n"));
+    const QString word = answer.value_or(QString()).trimmed().toLower();
+    return word == QLatin1String("y") || word == QLatin1String("yes");
+}
+
+bool StandardConsole::inputIsTerminal() const
+{
+    return isatty(STDIN_FILENO);
+}
+
+bool StandardConsole::errorIsTerminal() const
+{
+    return isatty(STDERR_FILENO);
+}
+
+void StandardConsole::progress(const QString &text)
+{
+    // Erase the rest of the previous line, so that a shorter one leaves nothing behind.
+    writeErr(text.isEmpty() ? QStringLiteral("\r\x1b[K") : QStringLiteral("\r\x1b[K") + text);
+}
+
+std::optional<QString> StandardConsole::readLine()
+{
+    static QTextStream stream(stdin);
+    QString line;
+    if (!stream.readLineInto(&line))
+        return std::nullopt;
+    return line;
+}
+
 bool StandardConsole::writeOut(const QByteArray &bytes, QString *reason)
 {
     qsizetype written = 0;
@@ -64,4 +99,18 @@ bool BufferConsole::writeOut(const QByteArray &bytes, QString *reason)
 void BufferConsole::writeErr(const QString &text)
 {
     errors += text;
+}
+
+void BufferConsole::progress(const QString &text)
+{
+    progressLines << text;
+    if (onProgress)
+        onProgress(text);
+}
+
+std::optional<QString> BufferConsole::readLine()
+{
+    if (input.isEmpty())
+        return std::nullopt;
+    return input.takeFirst();
 }

@@ -1,4 +1,4 @@
-// kelvoctl: configuration and upgrade files from the command line. The commands are in
+// kelvoctl: configuration and upgrade files and controllers from the command line. The commands are in
 // commands.cpp; this is what only a process needs.
 
 #include "commands.h"
@@ -7,7 +7,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -55,6 +57,16 @@ bool argumentsEncodeBack(Console &console, int argc, char *argv[])
     return true;
 }
 
+std::atomic<bool> interrupted {false};
+
+// The first Ctrl+C asks the running transfer to stop between blocks; a second one ends the
+// program at once, as it would have without the handler.
+extern "C" void onInterrupt(int)
+{
+    if (interrupted.exchange(true))
+        std::_Exit(128 + SIGINT);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -67,5 +79,8 @@ int main(int argc, char *argv[])
     StandardConsole console;
     if (!argumentsEncodeBack(console, argc, argv))
         return Console::Failed;
-    return Kelvoctl::run(QCoreApplication::arguments(), console);
+    std::signal(SIGINT, onInterrupt);
+    Kelvoctl::Environment environment;
+    environment.cancel = &interrupted;
+    return Kelvoctl::run(QCoreApplication::arguments(), console, environment);
 }

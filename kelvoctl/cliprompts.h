@@ -1,0 +1,60 @@
+#pragma once
+
+#include "common/prompts.h"
+
+#include <QList>
+#include <QStringList>
+#include <QString>
+
+#include <atomic>
+
+class Console;
+
+// The controller's boxes and progress dialogs for a command line: boxes are kept for the
+// command to report from (nothing is shown twice), questions get the answers the options gave,
+// and a progress dialog becomes a bar on standard error that Ctrl+C cancels. Installed for its
+// lifetime.
+class CliPrompts : public Prompts
+{
+public:
+    struct Box
+    {
+        Kind kind;
+        QString title;
+        QString text;
+    };
+
+    CliPrompts(Console &console, bool showProgress, const std::atomic<bool> *cancel);
+    ~CliPrompts() override;
+    CliPrompts(const CliPrompts &) = delete;
+    CliPrompts &operator=(const CliPrompts &) = delete;
+
+    // Questions answered Yes (an option said so); every other one gets its default answer.
+    QStringList answeredYes;
+    QList<Box> boxes;
+
+    Button message(Kind kind, QObject *parent, const QString &title, const QString &text,
+                   Buttons buttons, Button defaultButton) override;
+    Button choose(Kind kind, QObject *parent, const QString &title, const QString &text,
+                  const QList<Choice> &choices, Button defaultButton) override;
+    QString openFileName(QObject *, const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
+    QString saveFileName(QObject *, const QString &, const QString &, const QString &) override
+    {
+        return QString();
+    }
+    std::unique_ptr<ProgressPrompt> progress(QObject *parent, const QString &label,
+                                             const QString &cancelText, int maximum,
+                                             bool autoClose) override;
+
+    // What the command is doing, shown before the bar ("backup KLV0000000A").
+    QString task;
+
+private:
+    Console &console;
+    bool showProgress;
+    const std::atomic<bool> *cancel;
+    Prompts *previous;
+};
