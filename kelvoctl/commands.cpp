@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTextStream>
 
 #include <limits>
@@ -475,8 +476,13 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     if (!parser.parse(arguments))
         return console.usage(shown(parser.errorText()));
     // Not showHelp() and showVersion(): they exit with 0 even when the text was not written.
-    if (parser.isSet(QStringLiteral("help")))
-        return console.out(parser.helpText().toUtf8()) ? Console::Ok : Console::Failed;
+    if (parser.isSet(QStringLiteral("help"))) {
+        // The name, not the path it was started by: the man page is made from this text.
+        QString help = parser.helpText();
+        help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                     QStringLiteral("Usage: kelvoctl"));
+        return console.out(help.toUtf8()) ? Console::Ok : Console::Failed;
+    }
     if (parser.isSet(QStringLiteral("version"))) {
         const QString line = QCoreApplication::applicationName() + QLatin1Char(' ')
             + QCoreApplication::applicationVersion() + QLatin1Char('\n');

@@ -12,6 +12,8 @@ packages=(
     fonts-dejavu-core fonts-dejavu-extra
     umockdev libumockdev-dev
     desktop-file-utils appstream
+    # kelvoctl's man page is made from its --help.
+    help2man
 )
 
 missing=()

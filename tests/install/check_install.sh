@@ -57,6 +57,7 @@ expected=(
     "$desktop" "$metainfo"
     "$data/icons/hicolor/scalable/apps/$app_id.svg"
     "$data/icons/hicolor/128x128/apps/$app_id.png"
+    "$data/man/man1/kelvoctl.1"
 )
 for file in "${expected[@]}"; do
     [ -f "$file" ] || fail "not installed: $file"
@@ -64,6 +65,14 @@ done
 for program in "$bin/kelvodesk" "$bin/kelvoctl"; do
     [ -x "$program" ] || fail "not executable: $program"
 done
+# The man page says what --help says: every command, and the exit statuses.
+man_page=$data/man/man1/kelvoctl.1
+if [ -f "$man_page" ]; then
+    grep -q '^\.TH KELVOCTL "1"' "$man_page" || fail "$man_page is not a man page of section 1"
+    for word in devices backup restore verify-config flash verify-firmware "Exit status"; do
+        sed 's/\\-/-/g' "$man_page" | grep -qF -- "$word" || fail "$man_page does not mention $word"
+    done
+fi
 cmp -s "$build/bin/KelvoDesk_pl.qm" "$translations/KelvoDesk_pl.qm" \
     || fail "the installed Polish translation differs from the built one"
 rule_files=("$rules"/*.rules)
