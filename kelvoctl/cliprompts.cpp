@@ -85,8 +85,8 @@ CliPrompts::~CliPrompts()
     Prompts::install(previous);
 }
 
-Prompts::Button CliPrompts::message(Kind kind, QObject *, const QString &title,
-                                    const QString &text, Buttons buttons, Button defaultButton)
+Prompts::Button CliPrompts::message(Kind kind, QObject *, const QString &title, const QString &text,
+                                    Buttons buttons, Button defaultButton)
 {
     boxes.append({kind, title, text});
     if (answeredYes.contains(text) && buttons.testFlag(Yes))
@@ -94,9 +94,8 @@ Prompts::Button CliPrompts::message(Kind kind, QObject *, const QString &title,
     return defaultButton != NoButton ? defaultButton : Ok;
 }
 
-Prompts::Button CliPrompts::choose(Kind kind, QObject *, const QString &title,
-                                   const QString &text, const QList<Choice> &choices,
-                                   Button defaultButton)
+Prompts::Button CliPrompts::choose(Kind kind, QObject *, const QString &title, const QString &text,
+                                   const QList<Choice> &choices, Button defaultButton)
 {
     boxes.append({kind, title, text});
     if (answeredYes.contains(text)) {

@@ -3,8 +3,8 @@
 #include "common/prompts.h"
 
 #include <QList>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 

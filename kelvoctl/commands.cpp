@@ -349,7 +349,8 @@ const QList<Command> &commands()
          OutputOption | SerialOption | AllOption | JsonOption | QuietOption, commandBackup},
         {"backup", "backup --all -o DIR", "save every controller's, as DIR/<serial>.cfgkv", 0,
          nullptr},
-        {"restore", "restore [--serial S] FILE [--yes]", "write a configuration file to a controller",
+        {"restore", "restore [--serial S] FILE [--yes]",
+         "write a configuration file to a controller",
          SerialOption | YesOption | JsonOption | QuietOption, commandRestore},
         {"verify-config", "verify-config [--serial S] FILE",
          "compare a controller's configuration with a file",
@@ -358,8 +359,8 @@ const QList<Command> &commands()
          "install the firmware of an upgrade file",
          SerialOption | YesOption | AllowOlderOption | JsonOption | QuietOption, commandFlash},
         {"verify-firmware", "verify-firmware [--serial S] FILE.upg",
-         "compare a controller's firmware with an upgrade file", SerialOption | JsonOption | QuietOption,
-         commandVerifyFirmware},
+         "compare a controller's firmware with an upgrade file",
+         SerialOption | JsonOption | QuietOption, commandVerifyFirmware},
     };
     return table;
 }
@@ -387,8 +388,8 @@ QString description()
     for (const Command &c : commands()) {
         const QString synopsis = QString::fromLatin1(c.synopsis);
         text += synopsis.size() < SynopsisWidth
-            ? QStringLiteral("\n  %1%2").arg(synopsis.leftJustified(SynopsisWidth),
-                                             QString::fromLatin1(c.summary))
+            ? QStringLiteral("\n  %1%2")
+                  .arg(synopsis.leftJustified(SynopsisWidth), QString::fromLatin1(c.summary))
             : QStringLiteral("\n  %1\n  %2%3")
                   .arg(synopsis, QString(SynopsisWidth, QLatin1Char(' ')),
                        QString::fromLatin1(c.summary));
@@ -415,9 +416,8 @@ struct OptionSpec
 };
 
 const OptionSpec optionSpecs[] = {
-    {OutputOption, "-o"},       {SerialOption, "--serial"},
-    {AllOption, "--all"},       {YesOption, "--yes"},
-    {AllowOlderOption, "--allow-older"}, {JsonOption, "--json"},
+    {OutputOption, "-o"},     {SerialOption, "--serial"},          {AllOption, "--all"},
+    {YesOption, "--yes"},     {AllowOlderOption, "--allow-older"}, {JsonOption, "--json"},
     {QuietOption, "--quiet"},
 };
 
@@ -491,9 +491,12 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
 
     unsigned given = 0;
     const std::pair<Option, const QCommandLineOption *> parsed[] = {
-        {OutputOption, &outputOption}, {SerialOption, &serialOption},
-        {AllOption, &allOption},       {YesOption, &yesOption},
-        {AllowOlderOption, &allowOlderOption}, {JsonOption, &jsonOption},
+        {OutputOption, &outputOption},
+        {SerialOption, &serialOption},
+        {AllOption, &allOption},
+        {YesOption, &yesOption},
+        {AllowOlderOption, &allowOlderOption},
+        {JsonOption, &jsonOption},
         {QuietOption, &quietOption},
     };
     for (const auto &[option, spec] : parsed) {
@@ -516,9 +519,9 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     const auto refuseOptions = [&](unsigned accepted) -> int {
         for (const OptionSpec &spec : optionSpecs) {
             if ((given & spec.option) && !(accepted & spec.option))
-                return console.usage(QStringLiteral("%1 goes with %2 only")
-                                         .arg(QString::fromLatin1(spec.spelling),
-                                              commandsTaking(spec.option)));
+                return console.usage(
+                    QStringLiteral("%1 goes with %2 only")
+                        .arg(QString::fromLatin1(spec.spelling), commandsTaking(spec.option)));
         }
         return Console::Ok;
     };

@@ -131,11 +131,12 @@ public:
         if (state < 0)
             return lost(QStringLiteral("checking its mode"));
         if (state > 0) {
-            return fail(Console::InLoader,
-                        QStringLiteral("controller %1 waits for its firmware (it is in its loader); "
-                                       "run 'kelvoctl flash --serial %1 FILE.upg' to finish the "
-                                       "upgrade")
-                            .arg(shown(serial)));
+            return fail(
+                Console::InLoader,
+                QStringLiteral("controller %1 waits for its firmware (it is in its loader); "
+                               "run 'kelvoctl flash --serial %1 FILE.upg' to finish the "
+                               "upgrade")
+                    .arg(shown(serial)));
         }
         return Console::Ok;
     }
@@ -147,8 +148,9 @@ public:
         const bool cancelled = result.outcome == JobResult::Outcome::Cancelled
             || (call.environment.cancel && call.environment.cancel->load());
         if (cancelled) {
-            return fail(Console::Cancelled, QStringLiteral("%1 of controller %2 cancelled; %3")
-                                                .arg(doing, shown(serial), afterwards));
+            return fail(Console::Cancelled,
+                        QStringLiteral("%1 of controller %2 cancelled; %3")
+                            .arg(doing, shown(serial), afterwards));
         }
         // A controller that vanished can leave any of the failures behind; the bus tells.
         if (result.outcome == JobResult::Outcome::LinkLost
@@ -159,10 +161,10 @@ public:
         if (why.isEmpty() && !prompts.boxes.isEmpty())
             why = prompts.boxes.last().text;
         why.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        return fail(Console::Failed, QStringLiteral("%1 of controller %2 failed: %3%4")
-                                         .arg(doing, shown(serial), why.simplified(),
-                                              afterwards.isEmpty() ? QString()
-                                                                   : QStringLiteral("; ") + afterwards));
+        return fail(Console::Failed,
+                    QStringLiteral("%1 of controller %2 failed: %3%4")
+                        .arg(doing, shown(serial), why.simplified(),
+                             afterwards.isEmpty() ? QString() : QStringLiteral("; ") + afterwards));
     }
 
     int lost(const QString &doing, const QString &afterwards = {})
@@ -225,9 +227,9 @@ int finish(Session &session, int status, const QString &text, QJsonObject extra 
 {
     const Options &options = session.call.options;
     if (options.json) {
-        QJsonObject object = session.result(status == Console::Ok
-                                                ? QStringLiteral("done")
-                                                : outcomeName(JobResult::Outcome::Differs));
+        QJsonObject object
+            = session.result(status == Console::Ok ? QStringLiteral("done")
+                                                   : outcomeName(JobResult::Outcome::Differs));
         for (auto it = extra.begin(); it != extra.end(); ++it)
             object.insert(it.key(), it.value());
         object.insert(QStringLiteral("status"), status);
@@ -290,8 +292,8 @@ int commandDevices(const Invocation &call)
         if (version.startsWith(QLatin1String("F/W")))
             version.clear(); // no version read
         const QString mode = loader > 0 ? QStringLiteral("loader")
-            : loader == 0                ? QStringLiteral("running")
-                                         : QStringLiteral("unknown");
+            : loader == 0               ? QStringLiteral("running")
+                                        : QStringLiteral("unknown");
         device.insert(QStringLiteral("location"), session.kelvo.usbDevice.location);
         device.insert(QStringLiteral("firmware"), version);
         device.insert(QStringLiteral("mode"), mode);
@@ -313,8 +315,9 @@ int commandBackup(const Invocation &call)
 {
     const Options &options = call.options;
     if (!call.args.isEmpty() || !options.output || options.output->isEmpty())
-        return badArguments(call, "backup needs -o: kelvoctl backup [--serial S] -o FILE, "
-                                  "or kelvoctl backup --all -o DIR");
+        return badArguments(call,
+                            "backup needs -o: kelvoctl backup [--serial S] -o FILE, "
+                            "or kelvoctl backup --all -o DIR");
     if (options.all && !options.serial.isEmpty())
         return badArguments(call, "--all and --serial do not go together");
 
@@ -327,9 +330,10 @@ int commandBackup(const Invocation &call)
             return failed(session, status);
         QString reason;
         if (!ConfigFile::write(*options.output, image.data(), &reason))
-            return failed(session, session.fail(Console::Failed,
-                                                QStringLiteral("%1: cannot write: %2")
-                                                    .arg(shown(*options.output), shown(reason))));
+            return failed(session,
+                          session.fail(Console::Failed,
+                                       QStringLiteral("%1: cannot write: %2")
+                                           .arg(shown(*options.output), shown(reason))));
         return finish(session, Console::Ok,
                       QStringLiteral("controller %1 saved to %2")
                           .arg(shown(session.serial), shown(*options.output)),
@@ -338,12 +342,12 @@ int commandBackup(const Invocation &call)
 
     const QDir folder(*options.output);
     if (!folder.exists())
-        return call.console.fail(
-            QStringLiteral("%1: not a folder").arg(shown(*options.output)));
+        return call.console.fail(QStringLiteral("%1: not a folder").arg(shown(*options.output)));
     const QStringList found = session.discover();
     if (found.isEmpty())
-        return failed(session, session.fail(Console::NoController,
-                                            QStringLiteral("no Kelvo controller found")));
+        return failed(
+            session,
+            session.fail(Console::NoController, QStringLiteral("no Kelvo controller found")));
     // Every controller is tried; the status is the first trouble met.
     int status = Console::Ok;
     QJsonArray results;
@@ -358,8 +362,9 @@ int commandBackup(const Invocation &call)
         const QString file = folder.filePath(serial + QStringLiteral(".cfgkv"));
         QString reason;
         if (one == Console::Ok && !ConfigFile::write(file, image.data(), &reason))
-            one = session.fail(Console::Failed, QStringLiteral("%1: cannot write: %2")
-                                                    .arg(shown(file), shown(reason)));
+            one = session.fail(
+                Console::Failed,
+                QStringLiteral("%1: cannot write: %2").arg(shown(file), shown(reason)));
         if (one == Console::Ok && !options.quiet && !options.json)
             call.console.out(QStringLiteral("controller %1 saved to %2\n")
                                  .arg(shown(serial), shown(file))
@@ -382,8 +387,9 @@ int commandRestore(const Invocation &call)
 {
     const Options &options = call.options;
     if (call.args.size() != 1)
-        return badArguments(call, "restore takes one file name: kelvoctl restore [--serial S] "
-                                  "FILE [--yes]");
+        return badArguments(call,
+                            "restore takes one file name: kelvoctl restore [--serial S] "
+                            "FILE [--yes]");
     const QString &fileName = call.args[0];
     std::vector<u8> image(ImageSize);
     QString reason;
@@ -396,22 +402,24 @@ int commandRestore(const Invocation &call)
     if (!options.yes) {
         // Never a silent yes: without a terminal to ask on, only --yes lets it go on.
         if (!call.console.inputIsTerminal())
-            return failed(session, session.fail(Console::Failed,
-                                                QStringLiteral("restore replaces the configuration "
-                                                               "of controller %1; confirm with "
-                                                               "--yes")
-                                                    .arg(shown(session.serial))));
+            return failed(session,
+                          session.fail(Console::Failed,
+                                       QStringLiteral("restore replaces the configuration "
+                                                      "of controller %1; confirm with "
+                                                      "--yes")
+                                           .arg(shown(session.serial))));
         if (!call.console.confirm(QStringLiteral("Replace the configuration of controller %1 with "
                                                  "%2?")
                                       .arg(shown(session.serial), shown(fileName))))
-            return failed(session, session.fail(Console::Cancelled,
-                                                QStringLiteral("nothing was changed")));
+            return failed(session,
+                          session.fail(Console::Cancelled, QStringLiteral("nothing was changed")));
     }
     const JobResult result = session.kelvo.writeConfiguration(image.data());
     if (!result.ok())
-        return failed(session, session.jobFailed(result, QStringLiteral("writing the configuration"),
-                                                 QStringLiteral("its configuration may be "
-                                                                "incomplete: restore again")));
+        return failed(session,
+                      session.jobFailed(result, QStringLiteral("writing the configuration"),
+                                        QStringLiteral("its configuration may be "
+                                                       "incomplete: restore again")));
     session.kelvo.restartController(); // it runs with the new configuration
     return finish(session, Console::Ok,
                   QStringLiteral("controller %1 now runs with %2")
@@ -422,10 +430,13 @@ int commandRestore(const Invocation &call)
 int commandVerifyConfig(const Invocation &call)
 {
     // Every trouble is 2 here, as diff(1) has it: 1 means "different".
-    const auto trouble = [](int status) { return status == Console::Ok ? status : Console::Usage; };
+    const auto trouble = [](int status) {
+        return status == Console::Ok ? status : Console::Usage;
+    };
     if (call.args.size() != 1)
-        return badArguments(call, "verify-config takes one file name: kelvoctl verify-config "
-                                  "[--serial S] FILE");
+        return badArguments(call,
+                            "verify-config takes one file name: kelvoctl verify-config "
+                            "[--serial S] FILE");
     const QString &fileName = call.args[0];
     std::vector<u8> expected(ImageSize);
     QString reason;
@@ -449,10 +460,11 @@ int firmwareJob(const Invocation &call, bool upgrade)
     const Options &options = call.options;
     const char *name = upgrade ? "flash" : "verify-firmware";
     if (call.args.size() != 1)
-        return badArguments(call, upgrade ? "flash takes one upgrade file: kelvoctl flash "
-                                            "[--serial S] FILE.upg [--allow-older] [--yes]"
-                                          : "verify-firmware takes one upgrade file: kelvoctl "
-                                            "verify-firmware [--serial S] FILE.upg");
+        return badArguments(call,
+                            upgrade ? "flash takes one upgrade file: kelvoctl flash "
+                                      "[--serial S] FILE.upg [--allow-older] [--yes]"
+                                    : "verify-firmware takes one upgrade file: kelvoctl "
+                                      "verify-firmware [--serial S] FILE.upg");
     const QString &fileName = call.args[0];
     Session session(call, name);
     // A controller in its loader can take firmware; that is how an interrupted upgrade ends.
@@ -460,14 +472,15 @@ int firmwareJob(const Invocation &call, bool upgrade)
         return failed(session, status);
     if (upgrade && !options.yes) {
         if (!call.console.inputIsTerminal())
-            return failed(session, session.fail(Console::Failed,
-                                                QStringLiteral("flash replaces the firmware of "
-                                                               "controller %1; confirm with --yes")
-                                                    .arg(shown(session.serial))));
+            return failed(session,
+                          session.fail(Console::Failed,
+                                       QStringLiteral("flash replaces the firmware of "
+                                                      "controller %1; confirm with --yes")
+                                           .arg(shown(session.serial))));
         if (!call.console.confirm(QStringLiteral("Install %1 on controller %2?")
                                       .arg(shown(fileName), shown(session.serial))))
-            return failed(session, session.fail(Console::Cancelled,
-                                                QStringLiteral("nothing was changed")));
+            return failed(session,
+                          session.fail(Console::Cancelled, QStringLiteral("nothing was changed")));
     }
     const JobResult result = session.kelvo.runFirmwareJob(fileName, upgrade);
     // Both jobs put the controller in its loader; only a whole firmware lets it run again.
@@ -489,26 +502,27 @@ int firmwareJob(const Invocation &call, bool upgrade)
                                   .arg(blocks.join(QStringLiteral(", ")));
         if (!options.json)
             call.console.out((QStringLiteral("controller %1: firmware differs from %2 in %3\n")
-                                  .arg(shown(session.serial), shown(fileName),
-                                       session.lastMessage))
+                                  .arg(shown(session.serial), shown(fileName), session.lastMessage))
                                  .toUtf8());
         return finish(session, Console::Failed, QString(),
                       {{QStringLiteral("differingBlocks"), list}});
     }
     if (!result.ok()) {
         if (!result.started && result.outcome == JobResult::Outcome::Cancelled)
-            return failed(session, session.fail(Console::Cancelled,
-                                                QStringLiteral("an older release is installed "
-                                                               "only with --allow-older; nothing "
-                                                               "was changed")));
+            return failed(session,
+                          session.fail(Console::Cancelled,
+                                       QStringLiteral("an older release is installed "
+                                                      "only with --allow-older; nothing "
+                                                      "was changed")));
         if (!result.started && result.outcome == JobResult::Outcome::LinkLost)
             return failed(session, session.lost(QStringLiteral("reading its version")));
         if (!result.started) {
             QString why = result.detail;
             why.replace(QLatin1Char('\n'), QLatin1Char(' '));
-            return failed(session, session.fail(Console::Failed,
-                                                QStringLiteral("%1: %2").arg(shown(fileName),
-                                                                             why.simplified())));
+            return failed(
+                session,
+                session.fail(Console::Failed,
+                             QStringLiteral("%1: %2").arg(shown(fileName), why.simplified())));
         }
         return failed(session,
                       session.jobFailed(result,

@@ -1,5 +1,5 @@
-// kelvoctl: configuration and upgrade files and controllers from the command line. The commands are in
-// commands.cpp; this is what only a process needs.
+// kelvoctl: configuration and upgrade files and controllers from the command line. The commands are
+// in commands.cpp; this is what only a process needs.
 
 #include "commands.h"
 #include "common/version.h"

@@ -178,7 +178,8 @@ void tst_KelvoctlControllers::devicesLists()
         QCOMPARE(list[1].toObject()[QStringLiteral("mode")].toString(), QStringLiteral("running"));
         QVERIFY(list[0].toObject().contains(QStringLiteral("location")));
     } else if (controllers) {
-        const QStringList lines = QString::fromUtf8(console->output).split('\n', Qt::SkipEmptyParts);
+        const QStringList lines
+            = QString::fromUtf8(console->output).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 2);
         QVERIFY2(lines[1].startsWith(QLatin1String("KLV00000002")), qPrintable(lines[1]));
         QVERIFY2(lines[1].contains(QLatin1String("firmware 1.05a")), qPrintable(lines[1]));
@@ -234,8 +235,7 @@ void tst_KelvoctlControllers::backupAll()
     QCOMPARE(fileImage(path("KLV00000002.cfgkv")), configurationOf(b));
 
     QCOMPARE(kelvoctl({"backup", "--all", "-o", path("missing")}), 1);
-    QCOMPARE(console->errors,
-             QStringLiteral("kelvoctl: %1: not a folder\n").arg(path("missing")));
+    QCOMPARE(console->errors, QStringLiteral("kelvoctl: %1: not a folder\n").arg(path("missing")));
 }
 
 void tst_KelvoctlControllers::whichController_data()
@@ -260,10 +260,9 @@ void tst_KelvoctlControllers::whichController_data()
                                   << 2
                                   << "kelvoctl: no controller with serial number KLV00000009 on "
                                      "the bus (found: KLV00000001, KLV00000002)\n";
-    QTest::newRow("named of several") << two
-                                      << QStringList {"restore", "--serial", "KLV00000002",
-                                                      "in.cfgkv", "--yes"}
-                                      << 0 << "";
+    QTest::newRow("named of several")
+        << two << QStringList {"restore", "--serial", "KLV00000002", "in.cfgkv", "--yes"} << 0
+        << "";
     QTest::newRow("option of another command")
         << two << QStringList {"devices", "--yes"} << 2
         << "kelvoctl: --yes goes with restore and flash only\nTry 'kelvoctl --help'.\n";
@@ -328,8 +327,9 @@ void tst_KelvoctlControllers::restoreAsks()
             QStringLiteral("Replace the configuration of controller KLV0000000A with %1? [y/N] ")
                 .arg(path("in.cfgkv"))));
     else
-        QCOMPARE(console->errors, QStringLiteral("kelvoctl: restore replaces the configuration "
-                                                 "of controller KLV0000000A; confirm with --yes\n"));
+        QCOMPARE(console->errors,
+                 QStringLiteral("kelvoctl: restore replaces the configuration "
+                                "of controller KLV0000000A; confirm with --yes\n"));
 }
 
 void tst_KelvoctlControllers::verifyConfig()
@@ -403,8 +403,9 @@ void tst_KelvoctlControllers::olderReleaseNeedsAllowOlder()
     QVERIFY(ConfigFileFixtures::writeFile(path("old.upg"), upgradeFile(" v_1_00A")));
 
     QCOMPARE(kelvoctl({"flash", path("old.upg"), "--yes"}), 130);
-    QCOMPARE(console->errors, QStringLiteral("kelvoctl: an older release is installed only with "
-                                             "--allow-older; nothing was changed\n"));
+    QCOMPARE(console->errors,
+             QStringLiteral("kelvoctl: an older release is installed only with "
+                            "--allow-older; nothing was changed\n"));
     QVERIFY(c.firmware == old);
     QCOMPARE(kelvoctl({"flash", path("old.upg"), "--yes", "--allow-older"}), 0);
     QVERIFY(c.firmware != old);

@@ -182,9 +182,9 @@ void tst_KelvoctlEmulated::flashThenVerifyFirmware()
     QVERIFY2(run.status == 0, qPrintable(run.err));
     {
         std::lock_guard guard(bus->lock());
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(c.firmware.data()),
-                            int(c.firmware.size())),
-                 maker.firmware);
+        QCOMPARE(
+            QByteArray(reinterpret_cast<const char *>(c.firmware.data()), int(c.firmware.size())),
+            maker.firmware);
     }
     run = kelvoctl({"verify-firmware", path("new.upg")});
     QVERIFY2(run.status == 0, qPrintable(run.err));
