@@ -60,6 +60,12 @@ public:
     // false to give up. Unset, nobody is asked and the connect fails. Set by the window.
     std::function<bool(const QStringList &others)> reconnectPrompt;
 
+    // Asked once an upgrade file passed every check, before the controller is touched, with the
+    // controller's version and the file's ("1.05a", or the file's name when it has no version
+    // tag); false cancels. Unset, nobody is asked. Set by the window.
+    std::function<bool(const QString &controllerVersion, const QString &fileVersion)>
+        confirmUpgrade;
+
     // The running transfer's progress dialog; null otherwise.
     std::unique_ptr<ProgressPrompt> progressDialog;
 
@@ -96,6 +102,9 @@ public:
     // After a whole image arrived (a file, the controller, the undo history), the remote address
     // it holds is shown.
     void showRcuAddressOfImage();
+    // A firmware version as the program shows it: major and minor as signed numbers, the minor
+    // padded to two digits, then the core: 1.05a, 2.12b.
+    static QString versionText(qint8 major, qint8 minor, char core);
     // True while live values reach the controller.
     bool isLive() const;
 

@@ -53,13 +53,15 @@ void kelvo_controller_class::readIdentity()
     if (usbDevice.readSerialNumber() == 0)
         serialText = QStringLiteral("S/N ") + usbDevice.serialNumber;
     u8 version[VersionReplySize] = {};
-    if (readVersion(version)) {
-        // Major and minor as signed numbers, the minor padded to two digits: 1.05a, 2.12b.
-        firmwareText = QStringLiteral("F/W ver. ") + QString::number(qint8(version[0]))
-            + QLatin1Char('.')
-            + QStringLiteral("%1").arg(qint8(version[1]), 2, 10, QLatin1Char('0'))
-            + QLatin1Char(char(version[2]));
-    }
+    if (readVersion(version))
+        firmwareText = QStringLiteral("F/W ver. ")
+            + versionText(qint8(version[0]), qint8(version[1]), char(version[2]));
+}
+
+QString kelvo_controller_class::versionText(qint8 major, qint8 minor, char core)
+{
+    return QString::number(major) + QLatin1Char('.')
+        + QStringLiteral("%1").arg(minor, 2, 10, QLatin1Char('0')) + QLatin1Char(core);
 }
 
 bool kelvo_controller_class::readVersion(u8 *reply)

@@ -12,6 +12,7 @@
 #include "firmware/upgraderefusal.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <new>
 
@@ -55,6 +56,15 @@ JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bo
         refusal = UpgradeFile::image(bytes, descriptor, &unpacked);
     if (refusal != UpgradeFile::Refusal::None)
         return refused(UpgradeFile::refusalText(refusal, fileName)); // nothing to load: no word
+    if (upgrade && confirmUpgrade) {
+        QString controllerVersion = firmwareText;
+        controllerVersion.remove(QStringLiteral("F/W ver. "));
+        const QString offered = fileVersion.tagged
+            ? versionText(fileVersion.major, fileVersion.minor, fileVersion.core)
+            : QFileInfo(fileName).fileName();
+        if (!confirmUpgrade(controllerVersion, offered))
+            return JobResult::failed(JobResult::Outcome::Cancelled);
+    }
     *image = unpacked;
     return JobResult::done();
 }

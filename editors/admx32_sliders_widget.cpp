@@ -9,9 +9,11 @@
 #include "mytimeedit.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
+#include <QSpinBox>
 
 using namespace ConfigLayout;
 
@@ -26,7 +28,7 @@ MyTimeEdit *timeEditor(QWidget *tab, const char *name, int y, u16 maximum)
     auto *edit = new MyTimeEdit(tab);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setDisplayFormat(timeFormat);
-    edit->setTimeRange(QTime(0, 0), fromDeviceTime(maximum));
+    edit->setLargestTime(fromDeviceTime(maximum));
     edit->setGeometry(320, y, 170, 20);
     // The page's bold font would cut the long format off at this width.
     QFont regular = edit->font();
@@ -87,6 +89,8 @@ admx32_sliders_widget::admx32_sliders_widget(kelvo_controller_class *controller,
     }
     logConnection(
         connect(scroll, &QScrollBar::valueChanged, this, &admx32_sliders_widget::setSliders));
+    columns.front()->slider()->installEventFilter(this);
+    columns.back()->spinBox()->installEventFilter(this);
     logConnection(connect(this, &admx32_sliders_widget::liveNewValue, kelvo,
                           &kelvo_controller_class::send_new_val));
     logConnection(connect(this, &admx32_sliders_widget::livePrepareScene, kelvo,
@@ -97,6 +101,28 @@ admx32_sliders_widget::admx32_sliders_widget(kelvo_controller_class *controller,
 }
 
 admx32_sliders_widget::~admx32_sliders_widget() = default;
+
+bool admx32_sliders_widget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const bool forward = key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier);
+    const bool back = key->key() == Qt::Key_Backtab
+        || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
+    // Past the tenth column the next channel comes into it; before the first, the previous one.
+    if (forward && watched == columns.back()->spinBox() && scroll->value() < LastFirstChannel) {
+        scroll->setValue(scroll->value() + 1);
+        columns.back()->slider()->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (back && watched == columns.front()->slider() && scroll->value() > 0) {
+        scroll->setValue(scroll->value() - 1);
+        columns.front()->spinBox()->setFocus(Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
+}
 
 void admx32_sliders_widget::connectTimeControls()
 {

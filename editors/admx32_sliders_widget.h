@@ -60,6 +60,11 @@ public slots:
     void chgdFallTime(QTime &time);
     void chgdInfinite(int state);
 
+protected:
+    // Tab past the last column and Shift+Tab before the first scroll the channels, so that the
+    // keyboard reaches all 64.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     // One time of the step shown (a ConfigLayout::TimeField), as one edit.
     void storeTime(int field, u16 value);

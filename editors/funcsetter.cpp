@@ -64,8 +64,9 @@ void funcSetter::refresh()
 {
     for (int row = 0; row < rowCount_; ++row) {
         if (modeImage) {
-            item(row, ModeColumn)
-                ->setText(QString::fromLatin1(contactModeName(contactMode(modeImage, row))));
+            const ContactMode mode = contactMode(modeImage, row);
+            item(row, ModeColumn)->setText(QString::fromLatin1(contactModeName(mode)));
+            item(row, ModeColumn)->setToolTip(input_delegate::contactModeHelp(mode));
         }
         const FunctionCode::Decoded d = FunctionCode::decode(codes[row]);
         QString text = functionCodeText(codes[row]);

@@ -16,7 +16,7 @@ infTime_class::infTime_class(QWidget *parent)
     layout->setContentsMargins(1, 1, 1, 1);
 
     timeEdit = new MyTimeEdit(this);
-    timeEdit->setTimeRange(QTime(0, 0), fromDeviceTime(ConfigLayout::MaxLastTime));
+    timeEdit->setLargestTime(fromDeviceTime(ConfigLayout::MaxLastTime));
     infinite = new QCheckBox(this);
     layout->addWidget(timeEdit);
     layout->addWidget(infinite);

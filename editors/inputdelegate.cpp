@@ -32,6 +32,19 @@ void input_delegate::storeCode(int row, u8 code) const
     document->setByte(offset, code, {ConfigEdit::Kind::Action, -1, -1, offset, table});
 }
 
+QString input_delegate::contactModeHelp(ContactMode mode)
+{
+    switch (mode) {
+    case ContactMode::NormallyOpen:
+        return tr("N/O, normally open: the input acts when its contact closes");
+    case ContactMode::NormallyClosed:
+        return tr("N/C, normally closed: the input acts when its contact opens");
+    case ContactMode::NotUsed:
+        break;
+    }
+    return tr("N/U, not used: the controller ignores the input");
+}
+
 QWidget *input_delegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                       const QModelIndex &index) const
 {
@@ -41,6 +54,9 @@ QWidget *input_delegate::createEditor(QWidget *parent, const QStyleOptionViewIte
         box->addItem(tr("N/O"), int(ContactMode::NormallyOpen));
         box->addItem(tr("N/C"), int(ContactMode::NormallyClosed));
         box->addItem(tr("N/U"), int(ContactMode::NotUsed));
+        box->setItemData(0, contactModeHelp(ContactMode::NormallyOpen), Qt::ToolTipRole);
+        box->setItemData(1, contactModeHelp(ContactMode::NormallyClosed), Qt::ToolTipRole);
+        box->setItemData(2, contactModeHelp(ContactMode::NotUsed), Qt::ToolTipRole);
         editor = box;
     } else if (index.column() == ActionColumn) {
         auto *chooser = new funcChooser(index.row(), 0, parent);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/types.h"
+#include "model/contactmode.h"
 
 #include <QItemDelegate>
 
@@ -18,6 +19,9 @@ public:
     // document is there a mode editor: it edits the inputs' contact modes.
     input_delegate(u8 *codes, QObject *table, bool hasMode = false,
                    ConfigDocument *document = nullptr);
+
+    // What a contact mode means, for tooltips.
+    static QString contactModeHelp(ContactMode mode);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;

@@ -41,7 +41,7 @@ QWidget *program_conf_delegate::createEditor(QWidget *parent, const QStyleOption
     switch (index.column()) {
     case program_conf_widget::RiseColumn: {
         auto *edit = new MyTimeEdit(parent);
-        edit->setTimeRange(QTime(0, 0), fromDeviceTime(MaxRiseTime));
+        edit->setLargestTime(fromDeviceTime(MaxRiseTime));
         editor = edit;
         break;
     }
@@ -55,7 +55,7 @@ QWidget *program_conf_delegate::createEditor(QWidget *parent, const QStyleOption
     case program_conf_widget::FallColumn:
         if (fallEditable(index)) {
             auto *edit = new MyTimeEdit(parent);
-            edit->setTimeRange(QTime(0, 0), fromDeviceTime(MaxFallTime));
+            edit->setLargestTime(fromDeviceTime(MaxFallTime));
             editor = edit;
         } else {
             editor = new QLabel(QStringLiteral(" - "), parent);

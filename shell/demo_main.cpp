@@ -2,8 +2,8 @@
 // it out and showing it without a controller at hand.
 
 #include "qtprompts.h"
-#include "startup.h"
 #include "simulator/simulatedbus.h"
+#include "startup.h"
 
 #include <QApplication>
 #include <QIcon>

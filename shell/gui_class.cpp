@@ -103,6 +103,13 @@ gui_class::gui_class(WorkSession *work, QWidget *parent)
     logConnection(
         connect(ui->rbProportional, &QRadioButton::toggled, this, &gui_class::mixModeProp));
 
+    const QString rcu = tr("RCU: the controller's infra-red remote control");
+    for (QWidget *w : std::initializer_list<QWidget *> {ui->btnRcFromDev, ui->gbSysAdr,
+                                                        ui->btnAcceptAdr, ui->btnGetRcu})
+        w->setToolTip(rcu);
+    ui->tabWidget_settings->setTabToolTip(ui->tabWidget_settings->indexOf(ui->tab_settings_ired),
+                                          rcu);
+
     // A window rebuilt for another language finds the controller connected.
     if (controller->usbDevice.isOpen()) {
         connectionStatusChange(true);
@@ -111,12 +118,15 @@ gui_class::gui_class(WorkSession *work, QWidget *parent)
     }
 
     connectWorkSession();
+    showKeptView();
     refresh();
 }
 
 gui_class::~gui_class()
 {
+    keepView();
     controller->reconnectPrompt = nullptr; // it would ask this window
+    controller->confirmUpgrade = nullptr;
 
     // Tearing the pages down moves the focus, and a box losing it would call a slot of this
     // half-destroyed window.

@@ -135,6 +135,12 @@ private:
     void updateDeviceControls();
     // "N / A", "not used" or the address.
     void showAddress(int address);
+    // True, after a box that says how to finish, while the controller waits in its firmware
+    // loader for the rest of an upgrade.
+    bool refusedInLoader();
+    // Says what the user must do at the controller while the program waits for it; painted at
+    // once, because the wait blocks the event loop. An empty text clears it.
+    void showWaitHint(const QString &text);
 
     // Work that is in neither a file nor the controller: asks whether to save it first. True when
     // the caller may go on (saved, discarded, or nothing at risk).
@@ -144,6 +150,9 @@ private:
     // Where the file dialogs start: the last file chosen if it worked, else its folder.
     QString fileDialogStart() const;
     void connectWorkSession();
+    // The tabs and pages the user had open, kept in the session and shown again.
+    void keepView();
+    void showKeptView();
     void createEditMenu();
     void updateTitle();
     void updateUndoActions();

@@ -150,6 +150,13 @@ void gui_class::connectionStatusChange(bool connectionStatus)
 void gui_class::slotReset()
 {
     const auto job = deviceJob();
+    // A reset ends whatever the controller is doing, a running program or show included.
+    if (controller->usbDevice.isOpen()
+        && prompts().message(Prompts::Kind::Question, this, tr("USB Interface"),
+                             tr("Reset the controller?\nIt restarts and stops what it is doing."),
+                             Prompts::Yes | Prompts::No, Prompts::Yes)
+            != Prompts::Yes)
+        return;
     if (controller->usbDevice.isOpen()) {
         if (controller->requestedMode == kelvo_controller_class::RequestedLive)
             slotNormalMode();
@@ -169,7 +176,7 @@ void gui_class::slotReset()
 void gui_class::slotLiveMode()
 {
     const auto job = deviceJob();
-    if (!deviceOpen())
+    if (!deviceOpen() || refusedInLoader())
         return;
     if (controller->requestedMode == kelvo_controller_class::RequestedLive)
         return;

@@ -12,6 +12,12 @@ void gui_class::connectFirmwareActions()
     // The menu actions' connections are not logged.
     connect(upgradeAct, &QAction::triggered, this, &gui_class::slotMenuUpgradeUpgradeKelvo);
     connect(verifyAct, &QAction::triggered, this, &gui_class::slotMenuUpgradeVerify);
+    controller->confirmUpgrade = [this](const QString &from, const QString &to) {
+        return prompts().message(Prompts::Kind::Question, this, QStringLiteral("FirmWare upgrade"),
+                                 tr("Upgrade the controller from %1 to %2?").arg(from, to),
+                                 Prompts::Yes | Prompts::No, Prompts::Yes)
+            == Prompts::Yes;
+    };
 }
 
 namespace {

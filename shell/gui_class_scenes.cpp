@@ -86,7 +86,7 @@ void gui_class::createSpecialSceneEditors()
 
     specialRiseEdit = new MyTimeEdit(group);
     specialRiseEdit->setObjectName(QStringLiteral("teSpecialRise"));
-    specialRiseEdit->setTimeRange(QTime(0, 0), fromDeviceTime(MaxSpecialRiseTime));
+    specialRiseEdit->setLargestTime(fromDeviceTime(MaxSpecialRiseTime));
     specialRiseEdit->setGeometry(210, 278, 120, 20);
 }
 

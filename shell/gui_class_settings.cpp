@@ -10,6 +10,8 @@
 #include "model/configlayout.h"
 #include "ui_mainwindow.h"
 
+#include <QStatusBar>
+
 using namespace ConfigLayout;
 
 namespace {
@@ -47,7 +49,10 @@ void gui_class::selKeyDev()
     const bool remote = page == RemoteKeysPage;
     funcSetter *table = remote ? remoteKeyTable : inputTable;
     table->selRow(-1);
+    if (controller->usbDevice.isOpen())
+        showWaitHint(remote ? tr("Press a key on the remote now") : tr("Operate the input now"));
     const int learned = controller->learnKey(remote);
+    showWaitHint(QString());
     if (learned >= 0 && learned < (remote ? RcuKeyCount : InputCount))
         table->selRow(learned);
 }
@@ -80,8 +85,12 @@ void gui_class::sysAdr2Dev()
 void gui_class::acceptRCUaddr()
 {
     const auto job = deviceJob();
-    if (deviceOpen())
-        showAddress(controller->writeSysAddress(ADDRESS_FROM_KEY));
+    if (!deviceOpen())
+        return;
+    showWaitHint(tr("Press a key on the remote now"));
+    const int address = controller->writeSysAddress(ADDRESS_FROM_KEY);
+    showWaitHint(QString());
+    showAddress(address);
 }
 
 void gui_class::Wygeneruj()
@@ -100,4 +109,13 @@ void gui_class::turnOnLiveButton()
 {
     if (ui->tabWidget_main->currentIndex() == ScenesPage)
         emit currentTabChanged();
+}
+
+void gui_class::showWaitHint(const QString &text)
+{
+    if (text.isEmpty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(text);
+    statusBar()->repaint();
 }

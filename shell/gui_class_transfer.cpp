@@ -24,6 +24,8 @@ void gui_class::sendConfClick(bool)
                            tr("Not connected !\nConfiguration not sent!"));
         return;
     }
+    if (refusedInLoader())
+        return;
     slotNormalMode(); // live values must not mix with the transfer
     if (controller->send_alldata())
         session->saved().inController();
@@ -37,10 +39,21 @@ void gui_class::readConfClick(bool)
                            tr("Not connected !\nConfiguration not read!"));
         return;
     }
-    if (!mayReplaceWork())
+    if (refusedInLoader() || !mayReplaceWork())
         return;
     slotNormalMode();
     if (controller->read_alldata())
         session->saved().inController();
     refresh();
+}
+
+bool gui_class::refusedInLoader()
+{
+    // Connected, but neither live nor normal mode can be had: the loader is running.
+    if (!controller->usbDevice.isOpen() || modesAvailable)
+        return false;
+    prompts().warning(this, tr("USB Interface"),
+                      tr("The controller waits for its firmware: an upgrade did not end.\n"
+                         "Run \"Upgrade Kelvo\" again with the upgrade file to finish it."));
+    return true;
 }

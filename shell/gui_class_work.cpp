@@ -5,6 +5,8 @@
 
 #include "common/prompts.h"
 #include "controller/kelvo_controller_class.h"
+#include "editors/program_conf_widget.h"
+#include "ui_mainwindow.h"
 #include "worksession.h"
 
 #include <QAction>
@@ -12,7 +14,9 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QStyle>
+#include <QTabWidget>
 
 void gui_class::setTitleNote(const QString &note)
 {
@@ -106,4 +110,30 @@ void gui_class::closeEvent(QCloseEvent *event)
         event->accept();
     else
         event->ignore();
+}
+
+void gui_class::keepView()
+{
+    WorkSession::View &view = session->view;
+    view.kept = true;
+    view.mainTab = ui->tabWidget_main->currentIndex();
+    view.settingsTab = ui->tabWidget_settings->currentIndex();
+    view.sceneProgram = ui->sbProgram->value();
+    view.sceneStep = ui->sbStep->value();
+    view.program = ui->sbProgP->value();
+    view.programRow = qMax(0, programTable->currentIndex().row());
+}
+
+void gui_class::showKeptView()
+{
+    const WorkSession::View &view = session->view;
+    // A first window opens on the first tab; a rebuilt one where the user was.
+    ui->tabWidget_settings->setCurrentIndex(view.settingsTab);
+    ui->tabWidget_main->setCurrentIndex(view.mainTab);
+    if (!view.kept)
+        return;
+    ui->sbProgram->setValue(view.sceneProgram);
+    ui->sbStep->setValue(view.sceneStep);
+    ui->sbProgP->setValue(view.program);
+    programTable->setCurrentIndex(programTable->model()->index(view.programRow, 0));
 }

@@ -28,6 +28,19 @@ public:
     // Whether the name last chosen in a file dialog was read or saved successfully.
     bool lastChoiceWorked() const { return choiceWorked; }
 
+    // Where the user was in the window, for the window built next (a language change).
+    struct View
+    {
+        bool kept = false;
+        int mainTab = 0;
+        int settingsTab = 0;
+        int sceneProgram = 0; // 0: the independent scenes
+        int sceneStep = 1;
+        int program = 1;
+        int programRow = 0;
+    };
+    View view;
+
 signals:
     void fileChanged();
 

@@ -5,694 +5,694 @@
     <name>FileIo</name>
     <message>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben fehlgeschlagen</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
 </context>
 <context>
     <name>ImageHistory</name>
     <message>
         <source>Scene %1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegel in Szene %1</translation>
     </message>
     <message>
         <source>Program %1 step %2 level</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegel in Programm %1, Schritt %2</translation>
     </message>
     <message>
         <source>Scene %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten in Szene %1</translation>
     </message>
     <message>
         <source>Program %1 step %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten in Programm %1, Schritt %2</translation>
     </message>
     <message>
         <source>Program %1 length</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge von Programm %1</translation>
     </message>
     <message>
         <source>Program %1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte in Programm %1</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktion</translation>
     </message>
     <message>
         <source>Input %1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus von Eingang %1</translation>
     </message>
     <message>
         <source>Special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderszene</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellung</translation>
     </message>
     <message>
         <source>Remote system address</source>
-        <translation type="unfinished"></translation>
+        <translation>FB-Systemadresse</translation>
     </message>
     <message>
         <source>Read from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden aus Datei</translation>
     </message>
     <message>
         <source>Read from Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen von Kelvo</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
-        <translation type="unfinished"></translation>
+        <translation>KelvoDesk</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingänge</translation>
     </message>
     <message>
         <source>Select from device</source>
-        <translation type="unfinished"></translation>
+        <translation>Am Gerät wählen</translation>
     </message>
     <message>
         <source>RCU keys</source>
-        <translation type="unfinished"></translation>
+        <translation>FB-Tasten</translation>
     </message>
     <message>
         <source>Select from RCU</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit FB wählen</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>Special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderszene</translation>
     </message>
     <message>
         <source>RCU system address</source>
-        <translation type="unfinished"></translation>
+        <translation>FB-Systemadresse</translation>
     </message>
     <message>
         <source>Read from controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Controller lesen</translation>
     </message>
     <message>
         <source>Got value :</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelesener Wert:</translation>
     </message>
     <message>
         <source>N / A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
     <message>
         <source>Set value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert setzen</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>unbenutzt</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Accept from RCU</source>
-        <translation type="unfinished"></translation>
+        <translation>Von FB übernehmen</translation>
     </message>
     <message>
         <source>Three-channel preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Dreikanal-Vorschau</translation>
     </message>
     <message>
         <source>Show on the controller three channels starting from  :  </source>
-        <translation type="unfinished"></translation>
+        <translation>Am Controller drei Kanäle anzeigen, beginnend bei:  </translation>
     </message>
     <message>
         <source>Scene mixing mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenen-Mischmodus</translation>
     </message>
     <message>
         <source>Standard (bigger win) mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard (Höchster gewinnt)</translation>
     </message>
     <message>
         <source>Proportional mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Proportionalmodus</translation>
     </message>
     <message>
         <source>Input simulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangssimulator</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslösen</translation>
     </message>
     <message>
         <source>Scenes, Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenen, Schritte</translation>
     </message>
     <message>
         <source>Choose program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmwahl:</translation>
     </message>
     <message>
         <source>Independent scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelszenen</translation>
     </message>
     <message>
         <source>Scene / Step No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Szene/Schritt-Nr.</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copy independent scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelszenen kopieren</translation>
     </message>
     <message>
         <source>source scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellszene</translation>
     </message>
     <message>
         <source>no. of scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Szenen</translation>
     </message>
     <message>
         <source>destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielszene</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copy programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme kopieren</translation>
     </message>
     <message>
         <source>source : program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle: Programm</translation>
     </message>
     <message>
         <source>step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt</translation>
     </message>
     <message>
         <source>----</source>
-        <translation type="unfinished"></translation>
+        <translation>----</translation>
     </message>
     <message>
         <source>no. of :</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl:</translation>
     </message>
     <message>
         <source>programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>dest. : program</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel: Programm</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration</translation>
     </message>
     <message>
         <source>Send conf. to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Konf. an Kelvo senden</translation>
     </message>
     <message>
         <source>Read conf. from Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Konf. von Kelvo lesen</translation>
     </message>
     <message>
         <source>Save conf. to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konf. in Datei sichern</translation>
     </message>
     <message>
         <source>Read conf. from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konf. aus Datei laden</translation>
     </message>
     <message>
         <source>Clear configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konf. löschen</translation>
     </message>
     <message>
         <source>Kelvo Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvo-Controller</translation>
     </message>
     <message>
         <source>status :</source>
-        <translation type="unfinished"></translation>
+        <translation>Status:</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennt</translation>
     </message>
     <message>
         <source>Connect to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvo verbinden</translation>
     </message>
     <message>
         <source>Kelvo working mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvo-Betriebsart</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Live</source>
-        <translation type="unfinished"></translation>
+        <translation>Live</translation>
     </message>
     <message>
         <source>Reset Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvo neu starten</translation>
     </message>
     <message>
         <source>S/N ----</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N ----</translation>
     </message>
     <message>
         <source>F/W ver. </source>
-        <translation type="unfinished"></translation>
+        <translation>F/W-Vers. </translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
-        <translation type="unfinished"></translation>
+        <translation>simulierter Controller</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>Critical error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritischer Fehler!</translation>
     </message>
     <message>
         <source>Not enough memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicher!</translation>
     </message>
 </context>
 <context>
     <name>admx32_sliders_widget</name>
     <message>
         <source>Rise time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblendzeit:</translation>
     </message>
     <message>
         <source>Last time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltezeit:</translation>
     </message>
     <message>
         <source>Fall time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblendzeit:</translation>
     </message>
     <message>
         <source>Infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Unendlich</translation>
     </message>
     <message>
         <source>Last Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Endschritt</translation>
     </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
 </context>
 <context>
     <name>clearConf</name>
     <message>
         <source>Configuration clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration löschen</translation>
     </message>
     <message>
         <source>What to clear ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Was soll gelöscht werden?</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles</translation>
     </message>
     <message>
         <source>Scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenen</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingänge</translation>
     </message>
     <message>
         <source>Remote control</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernbedienung</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sind Sie sicher?</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja!</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>funcChooser</name>
     <message>
         <source>Load next scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Szene laden</translation>
     </message>
     <message>
         <source>Load and run next program</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Programm laden und starten</translation>
     </message>
     <message>
         <source>Controller start/stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller Start/Stopp</translation>
     </message>
     <message>
         <source>Pause/resume program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm anhalten/fortsetzen</translation>
     </message>
     <message>
         <source>Red channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Rot auf/ab</translation>
     </message>
     <message>
         <source>Green channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Grün auf/ab</translation>
     </message>
     <message>
         <source>Blue channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Blau auf/ab</translation>
     </message>
     <message>
         <source>Red channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Rot auf</translation>
     </message>
     <message>
         <source>Red channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Rot ab</translation>
     </message>
     <message>
         <source>Green channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Grün auf</translation>
     </message>
     <message>
         <source>Green channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Grün ab</translation>
     </message>
     <message>
         <source>Blue channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Blau auf</translation>
     </message>
     <message>
         <source>Blue channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal Blau ab</translation>
     </message>
     <message>
         <source>Load and run chosen scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Szene laden und starten</translation>
     </message>
     <message>
         <source>Load special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderszene laden</translation>
     </message>
     <message>
         <source>Load and run chosen program</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewähltes Programm laden und starten</translation>
     </message>
     <message>
         <source>Toggle chosen scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Szene ein/aus</translation>
     </message>
     <message>
         <source>No action</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Aktion</translation>
     </message>
 </context>
 <context>
     <name>funcSetter</name>
     <message>
         <source>Key No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taste Nr.</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Associated action</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugeordnete Aktion</translation>
     </message>
     <message>
         <source>  Power On</source>
-        <translation type="unfinished"></translation>
+        <translation>  Einschalten</translation>
     </message>
     <message>
         <source>  Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Taste %1</translation>
     </message>
 </context>
 <context>
     <name>gui_class</name>
     <message>
         <source>Program </source>
-        <translation type="unfinished"></translation>
+        <translation>Programm </translation>
     </message>
     <message>
         <source>Live</source>
-        <translation type="unfinished"></translation>
+        <translation>Live</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Turn off application</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendung beenden</translation>
     </message>
     <message>
         <source>&amp;Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Open configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei öffnen</translation>
     </message>
     <message>
         <source>&amp;Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei &amp;speichern</translation>
     </message>
     <message>
         <source>Save configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei speichern</translation>
     </message>
     <message>
         <source>Save file &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save configuration file under another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurationsdatei unter anderem Namen speichern</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration &amp;löschen</translation>
     </message>
     <message>
         <source>Clear current configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Konfiguration löschen</translation>
     </message>
     <message>
         <source>&amp;Upgrade Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvo &amp;aktualisieren</translation>
     </message>
     <message>
         <source>Send upgrade to Kelvo device</source>
-        <translation type="unfinished"></translation>
+        <translation>Update an das Kelvo-Gerät senden</translation>
     </message>
     <message>
         <source>&amp;Verify Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware &amp;prüfen</translation>
     </message>
     <message>
         <source>Verify firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware des Controllers prüfen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>How to get help</source>
-        <translation type="unfinished"></translation>
+        <translation>So erhalten Sie Hilfe</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>Information about application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen über die Anwendung.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>File operations and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateioperationen und Beenden</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Change application language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Anwendung ändern</translation>
     </message>
     <message>
         <source>Change language to : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache wechseln zu: %1</translation>
     </message>
     <message>
         <source>&amp;Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Update</translation>
     </message>
     <message>
         <source>FirmWare version management</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwaltung der Firmware-Version</translation>
     </message>
     <message>
         <source>Some short informations about this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzinformationen zu diesem Programm</translation>
     </message>
     <message>
         <source>Number of steps in program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Schritte im Programm:</translation>
     </message>
     <message>
         <source>Continued</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortlaufend</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife</translation>
     </message>
     <message>
         <source>Edit step</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>First channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Kanal:</translation>
     </message>
     <message>
         <source>Last channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Kanal:</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblendzeit</translation>
     </message>
     <message>
         <source>Standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardeingang</translation>
     </message>
     <message>
         <source>RCU key</source>
-        <translation type="unfinished"></translation>
+        <translation>FB-Taste</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Update</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Ovra KelvoDesk - Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovra KelvoDesk - Hilfe</translation>
     </message>
     <message>
         <source>Please call or send an email.
@@ -700,11 +700,15 @@
 Phone:  +48 12 345 67 89
 Fax:    +48 12 345 67 90
 E-mail: support@kelvo-lighting.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte rufen Sie an oder schreiben Sie eine E-Mail.
+
+Telefon: +48 12 345 67 89
+Fax:     +48 12 345 67 90
+E-Mail:  support@kelvo-lighting.example</translation>
     </message>
     <message>
         <source>Ovra KelvoDesk - About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovra KelvoDesk - Über</translation>
     </message>
     <message>
         <source>Software to configure Kelvo controller.
@@ -714,483 +718,515 @@ Ovra Lighting Systems
 ul. Przykladowa 12
 30-001 Krakow, Poland
 www.kelvo-lighting.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Software zur Konfiguration des Kelvo-Controllers.
+Version:   %1
+
+Ovra Lighting Systems
+ul. Przykładowa 12
+30-001 Kraków, Polen
+www.kelvo-lighting.example</translation>
     </message>
     <message>
         <source>USB Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Schnittstelle</translation>
     </message>
     <message>
         <source>Not connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden!</translation>
     </message>
     <message>
         <source>Connecting ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindungsaufbau...</translation>
     </message>
     <message>
         <source>Wait until connection is estabilished ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten, bis die Verbindung hergestellt ist...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Getrennt</translation>
     </message>
     <message>
         <source>Connect to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvo verbinden</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbunden</translation>
     </message>
     <message>
         <source>Disconnect Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvo trennen</translation>
     </message>
     <message>
         <source>Refusing !</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgelehnt!</translation>
     </message>
     <message>
         <source>Source and destination ranges intersects !</source>
-        <translation type="unfinished"></translation>
+        <translation>Quell- und Zielbereich überschneiden sich!</translation>
     </message>
     <message>
         <source>Source and destination shouldn&apos;t be the same !</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle und Ziel dürfen nicht identisch sein!</translation>
     </message>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl der zu kopierenden Szenen überschreitet den möglichen Bereich!<byte value="xd"/>
+Zum Übernehmen des korrigierten Werts erneut auf „Kopieren“ klicken</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl der zu kopierenden Programme überschreitet den möglichen Bereich!<byte value="xd"/>
+Zum Übernehmen des korrigierten Werts erneut auf „Kopieren“ klicken</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl der zu kopierenden Schritte überschreitet den möglichen Bereich!<byte value="xd"/>
+Zum Übernehmen des korrigierten Werts erneut auf „Kopieren“ klicken</translation>
     </message>
     <message>
         <source>Choose a conf. and data file for Kelvo controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurations- und Datendatei für den Kelvo-Controller wählen</translation>
     </message>
     <message>
         <source>KelvoDesk conf and data (*.cfgkv;*.cfg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>KelvoDesk-Konfiguration und Daten (*.cfgkv;*.cfg);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>KelvoDesk conf and data (*.cfgkv;*.cfg)</source>
-        <translation type="unfinished"></translation>
+        <translation>KelvoDesk-Konfiguration und Daten (*.cfgkv;*.cfg)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Choose a file to upgrade Ovra - Kelvo controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Update-Datei für den Controller Ovra - Kelvo wählen</translation>
     </message>
     <message>
         <source>Upgrade (*.upg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Update (*.upg)</translation>
     </message>
     <message>
         <source>Warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung!</translation>
     </message>
     <message>
         <source>Cannot write new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache kann nicht gespeichert werden!</translation>
     </message>
     <message>
         <source>N / A</source>
-        <translation type="unfinished"></translation>
+        <translation>k. A.</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>unbenutzt</translation>
     </message>
     <message>
         <source>Not connected !
 Configuration not sent!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden!
+Konfiguration wurde nicht gesendet!</translation>
     </message>
     <message>
         <source>Not connected !
 Configuration not read!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden!
+Konfiguration wurde nicht gelesen!</translation>
     </message>
     <message>
         <source>Take back the last change of the configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Änderung der Konfiguration rückgängig machen</translation>
     </message>
     <message>
         <source>Make the change taken back again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig gemachte Änderung wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Undo and redo changes of the configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen der Konfiguration rückgängig machen und wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>unbenannt</translation>
     </message>
     <message>
         <source>The configuration has changes that are neither saved in a file nor sent to the controller.
 
 Save them to a file first?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration enthält Änderungen, die weder in einer Datei gespeichert noch an den Controller gesendet wurden.
+
+Zuerst in einer Datei speichern?</translation>
     </message>
 </context>
 <context>
     <name>input_delegate</name>
     <message>
         <source>N/O</source>
-        <translation type="unfinished"></translation>
+        <translation>N/O</translation>
     </message>
     <message>
         <source>N/C</source>
-        <translation type="unfinished"></translation>
+        <translation>N/C</translation>
     </message>
     <message>
         <source>N/U</source>
-        <translation type="unfinished"></translation>
+        <translation>N/U</translation>
     </message>
 </context>
 <context>
     <name>kelvo_controller_class</name>
     <message>
         <source>File read error : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der Datei: %1</translation>
     </message>
     <message>
         <source>File %1
 isn&apos;t proper upgrade file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1
+ist keine gültige Update-Datei!</translation>
     </message>
     <message>
         <source>Seek error : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Positionierungsfehler: %1</translation>
     </message>
     <message>
         <source>CRC error in block !</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC-Fehler im Block!</translation>
     </message>
     <message>
         <source>Uncompressing error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Entpacken!</translation>
     </message>
     <message>
         <source>USB Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Schnittstelle</translation>
     </message>
     <message>
         <source>FirmWare upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware-Update</translation>
     </message>
     <message>
         <source>Not connected !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden!</translation>
     </message>
     <message>
         <source>Control error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Steuerungsfehler!</translation>
     </message>
     <message>
         <source>Not enough memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genügend Speicher!</translation>
     </message>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben in Datei %1
+erfolgreich!</translation>
     </message>
     <message>
         <source>Data write to file %1
 Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben in Datei %1
+fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Data read from file
     Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen aus Datei
+    erfolgreich!</translation>
     </message>
     <message>
         <source>Data read from file
        Failed!
 
 File is broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen aus Datei
+       fehlgeschlagen!
+
+Die Datei ist beschädigt.</translation>
     </message>
     <message>
         <source>File not found : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden: %1</translation>
     </message>
     <message>
         <source>Out of memory!</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicher erschöpft!</translation>
     </message>
     <message>
         <source>Current version read error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Lesen der aktuellen Version!</translation>
     </message>
     <message>
         <source>Different versions !</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschiedliche Versionen!</translation>
     </message>
     <message>
         <source>Do you really want to install older firmware release?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirklich eine ältere Firmware-Version installieren?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja, wirklich!</translation>
     </message>
     <message>
         <source>This upgrade is made for another firmware core !
 Installing it may permanently damage the device !
 To reprogram all the firmware contact with Ovra.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Update ist für einen anderen Firmware-Kern bestimmt!
+Die Installation kann das Gerät dauerhaft beschädigen!
+Zum Neuprogrammieren der gesamten Firmware wenden Sie sich an Ovra.</translation>
     </message>
     <message>
         <source>Write error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibfehler!</translation>
     </message>
     <message>
         <source>Protocol error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokollfehler!</translation>
     </message>
     <message>
         <source>Process canceled !</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang abgebrochen!</translation>
     </message>
     <message>
         <source>Verification failed : block %1
   Continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung fehlgeschlagen: Block %1
+  Fortfahren?</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja!</translation>
     </message>
     <message>
         <source>No ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein...</translation>
     </message>
     <message>
         <source>Preparing device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät wird vorbereitet...</translation>
     </message>
     <message>
         <source>Transferring firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird übertragen...</translation>
     </message>
     <message>
         <source>Comparing firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Firmware wird verglichen...</translation>
     </message>
     <message>
         <source>Upgrade sucessfull !</source>
-        <translation type="unfinished"></translation>
+        <translation>Update erfolgreich!</translation>
     </message>
     <message>
         <source>Verify successfull !</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung erfolgreich!</translation>
     </message>
     <message>
         <source>Verify of %1 block(s) failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung von %1 Block/Blöcken fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Upgrade failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Update fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Verification failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Command failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Time is over !</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit abgelaufen!</translation>
     </message>
     <message>
         <source>Input selection :</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangswahl:</translation>
     </message>
     <message>
         <source>Remote control :</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernbedienung:</translation>
     </message>
     <message>
         <source>Invalid system address !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Systemadresse!</translation>
     </message>
     <message>
         <source>Configuration is sending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird gesendet...</translation>
     </message>
     <message>
         <source>Write configuration
      Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben der Konfiguration
+     erfolgreich!</translation>
     </message>
     <message>
         <source>Write configuration
      Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben der Konfiguration
+     fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Configuration is reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration wird gelesen...</translation>
     </message>
     <message>
         <source>Read configuration
 cancelled !</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Konfiguration
+abgebrochen!</translation>
     </message>
     <message>
         <source>Read configuration
 Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Konfiguration
+erfolgreich!</translation>
     </message>
     <message>
         <source>Read configuration
  Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen der Konfiguration
+ fehlgeschlagen!</translation>
     </message>
 </context>
 <context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>  unendlich</translation>
     </message>
     <message>
         <source>Step No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblendzeit</translation>
     </message>
     <message>
         <source>Last time | inf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltezeit | unendl.</translation>
     </message>
     <message>
         <source>Fall time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausblendzeit</translation>
     </message>
     <message>
         <source>Prog. time</source>
-        <translation type="unfinished"></translation>
+        <translation>Prog.-Zeit</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>Broken rule !</source>
-        <translation type="unfinished"></translation>
+        <translation>Regelverstoß!</translation>
     </message>
     <message>
         <source>Both times couldn&apos;t be 0 !
 Last time will be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einblend- und Haltezeit dürfen nicht beide 0 sein!
+Die Haltezeit wird korrigiert.</translation>
     </message>
     <message>
         <source>O.K.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Fix all steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Schritte korrigieren</translation>
     </message>
     <message>
         <source>undetermined</source>
-        <translation type="unfinished"></translation>
+        <translation>unbestimmt</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigung</translation>
     </message>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Schritt wird aus dem Programm entfernt.
+	Wirklich fortfahren?</numerusform>
+            <numerusform>%n Schritte werden aus dem Programm entfernt.
+	Wirklich fortfahren?</numerusform>
         </translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja!</translation>
     </message>
 </context>
 <context>
     <name>reconnectDialog</name>
     <message>
         <source>Disconnected device !</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät getrennt!</translation>
     </message>
     <message>
         <source>Previously connected controller is no longer available !
 Retry or choose another device to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuvor verbundener Controller nicht mehr verfügbar!
+Erneut versuchen oder anderes Gerät wählen.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechseln</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

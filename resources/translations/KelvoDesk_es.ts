@@ -5,694 +5,694 @@
     <name>FileIo</name>
     <message>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>error de escritura</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
     <name>ImageHistory</name>
     <message>
         <source>Scene %1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel de escena %1</translation>
     </message>
     <message>
         <source>Program %1 step %2 level</source>
-        <translation type="unfinished"></translation>
+        <translation>nivel de programa %1, paso %2</translation>
     </message>
     <message>
         <source>Scene %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempos de escena %1</translation>
     </message>
     <message>
         <source>Program %1 step %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempos de programa %1, paso %2</translation>
     </message>
     <message>
         <source>Program %1 length</source>
-        <translation type="unfinished"></translation>
+        <translation>longitud del programa %1</translation>
     </message>
     <message>
         <source>Program %1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>pasos del programa %1</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>copia</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>borrado</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>acción</translation>
     </message>
     <message>
         <source>Input %1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>modo de entrada %1</translation>
     </message>
     <message>
         <source>Special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>escena especial</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ajuste</translation>
     </message>
     <message>
         <source>Remote system address</source>
-        <translation type="unfinished"></translation>
+        <translation>dirección de sistema del mando</translation>
     </message>
     <message>
         <source>Read from file</source>
-        <translation type="unfinished"></translation>
+        <translation>lectura de archivo</translation>
     </message>
     <message>
         <source>Read from Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>lectura de Kelvo</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>cambio</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
-        <translation type="unfinished"></translation>
+        <translation>KelvoDesk</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <source>Select from device</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir del equipo</translation>
     </message>
     <message>
         <source>RCU keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas del mando</translation>
     </message>
     <message>
         <source>Select from RCU</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir del mando</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros</translation>
     </message>
     <message>
         <source>Special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Escena especial</translation>
     </message>
     <message>
         <source>RCU system address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de sistema del mando</translation>
     </message>
     <message>
         <source>Read from controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer del controlador</translation>
     </message>
     <message>
         <source>Got value :</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor leído:</translation>
     </message>
     <message>
         <source>N / A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Set value</source>
-        <translation type="unfinished"></translation>
+        <translation>Fijar valor</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>sin usar</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Accept from RCU</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar del mando</translation>
     </message>
     <message>
         <source>Three-channel preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de tres canales</translation>
     </message>
     <message>
         <source>Show on the controller three channels starting from  :  </source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar en el controlador tres canales a partir de:  </translation>
     </message>
     <message>
         <source>Scene mixing mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de mezcla de escenas</translation>
     </message>
     <message>
         <source>Standard (bigger win) mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo estándar (gana el mayor)</translation>
     </message>
     <message>
         <source>Proportional mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo proporcional</translation>
     </message>
     <message>
         <source>Input simulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulador de entradas</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Generar</translation>
     </message>
     <message>
         <source>Scenes, Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenas, pasos</translation>
     </message>
     <message>
         <source>Choose program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir programa:</translation>
     </message>
     <message>
         <source>Independent scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenas independientes</translation>
     </message>
     <message>
         <source>Scene / Step No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º escena / paso</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas</translation>
     </message>
     <message>
         <source>Copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Copy independent scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar escenas independientes</translation>
     </message>
     <message>
         <source>source scene</source>
-        <translation type="unfinished"></translation>
+        <translation>escena de origen</translation>
     </message>
     <message>
         <source>no. of scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>n.º de escenas</translation>
     </message>
     <message>
         <source>destination</source>
-        <translation type="unfinished"></translation>
+        <translation>destino</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copy programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar programas</translation>
     </message>
     <message>
         <source>source : program</source>
-        <translation type="unfinished"></translation>
+        <translation>origen: programa</translation>
     </message>
     <message>
         <source>step</source>
-        <translation type="unfinished"></translation>
+        <translation>paso</translation>
     </message>
     <message>
         <source>----</source>
-        <translation type="unfinished"></translation>
+        <translation>----</translation>
     </message>
     <message>
         <source>no. of :</source>
-        <translation type="unfinished"></translation>
+        <translation>n.º de:</translation>
     </message>
     <message>
         <source>programs</source>
-        <translation type="unfinished"></translation>
+        <translation>programas</translation>
     </message>
     <message>
         <source>steps</source>
-        <translation type="unfinished"></translation>
+        <translation>pasos</translation>
     </message>
     <message>
         <source>dest. : program</source>
-        <translation type="unfinished"></translation>
+        <translation>destino: programa</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Send conf. to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar conf. a Kelvo</translation>
     </message>
     <message>
         <source>Read conf. from Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer conf. de Kelvo</translation>
     </message>
     <message>
         <source>Save conf. to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en archivo</translation>
     </message>
     <message>
         <source>Read conf. from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer conf. de archivo</translation>
     </message>
     <message>
         <source>Clear configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar configuración</translation>
     </message>
     <message>
         <source>Kelvo Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Controlador Kelvo</translation>
     </message>
     <message>
         <source>status :</source>
-        <translation type="unfinished"></translation>
+        <translation>estado:</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message>
         <source>Connect to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar Kelvo</translation>
     </message>
     <message>
         <source>Kelvo working mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de trabajo</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Live</source>
-        <translation type="unfinished"></translation>
+        <translation>En vivo</translation>
     </message>
     <message>
         <source>Reset Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Reiniciar Kelvo</translation>
     </message>
     <message>
         <source>S/N ----</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N ----</translation>
     </message>
     <message>
         <source>F/W ver. </source>
-        <translation type="unfinished"></translation>
+        <translation>F/W ver. </translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
-        <translation type="unfinished"></translation>
+        <translation>controlador simulado</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>Critical error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error crítico!</translation>
     </message>
     <message>
         <source>Not enough memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Memoria insuficiente!</translation>
     </message>
 </context>
 <context>
     <name>admx32_sliders_widget</name>
     <message>
         <source>Rise time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Subida:</translation>
     </message>
     <message>
         <source>Last time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanencia:</translation>
     </message>
     <message>
         <source>Fall time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajada:</translation>
     </message>
     <message>
         <source>Infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Infinito</translation>
     </message>
     <message>
         <source>Last Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Último paso</translation>
     </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
 </context>
 <context>
     <name>clearConf</name>
     <message>
         <source>Configuration clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar configuración</translation>
     </message>
     <message>
         <source>What to clear ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué borrar?</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo</translation>
     </message>
     <message>
         <source>Scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Escenas</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programas</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas</translation>
     </message>
     <message>
         <source>Remote control</source>
-        <translation type="unfinished"></translation>
+        <translation>Mando a distancia</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro?</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sí!</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>funcChooser</name>
     <message>
         <source>Load next scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar escena siguiente</translation>
     </message>
     <message>
         <source>Load and run next program</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar y ejecutar programa siguiente</translation>
     </message>
     <message>
         <source>Controller start/stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcha/paro del controlador</translation>
     </message>
     <message>
         <source>Pause/resume program</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar/reanudar programa</translation>
     </message>
     <message>
         <source>Red channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir/bajar canal rojo</translation>
     </message>
     <message>
         <source>Green channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir/bajar canal verde</translation>
     </message>
     <message>
         <source>Blue channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir/bajar canal azul</translation>
     </message>
     <message>
         <source>Red channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir canal rojo</translation>
     </message>
     <message>
         <source>Red channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar canal rojo</translation>
     </message>
     <message>
         <source>Green channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir canal verde</translation>
     </message>
     <message>
         <source>Green channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar canal verde</translation>
     </message>
     <message>
         <source>Blue channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir canal azul</translation>
     </message>
     <message>
         <source>Blue channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar canal azul</translation>
     </message>
     <message>
         <source>Load and run chosen scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar y ejecutar escena elegida</translation>
     </message>
     <message>
         <source>Load special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar escena especial</translation>
     </message>
     <message>
         <source>Load and run chosen program</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar y ejecutar programa elegido</translation>
     </message>
     <message>
         <source>Toggle chosen scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutar escena elegida</translation>
     </message>
     <message>
         <source>No action</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin acción</translation>
     </message>
 </context>
 <context>
     <name>funcSetter</name>
     <message>
         <source>Key No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º tecla</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Associated action</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción asignada</translation>
     </message>
     <message>
         <source>  Power On</source>
-        <translation type="unfinished"></translation>
+        <translation>  Encendido</translation>
     </message>
     <message>
         <source>  Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Tecla %1</translation>
     </message>
 </context>
 <context>
     <name>gui_class</name>
     <message>
         <source>Program </source>
-        <translation type="unfinished"></translation>
+        <translation>Programa </translation>
     </message>
     <message>
         <source>Live</source>
-        <translation type="unfinished"></translation>
+        <translation>En vivo</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Turn off application</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la aplicación</translation>
     </message>
     <message>
         <source>&amp;Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir archivo</translation>
     </message>
     <message>
         <source>Open configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de configuración</translation>
     </message>
     <message>
         <source>&amp;Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar archivo</translation>
     </message>
     <message>
         <source>Save configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo de configuración</translation>
     </message>
     <message>
         <source>Save file &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo &amp;como...</translation>
     </message>
     <message>
         <source>Save configuration file under another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el archivo de configuración con otro nombre</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>Clear current configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar la configuración actual</translation>
     </message>
     <message>
         <source>&amp;Upgrade Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar Kelvo</translation>
     </message>
     <message>
         <source>Send upgrade to Kelvo device</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar actualización al equipo Kelvo</translation>
     </message>
     <message>
         <source>&amp;Verify Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verificar firmware</translation>
     </message>
     <message>
         <source>Verify firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar firmware</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>How to get help</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo obtener ayuda</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>Information about application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Información sobre la aplicación.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>File operations and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones con archivos y salida</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Change application language</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el idioma de la aplicación</translation>
     </message>
     <message>
         <source>Change language to : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar idioma a: %1</translation>
     </message>
     <message>
         <source>&amp;Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tualización</translation>
     </message>
     <message>
         <source>FirmWare version management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestión de versiones del firmware</translation>
     </message>
     <message>
         <source>Some short informations about this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Breve información sobre este programa</translation>
     </message>
     <message>
         <source>Number of steps in program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de pasos del programa:</translation>
     </message>
     <message>
         <source>Continued</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuo</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle</translation>
     </message>
     <message>
         <source>Edit step</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar paso</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>First channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer canal:</translation>
     </message>
     <message>
         <source>Last channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Último canal:</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de subida</translation>
     </message>
     <message>
         <source>Standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada estándar</translation>
     </message>
     <message>
         <source>RCU key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla del mando</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edición</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Ovra KelvoDesk - Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovra KelvoDesk - Ayuda</translation>
     </message>
     <message>
         <source>Please call or send an email.
@@ -700,11 +700,15 @@
 Phone:  +48 12 345 67 89
 Fax:    +48 12 345 67 90
 E-mail: support@kelvo-lighting.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Llámenos o envíenos un correo electrónico.
+
+Teléfono: +48 12 345 67 89
+Fax:      +48 12 345 67 90
+Correo:   support@kelvo-lighting.example</translation>
     </message>
     <message>
         <source>Ovra KelvoDesk - About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovra KelvoDesk - Acerca de</translation>
     </message>
     <message>
         <source>Software to configure Kelvo controller.
@@ -714,483 +718,515 @@ Ovra Lighting Systems
 ul. Przykladowa 12
 30-001 Krakow, Poland
 www.kelvo-lighting.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Programa para configurar el controlador Kelvo.
+Versión :   %1
+
+Ovra Lighting Systems
+ul. Przykladowa 12
+30-001 Cracovia, Polonia
+www.kelvo-lighting.example</translation>
     </message>
     <message>
         <source>USB Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz USB</translation>
     </message>
     <message>
         <source>Not connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sin conexión!</translation>
     </message>
     <message>
         <source>Connecting ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando...</translation>
     </message>
     <message>
         <source>Wait until connection is estabilished ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere a que se establezca la conexión...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado</translation>
     </message>
     <message>
         <source>Connect to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar Kelvo</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado</translation>
     </message>
     <message>
         <source>Disconnect Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectar Kelvo</translation>
     </message>
     <message>
         <source>Refusing !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Operación rechazada!</translation>
     </message>
     <message>
         <source>Source and destination ranges intersects !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Los rangos de origen y destino se solapan!</translation>
     </message>
     <message>
         <source>Source and destination shouldn&apos;t be the same !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El origen y el destino no pueden ser iguales!</translation>
     </message>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El número de escenas a copiar excede el rango posible!<byte value="xd"/>
+Para aceptar el valor corregido, pulse de nuevo el botón Copiar.</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El número de programas a copiar excede el rango posible!<byte value="xd"/>
+Para aceptar el valor corregido, pulse de nuevo el botón Copiar.</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El número de pasos a copiar excede el rango posible!<byte value="xd"/>
+Para aceptar el valor corregido, pulse de nuevo el botón Copiar.</translation>
     </message>
     <message>
         <source>Choose a conf. and data file for Kelvo controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un archivo de configuración y datos del controlador Kelvo</translation>
     </message>
     <message>
         <source>KelvoDesk conf and data (*.cfgkv;*.cfg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración y datos KelvoDesk (*.cfgkv;*.cfg);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>KelvoDesk conf and data (*.cfgkv;*.cfg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración y datos KelvoDesk (*.cfgkv;*.cfg)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Choose a file to upgrade Ovra - Kelvo controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un archivo de actualización del controlador Ovra - Kelvo</translation>
     </message>
     <message>
         <source>Upgrade (*.upg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización (*.upg)</translation>
     </message>
     <message>
         <source>Warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Atención!</translation>
     </message>
     <message>
         <source>Cannot write new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede guardar el nuevo idioma!</translation>
     </message>
     <message>
         <source>N / A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>sin usar</translation>
     </message>
     <message>
         <source>Not connected !
 Configuration not sent!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sin conexión!
+¡Configuración no enviada!</translation>
     </message>
     <message>
         <source>Not connected !
 Configuration not read!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sin conexión!
+¡Configuración no leída!</translation>
     </message>
     <message>
         <source>Take back the last change of the configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer el último cambio de la configuración</translation>
     </message>
     <message>
         <source>Make the change taken back again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer el cambio deshecho</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>Undo and redo changes of the configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer y rehacer cambios de la configuración</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>sin título</translation>
     </message>
     <message>
         <source>The configuration has changes that are neither saved in a file nor sent to the controller.
 
 Save them to a file first?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración tiene cambios que no se han guardado en un archivo ni enviado al controlador.
+
+¿Guardarlos antes en un archivo?</translation>
     </message>
 </context>
 <context>
     <name>input_delegate</name>
     <message>
         <source>N/O</source>
-        <translation type="unfinished"></translation>
+        <translation>NA</translation>
     </message>
     <message>
         <source>N/C</source>
-        <translation type="unfinished"></translation>
+        <translation>NC</translation>
     </message>
     <message>
         <source>N/U</source>
-        <translation type="unfinished"></translation>
+        <translation>NU</translation>
     </message>
 </context>
 <context>
     <name>kelvo_controller_class</name>
     <message>
         <source>File read error : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de lectura de archivo: %1</translation>
     </message>
     <message>
         <source>File %1
 isn&apos;t proper upgrade file !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo %1
+no es un archivo de actualización válido!</translation>
     </message>
     <message>
         <source>Seek error : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de posicionamiento: %1</translation>
     </message>
     <message>
         <source>CRC error in block !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de CRC en el bloque!</translation>
     </message>
     <message>
         <source>Uncompressing error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de descompresión!</translation>
     </message>
     <message>
         <source>USB Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaz USB</translation>
     </message>
     <message>
         <source>FirmWare upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización de firmware</translation>
     </message>
     <message>
         <source>Not connected !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sin conexión!</translation>
     </message>
     <message>
         <source>Control error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de control!</translation>
     </message>
     <message>
         <source>Not enough memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Memoria insuficiente!</translation>
     </message>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura de datos en el archivo %1
+¡Correcta!</translation>
     </message>
     <message>
         <source>Data write to file %1
 Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura de datos en el archivo %1
+¡Fallida!</translation>
     </message>
     <message>
         <source>Data read from file
     Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de datos del archivo
+    ¡Correcta!</translation>
     </message>
     <message>
         <source>Data read from file
        Failed!
 
 File is broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de datos del archivo
+       ¡Fallida!
+
+El archivo está dañado.</translation>
     </message>
     <message>
         <source>File not found : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no encontrado: %1</translation>
     </message>
     <message>
         <source>Out of memory!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sin memoria!</translation>
     </message>
     <message>
         <source>Current version read error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al leer la versión actual!</translation>
     </message>
     <message>
         <source>Different versions !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Versiones diferentes!</translation>
     </message>
     <message>
         <source>Do you really want to install older firmware release?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea instalar una versión anterior del firmware?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sí, seguro!</translation>
     </message>
     <message>
         <source>This upgrade is made for another firmware core !
 Installing it may permanently damage the device !
 To reprogram all the firmware contact with Ovra.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Esta actualización es para otro núcleo de firmware!
+¡Instalarla puede dañar el equipo de forma permanente!
+Para reprogramar todo el firmware, contacte con Ovra.</translation>
     </message>
     <message>
         <source>Write error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de escritura!</translation>
     </message>
     <message>
         <source>Protocol error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de protocolo!</translation>
     </message>
     <message>
         <source>Process canceled !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Proceso cancelado!</translation>
     </message>
     <message>
         <source>Verification failed : block %1
   Continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificación fallida: bloque %1
+  ¿Continuar?</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sí!</translation>
     </message>
     <message>
         <source>No ...</source>
-        <translation type="unfinished"></translation>
+        <translation>No...</translation>
     </message>
     <message>
         <source>Preparing device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando el equipo...</translation>
     </message>
     <message>
         <source>Transferring firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfiriendo el firmware...</translation>
     </message>
     <message>
         <source>Comparing firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparando el firmware...</translation>
     </message>
     <message>
         <source>Upgrade sucessfull !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Actualización correcta!</translation>
     </message>
     <message>
         <source>Verify successfull !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Verificación correcta!</translation>
     </message>
     <message>
         <source>Verify of %1 block(s) failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Falló la verificación de %1 bloque(s)!</translation>
     </message>
     <message>
         <source>Upgrade failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Actualización fallida!</translation>
     </message>
     <message>
         <source>Verification failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Verificación fallida!</translation>
     </message>
     <message>
         <source>Command failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error en el comando!</translation>
     </message>
     <message>
         <source>Time is over !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tiempo agotado!</translation>
     </message>
     <message>
         <source>Input selection :</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección de entrada:</translation>
     </message>
     <message>
         <source>Remote control :</source>
-        <translation type="unfinished"></translation>
+        <translation>Mando a distancia:</translation>
     </message>
     <message>
         <source>Invalid system address !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Dirección de sistema no válida!</translation>
     </message>
     <message>
         <source>Configuration is sending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando la configuración...</translation>
     </message>
     <message>
         <source>Write configuration
      Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura de configuración
+     ¡Correcta!</translation>
     </message>
     <message>
         <source>Write configuration
      Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura de configuración
+     ¡Fallida!</translation>
     </message>
     <message>
         <source>Configuration is reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo la configuración...</translation>
     </message>
     <message>
         <source>Read configuration
 cancelled !</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de configuración
+¡Cancelada!</translation>
     </message>
     <message>
         <source>Read configuration
 Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de configuración
+¡Correcta!</translation>
     </message>
     <message>
         <source>Read configuration
  Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lectura de configuración
+ ¡Fallida!</translation>
     </message>
 </context>
 <context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>  infinito</translation>
     </message>
     <message>
         <source>Step No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º paso</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Subida</translation>
     </message>
     <message>
         <source>Last time | inf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanencia | inf.</translation>
     </message>
     <message>
         <source>Fall time</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajada</translation>
     </message>
     <message>
         <source>Prog. time</source>
-        <translation type="unfinished"></translation>
+        <translation>T. programa</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso %1</translation>
     </message>
     <message>
         <source>Broken rule !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Regla incumplida!</translation>
     </message>
     <message>
         <source>Both times couldn&apos;t be 0 !
 Last time will be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Los dos tiempos no pueden ser 0!
+Se corregirá el tiempo de permanencia.</translation>
     </message>
     <message>
         <source>O.K.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Fix all steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Corregir todos</translation>
     </message>
     <message>
         <source>undetermined</source>
-        <translation type="unfinished"></translation>
+        <translation>indeterminado</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmación</translation>
     </message>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se va a eliminar %n paso del programa.
+	¿Seguro que desea hacerlo?</numerusform>
+            <numerusform>Se van a eliminar %n pasos del programa.
+	¿Seguro que desea hacerlo?</numerusform>
         </translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sí!</translation>
     </message>
 </context>
 <context>
     <name>reconnectDialog</name>
     <message>
         <source>Disconnected device !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Equipo desconectado!</translation>
     </message>
     <message>
         <source>Previously connected controller is no longer available !
 Retry or choose another device to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El controlador conectado antes ya no está disponible!
+Reintente o elija otro equipo para conectar.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -5,694 +5,694 @@
     <name>FileIo</name>
     <message>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>échec de l'écriture</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
     <name>ImageHistory</name>
     <message>
         <source>Scene %1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau de la scène %1</translation>
     </message>
     <message>
         <source>Program %1 step %2 level</source>
-        <translation type="unfinished"></translation>
+        <translation>niveau du pas %2 du programme %1</translation>
     </message>
     <message>
         <source>Scene %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>temps de la scène %1</translation>
     </message>
     <message>
         <source>Program %1 step %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>temps du pas %2 du programme %1</translation>
     </message>
     <message>
         <source>Program %1 length</source>
-        <translation type="unfinished"></translation>
+        <translation>longueur du programme %1</translation>
     </message>
     <message>
         <source>Program %1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>pas du programme %1</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>copie</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>effacement</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>action</translation>
     </message>
     <message>
         <source>Input %1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>mode de l'entrée %1</translation>
     </message>
     <message>
         <source>Special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>scène spéciale</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>réglage</translation>
     </message>
     <message>
         <source>Remote system address</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse système de la télécommande</translation>
     </message>
     <message>
         <source>Read from file</source>
-        <translation type="unfinished"></translation>
+        <translation>lecture depuis un fichier</translation>
     </message>
     <message>
         <source>Read from Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>lecture depuis Kelvo</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>modification</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
-        <translation type="unfinished"></translation>
+        <translation>KelvoDesk</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées</translation>
     </message>
     <message>
         <source>Select from device</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir sur Kelvo</translation>
     </message>
     <message>
         <source>RCU keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches télécommande</translation>
     </message>
     <message>
         <source>Select from RCU</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir sur télécde</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres</translation>
     </message>
     <message>
         <source>Special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Scène spéciale</translation>
     </message>
     <message>
         <source>RCU system address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse système télécommande</translation>
     </message>
     <message>
         <source>Read from controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire depuis le contrôleur</translation>
     </message>
     <message>
         <source>Got value :</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur lue :</translation>
     </message>
     <message>
         <source>N / A</source>
-        <translation type="unfinished"></translation>
+        <translation>N / D</translation>
     </message>
     <message>
         <source>Set value</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir la valeur</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>non utilisé</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Accept from RCU</source>
-        <translation type="unfinished"></translation>
+        <translation>Accepter de la télécommande</translation>
     </message>
     <message>
         <source>Three-channel preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu sur trois canaux</translation>
     </message>
     <message>
         <source>Show on the controller three channels starting from  :  </source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher sur le contrôleur trois canaux à partir du  :  </translation>
     </message>
     <message>
         <source>Scene mixing mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de mixage des scènes</translation>
     </message>
     <message>
         <source>Standard (bigger win) mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard (le plus haut gagne)</translation>
     </message>
     <message>
         <source>Proportional mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode proportionnel</translation>
     </message>
     <message>
         <source>Input simulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulateur d'entrées</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Générer</translation>
     </message>
     <message>
         <source>Scenes, Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Scènes, pas</translation>
     </message>
     <message>
         <source>Choose program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Programme :</translation>
     </message>
     <message>
         <source>Independent scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Scènes indép.</translation>
     </message>
     <message>
         <source>Scene / Step No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N° scène / pas</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes</translation>
     </message>
     <message>
         <source>Copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie</translation>
     </message>
     <message>
         <source>Copy independent scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier des scènes indépendantes</translation>
     </message>
     <message>
         <source>source scene</source>
-        <translation type="unfinished"></translation>
+        <translation>scène source</translation>
     </message>
     <message>
         <source>no. of scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>nb de scènes</translation>
     </message>
     <message>
         <source>destination</source>
-        <translation type="unfinished"></translation>
+        <translation>destination</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copy programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier des programmes</translation>
     </message>
     <message>
         <source>source : program</source>
-        <translation type="unfinished"></translation>
+        <translation>source : programme</translation>
     </message>
     <message>
         <source>step</source>
-        <translation type="unfinished"></translation>
+        <translation>pas</translation>
     </message>
     <message>
         <source>----</source>
-        <translation type="unfinished"></translation>
+        <translation>----</translation>
     </message>
     <message>
         <source>no. of :</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre :</translation>
     </message>
     <message>
         <source>programs</source>
-        <translation type="unfinished"></translation>
+        <translation>prog.</translation>
     </message>
     <message>
         <source>steps</source>
-        <translation type="unfinished"></translation>
+        <translation>pas</translation>
     </message>
     <message>
         <source>dest. : program</source>
-        <translation type="unfinished"></translation>
+        <translation>dest. : programme</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Send conf. to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer conf. à Kelvo</translation>
     </message>
     <message>
         <source>Read conf. from Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire conf. de Kelvo</translation>
     </message>
     <message>
         <source>Save conf. to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la conf.</translation>
     </message>
     <message>
         <source>Read conf. from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une conf.</translation>
     </message>
     <message>
         <source>Clear configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la config.</translation>
     </message>
     <message>
         <source>Kelvo Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôleur Kelvo</translation>
     </message>
     <message>
         <source>status :</source>
-        <translation type="unfinished"></translation>
+        <translation>état :</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté</translation>
     </message>
     <message>
         <source>Connect to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter Kelvo</translation>
     </message>
     <message>
         <source>Kelvo working mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de Kelvo</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Live</source>
-        <translation type="unfinished"></translation>
+        <translation>Live</translation>
     </message>
     <message>
         <source>Reset Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinit. Kelvo</translation>
     </message>
     <message>
         <source>S/N ----</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N ----</translation>
     </message>
     <message>
         <source>F/W ver. </source>
-        <translation type="unfinished"></translation>
+        <translation>F/W ver. </translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
-        <translation type="unfinished"></translation>
+        <translation>contrôleur simulé</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>inconnu</translation>
     </message>
     <message>
         <source>Critical error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur critique !</translation>
     </message>
     <message>
         <source>Not enough memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante !</translation>
     </message>
 </context>
 <context>
     <name>admx32_sliders_widget</name>
     <message>
         <source>Rise time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montée :</translation>
     </message>
     <message>
         <source>Last time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien :</translation>
     </message>
     <message>
         <source>Fall time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Descente :</translation>
     </message>
     <message>
         <source>Infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Infini</translation>
     </message>
     <message>
         <source>Last Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier pas</translation>
     </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
 </context>
 <context>
     <name>clearConf</name>
     <message>
         <source>Configuration clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la configuration</translation>
     </message>
     <message>
         <source>What to clear ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Que faut-il effacer ?</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout</translation>
     </message>
     <message>
         <source>Scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Scènes</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmes</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées</translation>
     </message>
     <message>
         <source>Remote control</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécommande</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Êtes-vous sûr ?</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui !</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>funcChooser</name>
     <message>
         <source>Load next scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger la scène suivante</translation>
     </message>
     <message>
         <source>Load and run next program</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger et lancer le prog. suivant</translation>
     </message>
     <message>
         <source>Controller start/stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche/arrêt du contrôleur</translation>
     </message>
     <message>
         <source>Pause/resume program</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause/reprise du programme</translation>
     </message>
     <message>
         <source>Red channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter/baisser le canal rouge</translation>
     </message>
     <message>
         <source>Green channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter/baisser le canal vert</translation>
     </message>
     <message>
         <source>Blue channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter/baisser le canal bleu</translation>
     </message>
     <message>
         <source>Red channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter le canal rouge</translation>
     </message>
     <message>
         <source>Red channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Baisser le canal rouge</translation>
     </message>
     <message>
         <source>Green channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter le canal vert</translation>
     </message>
     <message>
         <source>Green channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Baisser le canal vert</translation>
     </message>
     <message>
         <source>Blue channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter le canal bleu</translation>
     </message>
     <message>
         <source>Blue channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Baisser le canal bleu</translation>
     </message>
     <message>
         <source>Load and run chosen scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger et lancer la scène choisie</translation>
     </message>
     <message>
         <source>Load special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger la scène spéciale</translation>
     </message>
     <message>
         <source>Load and run chosen program</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger et lancer le prog. choisi</translation>
     </message>
     <message>
         <source>Toggle chosen scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer/désactiver la scène choisie</translation>
     </message>
     <message>
         <source>No action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune action</translation>
     </message>
 </context>
 <context>
     <name>funcSetter</name>
     <message>
         <source>Key No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N° touche</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Associated action</source>
-        <translation type="unfinished"></translation>
+        <translation>Action associée</translation>
     </message>
     <message>
         <source>  Power On</source>
-        <translation type="unfinished"></translation>
+        <translation>  Mise sous tension</translation>
     </message>
     <message>
         <source>  Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Touche %1</translation>
     </message>
 </context>
 <context>
     <name>gui_class</name>
     <message>
         <source>Program </source>
-        <translation type="unfinished"></translation>
+        <translation>Programme </translation>
     </message>
     <message>
         <source>Live</source>
-        <translation type="unfinished"></translation>
+        <translation>Live</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Turn off application</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer l'application</translation>
     </message>
     <message>
         <source>&amp;Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un fichier</translation>
     </message>
     <message>
         <source>Open configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier de configuration</translation>
     </message>
     <message>
         <source>&amp;Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le fichier</translation>
     </message>
     <message>
         <source>Save configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de configuration</translation>
     </message>
     <message>
         <source>Save file &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save configuration file under another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier de configuration sous un autre nom</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effa&amp;cer</translation>
     </message>
     <message>
         <source>Clear current configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la configuration actuelle</translation>
     </message>
     <message>
         <source>&amp;Upgrade Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mettre à jour Kelvo</translation>
     </message>
     <message>
         <source>Send upgrade to Kelvo device</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer une mise à jour à l'appareil Kelvo</translation>
     </message>
     <message>
         <source>&amp;Verify Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier le firmware</translation>
     </message>
     <message>
         <source>Verify firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier le firmware du contrôleur</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>How to get help</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment obtenir de l'aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>Information about application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur l'application.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>File operations and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérations sur les fichiers, quitter</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Change application language</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la langue de l'application</translation>
     </message>
     <message>
         <source>Change language to : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Passer à la langue : %1</translation>
     </message>
     <message>
         <source>&amp;Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mise à jour</translation>
     </message>
     <message>
         <source>FirmWare version management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion de la version du firmware</translation>
     </message>
     <message>
         <source>Some short informations about this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelques informations sur ce programme</translation>
     </message>
     <message>
         <source>Number of steps in program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de pas du programme :</translation>
     </message>
     <message>
         <source>Continued</source>
-        <translation type="unfinished"></translation>
+        <translation>Continu</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle</translation>
     </message>
     <message>
         <source>Edit step</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditer pas</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>First channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier canal :</translation>
     </message>
     <message>
         <source>Last channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier canal :</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Montée</translation>
     </message>
     <message>
         <source>Standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée standard</translation>
     </message>
     <message>
         <source>RCU key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touche télécde</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Ovra KelvoDesk - Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovra KelvoDesk - Aide</translation>
     </message>
     <message>
         <source>Please call or send an email.
@@ -700,11 +700,15 @@
 Phone:  +48 12 345 67 89
 Fax:    +48 12 345 67 90
 E-mail: support@kelvo-lighting.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Appelez-nous ou envoyez-nous un e-mail.
+
+Tél. :     +48 12 345 67 89
+Fax :     +48 12 345 67 90
+E-mail : support@kelvo-lighting.example</translation>
     </message>
     <message>
         <source>Ovra KelvoDesk - About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovra KelvoDesk - À propos</translation>
     </message>
     <message>
         <source>Software to configure Kelvo controller.
@@ -714,483 +718,515 @@ Ovra Lighting Systems
 ul. Przykladowa 12
 30-001 Krakow, Poland
 www.kelvo-lighting.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel de configuration du contrôleur Kelvo.
+Version :   %1
+
+Ovra Lighting Systems
+ul. Przykładowa 12
+30-001 Kraków, Pologne
+www.kelvo-lighting.example</translation>
     </message>
     <message>
         <source>USB Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface USB</translation>
     </message>
     <message>
         <source>Not connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté !</translation>
     </message>
     <message>
         <source>Connecting ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion en cours...</translation>
     </message>
     <message>
         <source>Wait until connection is estabilished ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Patientez, connexion en cours...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecté</translation>
     </message>
     <message>
         <source>Connect to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter Kelvo</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté</translation>
     </message>
     <message>
         <source>Disconnect Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter</translation>
     </message>
     <message>
         <source>Refusing !</source>
-        <translation type="unfinished"></translation>
+        <translation>Refusé !</translation>
     </message>
     <message>
         <source>Source and destination ranges intersects !</source>
-        <translation type="unfinished"></translation>
+        <translation>Les plages source et destination se chevauchent !</translation>
     </message>
     <message>
         <source>Source and destination shouldn&apos;t be the same !</source>
-        <translation type="unfinished"></translation>
+        <translation>La source et la destination doivent être différentes !</translation>
     </message>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de scènes à copier dépasse la plage possible !<byte value="xd"/>
+Pour accepter la valeur corrigée, appuyez à nouveau sur le bouton Copier</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de programmes à copier dépasse la plage possible !<byte value="xd"/>
+Pour accepter la valeur corrigée, appuyez à nouveau sur le bouton Copier</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de pas à copier dépasse la plage possible !<byte value="xd"/>
+Pour accepter la valeur corrigée, appuyez à nouveau sur le bouton Copier</translation>
     </message>
     <message>
         <source>Choose a conf. and data file for Kelvo controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un fichier de configuration et de données du contrôleur Kelvo</translation>
     </message>
     <message>
         <source>KelvoDesk conf and data (*.cfgkv;*.cfg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration et données KelvoDesk (*.cfgkv;*.cfg);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>KelvoDesk conf and data (*.cfgkv;*.cfg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration et données KelvoDesk (*.cfgkv;*.cfg)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Choose a file to upgrade Ovra - Kelvo controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un fichier de mise à jour du contrôleur Ovra - Kelvo</translation>
     </message>
     <message>
         <source>Upgrade (*.upg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour (*.upg)</translation>
     </message>
     <message>
         <source>Warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement !</translation>
     </message>
     <message>
         <source>Cannot write new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d'enregistrer la nouvelle langue !</translation>
     </message>
     <message>
         <source>N / A</source>
-        <translation type="unfinished"></translation>
+        <translation>N / D</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>non utilisé</translation>
     </message>
     <message>
         <source>Not connected !
 Configuration not sent!</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté !
+Configuration non envoyée !</translation>
     </message>
     <message>
         <source>Not connected !
 Configuration not read!</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté !
+Configuration non lue !</translation>
     </message>
     <message>
         <source>Take back the last change of the configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière modification de la configuration</translation>
     </message>
     <message>
         <source>Make the change taken back again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir la modification annulée</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Undo and redo changes of the configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler et rétablir les modifications de la configuration</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler : %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir : %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>sans titre</translation>
     </message>
     <message>
         <source>The configuration has changes that are neither saved in a file nor sent to the controller.
 
 Save them to a file first?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuration comporte des modifications qui ne sont ni enregistrées dans un fichier ni envoyées au contrôleur.
+
+Les enregistrer d'abord dans un fichier ?</translation>
     </message>
 </context>
 <context>
     <name>input_delegate</name>
     <message>
         <source>N/O</source>
-        <translation type="unfinished"></translation>
+        <translation>N/O</translation>
     </message>
     <message>
         <source>N/C</source>
-        <translation type="unfinished"></translation>
+        <translation>N/F</translation>
     </message>
     <message>
         <source>N/U</source>
-        <translation type="unfinished"></translation>
+        <translation>N/U</translation>
     </message>
 </context>
 <context>
     <name>kelvo_controller_class</name>
     <message>
         <source>File read error : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture du fichier : %1</translation>
     </message>
     <message>
         <source>File %1
 isn&apos;t proper upgrade file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1
+n'est pas un fichier de mise à jour valide !</translation>
     </message>
     <message>
         <source>Seek error : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de positionnement : %1</translation>
     </message>
     <message>
         <source>CRC error in block !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur CRC dans le bloc !</translation>
     </message>
     <message>
         <source>Uncompressing error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de décompression !</translation>
     </message>
     <message>
         <source>USB Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface USB</translation>
     </message>
     <message>
         <source>FirmWare upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour du firmware</translation>
     </message>
     <message>
         <source>Not connected !</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté !</translation>
     </message>
     <message>
         <source>Control error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de commande !</translation>
     </message>
     <message>
         <source>Not enough memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante !</translation>
     </message>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des données dans le fichier %1
+réussie !</translation>
     </message>
     <message>
         <source>Data write to file %1
 Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des données dans le fichier %1
+échouée !</translation>
     </message>
     <message>
         <source>Data read from file
     Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des données du fichier
+    réussie !</translation>
     </message>
     <message>
         <source>Data read from file
        Failed!
 
 File is broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des données du fichier
+       échouée !
+
+Le fichier est endommagé.</translation>
     </message>
     <message>
         <source>File not found : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable : %1</translation>
     </message>
     <message>
         <source>Out of memory!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire épuisée !</translation>
     </message>
     <message>
         <source>Current version read error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de lecture de la version actuelle !</translation>
     </message>
     <message>
         <source>Different versions !</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions différentes !</translation>
     </message>
     <message>
         <source>Do you really want to install older firmware release?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment installer une version plus ancienne du firmware ?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui, je confirme !</translation>
     </message>
     <message>
         <source>This upgrade is made for another firmware core !
 Installing it may permanently damage the device !
 To reprogram all the firmware contact with Ovra.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette mise à jour est destinée à un autre noyau de firmware !
+L'installer peut endommager définitivement l'appareil !
+Pour reprogrammer tout le firmware, contactez Ovra.</translation>
     </message>
     <message>
         <source>Write error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d'écriture !</translation>
     </message>
     <message>
         <source>Protocol error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de protocole !</translation>
     </message>
     <message>
         <source>Process canceled !</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération annulée !</translation>
     </message>
     <message>
         <source>Verification failed : block %1
   Continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la vérification : bloc %1
+  Continuer ?</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui !</translation>
     </message>
     <message>
         <source>No ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Non...</translation>
     </message>
     <message>
         <source>Preparing device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de l'appareil...</translation>
     </message>
     <message>
         <source>Transferring firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert du firmware...</translation>
     </message>
     <message>
         <source>Comparing firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison du firmware...</translation>
     </message>
     <message>
         <source>Upgrade sucessfull !</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise à jour réussie !</translation>
     </message>
     <message>
         <source>Verify successfull !</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification réussie !</translation>
     </message>
     <message>
         <source>Verify of %1 block(s) failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la vérification de %1 bloc(s) !</translation>
     </message>
     <message>
         <source>Upgrade failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la mise à jour !</translation>
     </message>
     <message>
         <source>Verification failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la vérification !</translation>
     </message>
     <message>
         <source>Command failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la commande !</translation>
     </message>
     <message>
         <source>Time is over !</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé !</translation>
     </message>
     <message>
         <source>Input selection :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection de l'entrée :</translation>
     </message>
     <message>
         <source>Remote control :</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécommande :</translation>
     </message>
     <message>
         <source>Invalid system address !</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse système non valide !</translation>
     </message>
     <message>
         <source>Configuration is sending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de la configuration...</translation>
     </message>
     <message>
         <source>Write configuration
      Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de la configuration
+     réussie !</translation>
     </message>
     <message>
         <source>Write configuration
      Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de la configuration
+     échouée !</translation>
     </message>
     <message>
         <source>Configuration is reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la configuration...</translation>
     </message>
     <message>
         <source>Read configuration
 cancelled !</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la configuration
+annulée !</translation>
     </message>
     <message>
         <source>Read configuration
 Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la configuration
+réussie !</translation>
     </message>
     <message>
         <source>Read configuration
  Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de la configuration
+ échouée !</translation>
     </message>
 </context>
 <context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>  infini</translation>
     </message>
     <message>
         <source>Step No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N° pas</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Montée</translation>
     </message>
     <message>
         <source>Last time | inf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien | inf.</translation>
     </message>
     <message>
         <source>Fall time</source>
-        <translation type="unfinished"></translation>
+        <translation>Descente</translation>
     </message>
     <message>
         <source>Prog. time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée prog.</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas %1</translation>
     </message>
     <message>
         <source>Broken rule !</source>
-        <translation type="unfinished"></translation>
+        <translation>Règle non respectée !</translation>
     </message>
     <message>
         <source>Both times couldn&apos;t be 0 !
 Last time will be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux temps ne peuvent pas être nuls !
+Le maintien sera corrigé.</translation>
     </message>
     <message>
         <source>O.K.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Fix all steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Corriger tous les pas</translation>
     </message>
     <message>
         <source>undetermined</source>
-        <translation type="unfinished"></translation>
+        <translation>indéterminée</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmation</translation>
     </message>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n pas va être supprimé du programme.
+	Voulez-vous vraiment continuer ?</numerusform>
+            <numerusform>%n pas vont être supprimés du programme.
+	Voulez-vous vraiment continuer ?</numerusform>
         </translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui !</translation>
     </message>
 </context>
 <context>
     <name>reconnectDialog</name>
     <message>
         <source>Disconnected device !</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil déconnecté !</translation>
     </message>
     <message>
         <source>Previously connected controller is no longer available !
 Retry or choose another device to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contrôleur précédent n'est plus disponible !
+Réessayez ou choisissez un autre appareil.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

@@ -5,694 +5,694 @@
     <name>FileIo</name>
     <message>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>scrittura non riuscita</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
 </context>
 <context>
     <name>ImageHistory</name>
     <message>
         <source>Scene %1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>livello scena %1</translation>
     </message>
     <message>
         <source>Program %1 step %2 level</source>
-        <translation type="unfinished"></translation>
+        <translation>livello programma %1 passo %2</translation>
     </message>
     <message>
         <source>Scene %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>tempi scena %1</translation>
     </message>
     <message>
         <source>Program %1 step %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>tempi programma %1 passo %2</translation>
     </message>
     <message>
         <source>Program %1 length</source>
-        <translation type="unfinished"></translation>
+        <translation>lunghezza programma %1</translation>
     </message>
     <message>
         <source>Program %1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>passi programma %1</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>copia</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>azzeramento</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>azione</translation>
     </message>
     <message>
         <source>Input %1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>modo ingresso %1</translation>
     </message>
     <message>
         <source>Special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>scena speciale</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>impostazione</translation>
     </message>
     <message>
         <source>Remote system address</source>
-        <translation type="unfinished"></translation>
+        <translation>indirizzo di sistema telecomando</translation>
     </message>
     <message>
         <source>Read from file</source>
-        <translation type="unfinished"></translation>
+        <translation>lettura da file</translation>
     </message>
     <message>
         <source>Read from Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>lettura da Kelvo</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>modifica</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
-        <translation type="unfinished"></translation>
+        <translation>KelvoDesk</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingressi</translation>
     </message>
     <message>
         <source>Select from device</source>
-        <translation type="unfinished"></translation>
+        <translation>Rileva ingresso</translation>
     </message>
     <message>
         <source>RCU keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti telecomando</translation>
     </message>
     <message>
         <source>Select from RCU</source>
-        <translation type="unfinished"></translation>
+        <translation>Rileva tasto</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro</translation>
     </message>
     <message>
         <source>Special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Scena speciale</translation>
     </message>
     <message>
         <source>RCU system address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo di sistema telecomando</translation>
     </message>
     <message>
         <source>Read from controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi dalla centralina</translation>
     </message>
     <message>
         <source>Got value :</source>
-        <translation type="unfinished"></translation>
+        <translation>Valore letto:</translation>
     </message>
     <message>
         <source>N / A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>Set value</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta valore</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>non usato</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia</translation>
     </message>
     <message>
         <source>Accept from RCU</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquisisci dal telecomando</translation>
     </message>
     <message>
         <source>Three-channel preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima di tre canali</translation>
     </message>
     <message>
         <source>Show on the controller three channels starting from  :  </source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra sulla centralina tre canali a partire dal:  </translation>
     </message>
     <message>
         <source>Scene mixing mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Miscelazione delle scene</translation>
     </message>
     <message>
         <source>Standard (bigger win) mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard (vince il maggiore)</translation>
     </message>
     <message>
         <source>Proportional mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzionale</translation>
     </message>
     <message>
         <source>Input simulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulatore di ingressi</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Genera</translation>
     </message>
     <message>
         <source>Scenes, Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Scene, passi</translation>
     </message>
     <message>
         <source>Choose program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli progr.:</translation>
     </message>
     <message>
         <source>Independent scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Scene indipendenti</translation>
     </message>
     <message>
         <source>Scene / Step No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N. scena / passo</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmi</translation>
     </message>
     <message>
         <source>Copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Copy independent scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia scene indipendenti</translation>
     </message>
     <message>
         <source>source scene</source>
-        <translation type="unfinished"></translation>
+        <translation>scena sorgente</translation>
     </message>
     <message>
         <source>no. of scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>n. di scene</translation>
     </message>
     <message>
         <source>destination</source>
-        <translation type="unfinished"></translation>
+        <translation>destinazione</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Copy programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia programmi</translation>
     </message>
     <message>
         <source>source : program</source>
-        <translation type="unfinished"></translation>
+        <translation>sorg.: programma</translation>
     </message>
     <message>
         <source>step</source>
-        <translation type="unfinished"></translation>
+        <translation>passo</translation>
     </message>
     <message>
         <source>----</source>
-        <translation type="unfinished"></translation>
+        <translation>----</translation>
     </message>
     <message>
         <source>no. of :</source>
-        <translation type="unfinished"></translation>
+        <translation>quantità:</translation>
     </message>
     <message>
         <source>programs</source>
-        <translation type="unfinished"></translation>
+        <translation>programmi</translation>
     </message>
     <message>
         <source>steps</source>
-        <translation type="unfinished"></translation>
+        <translation>passi</translation>
     </message>
     <message>
         <source>dest. : program</source>
-        <translation type="unfinished"></translation>
+        <translation>dest.: programma</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione</translation>
     </message>
     <message>
         <source>Send conf. to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia conf. a Kelvo</translation>
     </message>
     <message>
         <source>Read conf. from Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi conf. da Kelvo</translation>
     </message>
     <message>
         <source>Save conf. to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva conf. su file</translation>
     </message>
     <message>
         <source>Read conf. from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica conf. da file</translation>
     </message>
     <message>
         <source>Clear configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera conf.</translation>
     </message>
     <message>
         <source>Kelvo Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Centralina Kelvo</translation>
     </message>
     <message>
         <source>status :</source>
-        <translation type="unfinished"></translation>
+        <translation>stato:</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnessa</translation>
     </message>
     <message>
         <source>Connect to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Connetti Kelvo</translation>
     </message>
     <message>
         <source>Kelvo working mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità Kelvo</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Live</source>
-        <translation type="unfinished"></translation>
+        <translation>Live</translation>
     </message>
     <message>
         <source>Reset Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset Kelvo</translation>
     </message>
     <message>
         <source>S/N ----</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N ----</translation>
     </message>
     <message>
         <source>F/W ver. </source>
-        <translation type="unfinished"></translation>
+        <translation>Ver. F/W </translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
-        <translation type="unfinished"></translation>
+        <translation>centralina simulata</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>sconosciuta</translation>
     </message>
     <message>
         <source>Critical error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore critico!</translation>
     </message>
     <message>
         <source>Not enough memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente!</translation>
     </message>
 </context>
 <context>
     <name>admx32_sliders_widget</name>
     <message>
         <source>Rise time:</source>
-        <translation type="unfinished"></translation>
+        <translation>T. salita:</translation>
     </message>
     <message>
         <source>Last time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanenza:</translation>
     </message>
     <message>
         <source>Fall time:</source>
-        <translation type="unfinished"></translation>
+        <translation>T. discesa:</translation>
     </message>
     <message>
         <source>Infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Infinita</translation>
     </message>
     <message>
         <source>Last Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo passo</translation>
     </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
 </context>
 <context>
     <name>clearConf</name>
     <message>
         <source>Configuration clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzeramento configurazione</translation>
     </message>
     <message>
         <source>What to clear ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa azzerare?</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutto</translation>
     </message>
     <message>
         <source>Scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Scene</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmi</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingressi</translation>
     </message>
     <message>
         <source>Remote control</source>
-        <translation type="unfinished"></translation>
+        <translation>Telecomando</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermi?</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì!</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>funcChooser</name>
     <message>
         <source>Load next scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica scena seguente</translation>
     </message>
     <message>
         <source>Load and run next program</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica e avvia programma seguente</translation>
     </message>
     <message>
         <source>Controller start/stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio/arresto centralina</translation>
     </message>
     <message>
         <source>Pause/resume program</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa/ripresa programma</translation>
     </message>
     <message>
         <source>Red channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale rosso su/giù</translation>
     </message>
     <message>
         <source>Green channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale verde su/giù</translation>
     </message>
     <message>
         <source>Blue channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale blu su/giù</translation>
     </message>
     <message>
         <source>Red channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale rosso su</translation>
     </message>
     <message>
         <source>Red channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale rosso giù</translation>
     </message>
     <message>
         <source>Green channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale verde su</translation>
     </message>
     <message>
         <source>Green channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale verde giù</translation>
     </message>
     <message>
         <source>Blue channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale blu su</translation>
     </message>
     <message>
         <source>Blue channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale blu giù</translation>
     </message>
     <message>
         <source>Load and run chosen scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica e avvia scena scelta</translation>
     </message>
     <message>
         <source>Load special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica scena speciale</translation>
     </message>
     <message>
         <source>Load and run chosen program</source>
-        <translation type="unfinished"></translation>
+        <translation>Carica e avvia programma scelto</translation>
     </message>
     <message>
         <source>Toggle chosen scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva/disattiva scena scelta</translation>
     </message>
     <message>
         <source>No action</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna azione</translation>
     </message>
 </context>
 <context>
     <name>funcSetter</name>
     <message>
         <source>Key No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N. tasto</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Associated action</source>
-        <translation type="unfinished"></translation>
+        <translation>Azione associata</translation>
     </message>
     <message>
         <source>  Power On</source>
-        <translation type="unfinished"></translation>
+        <translation>  Accensione</translation>
     </message>
     <message>
         <source>  Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Tasto %1</translation>
     </message>
 </context>
 <context>
     <name>gui_class</name>
     <message>
         <source>Program </source>
-        <translation type="unfinished"></translation>
+        <translation>Programma </translation>
     </message>
     <message>
         <source>Live</source>
-        <translation type="unfinished"></translation>
+        <translation>Live</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Turn off application</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi l'applicazione</translation>
     </message>
     <message>
         <source>&amp;Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri file</translation>
     </message>
     <message>
         <source>Open configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri un file di configurazione</translation>
     </message>
     <message>
         <source>&amp;Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva file</translation>
     </message>
     <message>
         <source>Save configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il file di configurazione</translation>
     </message>
     <message>
         <source>Save file &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva file con &amp;nome...</translation>
     </message>
     <message>
         <source>Save configuration file under another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il file di configurazione con un altro nome</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;zzera</translation>
     </message>
     <message>
         <source>Clear current configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera la configurazione corrente</translation>
     </message>
     <message>
         <source>&amp;Upgrade Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiorna Kelvo</translation>
     </message>
     <message>
         <source>Send upgrade to Kelvo device</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia l'aggiornamento al dispositivo Kelvo</translation>
     </message>
     <message>
         <source>&amp;Verify Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verifica firmware</translation>
     </message>
     <message>
         <source>Verify firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica il firmware</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>How to get help</source>
-        <translation type="unfinished"></translation>
+        <translation>Come ottenere assistenza</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <source>Information about application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni sull'applicazione.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>File operations and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazioni sui file e uscita</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Change application language</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la lingua dell'applicazione</translation>
     </message>
     <message>
         <source>Change language to : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia lingua in: %1</translation>
     </message>
     <message>
         <source>&amp;Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiornamento</translation>
     </message>
     <message>
         <source>FirmWare version management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestione della versione del firmware</translation>
     </message>
     <message>
         <source>Some short informations about this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Brevi informazioni su questo programma</translation>
     </message>
     <message>
         <source>Number of steps in program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passi nel programma:</translation>
     </message>
     <message>
         <source>Continued</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuo</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Loop</translation>
     </message>
     <message>
         <source>Edit step</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>First channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Primo canale:</translation>
     </message>
     <message>
         <source>Last channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultimo canale:</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di salita</translation>
     </message>
     <message>
         <source>Standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingresso standard</translation>
     </message>
     <message>
         <source>RCU key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasto telecomando</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Ovra KelvoDesk - Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovra KelvoDesk - Aiuto</translation>
     </message>
     <message>
         <source>Please call or send an email.
@@ -700,11 +700,15 @@
 Phone:  +48 12 345 67 89
 Fax:    +48 12 345 67 90
 E-mail: support@kelvo-lighting.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Per assistenza telefonare o inviare un'e-mail.
+
+Telefono: +48 12 345 67 89
+Fax:      +48 12 345 67 90
+E-mail:   support@kelvo-lighting.example</translation>
     </message>
     <message>
         <source>Ovra KelvoDesk - About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovra KelvoDesk - Informazioni</translation>
     </message>
     <message>
         <source>Software to configure Kelvo controller.
@@ -714,483 +718,515 @@ Ovra Lighting Systems
 ul. Przykladowa 12
 30-001 Krakow, Poland
 www.kelvo-lighting.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma di configurazione della centralina Kelvo.
+Versione:   %1
+
+Ovra Lighting Systems
+ul. Przykladowa 12
+30-001 Cracovia, Polonia
+www.kelvo-lighting.example</translation>
     </message>
     <message>
         <source>USB Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaccia USB</translation>
     </message>
     <message>
         <source>Not connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna connessione!</translation>
     </message>
     <message>
         <source>Connecting ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione...</translation>
     </message>
     <message>
         <source>Wait until connection is estabilished ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione in corso, attendere...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnessa</translation>
     </message>
     <message>
         <source>Connect to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Connetti Kelvo</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessa</translation>
     </message>
     <message>
         <source>Disconnect Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Disconnetti Kelvo</translation>
     </message>
     <message>
         <source>Refusing !</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione rifiutata!</translation>
     </message>
     <message>
         <source>Source and destination ranges intersects !</source>
-        <translation type="unfinished"></translation>
+        <translation>Gli intervalli sorgente e destinazione si sovrappongono!</translation>
     </message>
     <message>
         <source>Source and destination shouldn&apos;t be the same !</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorgente e destinazione non possono coincidere!</translation>
     </message>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di scene da copiare supera l'intervallo possibile!<byte value="xd"/>
+Per accettare il valore corretto premere di nuovo il pulsante Copia</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di programmi da copiare supera l'intervallo possibile!<byte value="xd"/>
+Per accettare il valore corretto premere di nuovo il pulsante Copia</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero di passi da copiare supera l'intervallo possibile!<byte value="xd"/>
+Per accettare il valore corretto premere di nuovo il pulsante Copia</translation>
     </message>
     <message>
         <source>Choose a conf. and data file for Kelvo controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un file di configurazione e dati per la centralina Kelvo</translation>
     </message>
     <message>
         <source>KelvoDesk conf and data (*.cfgkv;*.cfg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione e dati KelvoDesk (*.cfgkv;*.cfg);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>KelvoDesk conf and data (*.cfgkv;*.cfg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione e dati KelvoDesk (*.cfgkv;*.cfg)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file (*)</translation>
     </message>
     <message>
         <source>Choose a file to upgrade Ovra - Kelvo controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un file di aggiornamento per la centralina Ovra - Kelvo</translation>
     </message>
     <message>
         <source>Upgrade (*.upg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento (*.upg)</translation>
     </message>
     <message>
         <source>Warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione!</translation>
     </message>
     <message>
         <source>Cannot write new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la nuova lingua!</translation>
     </message>
     <message>
         <source>N / A</source>
-        <translation type="unfinished"></translation>
+        <translation>N/D</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>non usato</translation>
     </message>
     <message>
         <source>Not connected !
 Configuration not sent!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna connessione!
+Configurazione non inviata!</translation>
     </message>
     <message>
         <source>Not connected !
 Configuration not read!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna connessione!
+Configurazione non letta!</translation>
     </message>
     <message>
         <source>Take back the last change of the configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l'ultima modifica della configurazione</translation>
     </message>
     <message>
         <source>Make the change taken back again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina la modifica annullata</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>Undo and redo changes of the configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla e ripeti le modifiche della configurazione</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>senza nome</translation>
     </message>
     <message>
         <source>The configuration has changes that are neither saved in a file nor sent to the controller.
 
 Save them to a file first?</source>
-        <translation type="unfinished"></translation>
+        <translation>La configurazione contiene modifiche non salvate in un file né inviate alla centralina.
+
+Salvarle prima in un file?</translation>
     </message>
 </context>
 <context>
     <name>input_delegate</name>
     <message>
         <source>N/O</source>
-        <translation type="unfinished"></translation>
+        <translation>N/A</translation>
     </message>
     <message>
         <source>N/C</source>
-        <translation type="unfinished"></translation>
+        <translation>N/C</translation>
     </message>
     <message>
         <source>N/U</source>
-        <translation type="unfinished"></translation>
+        <translation>N/U</translation>
     </message>
 </context>
 <context>
     <name>kelvo_controller_class</name>
     <message>
         <source>File read error : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di lettura del file: %1</translation>
     </message>
     <message>
         <source>File %1
 isn&apos;t proper upgrade file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file %1
+non è un file di aggiornamento valido!</translation>
     </message>
     <message>
         <source>Seek error : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di posizionamento nel file: %1</translation>
     </message>
     <message>
         <source>CRC error in block !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore CRC nel blocco!</translation>
     </message>
     <message>
         <source>Uncompressing error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di decompressione!</translation>
     </message>
     <message>
         <source>USB Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Interfaccia USB</translation>
     </message>
     <message>
         <source>FirmWare upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento firmware</translation>
     </message>
     <message>
         <source>Not connected !</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna connessione!</translation>
     </message>
     <message>
         <source>Control error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comando!</translation>
     </message>
     <message>
         <source>Not enough memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria insufficiente!</translation>
     </message>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura dati nel file %1
+Riuscita!</translation>
     </message>
     <message>
         <source>Data write to file %1
 Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura dati nel file %1
+Fallita!</translation>
     </message>
     <message>
         <source>Data read from file
     Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dati dal file
+    Riuscita!</translation>
     </message>
     <message>
         <source>Data read from file
        Failed!
 
 File is broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dati dal file
+       Fallita!
+
+Il file è danneggiato.</translation>
     </message>
     <message>
         <source>File not found : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File non trovato: %1</translation>
     </message>
     <message>
         <source>Out of memory!</source>
-        <translation type="unfinished"></translation>
+        <translation>Memoria esaurita!</translation>
     </message>
     <message>
         <source>Current version read error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di lettura della versione attuale!</translation>
     </message>
     <message>
         <source>Different versions !</source>
-        <translation type="unfinished"></translation>
+        <translation>Versioni diverse!</translation>
     </message>
     <message>
         <source>Do you really want to install older firmware release?</source>
-        <translation type="unfinished"></translation>
+        <translation>Installare davvero una versione precedente del firmware?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì, installa!</translation>
     </message>
     <message>
         <source>This upgrade is made for another firmware core !
 Installing it may permanently damage the device !
 To reprogram all the firmware contact with Ovra.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo aggiornamento è destinato a un altro core del firmware!
+Installarlo può danneggiare in modo permanente il dispositivo!
+Per riprogrammare l'intero firmware contattare Ovra.</translation>
     </message>
     <message>
         <source>Write error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di scrittura!</translation>
     </message>
     <message>
         <source>Protocol error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di protocollo!</translation>
     </message>
     <message>
         <source>Process canceled !</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione annullata!</translation>
     </message>
     <message>
         <source>Verification failed : block %1
   Continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica fallita: blocco %1
+  Continuare?</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì!</translation>
     </message>
     <message>
         <source>No ...</source>
-        <translation type="unfinished"></translation>
+        <translation>No...</translation>
     </message>
     <message>
         <source>Preparing device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparazione del dispositivo...</translation>
     </message>
     <message>
         <source>Transferring firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento del firmware...</translation>
     </message>
     <message>
         <source>Comparing firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Confronto del firmware...</translation>
     </message>
     <message>
         <source>Upgrade sucessfull !</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento riuscito!</translation>
     </message>
     <message>
         <source>Verify successfull !</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica riuscita!</translation>
     </message>
     <message>
         <source>Verify of %1 block(s) failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica fallita (blocchi errati: %1)!</translation>
     </message>
     <message>
         <source>Upgrade failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornamento fallito!</translation>
     </message>
     <message>
         <source>Verification failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica fallita!</translation>
     </message>
     <message>
         <source>Command failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando non riuscito!</translation>
     </message>
     <message>
         <source>Time is over !</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo scaduto!</translation>
     </message>
     <message>
         <source>Input selection :</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezione ingresso:</translation>
     </message>
     <message>
         <source>Remote control :</source>
-        <translation type="unfinished"></translation>
+        <translation>Telecomando:</translation>
     </message>
     <message>
         <source>Invalid system address !</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo di sistema non valido!</translation>
     </message>
     <message>
         <source>Configuration is sending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio della configurazione...</translation>
     </message>
     <message>
         <source>Write configuration
      Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio configurazione
+     Riuscito!</translation>
     </message>
     <message>
         <source>Write configuration
      Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Invio configurazione
+     Fallito!</translation>
     </message>
     <message>
         <source>Configuration is reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura della configurazione...</translation>
     </message>
     <message>
         <source>Read configuration
 cancelled !</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura configurazione
+annullata!</translation>
     </message>
     <message>
         <source>Read configuration
 Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura configurazione
+Riuscita!</translation>
     </message>
     <message>
         <source>Read configuration
  Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura configurazione
+ Fallita!</translation>
     </message>
 </context>
 <context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>  infinita</translation>
     </message>
     <message>
         <source>Step No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N. passo</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <translation>T. salita</translation>
     </message>
     <message>
         <source>Last time | inf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanenza | inf.</translation>
     </message>
     <message>
         <source>Fall time</source>
-        <translation type="unfinished"></translation>
+        <translation>T. discesa</translation>
     </message>
     <message>
         <source>Prog. time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo prog.</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo %1</translation>
     </message>
     <message>
         <source>Broken rule !</source>
-        <translation type="unfinished"></translation>
+        <translation>Regola violata!</translation>
     </message>
     <message>
         <source>Both times couldn&apos;t be 0 !
 Last time will be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>I due tempi non possono essere entrambi 0!
+La permanenza verrà corretta.</translation>
     </message>
     <message>
         <source>O.K.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Fix all steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Correggi tutti i passi</translation>
     </message>
     <message>
         <source>undetermined</source>
-        <translation type="unfinished"></translation>
+        <translation>indeterminato</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Verrà rimosso %n passo dal programma.
+	Procedere davvero?</numerusform>
+            <numerusform>Verranno rimossi %n passi dal programma.
+	Procedere davvero?</numerusform>
         </translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Sì!</translation>
     </message>
 </context>
 <context>
     <name>reconnectDialog</name>
     <message>
         <source>Disconnected device !</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo disconnesso!</translation>
     </message>
     <message>
         <source>Previously connected controller is no longer available !
 Retry or choose another device to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>La centralina connessa prima non è più disponibile!
+Riprova o scegli un altro dispositivo da connettere.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprova</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

@@ -5,694 +5,694 @@
     <name>FileIo</name>
     <message>
         <source>write failed</source>
-        <translation type="unfinished"></translation>
+        <translation>ошибка записи</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>не является обычным файлом</translation>
     </message>
 </context>
 <context>
     <name>ImageHistory</name>
     <message>
         <source>Scene %1 level</source>
-        <translation type="unfinished"></translation>
+        <translation>уровни сцены %1</translation>
     </message>
     <message>
         <source>Program %1 step %2 level</source>
-        <translation type="unfinished"></translation>
+        <translation>уровни шага %2 программы %1</translation>
     </message>
     <message>
         <source>Scene %1 times</source>
-        <translation type="unfinished"></translation>
+        <translation>времена сцены %1</translation>
     </message>
     <message>
         <source>Program %1 step %2 times</source>
-        <translation type="unfinished"></translation>
+        <translation>времена шага %2 программы %1</translation>
     </message>
     <message>
         <source>Program %1 length</source>
-        <translation type="unfinished"></translation>
+        <translation>длина программы %1</translation>
     </message>
     <message>
         <source>Program %1 steps</source>
-        <translation type="unfinished"></translation>
+        <translation>шаги программы %1</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>копирование</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>очистка</translation>
     </message>
     <message>
         <source>Action</source>
-        <translation type="unfinished"></translation>
+        <translation>действие</translation>
     </message>
     <message>
         <source>Input %1 mode</source>
-        <translation type="unfinished"></translation>
+        <translation>режим входа %1</translation>
     </message>
     <message>
         <source>Special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>специальная сцена</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>настройка</translation>
     </message>
     <message>
         <source>Remote system address</source>
-        <translation type="unfinished"></translation>
+        <translation>системный адрес пульта ДУ</translation>
     </message>
     <message>
         <source>Read from file</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение из файла</translation>
     </message>
     <message>
         <source>Read from Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>чтение из Kelvo</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>изменение</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
-        <translation type="unfinished"></translation>
+        <translation>KelvoDesk</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройки</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Входы</translation>
     </message>
     <message>
         <source>Select from device</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать на Kelvo</translation>
     </message>
     <message>
         <source>RCU keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопки пульта ДУ</translation>
     </message>
     <message>
         <source>Select from RCU</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать с пульта</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Прочее</translation>
     </message>
     <message>
         <source>Special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Специальная сцена</translation>
     </message>
     <message>
         <source>RCU system address</source>
-        <translation type="unfinished"></translation>
+        <translation>Системный адрес пульта ДУ</translation>
     </message>
     <message>
         <source>Read from controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Считать с контроллера</translation>
     </message>
     <message>
         <source>Got value :</source>
-        <translation type="unfinished"></translation>
+        <translation>Считано:</translation>
     </message>
     <message>
         <source>N / A</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
     <message>
         <source>Set value</source>
-        <translation type="unfinished"></translation>
+        <translation>Задать значение</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>не исп.</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправить</translation>
     </message>
     <message>
         <source>Accept from RCU</source>
-        <translation type="unfinished"></translation>
+        <translation>Принять с пульта ДУ</translation>
     </message>
     <message>
         <source>Three-channel preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Просмотр трёх каналов</translation>
     </message>
     <message>
         <source>Show on the controller three channels starting from  :  </source>
-        <translation type="unfinished"></translation>
+        <translation>Показывать на контроллере три канала, начиная с:  </translation>
     </message>
     <message>
         <source>Scene mixing mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим смешивания сцен</translation>
     </message>
     <message>
         <source>Standard (bigger win) mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Стандартный (HTP)</translation>
     </message>
     <message>
         <source>Proportional mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропорциональный</translation>
     </message>
     <message>
         <source>Input simulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Симулятор входов</translation>
     </message>
     <message>
         <source>Generate</source>
-        <translation type="unfinished"></translation>
+        <translation>Сгенерировать</translation>
     </message>
     <message>
         <source>Scenes, Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Сцены, шаги</translation>
     </message>
     <message>
         <source>Choose program :</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа:</translation>
     </message>
     <message>
         <source>Independent scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Независимые сцены</translation>
     </message>
     <message>
         <source>Scene / Step No.</source>
-        <translation type="unfinished"></translation>
+        <translation>№ сцены / шага</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Программы</translation>
     </message>
     <message>
         <source>Copying</source>
-        <translation type="unfinished"></translation>
+        <translation>Копирование</translation>
     </message>
     <message>
         <source>Copy independent scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать независимые сцены</translation>
     </message>
     <message>
         <source>source scene</source>
-        <translation type="unfinished"></translation>
+        <translation>исходная сцена</translation>
     </message>
     <message>
         <source>no. of scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>кол-во сцен</translation>
     </message>
     <message>
         <source>destination</source>
-        <translation type="unfinished"></translation>
+        <translation>целевая сцена</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Copy programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать программы</translation>
     </message>
     <message>
         <source>source : program</source>
-        <translation type="unfinished"></translation>
+        <translation>из программы:</translation>
     </message>
     <message>
         <source>step</source>
-        <translation type="unfinished"></translation>
+        <translation>шаг</translation>
     </message>
     <message>
         <source>----</source>
-        <translation type="unfinished"></translation>
+        <translation>----</translation>
     </message>
     <message>
         <source>no. of :</source>
-        <translation type="unfinished"></translation>
+        <translation>кол-во:</translation>
     </message>
     <message>
         <source>programs</source>
-        <translation type="unfinished"></translation>
+        <translation>программ</translation>
     </message>
     <message>
         <source>steps</source>
-        <translation type="unfinished"></translation>
+        <translation>шагов</translation>
     </message>
     <message>
         <source>dest. : program</source>
-        <translation type="unfinished"></translation>
+        <translation>в программу:</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация</translation>
     </message>
     <message>
         <source>Send conf. to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Записать в Kelvo</translation>
     </message>
     <message>
         <source>Read conf. from Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Считать из Kelvo</translation>
     </message>
     <message>
         <source>Save conf. to file</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить в файл</translation>
     </message>
     <message>
         <source>Read conf. from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить из файла</translation>
     </message>
     <message>
         <source>Clear configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить конф.</translation>
     </message>
     <message>
         <source>Kelvo Controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Контроллер Kelvo</translation>
     </message>
     <message>
         <source>status :</source>
-        <translation type="unfinished"></translation>
+        <translation>статус:</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключён</translation>
     </message>
     <message>
         <source>Connect to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключиться</translation>
     </message>
     <message>
         <source>Kelvo working mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим работы</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Обычный</translation>
     </message>
     <message>
         <source>Live</source>
-        <translation type="unfinished"></translation>
+        <translation>Живой</translation>
     </message>
     <message>
         <source>Reset Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Перезапуск Kelvo</translation>
     </message>
     <message>
         <source>S/N ----</source>
-        <translation type="unfinished"></translation>
+        <translation>S/N ----</translation>
     </message>
     <message>
         <source>F/W ver. </source>
-        <translation type="unfinished"></translation>
+        <translation>F/W ver. </translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
-        <translation type="unfinished"></translation>
+        <translation>симуляция контроллера</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестный</translation>
     </message>
     <message>
         <source>Critical error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Критическая ошибка!</translation>
     </message>
     <message>
         <source>Not enough memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Недостаточно памяти!</translation>
     </message>
 </context>
 <context>
     <name>admx32_sliders_widget</name>
     <message>
         <source>Rise time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Нарастание:</translation>
     </message>
     <message>
         <source>Last time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Удержание:</translation>
     </message>
     <message>
         <source>Fall time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Спад:</translation>
     </message>
     <message>
         <source>Infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>Бесконечно</translation>
     </message>
     <message>
         <source>Last Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Посл. шаг</translation>
     </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Красн.</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелён.</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Синий</translation>
     </message>
 </context>
 <context>
     <name>clearConf</name>
     <message>
         <source>Configuration clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистка конфигурации</translation>
     </message>
     <message>
         <source>What to clear ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Что очистить?</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё</translation>
     </message>
     <message>
         <source>Scenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Сцены</translation>
     </message>
     <message>
         <source>Programs</source>
-        <translation type="unfinished"></translation>
+        <translation>Программы</translation>
     </message>
     <message>
         <source>Inputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Входы</translation>
     </message>
     <message>
         <source>Remote control</source>
-        <translation type="unfinished"></translation>
+        <translation>Пульт ДУ</translation>
     </message>
     <message>
         <source>Are you sure ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы уверены?</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Да!</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
     <name>funcChooser</name>
     <message>
         <source>Load next scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить следующую сцену</translation>
     </message>
     <message>
         <source>Load and run next program</source>
-        <translation type="unfinished"></translation>
+        <translation>Запустить следующую программу</translation>
     </message>
     <message>
         <source>Controller start/stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Пуск/стоп контроллера</translation>
     </message>
     <message>
         <source>Pause/resume program</source>
-        <translation type="unfinished"></translation>
+        <translation>Пауза/продолжение программы</translation>
     </message>
     <message>
         <source>Red channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Красный канал вверх/вниз</translation>
     </message>
     <message>
         <source>Green channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёный канал вверх/вниз</translation>
     </message>
     <message>
         <source>Blue channel up/down</source>
-        <translation type="unfinished"></translation>
+        <translation>Синий канал вверх/вниз</translation>
     </message>
     <message>
         <source>Red channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Красный канал вверх</translation>
     </message>
     <message>
         <source>Red channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Красный канал вниз</translation>
     </message>
     <message>
         <source>Green channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёный канал вверх</translation>
     </message>
     <message>
         <source>Green channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Зелёный канал вниз</translation>
     </message>
     <message>
         <source>Blue channel up</source>
-        <translation type="unfinished"></translation>
+        <translation>Синий канал вверх</translation>
     </message>
     <message>
         <source>Blue channel down</source>
-        <translation type="unfinished"></translation>
+        <translation>Синий канал вниз</translation>
     </message>
     <message>
         <source>Load and run chosen scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Запустить выбранную сцену</translation>
     </message>
     <message>
         <source>Load special scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить специальную сцену</translation>
     </message>
     <message>
         <source>Load and run chosen program</source>
-        <translation type="unfinished"></translation>
+        <translation>Запустить выбранную программу</translation>
     </message>
     <message>
         <source>Toggle chosen scene</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкл./выкл. выбранную сцену</translation>
     </message>
     <message>
         <source>No action</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет действия</translation>
     </message>
 </context>
 <context>
     <name>funcSetter</name>
     <message>
         <source>Key No.</source>
-        <translation type="unfinished"></translation>
+        <translation>№ кнопки</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Режим</translation>
     </message>
     <message>
         <source>Associated action</source>
-        <translation type="unfinished"></translation>
+        <translation>Назначенное действие</translation>
     </message>
     <message>
         <source>  Power On</source>
-        <translation type="unfinished"></translation>
+        <translation>  Вкл. питания</translation>
     </message>
     <message>
         <source>  Key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Кнопка %1</translation>
     </message>
 </context>
 <context>
     <name>gui_class</name>
     <message>
         <source>Program </source>
-        <translation type="unfinished"></translation>
+        <translation>Программа </translation>
     </message>
     <message>
         <source>Live</source>
-        <translation type="unfinished"></translation>
+        <translation>Живой</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Выход</translation>
     </message>
     <message>
         <source>Turn off application</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть программу</translation>
     </message>
     <message>
         <source>&amp;Open file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть файл</translation>
     </message>
     <message>
         <source>Open configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть файл конфигурации</translation>
     </message>
     <message>
         <source>&amp;Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранить файл</translation>
     </message>
     <message>
         <source>Save configuration file</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить файл конфигурации</translation>
     </message>
     <message>
         <source>Save file &amp;as...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить файл &amp;как...</translation>
     </message>
     <message>
         <source>Save configuration file under another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить файл конфигурации под другим именем</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>О&amp;чистить</translation>
     </message>
     <message>
         <source>Clear current configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистить текущую конфигурацию</translation>
     </message>
     <message>
         <source>&amp;Upgrade Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обновить прошивку Kelvo</translation>
     </message>
     <message>
         <source>Send upgrade to Kelvo device</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить обновление прошивки в устройство Kelvo</translation>
     </message>
     <message>
         <source>&amp;Verify Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Проверить прошивку</translation>
     </message>
     <message>
         <source>Verify firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверить прошивку контроллера</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Справка</translation>
     </message>
     <message>
         <source>How to get help</source>
-        <translation type="unfinished"></translation>
+        <translation>Как получить помощь</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;О программе</translation>
     </message>
     <message>
         <source>Information about application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сведения о программе.</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>File operations and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Операции с файлами и выход</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Язык</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык</translation>
     </message>
     <message>
         <source>Change application language</source>
-        <translation type="unfinished"></translation>
+        <translation>Сменить язык интерфейса</translation>
     </message>
     <message>
         <source>Change language to : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сменить язык на: %1</translation>
     </message>
     <message>
         <source>&amp;Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Обновление</translation>
     </message>
     <message>
         <source>FirmWare version management</source>
-        <translation type="unfinished"></translation>
+        <translation>Управление версией прошивки</translation>
     </message>
     <message>
         <source>Some short informations about this program</source>
-        <translation type="unfinished"></translation>
+        <translation>Краткие сведения о программе</translation>
     </message>
     <message>
         <source>Number of steps in program:</source>
-        <translation type="unfinished"></translation>
+        <translation>Число шагов в программе:</translation>
     </message>
     <message>
         <source>Continued</source>
-        <translation type="unfinished"></translation>
+        <translation>Непрерывно</translation>
     </message>
     <message>
         <source>Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Цикл</translation>
     </message>
     <message>
         <source>Edit step</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>First channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Первый канал:</translation>
     </message>
     <message>
         <source>Last channel :</source>
-        <translation type="unfinished"></translation>
+        <translation>Посл. канал:</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Вр. нарастания</translation>
     </message>
     <message>
         <source>Standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>Обычный вход</translation>
     </message>
     <message>
         <source>RCU key</source>
-        <translation type="unfinished"></translation>
+        <translation>Кнопка пульта ДУ</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Правка</translation>
     </message>
     <message>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Справка</translation>
     </message>
     <message>
         <source>Ovra KelvoDesk - Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovra KelvoDesk - Справка</translation>
     </message>
     <message>
         <source>Please call or send an email.
@@ -700,11 +700,15 @@
 Phone:  +48 12 345 67 89
 Fax:    +48 12 345 67 90
 E-mail: support@kelvo-lighting.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Позвоните нам или напишите по электронной почте.
+
+Телефон: +48 12 345 67 89
+Факс:    +48 12 345 67 90
+E-mail:  support@kelvo-lighting.example</translation>
     </message>
     <message>
         <source>Ovra KelvoDesk - About</source>
-        <translation type="unfinished"></translation>
+        <translation>Ovra KelvoDesk - О программе</translation>
     </message>
     <message>
         <source>Software to configure Kelvo controller.
@@ -714,484 +718,517 @@ Ovra Lighting Systems
 ul. Przykladowa 12
 30-001 Krakow, Poland
 www.kelvo-lighting.example</source>
-        <translation type="unfinished"></translation>
+        <translation>Программа настройки контроллера Kelvo.
+Версия: %1
+
+Ovra Lighting Systems
+ul. Przykladowa 12
+30-001 Krakow, Poland
+www.kelvo-lighting.example</translation>
     </message>
     <message>
         <source>USB Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Интерфейс USB</translation>
     </message>
     <message>
         <source>Not connected!</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подключения!</translation>
     </message>
     <message>
         <source>Connecting ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключение...</translation>
     </message>
     <message>
         <source>Wait until connection is estabilished ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Дождитесь установки соединения...</translation>
     </message>
     <message>
         <source>Disconnected</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключён</translation>
     </message>
     <message>
         <source>Connect to Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключиться</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Обычный</translation>
     </message>
     <message>
         <source>Connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключён</translation>
     </message>
     <message>
         <source>Disconnect Kelvo</source>
-        <translation type="unfinished"></translation>
+        <translation>Отключиться</translation>
     </message>
     <message>
         <source>Refusing !</source>
-        <translation type="unfinished"></translation>
+        <translation>Копирование невозможно</translation>
     </message>
     <message>
         <source>Source and destination ranges intersects !</source>
-        <translation type="unfinished"></translation>
+        <translation>Диапазоны источника и назначения пересекаются!</translation>
     </message>
     <message>
         <source>Source and destination shouldn&apos;t be the same !</source>
-        <translation type="unfinished"></translation>
+        <translation>Источник и назначение не должны совпадать!</translation>
     </message>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество копируемых сцен выходит за допустимый диапазон!<byte value="xd"/>
+Чтобы принять исправленное значение, нажмите «Копировать» ещё раз.</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество копируемых программ выходит за допустимый диапазон!<byte value="xd"/>
+Чтобы принять исправленное значение, нажмите «Копировать» ещё раз.</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation type="unfinished"></translation>
+        <translation>Количество копируемых шагов выходит за допустимый диапазон!<byte value="xd"/>
+Чтобы принять исправленное значение, нажмите «Копировать» ещё раз.</translation>
     </message>
     <message>
         <source>Choose a conf. and data file for Kelvo controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите файл конфигурации и данных контроллера Kelvo</translation>
     </message>
     <message>
         <source>KelvoDesk conf and data (*.cfgkv;*.cfg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация и данные KelvoDesk (*.cfgkv;*.cfg);;Все файлы (*)</translation>
     </message>
     <message>
         <source>KelvoDesk conf and data (*.cfgkv;*.cfg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Конфигурация и данные KelvoDesk (*.cfgkv;*.cfg)</translation>
     </message>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Все файлы (*)</translation>
     </message>
     <message>
         <source>Choose a file to upgrade Ovra - Kelvo controller</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите файл обновления контроллера Ovra - Kelvo</translation>
     </message>
     <message>
         <source>Upgrade (*.upg)</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление (*.upg)</translation>
     </message>
     <message>
         <source>Warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>Внимание!</translation>
     </message>
     <message>
         <source>Cannot write new language!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось сохранить выбранный язык!</translation>
     </message>
     <message>
         <source>N / A</source>
-        <translation type="unfinished"></translation>
+        <translation>н/д</translation>
     </message>
     <message>
         <source>not used</source>
-        <translation type="unfinished"></translation>
+        <translation>не используется</translation>
     </message>
     <message>
         <source>Not connected !
 Configuration not sent!</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подключения!
+Конфигурация не отправлена!</translation>
     </message>
     <message>
         <source>Not connected !
 Configuration not read!</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подключения!
+Конфигурация не считана!</translation>
     </message>
     <message>
         <source>Take back the last change of the configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить последнее изменение конфигурации</translation>
     </message>
     <message>
         <source>Make the change taken back again</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить отменённое изменение</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правка</translation>
     </message>
     <message>
         <source>Undo and redo changes of the configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена и повтор изменений конфигурации</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить: %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повторить: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Повторить</translation>
     </message>
     <message>
         <source>untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>без имени</translation>
     </message>
     <message>
         <source>The configuration has changes that are neither saved in a file nor sent to the controller.
 
 Save them to a file first?</source>
-        <translation type="unfinished"></translation>
+        <translation>В конфигурации есть изменения, которые не сохранены в файл и не отправлены в контроллер.
+
+Сначала сохранить их в файл?</translation>
     </message>
 </context>
 <context>
     <name>input_delegate</name>
     <message>
         <source>N/O</source>
-        <translation type="unfinished"></translation>
+        <translation>N/O</translation>
     </message>
     <message>
         <source>N/C</source>
-        <translation type="unfinished"></translation>
+        <translation>N/C</translation>
     </message>
     <message>
         <source>N/U</source>
-        <translation type="unfinished"></translation>
+        <translation>N/U</translation>
     </message>
 </context>
 <context>
     <name>kelvo_controller_class</name>
     <message>
         <source>File read error : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка чтения файла: %1</translation>
     </message>
     <message>
         <source>File %1
 isn&apos;t proper upgrade file !</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл %1
+не является корректным файлом обновления!</translation>
     </message>
     <message>
         <source>Seek error : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка позиционирования в файле: %1</translation>
     </message>
     <message>
         <source>CRC error in block !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка CRC в блоке!</translation>
     </message>
     <message>
         <source>Uncompressing error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка распаковки!</translation>
     </message>
     <message>
         <source>USB Interface</source>
-        <translation type="unfinished"></translation>
+        <translation>Интерфейс USB</translation>
     </message>
     <message>
         <source>FirmWare upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление прошивки</translation>
     </message>
     <message>
         <source>Not connected !</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет подключения!</translation>
     </message>
     <message>
         <source>Control error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка управления!</translation>
     </message>
     <message>
         <source>Not enough memory !</source>
-        <translation type="unfinished"></translation>
+        <translation>Недостаточно памяти!</translation>
     </message>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись данных в файл %1
+Успешно!</translation>
     </message>
     <message>
         <source>Data write to file %1
 Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись данных в файл %1
+Не удалось!</translation>
     </message>
     <message>
         <source>Data read from file
     Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение данных из файла
+    Успешно!</translation>
     </message>
     <message>
         <source>Data read from file
        Failed!
 
 File is broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение данных из файла
+       Не удалось!
+
+Файл повреждён.</translation>
     </message>
     <message>
         <source>File not found : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не найден: %1</translation>
     </message>
     <message>
         <source>Out of memory!</source>
-        <translation type="unfinished"></translation>
+        <translation>Недостаточно памяти!</translation>
     </message>
     <message>
         <source>Current version read error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка чтения текущей версии!</translation>
     </message>
     <message>
         <source>Different versions !</source>
-        <translation type="unfinished"></translation>
+        <translation>Версии различаются!</translation>
     </message>
     <message>
         <source>Do you really want to install older firmware release?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вы действительно хотите установить более старую версию прошивки?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Yes, I do!</source>
-        <translation type="unfinished"></translation>
+        <translation>Да, установить!</translation>
     </message>
     <message>
         <source>This upgrade is made for another firmware core !
 Installing it may permanently damage the device !
 To reprogram all the firmware contact with Ovra.</source>
-        <translation type="unfinished"></translation>
+        <translation>Это обновление предназначено для другого ядра прошивки!
+Его установка может необратимо повредить устройство!
+Для полной перепрошивки обратитесь в Ovra.</translation>
     </message>
     <message>
         <source>Write error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка записи!</translation>
     </message>
     <message>
         <source>Protocol error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка протокола!</translation>
     </message>
     <message>
         <source>Process canceled !</source>
-        <translation type="unfinished"></translation>
+        <translation>Процесс отменён!</translation>
     </message>
     <message>
         <source>Verification failed : block %1
   Continue ?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка проверки: блок %1
+  Продолжить?</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Да!</translation>
     </message>
     <message>
         <source>No ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Preparing device...</source>
-        <translation type="unfinished"></translation>
+        <translation>Подготовка устройства...</translation>
     </message>
     <message>
         <source>Transferring firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача прошивки...</translation>
     </message>
     <message>
         <source>Comparing firmware...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнение прошивки...</translation>
     </message>
     <message>
         <source>Upgrade sucessfull !</source>
-        <translation type="unfinished"></translation>
+        <translation>Обновление выполнено успешно!</translation>
     </message>
     <message>
         <source>Verify successfull !</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка выполнена успешно!</translation>
     </message>
     <message>
         <source>Verify of %1 block(s) failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка не пройдена, блоков с ошибками: %1!</translation>
     </message>
     <message>
         <source>Upgrade failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка обновления!</translation>
     </message>
     <message>
         <source>Verification failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка не пройдена!</translation>
     </message>
     <message>
         <source>Command failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда не выполнена!</translation>
     </message>
     <message>
         <source>Time is over !</source>
-        <translation type="unfinished"></translation>
+        <translation>Время ожидания истекло!</translation>
     </message>
     <message>
         <source>Input selection :</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбор входа:</translation>
     </message>
     <message>
         <source>Remote control :</source>
-        <translation type="unfinished"></translation>
+        <translation>Пульт ДУ:</translation>
     </message>
     <message>
         <source>Invalid system address !</source>
-        <translation type="unfinished"></translation>
+        <translation>Недопустимый системный адрес!</translation>
     </message>
     <message>
         <source>Configuration is sending...</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправка конфигурации...</translation>
     </message>
     <message>
         <source>Write configuration
      Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись конфигурации
+     Успешно!</translation>
     </message>
     <message>
         <source>Write configuration
      Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись конфигурации
+     Не удалось!</translation>
     </message>
     <message>
         <source>Configuration is reading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение конфигурации...</translation>
     </message>
     <message>
         <source>Read configuration
 cancelled !</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение конфигурации
+отменено!</translation>
     </message>
     <message>
         <source>Read configuration
 Sucessfull!</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение конфигурации
+Успешно!</translation>
     </message>
     <message>
         <source>Read configuration
  Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтение конфигурации
+ Не удалось!</translation>
     </message>
 </context>
 <context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
-        <translation type="unfinished"></translation>
+        <translation>  бесконечно</translation>
     </message>
     <message>
         <source>Step No.</source>
-        <translation type="unfinished"></translation>
+        <translation>№ шага</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation type="unfinished"></translation>
+        <translation>Нарастание</translation>
     </message>
     <message>
         <source>Last time | inf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Удерж. | беск.</translation>
     </message>
     <message>
         <source>Fall time</source>
-        <translation type="unfinished"></translation>
+        <translation>Спад</translation>
     </message>
     <message>
         <source>Prog. time</source>
-        <translation type="unfinished"></translation>
+        <translation>Время прогр.</translation>
     </message>
     <message>
         <source>Step %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Шаг %1</translation>
     </message>
     <message>
         <source>Broken rule !</source>
-        <translation type="unfinished"></translation>
+        <translation>Нарушено правило!</translation>
     </message>
     <message>
         <source>Both times couldn&apos;t be 0 !
 Last time will be fixed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оба времени не могут быть равны 0!
+Время удержания будет исправлено.</translation>
     </message>
     <message>
         <source>O.K.</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Fix all steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Исправить все шаги</translation>
     </message>
     <message>
         <source>undetermined</source>
-        <translation type="unfinished"></translation>
+        <translation>не опред.</translation>
     </message>
     <message>
         <source>Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Подтверждение</translation>
     </message>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Из программы будет удалён %n шаг.
+	Вы действительно хотите это сделать?</numerusform>
+            <numerusform>Из программы будут удалены %n шага.
+	Вы действительно хотите это сделать?</numerusform>
+            <numerusform>Из программы будут удалены %n шагов.
+	Вы действительно хотите это сделать?</numerusform>
         </translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Нет</translation>
     </message>
     <message>
         <source>Yes !</source>
-        <translation type="unfinished"></translation>
+        <translation>Да!</translation>
     </message>
 </context>
 <context>
     <name>reconnectDialog</name>
     <message>
         <source>Disconnected device !</source>
-        <translation type="unfinished"></translation>
+        <translation>Устройство отключено!</translation>
     </message>
     <message>
         <source>Previously connected controller is no longer available !
 Retry or choose another device to connect.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ранее подключённый контроллер недоступен!
+Повторите или выберите другое устройство.</translation>
     </message>
     <message>
         <source>Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Сменить</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
 </context>
 </TS>
