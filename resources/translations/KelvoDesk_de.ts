@@ -315,6 +315,13 @@
     </message>
 </context>
 <context>
+    <name>MyTimeEdit</name>
+    <message>
+        <source>Largest time: %1</source>
+        <translation>Größte Zeit: %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -888,6 +895,34 @@ Save them to a file first?</source>
 
 Zuerst in einer Datei speichern?</translation>
     </message>
+    <message>
+        <source>RCU: the controller&apos;s infra-red remote control</source>
+        <translation>FB: die Infrarot-Fernbedienung des Controllers</translation>
+    </message>
+    <message>
+        <source>Reset the controller?
+It restarts and stops what it is doing.</source>
+        <translation>Controller neu starten?
+Er startet neu und bricht ab, was er gerade tut.</translation>
+    </message>
+    <message>
+        <source>Upgrade the controller from %1 to %2?</source>
+        <translation>Controller von %1 auf %2 aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Press a key on the remote now</source>
+        <translation>Jetzt eine Taste der Fernbedienung drücken</translation>
+    </message>
+    <message>
+        <source>Operate the input now</source>
+        <translation>Jetzt den Eingang betätigen</translation>
+    </message>
+    <message>
+        <source>The controller waits for its firmware: an upgrade did not end.
+Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
+        <translation>Der Controller wartet auf seine Firmware: ein Update wurde nicht beendet.
+"Kelvo aktualisieren" mit der Update-Datei erneut ausführen, um es abzuschließen.</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -902,6 +937,18 @@ Zuerst in einer Datei speichern?</translation>
     <message>
         <source>N/U</source>
         <translation>N/U</translation>
+    </message>
+    <message>
+        <source>N/O, normally open: the input acts when its contact closes</source>
+        <translation>N/O, Schließer: der Eingang löst aus, wenn sein Kontakt schließt</translation>
+    </message>
+    <message>
+        <source>N/C, normally closed: the input acts when its contact opens</source>
+        <translation>N/C, Öffner: der Eingang löst aus, wenn sein Kontakt öffnet</translation>
+    </message>
+    <message>
+        <source>N/U, not used: the controller ignores the input</source>
+        <translation>N/U, nicht benutzt: der Controller beachtet den Eingang nicht</translation>
     </message>
 </context>
 <context>

@@ -315,6 +315,13 @@
     </message>
 </context>
 <context>
+    <name>MyTimeEdit</name>
+    <message>
+        <source>Largest time: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -871,6 +878,32 @@ Configuration not read!</source>
 Save them to a file first?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>RCU: the controller&apos;s infra-red remote control</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reset the controller?
+It restarts and stops what it is doing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Upgrade the controller from %1 to %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Press a key on the remote now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operate the input now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The controller waits for its firmware: an upgrade did not end.
+Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -884,6 +917,18 @@ Save them to a file first?</source>
     </message>
     <message>
         <source>N/U</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/O, normally open: the input acts when its contact closes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/C, normally closed: the input acts when its contact opens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N/U, not used: the controller ignores the input</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

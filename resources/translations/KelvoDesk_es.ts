@@ -315,6 +315,13 @@
     </message>
 </context>
 <context>
+    <name>MyTimeEdit</name>
+    <message>
+        <source>Largest time: %1</source>
+        <translation>Tiempo máximo: %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -888,6 +895,34 @@ Save them to a file first?</source>
 
 ¿Guardarlos antes en un archivo?</translation>
     </message>
+    <message>
+        <source>RCU: the controller&apos;s infra-red remote control</source>
+        <translation>Mando: el mando a distancia por infrarrojos del controlador</translation>
+    </message>
+    <message>
+        <source>Reset the controller?
+It restarts and stops what it is doing.</source>
+        <translation>¿Reiniciar el controlador?
+Se reinicia y deja de hacer lo que está haciendo.</translation>
+    </message>
+    <message>
+        <source>Upgrade the controller from %1 to %2?</source>
+        <translation>¿Actualizar el controlador de %1 a %2?</translation>
+    </message>
+    <message>
+        <source>Press a key on the remote now</source>
+        <translation>Pulse ahora una tecla del mando</translation>
+    </message>
+    <message>
+        <source>Operate the input now</source>
+        <translation>Accione ahora la entrada</translation>
+    </message>
+    <message>
+        <source>The controller waits for its firmware: an upgrade did not end.
+Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
+        <translation>El controlador espera su firmware: una actualización no terminó.
+Ejecute de nuevo "Actualizar Kelvo" con el archivo de actualización para terminarla.</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -902,6 +937,18 @@ Save them to a file first?</source>
     <message>
         <source>N/U</source>
         <translation>NU</translation>
+    </message>
+    <message>
+        <source>N/O, normally open: the input acts when its contact closes</source>
+        <translation>NA, normalmente abierto: la entrada actúa cuando su contacto se cierra</translation>
+    </message>
+    <message>
+        <source>N/C, normally closed: the input acts when its contact opens</source>
+        <translation>NC, normalmente cerrado: la entrada actúa cuando su contacto se abre</translation>
+    </message>
+    <message>
+        <source>N/U, not used: the controller ignores the input</source>
+        <translation>NU, no usado: el controlador ignora la entrada</translation>
     </message>
 </context>
 <context>

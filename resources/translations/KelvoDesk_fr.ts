@@ -5,11 +5,11 @@
     <name>FileIo</name>
     <message>
         <source>write failed</source>
-        <translation>échec de l'écriture</translation>
+        <translation>échec de l&apos;écriture</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation>ce n'est pas un fichier ordinaire</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Input %1 mode</source>
-        <translation>mode de l'entrée %1</translation>
+        <translation>mode de l&apos;entrée %1</translation>
     </message>
     <message>
         <source>Special scene</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>Input simulator</source>
-        <translation>Simulateur d'entrées</translation>
+        <translation>Simulateur d&apos;entrées</translation>
     </message>
     <message>
         <source>Generate</source>
@@ -312,6 +312,13 @@
     <message>
         <source>F/W ver. </source>
         <translation>F/W ver. </translation>
+    </message>
+</context>
+<context>
+    <name>MyTimeEdit</name>
+    <message>
+        <source>Largest time: %1</source>
+        <translation>Durée maximale : %1</translation>
     </message>
 </context>
 <context>
@@ -528,7 +535,7 @@
     </message>
     <message>
         <source>Turn off application</source>
-        <translation>Fermer l'application</translation>
+        <translation>Fermer l&apos;application</translation>
     </message>
     <message>
         <source>&amp;Open file</source>
@@ -568,7 +575,7 @@
     </message>
     <message>
         <source>Send upgrade to Kelvo device</source>
-        <translation>Envoyer une mise à jour à l'appareil Kelvo</translation>
+        <translation>Envoyer une mise à jour à l&apos;appareil Kelvo</translation>
     </message>
     <message>
         <source>&amp;Verify Firmware</source>
@@ -584,7 +591,7 @@
     </message>
     <message>
         <source>How to get help</source>
-        <translation>Comment obtenir de l'aide</translation>
+        <translation>Comment obtenir de l&apos;aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -592,7 +599,7 @@
     </message>
     <message>
         <source>Information about application.</source>
-        <translation>Informations sur l'application.</translation>
+        <translation>Informations sur l&apos;application.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -612,7 +619,7 @@
     </message>
     <message>
         <source>Change application language</source>
-        <translation>Changer la langue de l'application</translation>
+        <translation>Changer la langue de l&apos;application</translation>
     </message>
     <message>
         <source>Change language to : %1</source>
@@ -822,7 +829,7 @@ Pour accepter la valeur corrigée, appuyez à nouveau sur le bouton Copier</tran
     </message>
     <message>
         <source>Cannot write new language!</source>
-        <translation>Impossible d'enregistrer la nouvelle langue !</translation>
+        <translation>Impossible d&apos;enregistrer la nouvelle langue !</translation>
     </message>
     <message>
         <source>N / A</source>
@@ -886,7 +893,35 @@ Configuration non lue !</translation>
 Save them to a file first?</source>
         <translation>La configuration comporte des modifications qui ne sont ni enregistrées dans un fichier ni envoyées au contrôleur.
 
-Les enregistrer d'abord dans un fichier ?</translation>
+Les enregistrer d&apos;abord dans un fichier ?</translation>
+    </message>
+    <message>
+        <source>RCU: the controller&apos;s infra-red remote control</source>
+        <translation>Télécommande : la télécommande infrarouge du contrôleur</translation>
+    </message>
+    <message>
+        <source>Reset the controller?
+It restarts and stops what it is doing.</source>
+        <translation>Réinitialiser le contrôleur ?
+Il redémarre et arrête ce qu'il fait.</translation>
+    </message>
+    <message>
+        <source>Upgrade the controller from %1 to %2?</source>
+        <translation>Mettre à jour le contrôleur de %1 vers %2 ?</translation>
+    </message>
+    <message>
+        <source>Press a key on the remote now</source>
+        <translation>Appuyez maintenant sur une touche de la télécommande</translation>
+    </message>
+    <message>
+        <source>Operate the input now</source>
+        <translation>Actionnez l'entrée maintenant</translation>
+    </message>
+    <message>
+        <source>The controller waits for its firmware: an upgrade did not end.
+Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
+        <translation>Le contrôleur attend son firmware : une mise à jour n'est pas terminée.
+Relancez « Mettre à jour Kelvo » avec le fichier de mise à jour pour la terminer.</translation>
     </message>
 </context>
 <context>
@@ -903,6 +938,18 @@ Les enregistrer d'abord dans un fichier ?</translation>
         <source>N/U</source>
         <translation>N/U</translation>
     </message>
+    <message>
+        <source>N/O, normally open: the input acts when its contact closes</source>
+        <translation>N/O, normalement ouvert : l'entrée agit quand son contact se ferme</translation>
+    </message>
+    <message>
+        <source>N/C, normally closed: the input acts when its contact opens</source>
+        <translation>N/F, normalement fermé : l'entrée agit quand son contact s'ouvre</translation>
+    </message>
+    <message>
+        <source>N/U, not used: the controller ignores the input</source>
+        <translation>N/U, non utilisé : le contrôleur ignore l'entrée</translation>
+    </message>
 </context>
 <context>
     <name>kelvo_controller_class</name>
@@ -914,7 +961,7 @@ Les enregistrer d'abord dans un fichier ?</translation>
         <source>File %1
 isn&apos;t proper upgrade file !</source>
         <translation>Le fichier %1
-n'est pas un fichier de mise à jour valide !</translation>
+n&apos;est pas un fichier de mise à jour valide !</translation>
     </message>
     <message>
         <source>Seek error : %1</source>
@@ -1009,12 +1056,12 @@ Le fichier est endommagé.</translation>
 Installing it may permanently damage the device !
 To reprogram all the firmware contact with Ovra.</source>
         <translation>Cette mise à jour est destinée à un autre noyau de firmware !
-L'installer peut endommager définitivement l'appareil !
+L&apos;installer peut endommager définitivement l&apos;appareil !
 Pour reprogrammer tout le firmware, contactez Ovra.</translation>
     </message>
     <message>
         <source>Write error !</source>
-        <translation>Erreur d'écriture !</translation>
+        <translation>Erreur d&apos;écriture !</translation>
     </message>
     <message>
         <source>Protocol error !</source>
@@ -1040,7 +1087,7 @@ Pour reprogrammer tout le firmware, contactez Ovra.</translation>
     </message>
     <message>
         <source>Preparing device...</source>
-        <translation>Préparation de l'appareil...</translation>
+        <translation>Préparation de l&apos;appareil...</translation>
     </message>
     <message>
         <source>Transferring firmware...</source>
@@ -1080,7 +1127,7 @@ Pour reprogrammer tout le firmware, contactez Ovra.</translation>
     </message>
     <message>
         <source>Input selection :</source>
-        <translation>Sélection de l'entrée :</translation>
+        <translation>Sélection de l&apos;entrée :</translation>
     </message>
     <message>
         <source>Remote control :</source>
@@ -1213,7 +1260,7 @@ Le maintien sera corrigé.</translation>
     <message>
         <source>Previously connected controller is no longer available !
 Retry or choose another device to connect.</source>
-        <translation>Le contrôleur précédent n'est plus disponible !
+        <translation>Le contrôleur précédent n&apos;est plus disponible !
 Réessayez ou choisissez un autre appareil.</translation>
     </message>
     <message>

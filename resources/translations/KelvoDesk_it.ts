@@ -315,6 +315,13 @@
     </message>
 </context>
 <context>
+    <name>MyTimeEdit</name>
+    <message>
+        <source>Largest time: %1</source>
+        <translation>Tempo massimo: %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -528,7 +535,7 @@
     </message>
     <message>
         <source>Turn off application</source>
-        <translation>Chiudi l'applicazione</translation>
+        <translation>Chiudi l&apos;applicazione</translation>
     </message>
     <message>
         <source>&amp;Open file</source>
@@ -568,7 +575,7 @@
     </message>
     <message>
         <source>Send upgrade to Kelvo device</source>
-        <translation>Invia l'aggiornamento al dispositivo Kelvo</translation>
+        <translation>Invia l&apos;aggiornamento al dispositivo Kelvo</translation>
     </message>
     <message>
         <source>&amp;Verify Firmware</source>
@@ -592,7 +599,7 @@
     </message>
     <message>
         <source>Information about application.</source>
-        <translation>Informazioni sull'applicazione.</translation>
+        <translation>Informazioni sull&apos;applicazione.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -612,7 +619,7 @@
     </message>
     <message>
         <source>Change application language</source>
-        <translation>Cambia la lingua dell'applicazione</translation>
+        <translation>Cambia la lingua dell&apos;applicazione</translation>
     </message>
     <message>
         <source>Change language to : %1</source>
@@ -700,7 +707,7 @@
 Phone:  +48 12 345 67 89
 Fax:    +48 12 345 67 90
 E-mail: support@kelvo-lighting.example</source>
-        <translation>Per assistenza telefonare o inviare un'e-mail.
+        <translation>Per assistenza telefonare o inviare un&apos;e-mail.
 
 Telefono: +48 12 345 67 89
 Fax:      +48 12 345 67 90
@@ -777,19 +784,19 @@ www.kelvo-lighting.example</translation>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation>Il numero di scene da copiare supera l'intervallo possibile!<byte value="xd"/>
+        <translation>Il numero di scene da copiare supera l&apos;intervallo possibile!<byte value="xd"/>
 Per accettare il valore corretto premere di nuovo il pulsante Copia</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation>Il numero di programmi da copiare supera l'intervallo possibile!<byte value="xd"/>
+        <translation>Il numero di programmi da copiare supera l&apos;intervallo possibile!<byte value="xd"/>
 Per accettare il valore corretto premere di nuovo il pulsante Copia</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
-        <translation>Il numero di passi da copiare supera l'intervallo possibile!<byte value="xd"/>
+        <translation>Il numero di passi da copiare supera l&apos;intervallo possibile!<byte value="xd"/>
 Per accettare il valore corretto premere di nuovo il pulsante Copia</translation>
     </message>
     <message>
@@ -846,7 +853,7 @@ Configurazione non letta!</translation>
     </message>
     <message>
         <source>Take back the last change of the configuration</source>
-        <translation>Annulla l'ultima modifica della configurazione</translation>
+        <translation>Annulla l&apos;ultima modifica della configurazione</translation>
     </message>
     <message>
         <source>Make the change taken back again</source>
@@ -888,6 +895,34 @@ Save them to a file first?</source>
 
 Salvarle prima in un file?</translation>
     </message>
+    <message>
+        <source>RCU: the controller&apos;s infra-red remote control</source>
+        <translation>Telecomando: il telecomando a infrarossi della centralina</translation>
+    </message>
+    <message>
+        <source>Reset the controller?
+It restarts and stops what it is doing.</source>
+        <translation>Resettare la centralina?
+Si riavvia e interrompe ciò che sta facendo.</translation>
+    </message>
+    <message>
+        <source>Upgrade the controller from %1 to %2?</source>
+        <translation>Aggiornare la centralina da %1 a %2?</translation>
+    </message>
+    <message>
+        <source>Press a key on the remote now</source>
+        <translation>Premere ora un tasto del telecomando</translation>
+    </message>
+    <message>
+        <source>Operate the input now</source>
+        <translation>Azionare ora l'ingresso</translation>
+    </message>
+    <message>
+        <source>The controller waits for its firmware: an upgrade did not end.
+Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
+        <translation>La centralina attende il firmware: un aggiornamento non è terminato.
+Eseguire di nuovo "Aggiorna Kelvo" con il file di aggiornamento per completarlo.</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -902,6 +937,18 @@ Salvarle prima in un file?</translation>
     <message>
         <source>N/U</source>
         <translation>N/U</translation>
+    </message>
+    <message>
+        <source>N/O, normally open: the input acts when its contact closes</source>
+        <translation>N/A, normalmente aperto: l'ingresso agisce quando il contatto si chiude</translation>
+    </message>
+    <message>
+        <source>N/C, normally closed: the input acts when its contact opens</source>
+        <translation>N/C, normalmente chiuso: l'ingresso agisce quando il contatto si apre</translation>
+    </message>
+    <message>
+        <source>N/U, not used: the controller ignores the input</source>
+        <translation>N/U, non usato: la centralina ignora l'ingresso</translation>
     </message>
 </context>
 <context>
@@ -1010,7 +1057,7 @@ Installing it may permanently damage the device !
 To reprogram all the firmware contact with Ovra.</source>
         <translation>Questo aggiornamento è destinato a un altro core del firmware!
 Installarlo può danneggiare in modo permanente il dispositivo!
-Per riprogrammare l'intero firmware contattare Ovra.</translation>
+Per riprogrammare l&apos;intero firmware contattare Ovra.</translation>
     </message>
     <message>
         <source>Write error !</source>

@@ -315,6 +315,13 @@
     </message>
 </context>
 <context>
+    <name>MyTimeEdit</name>
+    <message>
+        <source>Largest time: %1</source>
+        <translation>Największy czas: %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>unknown</source>
@@ -888,6 +895,34 @@ Save them to a file first?</source>
 
 Czy najpierw zapisać je do pliku?</translation>
     </message>
+    <message>
+        <source>RCU: the controller&apos;s infra-red remote control</source>
+        <translation>RCU: pilot podczerwieni sterownika</translation>
+    </message>
+    <message>
+        <source>Reset the controller?
+It restarts and stops what it is doing.</source>
+        <translation>Zresetować sterownik?
+Uruchomi się ponownie i przerwie to, co robi.</translation>
+    </message>
+    <message>
+        <source>Upgrade the controller from %1 to %2?</source>
+        <translation>Zaktualizować sterownik z %1 do %2?</translation>
+    </message>
+    <message>
+        <source>Press a key on the remote now</source>
+        <translation>Naciśnij teraz klawisz pilota</translation>
+    </message>
+    <message>
+        <source>Operate the input now</source>
+        <translation>Uruchom teraz wejście</translation>
+    </message>
+    <message>
+        <source>The controller waits for its firmware: an upgrade did not end.
+Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
+        <translation>Sterownik czeka na oprogramowanie: aktualizacja nie została ukończona.
+Uruchom ponownie "Aktualizuj Kelvo" z plikiem aktualizacji, aby ją dokończyć.</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -902,6 +937,18 @@ Czy najpierw zapisać je do pliku?</translation>
     <message>
         <source>N/U</source>
         <translation>N/U</translation>
+    </message>
+    <message>
+        <source>N/O, normally open: the input acts when its contact closes</source>
+        <translation>N/O, normalnie otwarte: wejście działa, gdy styk się zamyka</translation>
+    </message>
+    <message>
+        <source>N/C, normally closed: the input acts when its contact opens</source>
+        <translation>N/C, normalnie zamknięte: wejście działa, gdy styk się otwiera</translation>
+    </message>
+    <message>
+        <source>N/U, not used: the controller ignores the input</source>
+        <translation>N/U, nieużywane: sterownik pomija wejście</translation>
     </message>
 </context>
 <context>

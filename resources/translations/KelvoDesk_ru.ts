@@ -315,6 +315,13 @@
     </message>
 </context>
 <context>
+    <name>MyTimeEdit</name>
+    <message>
+        <source>Largest time: %1</source>
+        <translation>Наибольшее время: %1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -888,6 +895,34 @@ Save them to a file first?</source>
 
 Сначала сохранить их в файл?</translation>
     </message>
+    <message>
+        <source>RCU: the controller&apos;s infra-red remote control</source>
+        <translation>Пульт ДУ: инфракрасный пульт контроллера</translation>
+    </message>
+    <message>
+        <source>Reset the controller?
+It restarts and stops what it is doing.</source>
+        <translation>Перезапустить контроллер?
+Он перезапустится и прервёт текущую работу.</translation>
+    </message>
+    <message>
+        <source>Upgrade the controller from %1 to %2?</source>
+        <translation>Обновить прошивку контроллера с %1 до %2?</translation>
+    </message>
+    <message>
+        <source>Press a key on the remote now</source>
+        <translation>Нажмите сейчас кнопку пульта</translation>
+    </message>
+    <message>
+        <source>Operate the input now</source>
+        <translation>Задействуйте вход сейчас</translation>
+    </message>
+    <message>
+        <source>The controller waits for its firmware: an upgrade did not end.
+Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
+        <translation>Контроллер ждёт прошивку: обновление не завершено.
+Запустите «Обновить прошивку Kelvo» ещё раз с файлом обновления, чтобы завершить его.</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -902,6 +937,18 @@ Save them to a file first?</source>
     <message>
         <source>N/U</source>
         <translation>N/U</translation>
+    </message>
+    <message>
+        <source>N/O, normally open: the input acts when its contact closes</source>
+        <translation>N/O, нормально разомкнут: вход срабатывает при замыкании контакта</translation>
+    </message>
+    <message>
+        <source>N/C, normally closed: the input acts when its contact opens</source>
+        <translation>N/C, нормально замкнут: вход срабатывает при размыкании контакта</translation>
+    </message>
+    <message>
+        <source>N/U, not used: the controller ignores the input</source>
+        <translation>N/U, не используется: контроллер не учитывает вход</translation>
     </message>
 </context>
 <context>
