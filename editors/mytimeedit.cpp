@@ -12,10 +12,14 @@ MyTimeEdit::MyTimeEdit(QWidget *parent)
     connect(this, &QAbstractSpinBox::editingFinished, this, &MyTimeEdit::showLargestIfBeyond);
 }
 
+namespace {
+const QTime longestTyped(23, 59, 59, 900);
+} // namespace
+
 void MyTimeEdit::setLargestTime(const QTime &time)
 {
     largest = time;
-    setTimeRange(QTime(0, 0), QTime(23, 59, 59, 900));
+    setTimeRange(QTime(0, 0), hasFocus() ? longestTyped : largest);
     setToolTip(tr("Largest time: %1").arg(time.toString(QStringLiteral("h:mm:ss.z"))));
 }
 
@@ -37,6 +41,21 @@ void MyTimeEdit::keyPressEvent(QKeyEvent *event)
     const int section = currentSectionIndex();
     QTimeEdit::keyPressEvent(event);
     movedOnByDigit = text.size() == 1 && text.front().isDigit() && currentSectionIndex() != section;
+}
+
+void MyTimeEdit::focusInEvent(QFocusEvent *event)
+{
+    if (largest.isValid())
+        setMaximumTime(longestTyped);
+    QTimeEdit::focusInEvent(event);
+}
+
+void MyTimeEdit::focusOutEvent(QFocusEvent *event)
+{
+    QTimeEdit::focusOutEvent(event);
+    // Qt brings a larger time down to the maximum, and reports it.
+    if (largest.isValid())
+        setMaximumTime(largest);
 }
 
 void MyTimeEdit::connectSnapping()

@@ -12,9 +12,10 @@ class MyTimeEdit : public QTimeEdit
 public:
     explicit MyTimeEdit(QWidget *parent = nullptr);
 
-    // The largest time the controller takes here. Typing is not limited by it (Qt would then
-    // refuse or move digits to other sections, and a typed time would turn into another one):
-    // a larger time is reported as the largest and shown so once the entry ends.
+    // The largest time the controller takes here. While the editor has the focus typing is not
+    // limited by it (Qt would refuse digits or move them to other sections, and a typed time
+    // would turn into another one): a larger time is reported as the largest and shown so once
+    // the entry ends. Without the focus it is the editor's maximum.
     void setLargestTime(const QTime &time);
     QTime largestTime() const { return largest; }
 
@@ -24,6 +25,8 @@ protected:
     // A separator typed right after a section filled up and moved on is skipped: "01 59 59"
     // means hours, minutes, seconds, not hours, seconds, tenths.
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 signals:
     // The time after snapping; once for every change of the editor's time.

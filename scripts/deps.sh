@@ -6,6 +6,8 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qt6-qpa-plugins libgl-dev libusb-1.0-0-dev
+    # Qt's own texts (standard buttons, file dialogs) in the program's languages.
+    qt6-translations-l10n
     clang libclang-rt-14-dev zlib1g-dev
     xvfb xauth
     # The tests measure texts in these fonts (the condensed faces included).

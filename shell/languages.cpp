@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTextStream>
 
 #include <algorithm>
@@ -73,6 +74,16 @@ ParamElement *readIni(ParamElement &root)
     return ini;
 }
 
+// Qt's translation of its own texts, from where Qt keeps them.
+std::unique_ptr<QTranslator> qtTranslation(const QString &code)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_") + code,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
+}
+
 } // namespace
 
 void Languages::discover()
@@ -114,6 +125,12 @@ void Languages::discover()
             qCDebug(lcKelvo).noquote() << "Translation loaded:" << file.absoluteFilePath();
         else
             qCDebug(lcKelvo).noquote() << "Translation not loaded:" << file.absoluteFilePath();
+        entry.qtTranslator = qtTranslation(entry.code);
+        // English is the first entry already: its file only mends spelling.
+        if (entry.code == QLatin1String("en") && !languageTable.empty()) {
+            languageTable.front().translator = std::move(entry.translator);
+            continue;
+        }
         if (entry.code == code)
             requestedLanguage = int(languageTable.size());
         entry.name = fixedName(entry.code);

@@ -11,6 +11,19 @@
 namespace {
 // Enough of the bus traffic for a look in a debugger without growing for ever.
 constexpr int KeptTransactions = 1000;
+// The program's texts and Qt's own in the entry's language; English may have neither.
+void useTranslators(const LanguageEntry &entry, bool use)
+{
+    for (QTranslator *translator : {entry.translator.get(), entry.qtTranslator.get()}) {
+        if (!translator)
+            continue;
+        if (use)
+            QCoreApplication::installTranslator(translator);
+        else
+            QCoreApplication::removeTranslator(translator);
+    }
+}
+
 } // namespace
 
 gui_class *mainWindow = nullptr;
@@ -54,12 +67,10 @@ int runKelvoDesk(const StartupSeams &seams)
             mainWindow = nullptr;
         }
         if (!window) {
-            if (currentLanguage > 0)
-                QCoreApplication::removeTranslator(languageTable[currentLanguage].translator.get());
+            if (currentLanguage >= 0)
+                useTranslators(languageTable[size_t(currentLanguage)], false);
             currentLanguage = requestedLanguage;
-            if (currentLanguage > 0)
-                QCoreApplication::installTranslator(
-                    languageTable[currentLanguage].translator.get());
+            useTranslators(languageTable[size_t(currentLanguage)], true);
             window = std::make_unique<gui_class>(&session);
             window->setTitleNote(seams.windowTitleNote);
             mainWindow = window.get();

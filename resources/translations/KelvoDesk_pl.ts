@@ -915,7 +915,7 @@ Uruchomi się ponownie i przerwie to, co robi.</translation>
     </message>
     <message>
         <source>Operate the input now</source>
-        <translation>Uruchom teraz wejście</translation>
+        <translation>Przełącz teraz wejście</translation>
     </message>
     <message>
         <source>The controller waits for its firmware: an upgrade did not end.

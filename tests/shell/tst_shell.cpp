@@ -356,8 +356,9 @@ void tst_Shell::initialPagesAndFrame()
 
     auto *mainTabs = child<QTabWidget>("tabWidget_main");
     auto *settingsTabs = child<QTabWidget>("tabWidget_settings");
-    QCOMPARE(mainTabs->currentWidget()->objectName(), QStringLiteral("tab_copy"));
-    QCOMPARE(settingsTabs->currentWidget()->objectName(), QStringLiteral("tab_settings_other"));
+    // The first tab of each.
+    QCOMPARE(mainTabs->currentWidget()->objectName(), QStringLiteral("tab_settings"));
+    QCOMPARE(settingsTabs->currentWidget()->objectName(), QStringLiteral("tab_settings_Inputs"));
     QVERIFY(mainTabs->font().bold());
     QVERIFY(settingsTabs->font().bold());
 
@@ -550,7 +551,7 @@ void tst_Shell::mixModeBothWays()
     u8 *image = kelvo->configImage();
     image[MixMode] = 0;
     build();
-    child<QTabWidget>("tabWidget_main")->setCurrentIndex(0);
+    child<QTabWidget>("tabWidget_settings")->setCurrentIndex(2); // the settings page "Other"
     auto *proportional = child<QRadioButton>("rbProportional");
     auto *bigger = child<QRadioButton>("rbBiggerWin");
     QVERIFY(proportional->isChecked());
@@ -592,8 +593,9 @@ void tst_Shell::learnedAddressDisplay()
     kelvo->rcuAddrShown = u8(shown);
     kelvo->configImage()[PreviewFirstChannel] = 11;
     build();
-    QCOMPARE(child<QLabel>("lbGotValue")->text(), QStringLiteral("N / A")); // Copying shown
-    child<QTabWidget>("tabWidget_main")->setCurrentIndex(0);
+    // Not shown yet: the window opens on the inputs.
+    QCOMPARE(child<QLabel>("lbGotValue")->text(), QStringLiteral("N / A"));
+    child<QTabWidget>("tabWidget_settings")->setCurrentIndex(2);
     QCOMPARE(child<QLabel>("lbGotValue")->text(), text);
     QCOMPARE(child<QSpinBox>("sbPreview")->value(), 12);
 }

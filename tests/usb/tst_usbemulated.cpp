@@ -339,8 +339,11 @@ void tst_UsbEmulated::firmwareUpgrade()
     rig->script.fileNames << fileName;
     rig->trigger(QStringLiteral("&Upgrade Kelvo"));
 
-    QCOMPARE(rig->script.shown.size(), 1);
-    QCOMPARE(rig->script.shown[0].text, QStringLiteral("Upgrade sucessfull !"));
+    // The question before it starts (answered Yes), then the result.
+    QCOMPARE(rig->script.shown.size(), 2);
+    QCOMPARE(rig->script.shown[0].text,
+             QStringLiteral("Upgrade the controller from 1.00A to 1.00A?"));
+    QCOMPARE(rig->script.shown[1].text, QStringLiteral("Upgrade sucessfull !"));
     {
         std::lock_guard guard(bus->lock());
         QCOMPARE(firmwareOf(c), firmware);
