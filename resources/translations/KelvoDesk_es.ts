@@ -671,7 +671,7 @@
     </message>
     <message>
         <source>Rise time</source>
-        <translation>Tiempo de subida</translation>
+        <translation>Subida</translation>
     </message>
     <message>
         <source>Standard input</source>

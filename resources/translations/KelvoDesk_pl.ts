@@ -95,7 +95,7 @@
     </message>
     <message>
         <source>Select from device</source>
-        <translation>Wybierz ze sterownika</translation>
+        <translation>Wybierz z Kelvo</translation>
     </message>
     <message>
         <source>RCU keys</source>
@@ -123,7 +123,7 @@
     </message>
     <message>
         <source>Got value :</source>
-        <translation>Odczytana wartość :</translation>
+        <translation>Odczytano :</translation>
     </message>
     <message>
         <source>N / A</source>
@@ -159,7 +159,7 @@
     </message>
     <message>
         <source>Standard (bigger win) mode</source>
-        <translation>Tryb standardowy (wygrywa większy)</translation>
+        <translation>Standard (wygrywa większy)</translation>
     </message>
     <message>
         <source>Proportional mode</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>Choose program :</source>
-        <translation>Wybierz program :</translation>
+        <translation>Program :</translation>
     </message>
     <message>
         <source>Independent scenes</source>
@@ -344,7 +344,7 @@
     <name>admx32_sliders_widget</name>
     <message>
         <source>Rise time:</source>
-        <translation>Czas narastania:</translation>
+        <translation>Narastanie:</translation>
     </message>
     <message>
         <source>Last time:</source>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>Fall time:</source>
-        <translation>Czas zanikania:</translation>
+        <translation>Zanikanie:</translation>
     </message>
     <message>
         <source>Infinite</source>
@@ -367,15 +367,15 @@
     <name>admx_slider_widget</name>
     <message>
         <source>Red</source>
-        <translation>Czerwony</translation>
+        <translation>Czerw.</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation>Zielony</translation>
+        <translation>Ziel.</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation>Niebieski</translation>
+        <translation>Nieb.</translation>
     </message>
 </context>
 <context>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>Rise time</source>
-        <translation>Czas narastania</translation>
+        <translation>Narastanie</translation>
     </message>
     <message>
         <source>Standard input</source>
@@ -1188,15 +1188,15 @@ nie jest poprawnym plikiem aktualizacji !</translation>
     </message>
     <message>
         <source>Rise time</source>
-        <translation>Czas narastania</translation>
+        <translation>Narastanie</translation>
     </message>
     <message>
         <source>Last time | inf.</source>
-        <translation>Czas trwania | nieskończ.</translation>
+        <translation>Trwanie | nieskoń.</translation>
     </message>
     <message>
         <source>Fall time</source>
-        <translation>Czas zanikania</translation>
+        <translation>Zanikanie</translation>
     </message>
     <message>
         <source>Prog. time</source>

@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>Green</source>
-        <translation>Зелён.</translation>
+        <translation>Зел.</translation>
     </message>
     <message>
         <source>Blue</source>
