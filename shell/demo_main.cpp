@@ -3,10 +3,14 @@
 
 #include "qtprompts.h"
 #include "startup.h"
+
+#include "simulator/sampleshow.h"
 #include "simulator/simulatedbus.h"
 
 #include <QApplication>
 #include <QIcon>
+
+#include <algorithm>
 
 int main(int argc, char *argv[])
 {
@@ -20,6 +24,10 @@ int main(int argc, char *argv[])
     bus.bulkLatencyMs = 1;
     SimulatedController &kelvo = bus.addController(QStringLiteral("KLV00000001"));
     kelvo.version = {1, 5, 'a'};
+    // A show to read from the controller, instead of an empty memory.
+    const QByteArray show = sampleShowImage();
+    std::copy(show.cbegin(), show.cend(), kelvo.configuration.begin());
+
     // Someone at the controller operates an input or the remote a second after each learn
     // request.
     kelvo.autoPressDelayMs = 1000;
