@@ -4,6 +4,7 @@
 #include "qtprompts.h"
 #include "startup.h"
 
+#include "demo/simulatorpanel.h"
 #include "simulator/sampleshow.h"
 #include "simulator/simulatedbus.h"
 
@@ -28,9 +29,10 @@ int main(int argc, char *argv[])
     const QByteArray show = sampleShowImage();
     std::copy(show.cbegin(), show.cend(), kelvo.configuration.begin());
 
-    // Someone at the controller operates an input or the remote a second after each learn
-    // request.
-    kelvo.autoPressDelayMs = 1000;
+    // The controller's output, mode, inputs and remote beside the program's window. By default
+    // someone there operates an input or the remote a second after each learn request.
+    SimulatorPanel panel(kelvo);
+    panel.show();
 
     StartupSeams seams;
     seams.usb = &bus;

@@ -67,7 +67,7 @@ void tst_Translations::everyTextIsTranslated()
     QStringList arguments {QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
                            QStringLiteral("none")};
     for (const char *folder :
-         {"common", "model", "controller", "dialogs", "editors", "shell", "simulator"}) {
+         {"common", "model", "controller", "dialogs", "editors", "shell", "simulator", "demo"}) {
         if (QDir(sourceDir).exists(QLatin1String(folder)))
             arguments << QDir(sourceDir).filePath(QLatin1String(folder));
     }
