@@ -2,11 +2,16 @@
 // it out and showing it without a controller at hand.
 
 #include "qtprompts.h"
-#include "simulator/simulatedbus.h"
 #include "startup.h"
+
+#include "demo/simulatorpanel.h"
+#include "simulator/sampleshow.h"
+#include "simulator/simulatedbus.h"
 
 #include <QApplication>
 #include <QIcon>
+
+#include <algorithm>
 
 int main(int argc, char *argv[])
 {
@@ -20,9 +25,14 @@ int main(int argc, char *argv[])
     bus.bulkLatencyMs = 1;
     SimulatedController &kelvo = bus.addController(QStringLiteral("KLV00000001"));
     kelvo.version = {1, 5, 'a'};
-    // Someone at the controller operates an input or the remote a second after each learn
-    // request.
-    kelvo.autoPressDelayMs = 1000;
+    // A show to read from the controller, instead of an empty memory.
+    const QByteArray show = sampleShowImage();
+    std::copy(show.cbegin(), show.cend(), kelvo.configuration.begin());
+
+    // The controller's output, mode, inputs and remote beside the program's window. By default
+    // someone there operates an input or the remote a second after each learn request.
+    SimulatorPanel panel(kelvo);
+    panel.show();
 
     StartupSeams seams;
     seams.usb = &bus;

@@ -109,6 +109,8 @@ public:
     int autoPressDelayMs = -1;
     u8 autoPressAddress = 5;
     int pendingPresses() const { return int(presses.size()); }
+    // Drops the presses that are still waiting for the controller to listen.
+    void forgetPresses() { presses.clear(); }
 
     // After REQ_RESET or the switch to loader mode the controller leaves the bus and comes back
     // at the enumeration when both have passed: this many enumerations, and this much time.

@@ -80,6 +80,13 @@
     </message>
 </context>
 <context>
+    <name>LevelBars</name>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanał %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
@@ -338,6 +345,89 @@
     <message>
         <source>simulated controller</source>
         <translation>symulowany sterownik</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatorPanel</name>
+    <message>
+        <source>Simulated controller %1</source>
+        <translation>Symulowany sterownik %1</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Tryb:</translation>
+    </message>
+    <message>
+        <source>DMX output</source>
+        <translation>Wyjście DMX</translation>
+    </message>
+    <message>
+        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
+        <translation>Symulowany sterownik pokazuje swoje wyjście tylko w trybie na żywo; nie odtwarza scen ani programów.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Wejścia</translation>
+    </message>
+    <message>
+        <source>Operate input %1</source>
+        <translation>Uruchom wejście %1</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Pilot</translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation>Klawisz:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Adres systemowy:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Zapomnij</translation>
+    </message>
+    <message>
+        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>Naciśnięcie czeka, aż program poprosi o wejście lub klawisz (Wybierz ze sterownika, Wybierz z pilota, Przyjmij z pilota).</translation>
+    </message>
+    <message>
+        <source>Someone operates an input or key a second after each request</source>
+        <translation>Ktoś uruchamia wejście lub klawisz sekundę po każdej prośbie</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>odłączony</translation>
+    </message>
+    <message>
+        <source>restarting</source>
+        <translation>uruchamia się ponownie</translation>
+    </message>
+    <message>
+        <source>configuration</source>
+        <translation>konfiguracja</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>na żywo</translation>
+    </message>
+    <message>
+        <source>firmware loader</source>
+        <translation>program ładujący</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normalny</translation>
+    </message>
+    <message>
+        <source>Presses waiting for the program: %1</source>
+        <translation>Naciśnięcia czekające na program: %1</translation>
     </message>
 </context>
 <context>

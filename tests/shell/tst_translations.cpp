@@ -88,7 +88,7 @@ void tst_Translations::initTestCase()
     QStringList arguments {QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
                            QStringLiteral("none")};
     for (const char *folder : {"common", "model", "firmware", "controller", "dialogs", "editors",
-                               "shell", "simulator"}) {
+                               "shell", "simulator", "demo"}) {
         if (QDir(sourceDir).exists(QLatin1String(folder)))
             arguments << QDir(sourceDir).filePath(QLatin1String(folder));
     }
