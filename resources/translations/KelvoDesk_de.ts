@@ -80,6 +80,13 @@
     </message>
 </context>
 <context>
+    <name>LevelBars</name>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Kanal %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
@@ -338,6 +345,89 @@
     <message>
         <source>Not enough memory !</source>
         <translation>Nicht genügend Speicher!</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatorPanel</name>
+    <message>
+        <source>Simulated controller %1</source>
+        <translation>Simulierter Controller %1</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>DMX output</source>
+        <translation>DMX-Ausgang</translation>
+    </message>
+    <message>
+        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
+        <translation>Der simulierte Controller zeigt seinen Ausgang nur im Live-Modus; Szenen und Programme spielt er nicht ab.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Eingänge</translation>
+    </message>
+    <message>
+        <source>Operate input %1</source>
+        <translation>Eingang %1 betätigen</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Fernbedienung</translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation>Taste:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Systemadresse:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Taste drücken</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>Ein Druck wartet, bis das Programm nach einem Eingang oder einer Taste fragt (Am Gerät wählen, Mit FB wählen, Von FB übernehmen).</translation>
+    </message>
+    <message>
+        <source>Someone operates an input or key a second after each request</source>
+        <translation>Jemand betätigt eine Sekunde nach jeder Anfrage einen Eingang oder eine Taste</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>abgesteckt</translation>
+    </message>
+    <message>
+        <source>restarting</source>
+        <translation>startet neu</translation>
+    </message>
+    <message>
+        <source>configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>live</translation>
+    </message>
+    <message>
+        <source>firmware loader</source>
+        <translation>Firmware-Lader</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>Presses waiting for the program: %1</source>
+        <translation>Drücke, die auf das Programm warten: %1</translation>
     </message>
 </context>
 <context>
@@ -921,7 +1011,7 @@ Er startet neu und bricht ab, was er gerade tut.</translation>
         <source>The controller waits for its firmware: an upgrade did not end.
 Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>Der Controller wartet auf seine Firmware: ein Update wurde nicht beendet.
-"Kelvo aktualisieren" mit der Update-Datei erneut ausführen, um es abzuschließen.</translation>
+&quot;Kelvo aktualisieren&quot; mit der Update-Datei erneut ausführen, um es abzuschließen.</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,13 @@
     </message>
 </context>
 <context>
+    <name>LevelBars</name>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Channel %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
@@ -338,6 +345,89 @@
     <message>
         <source>Not enough memory !</source>
         <translation>Not enough memory !</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatorPanel</name>
+    <message>
+        <source>Simulated controller %1</source>
+        <translation>Simulated controller %1</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <source>DMX output</source>
+        <translation>DMX output</translation>
+    </message>
+    <message>
+        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
+        <translation>The simulated controller shows its output in live mode only; it does not run scenes or programs.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>Operate input %1</source>
+        <translation>Operate input %1</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Remote control</translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation>Key:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>System address:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Press key</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Forget</translation>
+    </message>
+    <message>
+        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</translation>
+    </message>
+    <message>
+        <source>Someone operates an input or key a second after each request</source>
+        <translation>Someone operates an input or key a second after each request</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>unplugged</translation>
+    </message>
+    <message>
+        <source>restarting</source>
+        <translation>restarting</translation>
+    </message>
+    <message>
+        <source>configuration</source>
+        <translation>configuration</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>live</translation>
+    </message>
+    <message>
+        <source>firmware loader</source>
+        <translation>firmware loader</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>Presses waiting for the program: %1</source>
+        <translation>Presses waiting for the program: %1</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,13 @@
     </message>
 </context>
 <context>
+    <name>LevelBars</name>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Canal %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
@@ -338,6 +345,89 @@
     <message>
         <source>Not enough memory !</source>
         <translation>¡Memoria insuficiente!</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatorPanel</name>
+    <message>
+        <source>Simulated controller %1</source>
+        <translation>Controlador simulado %1</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>DMX output</source>
+        <translation>Salida DMX</translation>
+    </message>
+    <message>
+        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
+        <translation>El controlador simulado solo muestra su salida en modo en vivo; no reproduce escenas ni programas.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Operate input %1</source>
+        <translation>Accionar entrada %1</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Mando a distancia</translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation>Tecla:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Dirección del sistema:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Pulsar tecla</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Olvidar</translation>
+    </message>
+    <message>
+        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>Una pulsación espera hasta que el programa pide una entrada o tecla (Elegir del equipo, Elegir del mando, Aceptar del mando).</translation>
+    </message>
+    <message>
+        <source>Someone operates an input or key a second after each request</source>
+        <translation>Alguien acciona una entrada o tecla un segundo después de cada petición</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>desconectado</translation>
+    </message>
+    <message>
+        <source>restarting</source>
+        <translation>reiniciando</translation>
+    </message>
+    <message>
+        <source>configuration</source>
+        <translation>configuración</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>en vivo</translation>
+    </message>
+    <message>
+        <source>firmware loader</source>
+        <translation>cargador de firmware</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>Presses waiting for the program: %1</source>
+        <translation>Pulsaciones esperando al programa: %1</translation>
     </message>
 </context>
 <context>
@@ -921,7 +1011,7 @@ Se reinicia y deja de hacer lo que está haciendo.</translation>
         <source>The controller waits for its firmware: an upgrade did not end.
 Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>El controlador espera su firmware: una actualización no terminó.
-Ejecute de nuevo "Actualizar Kelvo" con el archivo de actualización para terminarla.</translation>
+Ejecute de nuevo &quot;Actualizar Kelvo&quot; con el archivo de actualización para terminarla.</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,13 @@
     </message>
 </context>
 <context>
+    <name>LevelBars</name>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Canal %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
@@ -338,6 +345,89 @@
     <message>
         <source>Not enough memory !</source>
         <translation>Mémoire insuffisante !</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatorPanel</name>
+    <message>
+        <source>Simulated controller %1</source>
+        <translation>Contrôleur simulé %1</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode :</translation>
+    </message>
+    <message>
+        <source>DMX output</source>
+        <translation>Sortie DMX</translation>
+    </message>
+    <message>
+        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
+        <translation>Le contrôleur simulé ne montre sa sortie qu'en mode live ; il ne joue ni scènes ni programmes.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>Operate input %1</source>
+        <translation>Actionner l'entrée %1</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Télécommande</translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation>Touche :</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Adresse système :</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Appuyer</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Oublier</translation>
+    </message>
+    <message>
+        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>Un appui attend que le programme demande une entrée ou une touche (Choisir sur Kelvo, Choisir sur télécde, Accepter de la télécommande).</translation>
+    </message>
+    <message>
+        <source>Someone operates an input or key a second after each request</source>
+        <translation>Quelqu'un actionne une entrée ou une touche une seconde après chaque demande</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>débranché</translation>
+    </message>
+    <message>
+        <source>restarting</source>
+        <translation>redémarrage</translation>
+    </message>
+    <message>
+        <source>configuration</source>
+        <translation>configuration</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>live</translation>
+    </message>
+    <message>
+        <source>firmware loader</source>
+        <translation>chargeur de firmware</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>Presses waiting for the program: %1</source>
+        <translation>Appuis en attente du programme : %1</translation>
     </message>
 </context>
 <context>
@@ -903,7 +993,7 @@ Les enregistrer d&apos;abord dans un fichier ?</translation>
         <source>Reset the controller?
 It restarts and stops what it is doing.</source>
         <translation>Réinitialiser le contrôleur ?
-Il redémarre et arrête ce qu'il fait.</translation>
+Il redémarre et arrête ce qu&apos;il fait.</translation>
     </message>
     <message>
         <source>Upgrade the controller from %1 to %2?</source>
@@ -915,12 +1005,12 @@ Il redémarre et arrête ce qu'il fait.</translation>
     </message>
     <message>
         <source>Operate the input now</source>
-        <translation>Actionnez l'entrée maintenant</translation>
+        <translation>Actionnez l&apos;entrée maintenant</translation>
     </message>
     <message>
         <source>The controller waits for its firmware: an upgrade did not end.
 Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
-        <translation>Le contrôleur attend son firmware : une mise à jour n'est pas terminée.
+        <translation>Le contrôleur attend son firmware : une mise à jour n&apos;est pas terminée.
 Relancez « Mettre à jour Kelvo » avec le fichier de mise à jour pour la terminer.</translation>
     </message>
 </context>
@@ -940,15 +1030,15 @@ Relancez « Mettre à jour Kelvo » avec le fichier de mise à jour pour la term
     </message>
     <message>
         <source>N/O, normally open: the input acts when its contact closes</source>
-        <translation>N/O, normalement ouvert : l'entrée agit quand son contact se ferme</translation>
+        <translation>N/O, normalement ouvert : l&apos;entrée agit quand son contact se ferme</translation>
     </message>
     <message>
         <source>N/C, normally closed: the input acts when its contact opens</source>
-        <translation>N/F, normalement fermé : l'entrée agit quand son contact s'ouvre</translation>
+        <translation>N/F, normalement fermé : l&apos;entrée agit quand son contact s&apos;ouvre</translation>
     </message>
     <message>
         <source>N/U, not used: the controller ignores the input</source>
-        <translation>N/U, non utilisé : le contrôleur ignore l'entrée</translation>
+        <translation>N/U, non utilisé : le contrôleur ignore l&apos;entrée</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,13 @@
     </message>
 </context>
 <context>
+    <name>LevelBars</name>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Canale %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
@@ -338,6 +345,89 @@
     <message>
         <source>Not enough memory !</source>
         <translation>Memoria insufficiente!</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatorPanel</name>
+    <message>
+        <source>Simulated controller %1</source>
+        <translation>Centralina simulata %1</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>DMX output</source>
+        <translation>Uscita DMX</translation>
+    </message>
+    <message>
+        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
+        <translation>La centralina simulata mostra la sua uscita solo in modo live; non esegue scene né programmi.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Ingressi</translation>
+    </message>
+    <message>
+        <source>Operate input %1</source>
+        <translation>Aziona ingresso %1</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Telecomando</translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation>Tasto:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Indirizzo di sistema:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Premi tasto</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Dimentica</translation>
+    </message>
+    <message>
+        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>Una pressione attende che il programma chieda un ingresso o un tasto (Rileva ingresso, Rileva tasto, Acquisisci dal telecomando).</translation>
+    </message>
+    <message>
+        <source>Someone operates an input or key a second after each request</source>
+        <translation>Qualcuno aziona un ingresso o un tasto un secondo dopo ogni richiesta</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>scollegata</translation>
+    </message>
+    <message>
+        <source>restarting</source>
+        <translation>riavvio</translation>
+    </message>
+    <message>
+        <source>configuration</source>
+        <translation>configurazione</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>live</translation>
+    </message>
+    <message>
+        <source>firmware loader</source>
+        <translation>caricatore del firmware</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normale</translation>
+    </message>
+    <message>
+        <source>Presses waiting for the program: %1</source>
+        <translation>Pressioni in attesa del programma: %1</translation>
     </message>
 </context>
 <context>
@@ -915,13 +1005,13 @@ Si riavvia e interrompe ciò che sta facendo.</translation>
     </message>
     <message>
         <source>Operate the input now</source>
-        <translation>Azionare ora l'ingresso</translation>
+        <translation>Azionare ora l&apos;ingresso</translation>
     </message>
     <message>
         <source>The controller waits for its firmware: an upgrade did not end.
 Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>La centralina attende il firmware: un aggiornamento non è terminato.
-Eseguire di nuovo "Aggiorna Kelvo" con il file di aggiornamento per completarlo.</translation>
+Eseguire di nuovo &quot;Aggiorna Kelvo&quot; con il file di aggiornamento per completarlo.</translation>
     </message>
 </context>
 <context>
@@ -940,15 +1030,15 @@ Eseguire di nuovo "Aggiorna Kelvo" con il file di aggiornamento per completarlo.
     </message>
     <message>
         <source>N/O, normally open: the input acts when its contact closes</source>
-        <translation>N/A, normalmente aperto: l'ingresso agisce quando il contatto si chiude</translation>
+        <translation>N/A, normalmente aperto: l&apos;ingresso agisce quando il contatto si chiude</translation>
     </message>
     <message>
         <source>N/C, normally closed: the input acts when its contact opens</source>
-        <translation>N/C, normalmente chiuso: l'ingresso agisce quando il contatto si apre</translation>
+        <translation>N/C, normalmente chiuso: l&apos;ingresso agisce quando il contatto si apre</translation>
     </message>
     <message>
         <source>N/U, not used: the controller ignores the input</source>
-        <translation>N/U, non usato: la centralina ignora l'ingresso</translation>
+        <translation>N/U, non usato: la centralina ignora l&apos;ingresso</translation>
     </message>
 </context>
 <context>

@@ -1011,7 +1011,7 @@ Uruchomi się ponownie i przerwie to, co robi.</translation>
         <source>The controller waits for its firmware: an upgrade did not end.
 Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>Sterownik czeka na oprogramowanie: aktualizacja nie została ukończona.
-Uruchom ponownie "Aktualizuj Kelvo" z plikiem aktualizacji, aby ją dokończyć.</translation>
+Uruchom ponownie &quot;Aktualizuj Kelvo&quot; z plikiem aktualizacji, aby ją dokończyć.</translation>
     </message>
 </context>
 <context>

@@ -80,6 +80,13 @@
     </message>
 </context>
 <context>
+    <name>LevelBars</name>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation>Канал %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>KelvoDesk</source>
@@ -338,6 +345,89 @@
     <message>
         <source>Not enough memory !</source>
         <translation>Недостаточно памяти!</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatorPanel</name>
+    <message>
+        <source>Simulated controller %1</source>
+        <translation>Имитация контроллера %1</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Режим:</translation>
+    </message>
+    <message>
+        <source>DMX output</source>
+        <translation>Выход DMX</translation>
+    </message>
+    <message>
+        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
+        <translation>Имитация контроллера показывает выход только в живом режиме; сцены и программы она не воспроизводит.</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Входы</translation>
+    </message>
+    <message>
+        <source>Operate input %1</source>
+        <translation>Задействовать вход %1</translation>
+    </message>
+    <message>
+        <source>Remote control</source>
+        <translation>Пульт ДУ</translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation>Кнопка:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Системный адрес:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Нажать кнопку</translation>
+    </message>
+    <message>
+        <source>Forget</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>Нажатие ждёт, пока программа не запросит вход или кнопку (Выбрать на Kelvo, Выбрать с пульта, Принять с пульта ДУ).</translation>
+    </message>
+    <message>
+        <source>Someone operates an input or key a second after each request</source>
+        <translation>Кто-то задействует вход или кнопку через секунду после каждого запроса</translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation>отключён</translation>
+    </message>
+    <message>
+        <source>restarting</source>
+        <translation>перезапуск</translation>
+    </message>
+    <message>
+        <source>configuration</source>
+        <translation>конфигурация</translation>
+    </message>
+    <message>
+        <source>live</source>
+        <translation>живой</translation>
+    </message>
+    <message>
+        <source>firmware loader</source>
+        <translation>загрузчик прошивки</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>обычный</translation>
+    </message>
+    <message>
+        <source>Presses waiting for the program: %1</source>
+        <translation>Нажатий ждут программу: %1</translation>
     </message>
 </context>
 <context>
