@@ -117,6 +117,7 @@ gui_class::gui_class(WorkSession *work, QWidget *parent)
 gui_class::~gui_class()
 {
     controller->reconnectPrompt = nullptr; // it would ask this window
+    controller->usbDevice.watchHotplug(nullptr); // it would tell this window
 
     // Tearing the pages down moves the focus, and a box losing it would call a slot of this
     // half-destroyed window.

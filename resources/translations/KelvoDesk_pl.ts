@@ -888,6 +888,10 @@ Save them to a file first?</source>
 
 Czy najpierw zapisać je do pliku?</translation>
     </message>
+    <message>
+        <source>Kelvo controller found: press Connect</source>
+        <translation>Znaleziono sterownik Kelvo: naciśnij Połącz</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
