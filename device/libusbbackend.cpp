@@ -2,6 +2,11 @@
 
 #include <libusb.h>
 
+#include <QObject>
+#include <QSocketNotifier>
+
+#include <poll.h>
+
 #include <algorithm>
 #include <map>
 #include <tuple>
@@ -37,6 +42,13 @@ struct HandleClose
     void operator()(libusb_device_handle *handle) const { libusb_close(handle); }
 };
 
+QString deviceName(libusb_device *device)
+{
+    return QStringLiteral("bus %1 address %2")
+        .arg(libusb_get_bus_number(device))
+        .arg(libusb_get_device_address(device));
+}
+
 } // namespace
 
 struct LibusbBackend::Private
@@ -63,13 +75,109 @@ struct LibusbBackend::Private
         const auto it = handles.find(handle.value());
         return it == handles.end() ? nullptr : it->second.get();
     }
+
+    // Hot-plug, while watched. `events` owns the socket notifiers and is the context of the
+    // queued notifications, which are dropped with it.
+    QObject events;
+    HotplugHandler notify;
+    bool hotplugRegistered = false;
+    libusb_hotplug_callback_handle hotplugHandle {};
+    u16 watchedVendor = 0;
+    u16 watchedProduct = 0;
+    std::multimap<int, QSocketNotifier *> notifiers;
+
+    void stopHotplug();
+    void watchDescriptor(int fd, short pollEvents);
+    void unwatchDescriptor(int fd);
+    void deviceArrivedOrLeft(libusb_device *device, libusb_hotplug_event event);
+
+    static int LIBUSB_CALL hotplugCallback(libusb_context *, libusb_device *device,
+                                           libusb_hotplug_event event, void *self)
+    {
+        static_cast<Private *>(self)->deviceArrivedOrLeft(device, event);
+        return 0; // stay registered
+    }
+    static void LIBUSB_CALL descriptorAdded(int fd, short pollEvents, void *self)
+    {
+        static_cast<Private *>(self)->watchDescriptor(fd, pollEvents);
+    }
+    static void LIBUSB_CALL descriptorRemoved(int fd, void *self)
+    {
+        static_cast<Private *>(self)->unwatchDescriptor(fd);
+    }
 };
+
+void LibusbBackend::Private::watchDescriptor(int fd, short pollEvents)
+{
+    const auto watch = [&](QSocketNotifier::Type type) {
+        auto *notifier = new QSocketNotifier(fd, type, &events);
+        // Never blocks: only what is ready is handled, hot-plug callbacks included.
+        QObject::connect(notifier, &QSocketNotifier::activated, &events, [this] {
+            timeval zero {0, 0};
+            libusb_handle_events_timeout_completed(context.get(), &zero, nullptr);
+        });
+        notifiers.emplace(fd, notifier);
+    };
+    if (pollEvents & POLLIN)
+        watch(QSocketNotifier::Read);
+    if (pollEvents & POLLOUT)
+        watch(QSocketNotifier::Write);
+}
+
+void LibusbBackend::Private::unwatchDescriptor(int fd)
+{
+    const auto [first, last] = notifiers.equal_range(fd);
+    for (auto it = first; it != last; ++it) {
+        // Maybe inside its own activation; the descriptor number may come back at once.
+        it->second->setEnabled(false);
+        it->second->deleteLater();
+    }
+    notifiers.erase(first, last);
+}
+
+void LibusbBackend::Private::stopHotplug()
+{
+    notify = nullptr;
+    if (!hotplugRegistered)
+        return;
+    libusb_hotplug_deregister_callback(context.get(), hotplugHandle);
+    libusb_set_pollfd_notifiers(context.get(), nullptr, nullptr, nullptr);
+    for (const auto &[fd, notifier] : notifiers)
+        delete notifier;
+    notifiers.clear();
+    hotplugRegistered = false;
+}
+
+void LibusbBackend::Private::deviceArrivedOrLeft(libusb_device *device, libusb_hotplug_event event)
+{
+    HotplugEvent e;
+    e.kind = event == LIBUSB_HOTPLUG_EVENT_DEVICE_LEFT ? HotplugEvent::Kind::Left
+                                                       : HotplugEvent::Kind::Arrived;
+    e.device = deviceName(device);
+    if (e.kind == HotplugEvent::Kind::Left) {
+        for (const auto &[id, handle] : handles) {
+            if (libusb_get_device(handle.get()) == device)
+                e.handles.append(UsbHandle(id));
+        }
+    }
+    // This runs inside the library's event handling, perhaps in the middle of a transfer.
+    QMetaObject::invokeMethod(
+        &events,
+        [this, e] {
+            if (notify)
+                notify(e);
+        },
+        Qt::QueuedConnection);
+}
 
 LibusbBackend::LibusbBackend()
     : d(std::make_unique<Private>())
 { }
 
-LibusbBackend::~LibusbBackend() = default;
+LibusbBackend::~LibusbBackend()
+{
+    d->stopHotplug();
+}
 
 bool LibusbBackend::isAvailable() const
 {
@@ -133,11 +241,7 @@ QList<UsbBackend::Device> LibusbBackend::enumerate()
 QString LibusbBackend::describe(quint64 deviceId) const
 {
     libusb_device *device = d->device(deviceId);
-    if (!device)
-        return QString();
-    return QStringLiteral("bus %1 address %2")
-        .arg(libusb_get_bus_number(device))
-        .arg(libusb_get_device_address(device));
+    return device ? deviceName(device) : QString();
 }
 
 UsbHandle LibusbBackend::open(quint64 deviceId)
@@ -208,4 +312,39 @@ int LibusbBackend::bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int len
 void LibusbBackend::close(UsbHandle handle)
 {
     d->handles.erase(handle.value());
+}
+
+bool LibusbBackend::watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify)
+{
+    if (!notify) {
+        d->stopHotplug();
+        return false;
+    }
+    init();
+    if (!d->context || !libusb_has_capability(LIBUSB_CAP_HAS_HOTPLUG))
+        return false;
+    if (d->hotplugRegistered && vendorId == d->watchedVendor && productId == d->watchedProduct) {
+        d->notify = std::move(notify);
+        return true;
+    }
+    d->stopHotplug();
+    libusb_context *context = d->context.get();
+    if (libusb_hotplug_register_callback(
+            context, LIBUSB_HOTPLUG_EVENT_DEVICE_ARRIVED | LIBUSB_HOTPLUG_EVENT_DEVICE_LEFT, 0,
+            vendorId, productId, LIBUSB_HOTPLUG_MATCH_ANY, &Private::hotplugCallback, d.get(),
+            &d->hotplugHandle)
+        != LIBUSB_SUCCESS)
+        return false;
+    d->hotplugRegistered = true;
+    d->watchedVendor = vendorId;
+    d->watchedProduct = productId;
+    d->notify = std::move(notify);
+    // No timer: the program's transfers are synchronous and each handles its own time-out.
+    libusb_set_pollfd_notifiers(context, &Private::descriptorAdded, &Private::descriptorRemoved,
+                                d.get());
+    const libusb_pollfd **descriptors = libusb_get_pollfds(context);
+    for (int i = 0; descriptors && descriptors[i]; ++i)
+        d->watchDescriptor(descriptors[i]->fd, descriptors[i]->events);
+    libusb_free_pollfds(descriptors);
+    return true;
 }

@@ -7,6 +7,8 @@
 // UsbBackend on libusb-1.0. The library is initialised on first use; when that fails (no USB
 // bus, as in some containers) the backend reports no devices and every call fails cleanly.
 // Open device handles belong to the backend and are closed with it at the latest.
+// While hot-plug is watched, the library's file descriptors are watched by the Qt event loop of
+// the thread that created the backend, which lets the library handle its events there.
 class LibusbBackend : public UsbBackend
 {
 public:
@@ -31,6 +33,7 @@ public:
     int bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int length,
                      unsigned timeoutMs) override;
     void close(UsbHandle handle) override;
+    bool watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify) override;
 
 private:
     struct Private;

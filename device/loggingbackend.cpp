@@ -149,3 +149,21 @@ void LoggingBackend::close(UsbHandle handle)
     t.result = openDevices.erase(handle.value()) ? 0 : ErrorNotFound;
     append(t);
 }
+
+bool LoggingBackend::watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify)
+{
+    if (!inner)
+        return false;
+    if (!notify)
+        return inner->watchHotplug(vendorId, productId, nullptr);
+    return inner->watchHotplug(
+        vendorId, productId, [notify = std::move(notify)](const HotplugEvent &event) {
+            qCDebug(lcUsb).noquote()
+                << QStringLiteral("%1 %2 %3")
+                       .arg(Clock::current().now(), 6)
+                       .arg(event.kind == HotplugEvent::Kind::Arrived ? QLatin1String("arrived")
+                                                                      : QLatin1String("left"),
+                            event.device);
+            notify(event);
+        });
+}

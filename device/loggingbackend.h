@@ -41,6 +41,8 @@ public:
     int bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int length,
                      unsigned timeoutMs) override;
     void close(UsbHandle handle) override;
+    // Arrivals and departures go to the logging category only: they are not transfers.
+    bool watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify) override;
 
 private:
     Transaction entry(Transaction::Kind kind, UsbHandle handle) const;

@@ -16,6 +16,8 @@ t_threadUsbDevice::t_threadUsbDevice(QStringList &otherSerials)
 t_threadUsbDevice::~t_threadUsbDevice()
 {
     closeDevice();
+    if (hotplugNotify)
+        logged.watchHotplug(vendorId, productId, nullptr);
 }
 
 void t_threadUsbDevice::setIds(u16 vendor, u16 product)
@@ -27,7 +29,11 @@ void t_threadUsbDevice::setIds(u16 vendor, u16 product)
 void t_threadUsbDevice::setBackend(UsbBackend *backend)
 {
     closeDevice();
+    if (hotplugNotify)
+        logged.watchHotplug(vendorId, productId, nullptr);
     logged.setInner(backend);
+    if (hotplugNotify)
+        watchHotplug(hotplugNotify);
 }
 
 UsbBackend &t_threadUsbDevice::backend()
@@ -43,6 +49,23 @@ UsbBackend &t_threadUsbDevice::backend()
 void t_threadUsbDevice::reinit()
 {
     backend().init();
+}
+
+bool t_threadUsbDevice::watchHotplug(UsbBackend::HotplugHandler notify)
+{
+    hotplugNotify = notify;
+    if (!notify && !logged.wrapped())
+        return false; // nothing to stop
+    const bool watching = backend().watchHotplug(vendorId, productId, std::move(notify));
+    if (!watching)
+        hotplugNotify = nullptr;
+    return watching;
+}
+
+bool t_threadUsbDevice::openDeviceLeft(const UsbBackend::HotplugEvent &event) const
+{
+    return event.kind == UsbBackend::HotplugEvent::Kind::Left && isOpen()
+        && event.handles.contains(deviceHandle);
 }
 
 int t_threadUsbDevice::findDevice()

@@ -38,6 +38,13 @@ public:
     // usb_init again, as the disconnect path does.
     void reinit();
 
+    // Controllers (vendorId, productId) arriving on the bus or leaving it, told from the event
+    // loop; the watch moves with setBackend(). False where the bus cannot tell. An empty
+    // `notify` ends it.
+    bool watchHotplug(UsbBackend::HotplugHandler notify);
+    // Whether `event` is the open controller leaving: its handle is dead.
+    bool openDeviceLeft(const UsbBackend::HotplugEvent &event) const;
+
     int controlOut(int request, int value, int index, const u8 *data, int length);
     int controlIn(int request, int value, int index, u8 *buffer, int length);
     int bulkWrite(const u8 *data, int length);
@@ -61,6 +68,7 @@ private:
     QString readSerialString(u8 index);
 
     QStringList &otherSerials;
+    UsbBackend::HotplugHandler hotplugNotify;
     // Declared before `logged`, which may point at it.
     std::unique_ptr<UsbBackend> builtIn;
     LoggingBackend logged;

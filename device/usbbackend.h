@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // An open device as a backend knows it. Null means nothing is open. The backend that issued it
 // owns what stands behind it until close().
 class UsbHandle
@@ -54,6 +56,18 @@ public:
         u8 iSerialNumber = 0;
     };
 
+    // A device with the watched ids arrived on the bus or left it.
+    struct HotplugEvent
+    {
+        enum class Kind { Arrived, Left };
+        Kind kind = Kind::Arrived;
+        // As describe() names devices.
+        QString device;
+        // Left: the handles of this backend that were open on the device; they are dead now.
+        QList<UsbHandle> handles;
+    };
+    using HotplugHandler = std::function<void(const HotplugEvent &)>;
+
     virtual ~UsbBackend() = default;
 
     // usb_init: makes the library ready (again); harmless when it already is.
@@ -82,4 +96,16 @@ public:
                              unsigned timeoutMs)
         = 0;
     virtual void close(UsbHandle handle) = 0;
+
+    // Tells `notify` of every device with these ids that arrives or leaves from now on, one call
+    // per event from the event loop of the calling thread, never inside another call of this
+    // backend. Another call replaces the watch; an empty `notify` ends it. False when this bus
+    // cannot tell.
+    virtual bool watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify)
+    {
+        Q_UNUSED(vendorId);
+        Q_UNUSED(productId);
+        Q_UNUSED(notify);
+        return false;
+    }
 };

@@ -127,6 +127,7 @@ gui_class::~gui_class()
     keepView();
     controller->reconnectPrompt = nullptr; // it would ask this window
     controller->confirmUpgrade = nullptr;
+    controller->usbDevice.watchHotplug(nullptr); // it would tell this window
 
     // Tearing the pages down moves the focus, and a box losing it would call a slot of this
     // half-destroyed window.

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "common/types.h"
+#include "device/usbbackend.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QScopeGuard>
 
@@ -133,6 +135,11 @@ private:
     // another one (device buttons, the Upgrade menu) are disabled. Jobs may nest.
     [[nodiscard]] QScopeGuard<std::function<void()>> deviceJob();
     void updateDeviceControls();
+    // A controller arrived or left. While a job runs the event waits for its end: the job
+    // reports a lost link its own way.
+    void hotplugEvent(const UsbBackend::HotplugEvent &event);
+    void actOnHotplug();
+    QString controllerFoundMessage() const;
     // "N / A", "not used" or the address.
     void showAddress(int address);
     // True, after a box that says how to finish, while the controller waits in its firmware
@@ -202,6 +209,7 @@ private:
     MyTimeEdit *specialRiseEdit = nullptr;
 
     int runningJobs = 0;
+    QList<UsbBackend::HotplugEvent> pendingHotplug;
     // Connected, and not in the firmware loader: live and normal mode can be asked for.
     bool modesAvailable = false;
 

@@ -11,8 +11,10 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QStatusBar>
 
 #include <memory>
+#include <utility>
 
 namespace {
 constexpr int ConnectAttempts = 10;
@@ -46,6 +48,9 @@ void gui_class::connectConnectionControls()
             controller->usbDevice.serialNumber = dialog.chosenSerial();
         return true;
     };
+
+    controller->usbDevice.watchHotplug(
+        [this](const UsbBackend::HotplugEvent &event) { hotplugEvent(event); });
 }
 
 QScopeGuard<std::function<void()>> gui_class::deviceJob()
@@ -55,7 +60,37 @@ QScopeGuard<std::function<void()>> gui_class::deviceJob()
     return QScopeGuard<std::function<void()>>([this] {
         --runningJobs;
         updateDeviceControls();
+        if (runningJobs == 0 && !pendingHotplug.isEmpty())
+            actOnHotplug();
     });
+}
+
+void gui_class::hotplugEvent(const UsbBackend::HotplugEvent &event)
+{
+    pendingHotplug.append(event);
+    if (runningJobs == 0)
+        actOnHotplug();
+}
+
+void gui_class::actOnHotplug()
+{
+    // In order: what the bus did meanwhile is judged against what the program has open now.
+    const QList<UsbBackend::HotplugEvent> events = std::exchange(pendingHotplug, {});
+    for (const UsbBackend::HotplugEvent &event : events) {
+        if (controller->usbDevice.openDeviceLeft(event)) {
+            const auto job = deviceJob();
+            // The user unplugged it: no box, the label says it.
+            controller->setConnection(false);
+        } else if (event.kind == UsbBackend::HotplugEvent::Kind::Arrived
+                   && !controller->usbDevice.isOpen()) {
+            statusBar()->showMessage(controllerFoundMessage());
+        }
+    }
+}
+
+QString gui_class::controllerFoundMessage() const
+{
+    return tr("Kelvo controller found: press Connect");
 }
 
 void gui_class::updateDeviceControls()
@@ -134,6 +169,8 @@ void gui_class::connectionStatusChange(bool connectionStatus)
     }
     ui->lbConn->setText(tr("Connected"));
     paintText(ui->lbConn, QColor(0, 155, 0));
+    if (statusBar()->currentMessage() == controllerFoundMessage())
+        statusBar()->clearMessage();
     ui->pbConnect->setText(tr("Disconnect Kelvo"));
     ui->lbSerial->setText(controller->serialText);
     ui->lbFirmWare->setText(controller->firmwareText);

@@ -21,10 +21,14 @@ SimulatedController &SimulatedBus::addController(const QString &serialNumber, in
 {
     auto controller = std::make_unique<SimulatedController>(serialNumber);
     SimulatedController &added = *controller;
+    added.onBusChange = [this, &added](bool arrived) {
+        busChanged(added, arrived);
+    };
     if (position < 0 || position >= int(list.size()))
         list.push_back(std::move(controller));
     else
         list.insert(list.begin() + position, std::move(controller));
+    busChanged(added, true);
     return added;
 }
 
@@ -175,4 +179,36 @@ int SimulatedBus::bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int leng
 void SimulatedBus::close(UsbHandle handle)
 {
     handles.erase(handle.value());
+}
+
+bool SimulatedBus::watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify)
+{
+    hotplugNotify = std::move(notify);
+    watchedVendor = vendorId;
+    watchedProduct = productId;
+    return bool(hotplugNotify);
+}
+
+void SimulatedBus::busChanged(SimulatedController &controller, bool arrived)
+{
+    if (!hotplugNotify || controller.vendorId != watchedVendor
+        || controller.productId != watchedProduct)
+        return;
+    HotplugEvent event;
+    event.kind = arrived ? HotplugEvent::Kind::Arrived : HotplugEvent::Kind::Left;
+    event.device = controller.serialNumber();
+    if (!arrived) {
+        // Told just before it goes: the handles that are live now die with it.
+        for (const auto &[id, open] : handles) {
+            if (open.controller == &controller && open.generation == controller.generation())
+                event.handles.append(UsbHandle(id));
+        }
+    }
+    QMetaObject::invokeMethod(
+        &events,
+        [this, event] {
+            if (hotplugNotify)
+                hotplugNotify(event);
+        },
+        Qt::QueuedConnection);
 }

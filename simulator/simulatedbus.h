@@ -3,6 +3,8 @@
 #include "device/usbbackend.h"
 #include "simulatedcontroller.h"
 
+#include <QObject>
+
 #include <map>
 #include <memory>
 #include <vector>
@@ -10,6 +12,8 @@
 // A USB bus with zero, one or several simulated controllers in a chosen order, as a UsbBackend.
 // Controllers can be plugged and unplugged at any time; a controller that restarts leaves the bus
 // and is listed again by a later enumeration. Wrap it in a LoggingBackend to see its traffic.
+// Hot-plug is told through the event loop, as a real bus's is: a controller added or plugged in,
+// unplugged, leaving to restart, or back at the enumeration that lists it again.
 class SimulatedBus : public UsbBackend
 {
 public:
@@ -47,6 +51,7 @@ public:
     int bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int length,
                      unsigned timeoutMs) override;
     void close(UsbHandle handle) override;
+    bool watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify) override;
 
 private:
     struct OpenHandle
@@ -61,8 +66,15 @@ private:
     // ErrorNoDevice for a handle whose controller left the bus, ErrorNotFound for an unknown one.
     int deadHandle(UsbHandle handle) const;
     void spend(int ms);
+    void busChanged(SimulatedController &controller, bool arrived);
 
     std::vector<std::unique_ptr<SimulatedController>> list;
     std::map<quint64, OpenHandle> handles;
     quint64 nextHandle = 1;
+
+    // The context of queued hot-plug events, which are dropped with it.
+    QObject events;
+    HotplugHandler hotplugNotify;
+    u16 watchedVendor = 0;
+    u16 watchedProduct = 0;
 };

@@ -98,12 +98,16 @@ void SimulatedController::plug()
     attached = true;
     activeSerial = storedSerial;
     resetWorkingState(MODE_NORMAL);
+    if (onBusChange)
+        onBusChange(true);
 }
 
 void SimulatedController::unplug()
 {
     if (!plugged)
         return;
+    if (isOnBus() && onBusChange)
+        onBusChange(false);
     plugged = false;
     ++busGeneration;
     resetWorkingState(MODE_NORMAL);
@@ -111,6 +115,8 @@ void SimulatedController::unplug()
 
 void SimulatedController::leaveBus(int comeBackInMode)
 {
+    if (isOnBus() && onBusChange)
+        onBusChange(false);
     attached = false;
     ++busGeneration;
     awayEnumerations = 0;
@@ -140,6 +146,8 @@ bool SimulatedController::enumerated()
             attached = true;
             activeSerial = storedSerial; // a restart reads the serial number anew
             currentMode = returnMode;
+            if (onBusChange)
+                onBusChange(true);
         }
     }
     return attached;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -132,6 +133,8 @@ public:
     void unplug(); // also a power cycle: the working state is lost, the memory kept
     // Called for each enumeration of the bus; true when the controller is listed.
     bool enumerated();
+    // Told when the controller has arrived on the bus (true) and just before it leaves (false).
+    std::function<void(bool arrived)> onBusChange;
     int controlTransfer(u8 requestType, u8 request, u16 value, u16 index, u8 *data, u16 length);
     int bulkTransfer(u8 endpoint, u8 *data, int length);
     int stringDescriptor(u8 index, u16 languageId, u8 *buffer, int length);

@@ -1013,6 +1013,10 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>Der Controller wartet auf seine Firmware: ein Update wurde nicht beendet.
 &quot;Kelvo aktualisieren&quot; mit der Update-Datei erneut ausführen, um es abzuschließen.</translation>
     </message>
+    <message>
+        <source>Kelvo controller found: press Connect</source>
+        <translation>Kelvo-Controller gefunden: Verbinden drücken</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

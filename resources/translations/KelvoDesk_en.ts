@@ -1013,6 +1013,10 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>The controller waits for its firmware: an upgrade did not end.
 Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</translation>
     </message>
+    <message>
+        <source>Kelvo controller found: press Connect</source>
+        <translation>Kelvo controller found: press Connect</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

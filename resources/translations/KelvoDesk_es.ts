@@ -1013,6 +1013,10 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>El controlador espera su firmware: una actualización no terminó.
 Ejecute de nuevo &quot;Actualizar Kelvo&quot; con el archivo de actualización para terminarla.</translation>
     </message>
+    <message>
+        <source>Kelvo controller found: press Connect</source>
+        <translation>Controlador Kelvo encontrado: pulse Conectar</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
-        <translation>Le contrôleur simulé ne montre sa sortie qu'en mode live ; il ne joue ni scènes ni programmes.</translation>
+        <translation>Le contrôleur simulé ne montre sa sortie qu&apos;en mode live ; il ne joue ni scènes ni programmes.</translation>
     </message>
     <message>
         <source>Inputs</source>
@@ -371,7 +371,7 @@
     </message>
     <message>
         <source>Operate input %1</source>
-        <translation>Actionner l'entrée %1</translation>
+        <translation>Actionner l&apos;entrée %1</translation>
     </message>
     <message>
         <source>Remote control</source>
@@ -399,7 +399,7 @@
     </message>
     <message>
         <source>Someone operates an input or key a second after each request</source>
-        <translation>Quelqu'un actionne une entrée ou une touche une seconde après chaque demande</translation>
+        <translation>Quelqu&apos;un actionne une entrée ou une touche une seconde après chaque demande</translation>
     </message>
     <message>
         <source>unplugged</source>
@@ -1012,6 +1012,10 @@ Il redémarre et arrête ce qu&apos;il fait.</translation>
 Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>Le contrôleur attend son firmware : une mise à jour n&apos;est pas terminée.
 Relancez « Mettre à jour Kelvo » avec le fichier de mise à jour pour la terminer.</translation>
+    </message>
+    <message>
+        <source>Kelvo controller found: press Connect</source>
+        <translation>Contrôleur Kelvo trouvé : appuyez sur Connecter</translation>
     </message>
 </context>
 <context>

@@ -1013,6 +1013,10 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>La centralina attende il firmware: un aggiornamento non è terminato.
 Eseguire di nuovo &quot;Aggiorna Kelvo&quot; con il file di aggiornamento per completarlo.</translation>
     </message>
+    <message>
+        <source>Kelvo controller found: press Connect</source>
+        <translation>Centralina Kelvo trovata: premere Connetti</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

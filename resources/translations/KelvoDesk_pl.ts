@@ -1013,6 +1013,10 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>Sterownik czeka na oprogramowanie: aktualizacja nie została ukończona.
 Uruchom ponownie &quot;Aktualizuj Kelvo&quot; z plikiem aktualizacji, aby ją dokończyć.</translation>
     </message>
+    <message>
+        <source>Kelvo controller found: press Connect</source>
+        <translation>Znaleziono sterownik Kelvo: naciśnij Połącz</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

@@ -1013,6 +1013,10 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <translation>Контроллер ждёт прошивку: обновление не завершено.
 Запустите «Обновить прошивку Kelvo» ещё раз с файлом обновления, чтобы завершить его.</translation>
     </message>
+    <message>
+        <source>Kelvo controller found: press Connect</source>
+        <translation>Найден контроллер Kelvo: нажмите «Подключить»</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

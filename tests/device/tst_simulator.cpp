@@ -18,6 +18,20 @@
 using Kind = Transaction::Kind;
 using Press = SimulatedController::PressKind;
 
+// How the bus changes while hot-plug is watched.
+enum class BusChange {
+    Unplug,
+    UnplugDuringATransfer,
+    UnplugAndPlugBack,
+    AddAnother,
+    Restart,
+    RestartAndReconnect,
+    UnplugAForeignDevice,
+    UnplugAfterTheWatchEnded,
+    WatchEndsBeforeDelivery,
+};
+Q_DECLARE_METATYPE(BusChange)
+
 namespace {
 
 std::vector<u8> randomBytes(int size, quint32 seed)
@@ -124,6 +138,8 @@ private slots:
     void reenumeration();
     void severalControllersPlugAndUnplug();
     void unplugAfterTransfers();
+    void hotplugThroughTheEventLoop_data();
+    void hotplugThroughTheEventLoop();
     void failRequest();
     void secondClaimIsBusy();
     void transactionLog();
@@ -734,6 +750,103 @@ void tst_Simulator::unplugAfterTransfers()
     QCOMPARE(link.status(), -1);
     QVERIFY(!link.c.isPlugged());
     QVERIFY(!link.reconnect());
+}
+
+void tst_Simulator::hotplugThroughTheEventLoop_data()
+{
+    QTest::addColumn<BusChange>("change");
+    // Each event as "arrived S/N" or "left S/N", "(open)" when it took the open controller.
+    QTest::addColumn<QStringList>("events");
+    const QString left = QStringLiteral("left KLV00000001 (open)");
+    const QString back = QStringLiteral("arrived KLV00000001");
+
+    QTest::newRow("unplugged") << BusChange::Unplug << QStringList {left};
+    QTest::newRow("unplugged during a transfer")
+        << BusChange::UnplugDuringATransfer << QStringList {left};
+    QTest::newRow("unplugged and plugged back")
+        << BusChange::UnplugAndPlugBack << QStringList {left, back};
+    QTest::newRow("another one plugged in")
+        << BusChange::AddAnother << QStringList {QStringLiteral("arrived KLV00000002")};
+    QTest::newRow("restarts: left") << BusChange::Restart << QStringList {left};
+    // Told after the program found it again: the handle that died is no longer the open one.
+    QTest::newRow("restarts and is found again")
+        << BusChange::RestartAndReconnect << QStringList {QStringLiteral("left KLV00000001"), back};
+    QTest::newRow("a device of another maker") << BusChange::UnplugAForeignDevice << QStringList();
+    QTest::newRow("after the watch ended") << BusChange::UnplugAfterTheWatchEnded << QStringList();
+    QTest::newRow("watch ended before the event loop ran")
+        << BusChange::WatchEndsBeforeDelivery << QStringList();
+}
+
+void tst_Simulator::hotplugThroughTheEventLoop()
+{
+    QFETCH(BusChange, change);
+    QFETCH(QStringList, events);
+    Link link;
+    SimulatedController &foreign = link.bus.addController(QStringLiteral("XYZ00000009"));
+    foreign.vendorId = 0x1234;
+    QCoreApplication::processEvents(); // before the watch: never told
+
+    QStringList told;
+    const auto watch = [&] {
+        return link.usb.watchHotplug([&](const UsbBackend::HotplugEvent &event) {
+            const bool arrived = event.kind == UsbBackend::HotplugEvent::Kind::Arrived;
+            told << QStringLiteral("%1 %2%3").arg(arrived ? "arrived" : "left", event.device,
+                                                  link.usb.openDeviceLeft(event) ? " (open)" : "");
+        });
+    };
+    QVERIFY(watch());
+
+    switch (change) {
+    case BusChange::Unplug:
+        link.bus.unplug(link.c);
+        break;
+    case BusChange::UnplugDuringATransfer:
+        link.c.faults.unplugAfterTransfers = 1;
+        QVERIFY(link.status() >= 0);
+        QCOMPARE(link.status(), -1);
+        break;
+    case BusChange::UnplugAndPlugBack:
+        link.bus.unplug(link.c);
+        link.bus.plug(link.c);
+        break;
+    case BusChange::AddAnother:
+        link.bus.addController(QStringLiteral("KLV00000002"));
+        break;
+    case BusChange::Restart:
+        QCOMPARE(link.out(REQ_RESET), 0);
+        break;
+    case BusChange::RestartAndReconnect:
+        QCOMPARE(link.out(REQ_RESET), 0);
+        QVERIFY(link.reconnect());
+        break;
+    case BusChange::UnplugAForeignDevice:
+        link.bus.unplug(foreign);
+        link.bus.plug(foreign);
+        break;
+    case BusChange::UnplugAfterTheWatchEnded:
+        QVERIFY(!link.usb.watchHotplug(nullptr));
+        link.bus.unplug(link.c);
+        break;
+    case BusChange::WatchEndsBeforeDelivery:
+        link.bus.unplug(link.c);
+        QVERIFY(!link.usb.watchHotplug(nullptr));
+        break;
+    }
+    // Never inside the bus's own calls: only once the program is back in its event loop.
+    QCOMPARE(told, QStringList());
+    QCoreApplication::processEvents();
+    QCOMPARE(told, events);
+    // The watch moves with the backend: on another bus the first one's events are not told.
+    told.clear();
+    SimulatedBus other;
+    link.usb.setBackend(&other);
+    link.bus.addController(QStringLiteral("KLV00000003"));
+    other.addController(QStringLiteral("KLV00000004"));
+    QCoreApplication::processEvents();
+    const bool watching = change != BusChange::UnplugAfterTheWatchEnded
+        && change != BusChange::WatchEndsBeforeDelivery;
+    QCOMPARE(told, watching ? QStringList {QStringLiteral("arrived KLV00000004")} : QStringList());
+    link.usb.setBackend(&link.bus); // before `other` goes
 }
 
 void tst_Simulator::failRequest()

@@ -1,9 +1,11 @@
 // One device job at a time: clicks that arrive while a job runs (through the waits and the
-// dialogs the job shows) start nothing, and a cancelled progress dialog processes no events.
+// dialogs the job shows) start nothing, a cancelled progress dialog processes no events, and a
+// controller unplugged during a job is left to the job, the bus's word on it taken after.
 
 #include "device/kelvoprotocol.h"
 #include "shell/qtprompts.h"
 #include "support/configfilefixtures.h"
+#include "support/unplugsweep.h"
 #include "support/upgradefilemaker.h"
 #include "support/windowrig.h"
 
@@ -60,6 +62,16 @@ struct Outcome
     QStringList enabledDuringJob; // controls found enabled while the job ran
 };
 
+// What one run of a job with the controller unplugged in its middle showed.
+struct UnplugOutcome
+{
+    QString transfers;
+    QStringList boxes;
+    QStringList statusAtBoxes; // the connection label whenever the job showed a box
+    int eventLoopsAfterUnplug = 0; // times the event loop ran during the job once it was gone
+    QStringList boxesAfterJob;
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Job)
@@ -76,12 +88,15 @@ private slots:
     void clicksDuringAJobStartNothing();
     void cancelledDialogProcessesNoEvents_data();
     void cancelledDialogProcessesNoEvents();
+    void unplugDuringAJobWaitsForItsEnd_data();
+    void unplugDuringAJobWaitsForItsEnd();
 
 private:
     std::unique_ptr<WindowRig> rig;
     std::unique_ptr<QTemporaryDir> dir;
 
     Outcome run(Job job, bool clickDuringJob);
+    UnplugOutcome runUnplugged(Job job, int unplugAfter, bool eventLoopDuringJob);
     void prepare(Job job);
     void start(Job job);
     QString upgradeFile();
@@ -316,6 +331,83 @@ void tst_DeviceJobs::cancelledDialogProcessesNoEvents()
         QVERIFY(rig->shown(QStringLiteral("Not connected !\nConfiguration not read!")));
     else
         QCOMPARE(rig->log().countRequest(otherJob), 1);
+}
+
+UnplugOutcome tst_DeviceJobs::runUnplugged(Job job, int unplugAfter, bool eventLoopDuringJob)
+{
+    rig.reset();
+    rig = std::make_unique<WindowRig>();
+    prepare(job);
+    QCoreApplication::processEvents(); // what setting up made the bus tell
+    rig->script.shown.clear();
+    SimulatedController &c = *rig->bus.controllers().constFirst();
+    UnplugSweep::arm(rig->bus, c, unplugAfter);
+
+    UnplugOutcome outcome;
+    // The job's boxes and progress run the event loop, as the real ones do.
+    rig->script.duringPrompt = [&] {
+        outcome.statusAtBoxes << rig->text("lbConn");
+        if (!eventLoopDuringJob || c.isPlugged())
+            return;
+        QCoreApplication::processEvents();
+        ++outcome.eventLoopsAfterUnplug;
+    };
+    start(job);
+    rig->script.duringPrompt = nullptr;
+
+    for (const ScriptedPrompts::Shown &box : rig->script.shown)
+        outcome.boxes << box.text;
+    rig->script.shown.clear();
+    QCoreApplication::processEvents();
+    for (const ScriptedPrompts::Shown &box : rig->script.shown)
+        outcome.boxesAfterJob << box.text;
+    // With what the program did about the bus's word, wherever it was taken.
+    outcome.transfers = rig->log().dump();
+    return outcome;
+}
+
+void tst_DeviceJobs::unplugDuringAJobWaitsForItsEnd_data()
+{
+    QTest::addColumn<Job>("job");
+    // Every job but a disconnect, which has no middle.
+    QTest::newRow("configuration read") << Job::Read;
+    QTest::newRow("configuration write") << Job::Write;
+    QTest::newRow("firmware upgrade") << Job::Upgrade;
+    QTest::newRow("firmware verify") << Job::Verify;
+    QTest::newRow("connect") << Job::Connect;
+    QTest::newRow("connect to another controller") << Job::ConnectToAnother;
+    QTest::newRow("reset and reconnect") << Job::Reset;
+    QTest::newRow("live mode") << Job::Live;
+    QTest::newRow("normal mode") << Job::Normal;
+    QTest::newRow("learn an input") << Job::LearnInput;
+    QTest::newRow("learn a remote key") << Job::LearnKey;
+    QTest::newRow("read the system address") << Job::ReadAddress;
+    QTest::newRow("send the system address") << Job::SendAddress;
+    QTest::newRow("accept the address from the remote") << Job::AcceptAddress;
+    QTest::newRow("simulate an input") << Job::Simulate;
+}
+
+// The job reports the lost controller as it did before the bus could tell; what the bus told
+// meanwhile is acted on once the job has ended, without a box of its own.
+void tst_DeviceJobs::unplugDuringAJobWaitsForItsEnd()
+{
+    QFETCH(Job, job);
+    run(job, false);
+    // Halfway; a job of one transfer loses the controller just before it starts.
+    const int unplugAfter = UnplugSweep::reached(rig->log()) / 2;
+
+    const UnplugOutcome alone = runUnplugged(job, unplugAfter, false);
+    const UnplugOutcome told = runUnplugged(job, unplugAfter, true);
+
+    QVERIFY(told.eventLoopsAfterUnplug > 0);
+    QCOMPARE(told.boxes, alone.boxes);
+    QCOMPARE(told.statusAtBoxes, alone.statusAtBoxes);
+    QCOMPARE(told.transfers, alone.transfers);
+    QCOMPARE(told.boxesAfterJob, QStringList());
+    QCOMPARE(alone.boxesAfterJob, QStringList());
+    QVERIFY(!rig->kelvo.usbDevice.isOpen());
+    QCOMPARE(rig->text("lbConn"), QStringLiteral("Disconnected"));
+    QVERIFY(rig->child<QPushButton>("pbConnect")->isEnabled());
 }
 
 QTEST_MAIN(tst_DeviceJobs)

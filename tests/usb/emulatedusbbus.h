@@ -56,7 +56,8 @@ public:
 
     // Brings the emulated bus in line with the controllers: a device whose controller left the
     // bus or was unplugged is removed (its "remove" uevent first), one that is back is added at a
-    // new address. Call it where a real bus would have changed, before the host enumerates.
+    // new address (umockdev sends its "add" uevent). Call it where a real bus would have changed,
+    // before the host enumerates; the library's hot-plug monitor hears of both.
     void sync();
 
     // The device node a controller is on now, or empty while it is off the bus.

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -115,6 +116,7 @@ private Q_SLOTS:
     void unplugInTheMiddle();
     void naksEndAtTheTimeOut_data();
     void naksEndAtTheTimeOut();
+    void hotplugThroughTheLibrary();
 
 private:
     // The window on the real libusb-1.0 and the emulated bus; declared in the order they must
@@ -443,6 +445,49 @@ void tst_UsbEmulated::naksEndAtTheTimeOut()
                  QTest::currentDataTag(), waited, timeoutMs);
     if (kind != Kind::GetDescriptor)
         checkWire(); // the direct request is not in the program's log
+}
+
+// The library's own hot-plug: umockdev's uevents reach its udev monitor, and the window hears of
+// them through the event loop watching the library's descriptors. The time it takes is the
+// monitor thread's; QTRY_ waits for it.
+void tst_UsbEmulated::hotplugThroughTheLibrary()
+{
+    const QString found = QStringLiteral("Kelvo controller found: press Connect");
+    QStatusBar *statusBar = rig->window->statusBar();
+    SimulatedController &c = bus->addController(serialA);
+    bus->sync();
+    QTRY_COMPARE_WITH_TIMEOUT(statusBar->currentMessage(), found, 5000);
+    QVERIFY(!rig->kelvo.usbDevice.isOpen());
+    QCOMPARE(rig->log().dump(), QString()); // announced, not connected
+
+    rig->click("pbConnect");
+    QCOMPARE(rig->text("lbConn"), QStringLiteral("Connected"));
+    QCOMPARE(statusBar->currentMessage(), QString());
+    rig->log().clear();
+    bus->clearUrbs();
+
+    {
+        std::lock_guard guard(bus->lock());
+        c.unplug();
+    }
+    bus->sync(); // its "remove" uevent
+    QTRY_COMPARE_WITH_TIMEOUT(rig->text("lbConn"), QStringLiteral("Disconnected"), 5000);
+    QVERIFY(!rig->kelvo.usbDevice.isOpen());
+    QCOMPARE(rig->script.shown.size(), 0);
+    QCOMPARE(rig->log().count(Kind::Enumerate), 0);
+    QCOMPARE(statusBar->currentMessage(), QString());
+    checkWire();
+
+    // Back at a new address, announced again.
+    {
+        std::lock_guard guard(bus->lock());
+        c.plug();
+    }
+    bus->sync();
+    QTRY_COMPARE_WITH_TIMEOUT(statusBar->currentMessage(), found, 5000);
+    rig->click("pbConnect");
+    QCOMPARE(rig->text("lbConn"), QStringLiteral("Connected"));
+    QCOMPARE(rig->script.shown.size(), 0);
 }
 
 QTEST_MAIN(tst_UsbEmulated)
