@@ -18,9 +18,12 @@ packages=(
     help2man
 )
 
+# One query for all of them: the run command asks this every time.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null \
+    | sed -n 's/ install ok installed$//p' || true)
 missing=()
 for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    grep -qxF "$p" <<<"$installed" || missing+=("$p")
 done
 
 if ((${#missing[@]})); then

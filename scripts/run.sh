@@ -5,10 +5,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-scripts/build.sh
-bin=$(cd "${BUILD_DIR:-build}/bin" && pwd)
-# The program finds its translations and keeps its parameters file in the working directory.
-cd "$bin"
 
 kelvo_attached() {
     local device
@@ -20,11 +16,30 @@ kelvo_attached() {
 }
 
 case "${1:-}" in
---real) exec "$bin/kelvodesk" ;;
---demo) exec "$bin/kelvodesk-demo" ;;
+--real) program=kelvodesk ;;
+--demo) program=kelvodesk-demo ;;
+*)
+    if kelvo_attached; then
+        program=kelvodesk
+    else
+        echo "No Kelvo controller on the USB bus: starting the demo with a simulated one."
+        program=kelvodesk-demo
+    fi
+    ;;
 esac
-if kelvo_attached; then
-    exec "$bin/kelvodesk"
+build_dir=${BUILD_DIR:-build}
+# Only what runs (with its translations), not the tests and benchmarks; and nothing at all when no
+# file of the tree changed since this command last built it (even a build with nothing to do
+# takes seconds).
+stamp=$build_dir/.run-$program
+if [ ! -x "$build_dir/bin/$program" ] || [ ! -f "$stamp" ] \
+    || [ -n "$(find . \( -path ./.git -o -path "./$build_dir" -o -path ./build \) -prune -o \
+        -type f -newer "$stamp" -print -quit)" ]; then
+    touch "$stamp.new"
+    scripts/build.sh "$program"
+    mv "$stamp.new" "$stamp" # files changed during the build count as changed
 fi
-echo "No Kelvo controller on the USB bus: starting the demo with a simulated one."
-exec "$bin/kelvodesk-demo"
+bin=$(cd "$build_dir/bin" && pwd)
+# The program finds its translations and keeps its parameters file in the working directory.
+cd "$bin"
+exec "$bin/$program"
