@@ -16,6 +16,8 @@ packages=(
     desktop-file-utils appstream
     # kelvoctl's man page is made from its --help.
     help2man
+    # The Debian package: its dependencies from the binaries, and its check.
+    dpkg-dev lintian
 )
 
 # One query for all of them: the run command asks this every time.

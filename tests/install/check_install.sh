@@ -57,7 +57,8 @@ expected=(
     "$desktop" "$metainfo"
     "$data/icons/hicolor/scalable/apps/$app_id.svg"
     "$data/icons/hicolor/128x128/apps/$app_id.png"
-    "$data/man/man1/kelvoctl.1"
+    "$data/man/man1/kelvoctl.1.gz"
+    "$data/doc/kelvodesk/copyright" "$data/doc/kelvodesk/changelog.gz"
 )
 for file in "${expected[@]}"; do
     [ -f "$file" ] || fail "not installed: $file"
@@ -66,11 +67,11 @@ for program in "$bin/kelvodesk" "$bin/kelvoctl"; do
     [ -x "$program" ] || fail "not executable: $program"
 done
 # The man page says what --help says: every command, and the exit statuses.
-man_page=$data/man/man1/kelvoctl.1
+man_page=$data/man/man1/kelvoctl.1.gz
 if [ -f "$man_page" ]; then
-    grep -q '^\.TH KELVOCTL "1"' "$man_page" || fail "$man_page is not a man page of section 1"
+    zcat "$man_page" | grep -q '^\.TH KELVOCTL "1"' || fail "$man_page is not a man page of section 1"
     for word in devices backup restore verify-config flash verify-firmware "Exit status"; do
-        sed 's/\\-/-/g' "$man_page" | grep -qF -- "$word" || fail "$man_page does not mention $word"
+        zcat "$man_page" | sed 's/\\-/-/g' | grep -qF -- "$word" || fail "$man_page does not mention $word"
     done
 fi
 cmp -s "$build/bin/KelvoDesk_pl.qm" "$translations/KelvoDesk_pl.qm" \
