@@ -134,8 +134,15 @@ void tst_TextsFit::everyTextFits()
     rig->window->show();
 
     QStringList cut;
+    // With KELVO_SHOTS set, every page is also saved there as a picture to look at.
+    const QString shots = qEnvironmentVariable("KELVO_SHOTS");
     const auto visit = [&](int main, int settings) {
         rig->showPage(main, settings);
+        if (!shots.isEmpty())
+            rig->window->grab().save(QStringLiteral("%1/%2-%3-%4.png")
+                                         .arg(shots, language)
+                                         .arg(main)
+                                         .arg(settings < 0 ? 9 : settings));
         for (const QString &line : cutTexts(rig->window.get())) {
             if (!cut.contains(line))
                 cut << line;
