@@ -33,6 +33,7 @@ bool kelvo_controller_class::write_confDataToFile(const QString &fileName)
     const JobResult result = writeConfigurationFile(fileName, configImage());
     if (result.ok()) {
         prompts().information(dialogParent, BoxTitles::result(),
+                              //: %1 is the file's whole path, on a line of its own.
                               tr("Data write to file %1\nSucessfull!").arg(fileName));
         return true;
     }
@@ -55,6 +56,7 @@ bool kelvo_controller_class::read_confDataFromFile(const QString &fileName)
     showRcuAddressOfImage();
     if (ok)
         prompts().information(dialogParent, BoxTitles::result(),
+                              //: The blanks centre the second line in the box; keep the line break.
                               tr("Data read from file\n    Sucessfull!"));
     else
         prompts().critical(dialogParent, BoxTitles::result(),

@@ -130,6 +130,7 @@ bool kelvo_controller_class::send_alldata()
         return false; // the link error was the report
     if (result.ok()) {
         prompts().information(dialogParent, BoxTitles::result(),
+                              //: The blanks centre the second line in the box; keep the line break.
                               tr("Write configuration\n     Sucessfull!"));
         restartController(); // the controller restarts with the new configuration
         return true;
@@ -257,6 +258,7 @@ bool kelvo_controller_class::read_alldata()
     emit readKelvoFinished();
     if (result.ok())
         prompts().information(dialogParent, BoxTitles::result(),
+                              //: Two lines in a small box; keep the line break.
                               tr("Read configuration\nSucessfull!"));
     else
         prompts().critical(dialogParent, BoxTitles::result(), tr("Read configuration\n Failed!"));

@@ -46,7 +46,9 @@ funcSetter::funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent, Confi
         item(0, KeyColumn)->setText(tr("  Power On"));
     } else {
         for (int row = 0; row < rows; ++row)
-            item(row, KeyColumn)->setText(tr("  Key %1").arg(row + 1));
+            item(row, KeyColumn)
+                ->setText( //: The leading blanks indent the row title in the table; %1 is the key number.
+                    tr("  Key %1").arg(row + 1));
     }
 
     logConnection(

@@ -280,6 +280,7 @@ void program_conf_widget::deleteStep()
 
     const Prompts::Button answer = prompts().choose(
         Prompts::Kind::Question, this, tr("Confirmation"),
+        //: %n steps are removed; the tab indents the question on the second line.
         tr("About to remove %n step(s) from program.\n\tReally want to do it ?", nullptr, k),
         {{Prompts::No, tr("No")}, {Prompts::Yes, tr("Yes !")}}, Prompts::No);
     if (answer != Prompts::Yes)

@@ -90,6 +90,7 @@ void gui_class::copyScenes()
         return;
     }
     if (runsFit(this, src, dst, StepsPerPage, ui->sbNoSc,
+                //: "\r\n" breaks the line in the box; keep both characters.
                 tr("Number of scenes to copy exceeds possible range !\r\nTo accept corrected "
                    "value press the Copy button again"),
                 true))
@@ -109,6 +110,7 @@ void gui_class::copyProgs()
             return;
         }
         if (runsFit(this, srcPgm, dstPgm, programCount, ui->sbNoPgms,
+                    //: "\r\n" breaks the line in the box; keep both characters.
                     tr("Number of programs to copy exceeds possible range !\r\nTo accept "
                        "corrected value press the Copy button again"),
                     true))
@@ -125,6 +127,7 @@ void gui_class::copyProgs()
         return;
     }
     if (runsFit(this, srcStep, dstStep, StepsPerPage, ui->sbNoPgms,
+                //: "\r\n" breaks the line in the box; keep both characters.
                 tr("Number of steps to copy exceeds possible range !\r\nTo accept corrected "
                    "value press the Copy button again"),
                 srcPgm == dstPgm))

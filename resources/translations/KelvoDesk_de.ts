@@ -606,6 +606,7 @@
     </message>
     <message>
         <source>  Key %1</source>
+        <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Taste %1</translation>
     </message>
 </context>
@@ -874,18 +875,24 @@ www.kelvo-lighting.example</translation>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Die Anzahl der zu kopierenden Szenen überschreitet den möglichen Bereich!<byte value="xd"/>
 Zum Übernehmen des korrigierten Werts erneut auf „Kopieren“ klicken</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Die Anzahl der zu kopierenden Programme überschreitet den möglichen Bereich!<byte value="xd"/>
 Zum Übernehmen des korrigierten Werts erneut auf „Kopieren“ klicken</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Die Anzahl der zu kopierenden Schritte überschreitet den möglichen Bereich!<byte value="xd"/>
 Zum Übernehmen des korrigierten Werts erneut auf „Kopieren“ klicken</translation>
     </message>
@@ -1092,6 +1099,7 @@ ist keine gültige Update-Datei!</translation>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
+        <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
         <translation>Schreiben in Datei %1
 erfolgreich!</translation>
     </message>
@@ -1104,6 +1112,7 @@ fehlgeschlagen!</translation>
     <message>
         <source>Data read from file
     Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Lesen aus Datei
     erfolgreich!</translation>
     </message>
@@ -1238,6 +1247,7 @@ Zum Neuprogrammieren der gesamten Firmware wenden Sie sich an Ovra.</translation
     <message>
         <source>Write configuration
      Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Schreiben der Konfiguration
      erfolgreich!</translation>
     </message>
@@ -1260,6 +1270,7 @@ abgebrochen!</translation>
     <message>
         <source>Read configuration
 Sucessfull!</source>
+        <extracomment>Two lines in a small box; keep the line break.</extracomment>
         <translation>Lesen der Konfiguration
 erfolgreich!</translation>
     </message>
@@ -1329,6 +1340,7 @@ Die Haltezeit wird korrigiert.</translation>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
+        <extracomment>%n steps are removed; the tab indents the question on the second line.</extracomment>
         <translation>
             <numerusform>%n Schritt wird aus dem Programm entfernt.
 	Wirklich fortfahren?</numerusform>

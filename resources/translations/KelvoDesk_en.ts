@@ -606,6 +606,7 @@
     </message>
     <message>
         <source>  Key %1</source>
+        <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Key %1</translation>
     </message>
 </context>
@@ -874,18 +875,24 @@ www.kelvo-lighting.example</translation>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</translation>
     </message>
@@ -1092,6 +1099,7 @@ isn&apos;t proper upgrade file !</translation>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
+        <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
         <translation>Data write to file %1
 Successful!</translation>
     </message>
@@ -1104,6 +1112,7 @@ Failed!</translation>
     <message>
         <source>Data read from file
     Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Data read from file
     Successful!</translation>
     </message>
@@ -1238,6 +1247,7 @@ To reprogram all the firmware contact with Ovra.</translation>
     <message>
         <source>Write configuration
      Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Write configuration
      Successful!</translation>
     </message>
@@ -1260,6 +1270,7 @@ cancelled !</translation>
     <message>
         <source>Read configuration
 Sucessfull!</source>
+        <extracomment>Two lines in a small box; keep the line break.</extracomment>
         <translation>Read configuration
 Successful!</translation>
     </message>
@@ -1329,6 +1340,7 @@ Last time will be fixed.</translation>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
+        <extracomment>%n steps are removed; the tab indents the question on the second line.</extracomment>
         <translation>
             <numerusform>About to remove %n step from program.
 	Really want to do it ?</numerusform>

@@ -606,6 +606,7 @@
     </message>
     <message>
         <source>  Key %1</source>
+        <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Tecla %1</translation>
     </message>
 </context>
@@ -874,18 +875,24 @@ www.kelvo-lighting.example</translation>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>¡El número de escenas a copiar excede el rango posible!<byte value="xd"/>
 Para aceptar el valor corregido, pulse de nuevo el botón Copiar.</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>¡El número de programas a copiar excede el rango posible!<byte value="xd"/>
 Para aceptar el valor corregido, pulse de nuevo el botón Copiar.</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>¡El número de pasos a copiar excede el rango posible!<byte value="xd"/>
 Para aceptar el valor corregido, pulse de nuevo el botón Copiar.</translation>
     </message>
@@ -1092,6 +1099,7 @@ no es un archivo de actualización válido!</translation>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
+        <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
         <translation>Escritura de datos en el archivo %1
 ¡Correcta!</translation>
     </message>
@@ -1104,6 +1112,7 @@ Failed!</source>
     <message>
         <source>Data read from file
     Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Lectura de datos del archivo
     ¡Correcta!</translation>
     </message>
@@ -1238,6 +1247,7 @@ Para reprogramar todo el firmware, contacte con Ovra.</translation>
     <message>
         <source>Write configuration
      Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Escritura de configuración
      ¡Correcta!</translation>
     </message>
@@ -1260,6 +1270,7 @@ cancelled !</source>
     <message>
         <source>Read configuration
 Sucessfull!</source>
+        <extracomment>Two lines in a small box; keep the line break.</extracomment>
         <translation>Lectura de configuración
 ¡Correcta!</translation>
     </message>
@@ -1329,6 +1340,7 @@ Se corregirá el tiempo de permanencia.</translation>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
+        <extracomment>%n steps are removed; the tab indents the question on the second line.</extracomment>
         <translation>
             <numerusform>Se va a eliminar %n paso del programa.
 	¿Seguro que desea hacerlo?</numerusform>

@@ -606,6 +606,7 @@
     </message>
     <message>
         <source>  Key %1</source>
+        <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Touche %1</translation>
     </message>
 </context>
@@ -874,18 +875,24 @@ www.kelvo-lighting.example</translation>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Le nombre de scènes à copier dépasse la plage possible !<byte value="xd"/>
 Pour accepter la valeur corrigée, appuyez à nouveau sur le bouton Copier</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Le nombre de programmes à copier dépasse la plage possible !<byte value="xd"/>
 Pour accepter la valeur corrigée, appuyez à nouveau sur le bouton Copier</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Le nombre de pas à copier dépasse la plage possible !<byte value="xd"/>
 Pour accepter la valeur corrigée, appuyez à nouveau sur le bouton Copier</translation>
     </message>
@@ -1092,6 +1099,7 @@ n&apos;est pas un fichier de mise à jour valide !</translation>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
+        <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
         <translation>Écriture des données dans le fichier %1
 réussie !</translation>
     </message>
@@ -1104,6 +1112,7 @@ Failed!</source>
     <message>
         <source>Data read from file
     Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Lecture des données du fichier
     réussie !</translation>
     </message>
@@ -1238,6 +1247,7 @@ Pour reprogrammer tout le firmware, contactez Ovra.</translation>
     <message>
         <source>Write configuration
      Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Écriture de la configuration
      réussie !</translation>
     </message>
@@ -1260,6 +1270,7 @@ annulée !</translation>
     <message>
         <source>Read configuration
 Sucessfull!</source>
+        <extracomment>Two lines in a small box; keep the line break.</extracomment>
         <translation>Lecture de la configuration
 réussie !</translation>
     </message>
@@ -1329,6 +1340,7 @@ Le maintien sera corrigé.</translation>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
+        <extracomment>%n steps are removed; the tab indents the question on the second line.</extracomment>
         <translation>
             <numerusform>%n pas va être supprimé du programme.
 	Voulez-vous vraiment continuer ?</numerusform>

@@ -606,6 +606,7 @@
     </message>
     <message>
         <source>  Key %1</source>
+        <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Tasto %1</translation>
     </message>
 </context>
@@ -874,18 +875,24 @@ www.kelvo-lighting.example</translation>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Il numero di scene da copiare supera l&apos;intervallo possibile!<byte value="xd"/>
 Per accettare il valore corretto premere di nuovo il pulsante Copia</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Il numero di programmi da copiare supera l&apos;intervallo possibile!<byte value="xd"/>
 Per accettare il valore corretto premere di nuovo il pulsante Copia</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Il numero di passi da copiare supera l&apos;intervallo possibile!<byte value="xd"/>
 Per accettare il valore corretto premere di nuovo il pulsante Copia</translation>
     </message>
@@ -1092,6 +1099,7 @@ non è un file di aggiornamento valido!</translation>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
+        <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
         <translation>Scrittura dati nel file %1
 Riuscita!</translation>
     </message>
@@ -1104,6 +1112,7 @@ Fallita!</translation>
     <message>
         <source>Data read from file
     Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Lettura dati dal file
     Riuscita!</translation>
     </message>
@@ -1238,6 +1247,7 @@ Per riprogrammare l&apos;intero firmware contattare Ovra.</translation>
     <message>
         <source>Write configuration
      Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Invio configurazione
      Riuscito!</translation>
     </message>
@@ -1260,6 +1270,7 @@ annullata!</translation>
     <message>
         <source>Read configuration
 Sucessfull!</source>
+        <extracomment>Two lines in a small box; keep the line break.</extracomment>
         <translation>Lettura configurazione
 Riuscita!</translation>
     </message>
@@ -1329,6 +1340,7 @@ La permanenza verrà corretta.</translation>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
+        <extracomment>%n steps are removed; the tab indents the question on the second line.</extracomment>
         <translation>
             <numerusform>Verrà rimosso %n passo dal programma.
 	Procedere davvero?</numerusform>

@@ -606,6 +606,7 @@
     </message>
     <message>
         <source>  Key %1</source>
+        <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Klawisz %1</translation>
     </message>
 </context>
@@ -850,18 +851,24 @@ E-mail:  support@kelvo-lighting.example</translation>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Liczba scen do skopiowania przekracza możliwy zakres !<byte value="xd"/>
 Aby przyjąć poprawioną wartość, naciśnij ponownie przycisk Kopiuj</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Liczba programów do skopiowania przekracza możliwy zakres !<byte value="xd"/>
 Aby przyjąć poprawioną wartość, naciśnij ponownie przycisk Kopiuj</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Liczba kroków do skopiowania przekracza możliwy zakres !<byte value="xd"/>
 Aby przyjąć poprawioną wartość, naciśnij ponownie przycisk Kopiuj</translation>
     </message>
@@ -1062,6 +1069,7 @@ Uruchom ponownie &quot;Aktualizuj Kelvo&quot; z plikiem aktualizacji, aby ją do
     <message>
         <source>Data read from file
     Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Odczyt danych z pliku
     Udany!</translation>
     </message>
@@ -1106,6 +1114,7 @@ Plik jest uszkodzony.</translation>
     <message>
         <source>Write configuration
      Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Zapis konfiguracji
      Udany!</translation>
     </message>
@@ -1134,6 +1143,7 @@ anulowany !</translation>
     <message>
         <source>Read configuration
 Sucessfull!</source>
+        <extracomment>Two lines in a small box; keep the line break.</extracomment>
         <translation>Odczyt konfiguracji
 Udany!</translation>
     </message>
@@ -1242,6 +1252,7 @@ Aby przeprogramować całe oprogramowanie, skontaktuj się z Ovra.</translation>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
+        <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
         <translation>Zapis danych do pliku %1
 Udany!</translation>
     </message>
@@ -1325,6 +1336,7 @@ Czas trwania zostanie poprawiony.</translation>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
+        <extracomment>%n steps are removed; the tab indents the question on the second line.</extracomment>
         <translation>
             <numerusform>Zostanie usunięty %n krok z programu.
 	Czy na pewno ?</numerusform>

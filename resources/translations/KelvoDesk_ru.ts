@@ -606,6 +606,7 @@
     </message>
     <message>
         <source>  Key %1</source>
+        <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Кнопка %1</translation>
     </message>
 </context>
@@ -874,18 +875,24 @@ www.kelvo-lighting.example</translation>
     <message>
         <source>Number of scenes to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Количество копируемых сцен выходит за допустимый диапазон!<byte value="xd"/>
 Чтобы принять исправленное значение, нажмите «Копировать» ещё раз.</translation>
     </message>
     <message>
         <source>Number of programs to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Количество копируемых программ выходит за допустимый диапазон!<byte value="xd"/>
 Чтобы принять исправленное значение, нажмите «Копировать» ещё раз.</translation>
     </message>
     <message>
         <source>Number of steps to copy exceeds possible range !<byte value="xd"/>
 To accept corrected value press the Copy button again</source>
+        <extracomment>&quot;<byte value="xd"/>
+&quot; breaks the line in the box; keep both characters.</extracomment>
         <translation>Количество копируемых шагов выходит за допустимый диапазон!<byte value="xd"/>
 Чтобы принять исправленное значение, нажмите «Копировать» ещё раз.</translation>
     </message>
@@ -1092,6 +1099,7 @@ isn&apos;t proper upgrade file !</source>
     <message>
         <source>Data write to file %1
 Sucessfull!</source>
+        <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
         <translation>Запись данных в файл %1
 Успешно!</translation>
     </message>
@@ -1104,6 +1112,7 @@ Failed!</source>
     <message>
         <source>Data read from file
     Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Чтение данных из файла
     Успешно!</translation>
     </message>
@@ -1238,6 +1247,7 @@ To reprogram all the firmware contact with Ovra.</source>
     <message>
         <source>Write configuration
      Sucessfull!</source>
+        <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
         <translation>Запись конфигурации
      Успешно!</translation>
     </message>
@@ -1260,6 +1270,7 @@ cancelled !</source>
     <message>
         <source>Read configuration
 Sucessfull!</source>
+        <extracomment>Two lines in a small box; keep the line break.</extracomment>
         <translation>Чтение конфигурации
 Успешно!</translation>
     </message>
@@ -1329,6 +1340,7 @@ Last time will be fixed.</source>
     <message numerus="yes">
         <source>About to remove %n step(s) from program.
 	Really want to do it ?</source>
+        <extracomment>%n steps are removed; the tab indents the question on the second line.</extracomment>
         <translation>
             <numerusform>Из программы будет удалён %n шаг.
 	Вы действительно хотите это сделать?</numerusform>
