@@ -54,6 +54,8 @@ public:
     // Label texts of the connected controller: "S/N ..." and "F/W ver. ...", or the dashes.
     QString serialText;
     QString firmwareText;
+    // The connected controller's firmware version ("1.05a"); empty when none was read.
+    QString firmwareVersion;
 
     // Asked when discovery finds only controllers other than the adopted one, with their serial
     // numbers: true to search again (Retry, or Change after replacing usbDevice.serialNumber),

@@ -16,6 +16,7 @@ void kelvo_controller_class::setConnection(bool connection)
     }
     serialText = QStringLiteral("S/N ----");
     firmwareText = QStringLiteral("F/W ----");
+    firmwareVersion.clear();
     usbDevice.controlOut(REQ_SET_MODE, MODE_NORMAL, 0, nullptr, 0); // result ignored
     usbDevice.closeDevice();
     usbDevice.reinit();
@@ -29,6 +30,7 @@ JobResult kelvo_controller_class::connectController()
 {
     serialText = QStringLiteral("S/N ----");
     firmwareText = QStringLiteral("F/W ----");
+    firmwareVersion.clear();
     for (;;) {
         if (usbDevice.findDevice() == 0) {
             connected = 1;
@@ -53,9 +55,10 @@ void kelvo_controller_class::readIdentity()
     if (usbDevice.readSerialNumber() == 0)
         serialText = QStringLiteral("S/N ") + usbDevice.serialNumber;
     u8 version[VersionReplySize] = {};
-    if (readVersion(version))
-        firmwareText = QStringLiteral("F/W ver. ")
-            + versionText(qint8(version[0]), qint8(version[1]), char(version[2]));
+    if (readVersion(version)) {
+        firmwareVersion = versionText(qint8(version[0]), qint8(version[1]), char(version[2]));
+        firmwareText = QStringLiteral("F/W ver. ") + firmwareVersion;
+    }
 }
 
 QString kelvo_controller_class::versionText(qint8 major, qint8 minor, char core)

@@ -57,12 +57,10 @@ JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bo
     if (refusal != UpgradeFile::Refusal::None)
         return refused(UpgradeFile::refusalText(refusal, fileName)); // nothing to load: no word
     if (upgrade && confirmUpgrade) {
-        QString controllerVersion = firmwareText;
-        controllerVersion.remove(QStringLiteral("F/W ver. "));
         const QString offered = fileVersion.tagged
             ? versionText(fileVersion.major, fileVersion.minor, fileVersion.core)
             : QFileInfo(fileName).fileName();
-        if (!confirmUpgrade(controllerVersion, offered))
+        if (!confirmUpgrade(firmwareVersion, offered))
             return JobResult::failed(JobResult::Outcome::Cancelled);
     }
     *image = unpacked;

@@ -39,14 +39,6 @@ namespace {
 // Header lines echoed by info; a hand-made header can hold thousands.
 constexpr int MaxHeaderLines = 20;
 
-// A file name or argument echoed in a message or output: escaped like text from a file, so that
-// it cannot rewrite the terminal, but whole: the user must see which file is meant, and a cut
-// could make two names look alike. System reasons go through it too: Qt's can hold the name.
-QString shown(const QString &text)
-{
-    return printableText(text, std::numeric_limits<int>::max());
-}
-
 // Also through symbolic links, other spellings and hard links.
 bool sameFile(const QString &a, const QString &b)
 {
@@ -329,6 +321,11 @@ int commandDiff(const Invocation &call)
 }
 
 } // namespace
+
+QString shown(const QString &text)
+{
+    return printableText(text, std::numeric_limits<int>::max());
+}
 
 const QList<Command> &commands()
 {

@@ -60,6 +60,11 @@ struct Command
     int (*run)(const Invocation &call);
 };
 
+// A file name or argument echoed in a message or output: escaped like text from a file, so that
+// it cannot rewrite the terminal, but whole: the user must see which file is meant, and a cut
+// could make two names look alike. System reasons go through it too: Qt's can hold the name.
+QString shown(const QString &text);
+
 // Every command, in the order --help lists them.
 const QList<Command> &commands();
 

@@ -8,14 +8,12 @@
 #include "controller/kelvo_controller_class.h"
 #include "model/configfile.h"
 #include "model/configlayout.h"
-#include "model/printabletext.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <limits>
 #include <vector>
 
 using namespace ConfigLayout;
@@ -23,34 +21,6 @@ using namespace ConfigLayout;
 namespace Kelvoctl {
 
 namespace {
-
-QString shown(const QString &text)
-{
-    return printableText(text, std::numeric_limits<int>::max());
-}
-
-QString outcomeName(JobResult::Outcome outcome)
-{
-    switch (outcome) {
-    case JobResult::Outcome::Done:
-        return QStringLiteral("done");
-    case JobResult::Outcome::NotConnected:
-        return QStringLiteral("not-connected");
-    case JobResult::Outcome::LinkLost:
-        return QStringLiteral("link-lost");
-    case JobResult::Outcome::Cancelled:
-        return QStringLiteral("cancelled");
-    case JobResult::Outcome::Refused:
-        return QStringLiteral("refused");
-    case JobResult::Outcome::WrongAnswer:
-        return QStringLiteral("wrong-answer");
-    case JobResult::Outcome::Differs:
-        return QStringLiteral("differs");
-    case JobResult::Outcome::FileError:
-        return QStringLiteral("file-error");
-    }
-    return QString();
-}
 
 // One controller job of one command: the controller object on the chosen bus, the prompts that
 // turn its boxes and progress into the command line's, and the reports.
@@ -177,7 +147,6 @@ public:
 
     int fail(int status, const QString &message)
     {
-        lastStatus = status;
         lastMessage = message;
         console.fail(message);
         return status;
@@ -192,6 +161,22 @@ public:
         if (!lastMessage.isEmpty())
             object.insert(QStringLiteral("message"), lastMessage);
         return object;
+    }
+
+    // Ok when the user agreed to a job that replaces something on the controller: --yes, or yes
+    // on the terminal; never a silent yes without a terminal to ask on.
+    int agreed(const QString &replaces, const QString &question)
+    {
+        if (call.options.yes)
+            return Console::Ok;
+        if (!console.inputIsTerminal())
+            return fail(Console::Failed,
+                        QStringLiteral("%1 replaces the %2 of controller %3; "
+                                       "confirm with --yes")
+                            .arg(command, replaces, shown(serial)));
+        if (!console.confirm(question))
+            return fail(Console::Cancelled, QStringLiteral("nothing was changed"));
+        return Console::Ok;
     }
 
     static QString foundList(const QStringList &found)
@@ -210,7 +195,6 @@ public:
     CliPrompts prompts; // before the controller: it may ask from its first call
     kelvo_controller_class kelvo;
     QString serial;
-    int lastStatus = Console::Ok;
     QString lastMessage;
 };
 
@@ -227,9 +211,9 @@ int finish(Session &session, int status, const QString &text, QJsonObject extra 
 {
     const Options &options = session.call.options;
     if (options.json) {
-        QJsonObject object
-            = session.result(status == Console::Ok ? QStringLiteral("done")
-                                                   : outcomeName(JobResult::Outcome::Differs));
+        // A finished job that did not succeed found differences.
+        QJsonObject object = session.result(status == Console::Ok ? QStringLiteral("done")
+                                                                  : QStringLiteral("differs"));
         for (auto it = extra.begin(); it != extra.end(); ++it)
             object.insert(it.key(), it.value());
         object.insert(QStringLiteral("status"), status);
@@ -287,10 +271,7 @@ int commandDevices(const Invocation &call)
             continue;
         }
         const int loader = session.kelvo.loaderState();
-        QString version = session.kelvo.firmwareText;
-        version.remove(QStringLiteral("F/W ver. "));
-        if (version.startsWith(QLatin1String("F/W")))
-            version.clear(); // no version read
+        const QString version = session.kelvo.firmwareVersion;
         const QString mode = loader > 0 ? QStringLiteral("loader")
             : loader == 0               ? QStringLiteral("running")
                                         : QStringLiteral("unknown");
@@ -385,7 +366,6 @@ int commandBackup(const Invocation &call)
 
 int commandRestore(const Invocation &call)
 {
-    const Options &options = call.options;
     if (call.args.size() != 1)
         return badArguments(call,
                             "restore takes one file name: kelvoctl restore [--serial S] "
@@ -399,21 +379,12 @@ int commandRestore(const Invocation &call)
     Session session(call, "restore");
     if (const int status = session.choose(); status != Console::Ok)
         return failed(session, status);
-    if (!options.yes) {
-        // Never a silent yes: without a terminal to ask on, only --yes lets it go on.
-        if (!call.console.inputIsTerminal())
-            return failed(session,
-                          session.fail(Console::Failed,
-                                       QStringLiteral("restore replaces the configuration "
-                                                      "of controller %1; confirm with "
-                                                      "--yes")
-                                           .arg(shown(session.serial))));
-        if (!call.console.confirm(QStringLiteral("Replace the configuration of controller %1 with "
-                                                 "%2?")
-                                      .arg(shown(session.serial), shown(fileName))))
-            return failed(session,
-                          session.fail(Console::Cancelled, QStringLiteral("nothing was changed")));
-    }
+    if (const int status
+        = session.agreed(QStringLiteral("configuration"),
+                         QStringLiteral("Replace the configuration of controller %1 with %2?")
+                             .arg(shown(session.serial), shown(fileName)));
+        status != Console::Ok)
+        return failed(session, status);
     const JobResult result = session.kelvo.writeConfiguration(image.data());
     if (!result.ok())
         return failed(session,
@@ -470,17 +441,12 @@ int firmwareJob(const Invocation &call, bool upgrade)
     // A controller in its loader can take firmware; that is how an interrupted upgrade ends.
     if (const int status = session.choose(upgrade); status != Console::Ok)
         return failed(session, status);
-    if (upgrade && !options.yes) {
-        if (!call.console.inputIsTerminal())
-            return failed(session,
-                          session.fail(Console::Failed,
-                                       QStringLiteral("flash replaces the firmware of "
-                                                      "controller %1; confirm with --yes")
-                                           .arg(shown(session.serial))));
-        if (!call.console.confirm(QStringLiteral("Install %1 on controller %2?")
-                                      .arg(shown(fileName), shown(session.serial))))
-            return failed(session,
-                          session.fail(Console::Cancelled, QStringLiteral("nothing was changed")));
+    if (upgrade) {
+        if (const int status = session.agreed(QStringLiteral("firmware"),
+                                              QStringLiteral("Install %1 on controller %2?")
+                                                  .arg(shown(fileName), shown(session.serial)));
+            status != Console::Ok)
+            return failed(session, status);
     }
     const JobResult result = session.kelvo.runFirmwareJob(fileName, upgrade);
     // Both jobs put the controller in its loader; only a whole firmware lets it run again.
