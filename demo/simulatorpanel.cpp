@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -224,4 +225,23 @@ void SimulatorPanel::hideEvent(QHideEvent *event)
 {
     timer->stop();
     QWidget::hideEvent(event);
+}
+
+void SimulatorPanel::placeBeside(const QWidget &window)
+{
+    if (!testAttribute(Qt::WA_Resized))
+        adjustSize(); // not shown yet: the size it will open with
+    const QRect beside = window.frameGeometry();
+    const QRect room = window.screen()->availableGeometry();
+    // The frame the window system adds around the panel, as it adds it around the window.
+    const QSize frame = size() + (beside.size() - window.size());
+    const int top
+        = qBound(room.top(), beside.top(), qMax(room.top(), room.bottom() - frame.height() + 1));
+    int left = beside.right() + 1;
+    if (left + frame.width() - 1 > room.right()) {
+        // No room on the right: on the left, or else where it hides as little as it can.
+        const int leftOf = beside.left() - frame.width();
+        left = leftOf >= room.left() ? leftOf : qMax(room.left(), room.right() - frame.width() + 1);
+    }
+    move(left, top);
 }

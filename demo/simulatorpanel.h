@@ -31,6 +31,10 @@ public:
     // The controller must outlive the panel.
     explicit SimulatorPanel(SimulatedController &controller, QWidget *parent = nullptr);
 
+    // Moves the panel next to the program's window, where the screen has room for it, so that
+    // neither hides the other.
+    void placeBeside(const QWidget &window);
+
 public slots:
     // Shows the controller's state as it is now.
     void refresh();

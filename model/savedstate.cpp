@@ -24,6 +24,12 @@ void SavedState::inController()
     emit kept();
 }
 
+void SavedState::controllerUnknown()
+{
+    controllerImage.clear();
+    check();
+}
+
 void SavedState::check()
 {
     const bool now = document.differsFrom(fileImage) && document.differsFrom(controllerImage);

@@ -19,6 +19,8 @@ public:
     void inFile();
     // The image is now in the controller (sent, or read from it).
     void inController();
+    // A write to the controller did not complete: what it holds now is anybody's guess.
+    void controllerUnknown();
 
     bool atRisk() const { return risk; }
 

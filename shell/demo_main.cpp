@@ -32,10 +32,13 @@ int main(int argc, char *argv[])
     // The controller's output, mode, inputs and remote beside the program's window. By default
     // someone there operates an input or the remote a second after each learn request.
     SimulatorPanel panel(kelvo);
-    panel.show();
 
     StartupSeams seams;
     seams.usb = &bus;
     seams.windowTitleNote = QObject::tr("simulated controller");
+    seams.firstWindowShown = [&panel](QWidget &window) {
+        panel.placeBeside(window);
+        panel.show();
+    };
     return runKelvoDesk(seams);
 }

@@ -335,7 +335,8 @@ void gui_class::mixModeProp(bool proportional)
 
 void gui_class::slotMenuFileQuit()
 {
-    QApplication::closeAllWindows();
+    // The program ends with this window; closing the others first would lose them to a Cancel.
+    close();
 }
 
 void gui_class::slotMenuHovered(QAction *action)

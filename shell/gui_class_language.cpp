@@ -15,6 +15,8 @@ void gui_class::changeUiLanguage(int index)
     if (!Languages::storeChoice(languageTable[size_t(index)]))
         prompts().warning(this, tr("Warning!"), tr("Cannot write new language!"));
     // Start-up destroys this window once the loop has ended and builds one in the new language.
+    // Only the loop ends: quit() would first close every window, the user's other ones and this
+    // one with its question about unsaved work.
     requestedLanguage = index;
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }

@@ -29,6 +29,8 @@ void gui_class::sendConfClick(bool)
     slotNormalMode(); // live values must not mix with the transfer
     if (controller->send_alldata())
         session->saved().inController();
+    else
+        session->saved().controllerUnknown(); // part of it may have arrived
 }
 
 void gui_class::readConfClick(bool)

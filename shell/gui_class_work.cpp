@@ -48,8 +48,8 @@ void gui_class::createEditMenu()
     redoAct->setShortcut(QKeySequence::Redo);
     undoAct->setStatusTip(tr("Take back the last change of the configuration"));
     redoAct->setStatusTip(tr("Make the change taken back again"));
-    connect(undoAct, &QAction::triggered, this, [this] { session->history().stack().undo(); });
-    connect(redoAct, &QAction::triggered, this, [this] { session->history().stack().redo(); });
+    connect(undoAct, &QAction::triggered, this, [this] { session->history().undo(); });
+    connect(redoAct, &QAction::triggered, this, [this] { session->history().redo(); });
 
     editMenu = menuBar()->addMenu(tr("&Edit"));
     editMenu->setStatusTip(tr("Undo and redo changes of the configuration"));

@@ -36,10 +36,10 @@ public:
     ImageCommand(ImageHistory &history, const ConfigEdit &edit, const QByteArray &before,
                  const QByteArray &after)
         : QUndoCommand(ImageHistory::describe(edit))
-        , history(history)
-        , edit(edit)
         , before(before)
         , after(after)
+        , history(history)
+        , edit(edit)
         , generation(history.generation)
     { }
 
@@ -56,19 +56,20 @@ public:
     void redo() override
     {
         if (pushed)
-            history.put(after);
+            history.put(history.undoStack.index() + 1, after);
         pushed = true;
     }
-    void undo() override { history.put(before); }
+    void undo() override { history.put(history.undoStack.index() - 1, before); }
 
     const ConfigEdit &change() const { return edit; }
-    const QByteArray &image() const { return after; }
+
+    // The images on either side of the step; neighbouring steps share the one between them.
+    QByteArray before;
+    QByteArray after;
 
 private:
     ImageHistory &history;
     ConfigEdit edit;
-    QByteArray before;
-    QByteArray after;
     int generation;
     bool pushed = false;
 };
@@ -92,26 +93,61 @@ void ImageHistory::record(const ConfigEdit &edit, const QByteArray &before)
     // costs one image instead of two.
     QByteArray kept = before;
     if (const int top = undoStack.index() - 1; top >= 0) {
-        const QByteArray &last = static_cast<const ImageCommand *>(undoStack.command(top))->image();
+        const QByteArray &last = step(top)->after;
         if (last == before)
             kept = last;
     }
     undoStack.push(new ImageCommand(*this, edit, kept, document.snapshot()));
 }
 
-void ImageHistory::put(const QByteArray &image)
+void ImageHistory::undo()
 {
+    if (!putting)
+        undoStack.undo();
+}
+
+void ImageHistory::redo()
+{
+    if (!putting)
+        undoStack.redo();
+}
+
+ImageCommand *ImageHistory::step(int index) const
+{
+    return static_cast<ImageCommand *>(const_cast<QUndoCommand *>(undoStack.command(index)));
+}
+
+void ImageHistory::put(int state, const QByteArray &image)
+{
+    // Nothing is recorded until the image is shown: the stack is in the middle of undo or redo.
     putting = true;
     document.restore(image, {ConfigEdit::Kind::Restore});
-    putting = false;
     emit restored();
+    putting = false;
+
+    // Showing it may have repaired it (a rule the image broke, put right by a page): the repair
+    // belongs to the state shown, so that the stack and the image keep agreeing.
+    const QByteArray shown = document.snapshot();
+    if (shown == image)
+        return;
+    if (state > 0)
+        step(state - 1)->after = shown;
+    if (state < undoStack.count())
+        step(state)->before = shown;
+}
+
+QByteArray ImageHistory::imageAt(int state) const
+{
+    if (state < 0 || state > undoStack.count() || undoStack.count() == 0)
+        return QByteArray();
+    return state < undoStack.count() ? step(state)->before : step(state - 1)->after;
 }
 
 QString ImageHistory::textOf(int index) const
 {
     if (index < 0 || index >= undoStack.count())
         return QString();
-    return describe(static_cast<const ImageCommand *>(undoStack.command(index))->change());
+    return describe(step(index)->change());
 }
 
 QString ImageHistory::undoText() const

@@ -8,6 +8,7 @@
 #include <QUndoStack>
 
 class ConfigDocument;
+class ImageCommand;
 
 // The undo history of the configuration: every edit of the document is a step, undo and redo put
 // the image as it was back. Consecutive changes by one control at one place (a slider dragged, a
@@ -24,6 +25,12 @@ public:
     ~ImageHistory() override;
 
     QUndoStack &stack() { return undoStack; }
+    // Undo and redo; ignored while an image is being put back (a box that shows is no way in).
+    void undo();
+    void redo();
+    // The image the history stands for at `state` (0 before the first step, count() after the
+    // last); empty while there are no steps.
+    QByteArray imageAt(int state) const;
     // What an edit is called in the Undo and Redo texts ("Scene 3 level").
     static QString describe(const ConfigEdit &edit);
     // The steps undo and redo would take back or make again, described in the language now in
@@ -41,7 +48,9 @@ signals:
 private:
     friend class ImageCommand;
     void record(const ConfigEdit &edit, const QByteArray &before);
-    void put(const QByteArray &image);
+    // Puts the image of `state` back and shows it.
+    void put(int state, const QByteArray &image);
+    ImageCommand *step(int index) const;
     QString textOf(int index) const;
 
     ConfigDocument &document;

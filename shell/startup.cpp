@@ -60,6 +60,7 @@ int runKelvoDesk(const StartupSeams &seams)
     WorkSession session(kelvo.document()); // outlives the windows of every language
     int status = 0;
     std::unique_ptr<gui_class> window;
+    bool firstShown = false;
     while (requestedLanguage >= 0) {
         if (window && requestedLanguage != currentLanguage) {
             window->hide();
@@ -76,6 +77,10 @@ int runKelvoDesk(const StartupSeams &seams)
             mainWindow = window.get();
             kelvo.dialogParent = window.get();
             window->show();
+            if (seams.firstWindowShown && !firstShown) {
+                firstShown = true;
+                seams.firstWindowShown(*window);
+            }
         }
         requestedLanguage = -1;
         status = QApplication::exec();

@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <functional>
+
+class QWidget;
 class UsbBackend;
 
 // What the program runs on. The defaults are the real ones; the demo and the tests hand in a
@@ -14,6 +17,8 @@ struct StartupSeams
     kelvo_controller_class::ImageAllocator allocateImage = kelvo_controller_class::allocateImage;
     // Added to the window title, so that a demo says what it runs on.
     QString windowTitleNote;
+    // Called once the first window is on the screen (the demo opens its controller beside it).
+    std::function<void(QWidget &window)> firstWindowShown;
 };
 
 // Runs the program on the application object that main() created: controller, language, window

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 #include <QSpinBox>
@@ -40,6 +41,8 @@ private slots:
     void refreshesOnlyWhileShown();
     void followsALanguageChange();
     void closingTheProgramsWindowEndsTheProgram();
+    void opensBesideTheProgramsWindow_data();
+    void opensBesideTheProgramsWindow();
 
 private:
     // Connects the window to a controller and opens the panel on it; transfers take virtual
@@ -299,6 +302,51 @@ void tst_SimulatorPanel::closingTheProgramsWindowEndsTheProgram()
     connect(&stuck, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
     stuck.start(5000);
     QCOMPARE(QApplication::exec(), 0);
+}
+
+void tst_SimulatorPanel::opensBesideTheProgramsWindow_data()
+{
+    QTest::addColumn<bool>("atTheRight"); // the program's window at the right of the screen
+    QTest::addColumn<int>("windowWidth");
+    QTest::addColumn<QString>("where");
+    QTest::newRow("room on the right") << false << 100 << "right";
+    QTest::newRow("room on the left only") << true << 100 << "left";
+    QTest::newRow("no room: inside the screen") << false << 100000 << "screen";
+}
+
+void tst_SimulatorPanel::opensBesideTheProgramsWindow()
+{
+    QFETCH(bool, atTheRight);
+    QFETCH(int, windowWidth);
+    QFETCH(QString, where);
+    SimulatedController &c = rig->bus.addController(QStringLiteral("KLV0000000F"));
+    panel = std::make_unique<SimulatorPanel>(c);
+    QWidget window; // stands in for the program's window
+    const QRect room = window.screen()->availableGeometry();
+    const int width = qMin(windowWidth, room.width());
+    window.setGeometry(atTheRight ? room.right() - width + 1 : room.left(), room.top() + 20, width,
+                       150);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The offscreen screen must hold both side by side for the rows with room.
+    if (where != QLatin1String("screen"))
+        QVERIFY(panel->sizeHint().width() + width <= room.width());
+
+    panel->placeBeside(window);
+    panel->show();
+    QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+    const QRect mine = panel->frameGeometry();
+    const QRect program = window.frameGeometry();
+    QVERIFY(room.contains(mine.topLeft()));
+    QCOMPARE(mine.top(), program.top());
+    if (where == QLatin1String("right"))
+        QCOMPARE(mine.left(), program.right() + 1);
+    else if (where == QLatin1String("left"))
+        QCOMPARE(mine.right(), program.left() - 1);
+    else
+        QCOMPARE(mine.right(), room.right());
+    if (where != QLatin1String("screen"))
+        QVERIFY(!mine.intersects(program));
 }
 
 QTEST_MAIN(tst_SimulatorPanel)

@@ -40,6 +40,8 @@ private slots:
     void undoReachesBackOverReadsAndClear();
     void dragIsOneStep();
     void undoInLiveModeSendsTheScene();
+    void unfinishedSendLeavesTheControllerUnknown_data();
+    void unfinishedSendLeavesTheControllerUnknown();
 
 private:
     std::unique_ptr<WindowRig> rig;
@@ -365,6 +367,44 @@ void tst_KeepingWork::undoInLiveModeSendsTheScene()
     QCOMPARE(c.liveLevels[2], u8(0));
     action(QKeySequence::Redo)->trigger();
     QCOMPARE(c.liveLevels[2], u8(99));
+}
+
+void tst_KeepingWork::unfinishedSendLeavesTheControllerUnknown_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("cancelled") << "cancel";
+    QTest::newRow("unplugged") << "unplug";
+    QTest::newRow("refused") << "refuse";
+}
+
+void tst_KeepingWork::unfinishedSendLeavesTheControllerUnknown()
+{
+    QFETCH(QString, how);
+    SimulatedController &c = rig->connectTo();
+    const QByteArray read = ConfigFileFixtures::randomBytes(5, ImageSize);
+    putConfiguration(c, read);
+    rig->click("pbReadConf");
+    QCOMPARE(rig->image(), read);
+    QVERIFY(!modified());
+    edit(201);
+
+    if (how == QLatin1String("cancel")) {
+        c.faults.neverReady = true; // Cancel counts while the program waits for the controller
+        rig->script.cancelAtValue = 0;
+    } else if (how == QLatin1String("unplug"))
+        c.faults.unplugAfterTransfers = 30;
+    else
+        c.failRequest(REQ_CONF_WRITE);
+    rig->click("pbSendConf");
+    QVERIFY(modified());
+
+    // Back to what was read: the controller may hold some of the new configuration by now.
+    action(QKeySequence::Undo)->trigger();
+    QCOMPARE(rig->image(), read);
+    QVERIFY(modified());
+    rig->script.answers = {Prompts::Cancel};
+    QVERIFY(!rig->window->close());
+    QVERIFY(asked());
 }
 
 QTEST_MAIN(tst_KeepingWork)

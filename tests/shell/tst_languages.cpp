@@ -62,6 +62,7 @@ private slots:
     void switching();
     void choosingTheActiveLanguageDoesNothing();
     void switchKeepsConfigurationAndConnection();
+    void switchWithUnsavedWorkAsksNothingAndClosesNothing();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -416,6 +417,71 @@ void tst_Languages::switchKeepsConfigurationAndConnection()
     // The new window shows the connection it found.
     QCOMPARE(conn, QStringLiteral("Connected"));
     QCOMPARE(serial, QStringLiteral("S/N KLV00000001"));
+}
+
+void tst_Languages::switchWithUnsavedWorkAsksNothingAndClosesNothing()
+{
+    ScriptedPrompts script;
+    files({"pl"});
+    // Another window of the program, such as the demo's simulated controller.
+    QWidget other;
+    other.setAttribute(Qt::WA_QuitOnClose, false);
+    other.show();
+    const auto work = [] {
+        controller->document().setByte(ConfigLayout::RcuSysAddr, 9,
+                                       {ConfigEdit::Kind::RemoteAddress});
+    };
+    int windows = 0;
+    bool modifiedAfter = false;
+    bool otherAfterSwitch = false;
+    bool stayedAfterCancel = false;
+    bool otherAfterCancel = false;
+    QStringList questions;
+    // Only when the program is stuck (waiting for a window that never comes).
+    QTimer stuck;
+    stuck.setSingleShot(true);
+    connect(&stuck, &QTimer::timeout, this, [] {
+        requestedLanguage = -1;
+        QCoreApplication::exit(1);
+    });
+    stuck.start(5000);
+    const int status = run({[&] {
+                                ++windows;
+                                work();
+                                languageAction(QStringLiteral("English"))->trigger();
+                            },
+                            [&] {
+                                ++windows;
+                                modifiedAfter = mainWindow->isWindowModified();
+                                otherAfterSwitch = other.isVisible();
+                                const auto exit = [] {
+                                    for (QAction *a : mainWindow->findChildren<QAction *>()) {
+                                        if (a->text() == QLatin1String("&Exit"))
+                                            return a->trigger();
+                                    }
+                                    QFAIL("no Exit");
+                                };
+                                script.answers = {Prompts::Cancel};
+                                exit();
+                                stayedAfterCancel = mainWindow && mainWindow->isVisible();
+                                otherAfterCancel = other.isVisible();
+                                for (const ScriptedPrompts::Shown &box : script.shown)
+                                    questions << box.text;
+                                script.answers = {Prompts::Discard};
+                                exit(); // the loop ends here: no third window
+                            }});
+    QCOMPARE(status, 0);
+    QCOMPARE(windows, 2);
+    QCOMPARE(currentLanguage, 0);
+    QVERIFY(modifiedAfter);
+    QVERIFY(otherAfterSwitch);
+    QVERIFY(stayedAfterCancel);
+    QVERIFY(otherAfterCancel);
+    // Only the Exit asked; the switch did not.
+    QCOMPARE(questions.size(), 1);
+    QVERIFY(questions[0].endsWith(QStringLiteral("Save them to a file first?")));
+    QCOMPARE(script.shown.size(), 2);
+    QCOMPARE(kvi(), parametersFile("en", "English"));
 }
 
 QTEST_MAIN(tst_Languages)

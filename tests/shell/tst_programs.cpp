@@ -5,6 +5,7 @@
 #include "editors/program_conf_widget.h"
 #include "model/configlayout.h"
 #include "model/devicetime.h"
+#include "shell/imagehistory.h"
 #include "support/configfilefixtures.h"
 #include "support/windowrig.h"
 
@@ -45,6 +46,8 @@ private slots:
     void cellTimeEditorsShowTheWholeTime_data();
     void cellTimeEditorsShowTheWholeTime();
     void copiedProgramShownWhenOpened();
+    void repairWhileUndoingBelongsToTheStep_data();
+    void repairWhileUndoingBelongsToTheStep();
 
 private:
     std::unique_ptr<WindowRig> rig;
@@ -382,6 +385,67 @@ void tst_Programs::copiedProgramShownWhenOpened()
     for (int r = 0; r < 6; ++r)
         QCOMPARE(cell(r, program_conf_widget::RiseColumn),
                  program_conf_widget::timeText(stepTime(image(), 1, r, RiseTime)));
+}
+
+void tst_Programs::repairWhileUndoingBelongsToTheStep_data()
+{
+    QTest::addColumn<bool>("editElsewhere"); // a step made by another control follows
+    QTest::addColumn<QString>("moves"); // U undo, R redo
+    QTest::addColumn<int>("repairs"); // "Both times couldn't be 0 !" boxes
+
+    // Step 1's rise time is 0: a 0 typed as its last time breaks the rule until the next refresh.
+    QTest::newRow("broken after, redone") << false << "UR" << 1;
+    QTest::newRow("broken after, back and forth") << false << "URURUR" << 1;
+    QTest::newRow("broken after, undone last") << false << "URU" << 1;
+    // The next step starts from the broken image: undoing it shows the broken one.
+    QTest::newRow("broken before, undone") << true << "U" << 1;
+    QTest::newRow("broken before and after, to the start and back") << true << "UURRUURR" << 2;
+}
+
+void tst_Programs::repairWhileUndoingBelongsToTheStep()
+{
+    QFETCH(bool, editElsewhere);
+    QFETCH(QString, moves);
+    QFETCH(int, repairs);
+
+    setStepTime(image(), 1, 0, RiseTime, 0);
+    setStepTime(image(), 1, 0, LastTime, 30);
+    openProgram(1);
+    rig->window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig->window.get()));
+    ImageHistory &history = rig->session.history();
+    history.stack().clear();
+    const QByteArray start = rig->image();
+
+    table()->setCurrentIndex(table()->model()->index(0, program_conf_widget::LastColumn));
+    QTest::keyClick(table(), Qt::Key_0);
+    if (editElsewhere)
+        rig->kelvo.document().setByte(RcuSysAddr, 7, {ConfigEdit::Kind::RemoteAddress});
+    QCOMPARE(stepTime(image(), 1, 0, LastTime), u16(0)); // left for the next refresh
+    const int steps = history.stack().count();
+    QCOMPARE(steps, editElsewhere ? 2 : 1);
+    const auto agree = [&] {
+        QCOMPARE(history.stack().count(), steps);
+        QCOMPARE(rig->image(), history.imageAt(history.stack().index()));
+        QVERIFY(stepTime(image(), 1, 0, RiseTime) + stepTime(image(), 1, 0, LastTime) > 0);
+    };
+
+    for (const QChar move : moves) {
+        QTest::keySequence(rig->window.get(),
+                           move == u'U' ? QKeySequence::Undo : QKeySequence::Redo);
+        agree();
+        if (QTest::currentTestFailed())
+            return;
+    }
+    int boxes = 0;
+    for (const ScriptedPrompts::Shown &box : rig->script.shown)
+        boxes += box.text == QStringLiteral("Both times couldn't be 0 !\nLast time will be fixed.");
+    QCOMPARE(boxes, repairs);
+    QCOMPARE(rig->script.shown.size(), repairs);
+    // Undone to the start, the image is the one before any 0 was typed.
+    while (history.stack().canUndo())
+        history.undo();
+    QCOMPARE(rig->image(), start);
 }
 
 QTEST_MAIN(tst_Programs)
