@@ -229,8 +229,8 @@ void SimulatorPanel::hideEvent(QHideEvent *event)
 
 void SimulatorPanel::placeBeside(const QWidget &window)
 {
-    if (!testAttribute(Qt::WA_Resized))
-        adjustSize(); // not shown yet: the size it will open with
+    if (!isVisible())
+        adjustSize(); // the size it opens with, in the language now in force
     const QRect beside = window.frameGeometry();
     const QRect room = window.screen()->availableGeometry();
     // The frame the window system adds around the panel, as it adds it around the window.

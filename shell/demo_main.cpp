@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPointer>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -37,8 +39,12 @@ int main(int argc, char *argv[])
     seams.usb = &bus;
     seams.windowTitleNote = QObject::tr("simulated controller");
     seams.firstWindowShown = [&panel](QWidget &window) {
-        panel.placeBeside(window);
-        panel.show();
+        // Once the loop runs: both windows take their final size from the language first.
+        QTimer::singleShot(0, &panel, [&panel, shown = QPointer<QWidget>(&window)] {
+            if (shown)
+                panel.placeBeside(*shown);
+            panel.show();
+        });
     };
     return runKelvoDesk(seams);
 }
