@@ -139,8 +139,9 @@ void SimulatorPanel::retranslate()
     setWindowTitle(tr("Simulated controller %1").arg(kelvo.serialNumber()));
     modeCaption->setText(tr("Mode:"));
     outputGroup->setTitle(tr("DMX output"));
-    outputNote->setText(tr("The simulated controller shows its output in live mode only; it does "
-                           "not run scenes or programs."));
+    outputNote->setText(tr("In normal mode the bars preview the show as this program expects the "
+                           "controller to play it; in live mode they show the levels the program "
+                           "sends."));
     inputGroup->setTitle(tr("Inputs"));
     for (int i = 0; i < InputCount; ++i)
         inputButtons[size_t(i)]->setToolTip(tr("Operate input %1").arg(i + 1));
@@ -149,8 +150,9 @@ void SimulatorPanel::retranslate()
     addressLabel->setText(tr("System address:"));
     keyButton->setText(tr("Press key"));
     forgetButton->setText(tr("Forget"));
-    hint->setText(tr("A press waits until the program asks for an input or key (Select from "
-                     "device, Select from RCU, Accept from RCU)."));
+    hint->setText(tr("In normal mode a press does what the configuration says. It also waits "
+                     "until the program asks for an input or key (Select from device, Select "
+                     "from RCU, Accept from RCU)."));
     autoBox->setText(tr("Someone operates an input or key a second after each request"));
     refresh();
 }
@@ -176,8 +178,8 @@ QString SimulatorPanel::modeText() const
 void SimulatorPanel::refresh()
 {
     modeLabel->setText(modeText());
-    bars->setLevels(kelvo.liveLevels);
-    bars->setEnabled(kelvo.mode() == MODE_LIVE);
+    bars->setLevels(kelvo.outputLevels());
+    bars->setEnabled(kelvo.isOnBus() && (kelvo.mode() == MODE_LIVE || kelvo.mode() == MODE_NORMAL));
     const int pending = kelvo.pendingPresses();
     pendingLabel->setText(tr("Presses waiting for the program: %1").arg(pending));
     forgetButton->setEnabled(pending > 0);
@@ -186,6 +188,7 @@ void SimulatorPanel::refresh()
 void SimulatorPanel::pressInput(int input)
 {
     kelvo.queuePress(SimulatedController::PressKind::Input, input, HandPressDelayMs);
+    kelvo.operate(SimulatedController::PressKind::Input, input);
     refresh();
 }
 
@@ -193,6 +196,8 @@ void SimulatorPanel::pressKey()
 {
     kelvo.queuePress(SimulatedController::PressKind::RemoteKey, keyBox->value() - 1,
                      HandPressDelayMs, u8(addressBox->value()));
+    kelvo.operate(SimulatedController::PressKind::RemoteKey, keyBox->value() - 1,
+                  u8(addressBox->value()));
     refresh();
 }
 

@@ -98,6 +98,7 @@ void SimulatedController::plug()
     attached = true;
     activeSerial = storedSerial;
     resetWorkingState(MODE_NORMAL);
+    powerOn();
     if (onBusChange)
         onBusChange(true);
 }
@@ -127,6 +128,7 @@ void SimulatedController::leaveBus(int comeBackInMode)
 
 void SimulatedController::resetWorkingState(int newMode)
 {
+    const bool backToNormal = newMode == MODE_NORMAL && currentMode != MODE_NORMAL;
     currentMode = newMode;
     done = false;
     error = false;
@@ -134,6 +136,48 @@ void SimulatedController::resetWorkingState(int newMode)
     jobTransfers = 0;
     listening = Listen::None;
     liveLevels.fill(0);
+    if (backToNormal)
+        powerOn();
+}
+
+void SimulatedController::powerOn()
+{
+    poweredOnAt = now();
+    showEvents = {ShowEvent {}};
+    show.reset();
+}
+
+std::array<u8, SCENE_SIZE> SimulatedController::outputLevels() const
+{
+    if (currentMode == MODE_LIVE)
+        return liveLevels;
+    if (currentMode != MODE_NORMAL || !isOnBus())
+        return {};
+    if (!show) {
+        show.emplace(QByteArray(reinterpret_cast<const char *>(configuration.data()),
+                                int(configuration.size())));
+        show->setEvents(showEvents);
+    }
+    return show->levelsAt(now() - poweredOnAt);
+}
+
+void SimulatedController::operate(PressKind kind, int number, u8 remoteAddress)
+{
+    if (currentMode != MODE_NORMAL || !isOnBus())
+        return;
+    const qint64 at = now() - poweredOnAt;
+    QList<ShowEvent> happened;
+    if (kind == PressKind::Input) {
+        happened << ShowEvent {at, ShowEvent::Kind::InputClosed, number + 1}
+                 << ShowEvent {at, ShowEvent::Kind::InputOpened, number + 1};
+    } else {
+        happened << ShowEvent {at, ShowEvent::Kind::RemoteKey, number + 1, remoteAddress};
+    }
+    for (const ShowEvent &event : happened) {
+        showEvents.append(event);
+        if (show)
+            show->addEvent(event);
+    }
 }
 
 bool SimulatedController::enumerated()
@@ -146,6 +190,7 @@ bool SimulatedController::enumerated()
             attached = true;
             activeSerial = storedSerial; // a restart reads the serial number anew
             currentMode = returnMode;
+            powerOn(); // a restart: the show begins again
             if (onBusChange)
                 onBusChange(true);
         }
@@ -371,8 +416,11 @@ int SimulatedController::dispatchControl(u8 requestType, u8 request, u16 value, 
             || (value == EVENT_REMOTE_KEY && index < ConfigLayout::RcuKeyCount)) {
             events.append({value, index});
             // A simulated event is seen like the real one, but carries no remote address.
+            const PressKind kind = value == EVENT_INPUT ? PressKind::Input : PressKind::RemoteKey;
             if (listening == Listen::Input || listening == Listen::RemoteKey)
-                deliver(value == EVENT_INPUT ? PressKind::Input : PressKind::RemoteKey, index, 0);
+                deliver(kind, index, 0);
+            // The show does what the configuration says, the remote as if at its own address.
+            operate(kind, index, systemAddress());
             return 0;
         }
         return UsbBackend::ErrorPipe;

@@ -3,6 +3,7 @@
 #include "common/types.h"
 #include "device/kelvoprotocol.h"
 #include "device/usbbackend.h"
+#include "show/showengine.h"
 
 #include <QList>
 #include <QString>
@@ -10,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 // A behavioural model of the Kelvo controller behind its USB interface: its memory, status
@@ -100,6 +102,16 @@ public:
     // How long it waits for an input or key when learning before ending with ST_U_ERR.
     int listenTimeoutMs = 10000;
 
+    // --- What it plays ------------------------------------------------------------------------
+    // The DMX outputs now: in normal mode the show as the show engine plays the configuration
+    // since the controller last powered on (or came back to normal mode), in live mode the live
+    // levels, dark in the other modes.
+    std::array<u8, SCENE_SIZE> outputLevels() const;
+    // Someone at the controller operates an input (0-based; it closes and opens again) or a
+    // remote key (0-based, sent with `remoteAddress`): in normal mode the show does what the
+    // configuration says. Whether a learn request takes it is queuePress()'s business.
+    void operate(PressKind kind, int number, u8 remoteAddress = 0);
+
     // --- The world around it -------------------------------------------------------------------
     // An input or remote key that is operated `delayMs` after the controller next starts waiting
     // for one (learning, or taking the system address from a key). Presses are taken in order;
@@ -173,6 +185,8 @@ private:
     // Begins waiting for an input or key.
     void listen(Listen what);
     void resetWorkingState(int newMode);
+    // The show starts again, from the configuration as it is now.
+    void powerOn();
     bool ready();
     // The whole descriptor of string `index`; null when there is none.
     QByteArray stringDescriptorBytes(u8 index) const;
@@ -206,4 +220,10 @@ private:
     int returnMode = MODE_NORMAL;
     int resetCount = 0;
     std::map<u8, RequestFault> requestFaults;
+
+    qint64 poweredOnAt = now();
+    QList<ShowEvent> showEvents {ShowEvent {}}; // power-on at 0, then what was operated
+    // Made from the configuration when first asked after a power-on: the memory may be filled
+    // after the controller was made.
+    mutable std::optional<ShowEngine> show;
 };

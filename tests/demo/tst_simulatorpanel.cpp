@@ -6,6 +6,7 @@
 #include "demo/simulatorpanel.h"
 #include "device/kelvoprotocol.h"
 #include "model/configlayout.h"
+#include "simulator/sampleshow.h"
 #include "support/windowrig.h"
 
 #include <QApplication>
@@ -41,6 +42,7 @@ private slots:
     void refreshesOnlyWhileShown();
     void followsALanguageChange();
     void closingTheProgramsWindowEndsTheProgram();
+    void playsTheSampleShow();
     void opensBesideTheProgramsWindow_data();
     void opensBesideTheProgramsWindow();
 
@@ -216,11 +218,11 @@ void tst_SimulatorPanel::liveLevelShowsInItsBar()
     QVERIFY(bars->isEnabled());
     QCOMPARE(modeShown(), QStringLiteral("live"));
 
-    // Out of live mode the controller outputs nothing the simulator models.
+    // Back in normal mode it plays its show, and this controller's memory lights nothing.
     rig->click("pbNormalMode");
     panel->refresh();
     QCOMPARE(bars->level(channel), 0);
-    QVERIFY(!bars->isEnabled());
+    QVERIFY(bars->isEnabled());
     QCOMPARE(modeShown(), QStringLiteral("normal"));
 }
 
@@ -302,6 +304,39 @@ void tst_SimulatorPanel::closingTheProgramsWindowEndsTheProgram()
     connect(&stuck, &QTimer::timeout, this, [] { QCoreApplication::exit(1); });
     stuck.start(5000);
     QCOMPARE(QApplication::exec(), 0);
+}
+
+void tst_SimulatorPanel::playsTheSampleShow()
+{
+    SimulatedController &c = rig->bus.addController(QStringLiteral("KLV0000000G"));
+    const QByteArray show = sampleShowImage();
+    std::copy(show.cbegin(), show.cend(), c.configuration.begin());
+    panel = std::make_unique<SimulatorPanel>(c);
+    panel->show();
+    auto *bars = panelChild<LevelBars>("simLevelBars");
+    // The first two fixtures, channels 1 to 6, some time later.
+    const auto after = [&](int ms) {
+        rig->clock.elapsed += ms;
+        panel->refresh();
+        QList<int> levels;
+        for (int channel = 0; channel < 6; ++channel)
+            levels << bars->level(channel);
+        return levels;
+    };
+    using L = QList<int>;
+    // Power-on: scene 8, warm white, risen over a second.
+    QCOMPARE(after(500), (L {128, 90, 50, 128, 90, 50}));
+    QCOMPARE(after(1000), (L {255, 180, 100, 255, 180, 100}));
+    // Input 2 loads the next scene, red and blue fixtures, as the warm white falls.
+    panelChild<QPushButton>("pbSimInput2")->click();
+    QCOMPARE(after(2500), (L {255, 0, 0, 0, 0, 255}));
+    // Input 1 runs program 1 over it: in the middle of its second step, amber.
+    panelChild<QPushButton>("pbSimInput1")->click();
+    QCOMPARE(after(4500), (L {255, 126, 0, 255, 126, 255}));
+    // Input 4, the stop button wired normally closed: dark.
+    panelChild<QPushButton>("pbSimInput4")->click();
+    QCOMPARE(after(100), (L {0, 0, 0, 0, 0, 0}));
+    QVERIFY(bars->isEnabled());
 }
 
 void tst_SimulatorPanel::opensBesideTheProgramsWindow_data()

@@ -120,6 +120,7 @@ private slots:
     void scenePreparation();
     void liveValues();
     void simulatedEvents();
+    void playsItsShowInNormalMode();
     void learning_data();
     void learning();
     void learningTimesOut();
@@ -461,6 +462,58 @@ void tst_Simulator::liveValues()
     QCOMPARE(link.c.liveLevels[63], u8(255));
     QCOMPARE(link.out(REQ_LIVE_VALUE, 1, 64), int(UsbBackend::ErrorPipe));
     QCOMPARE(link.out(REQ_LIVE_VALUE, 256, 0), int(UsbBackend::ErrorPipe));
+}
+
+void tst_Simulator::playsItsShowInNormalMode()
+{
+    using namespace ConfigLayout;
+    Link link;
+    u8 *memory = link.c.configuration.data();
+    // Power-on loads scene 1: 200 on channel 1, risen over a second; input 1 toggles scene 2,
+    // 90 on channel 2 at once; remote key 3 loads scene 2 when sent to address 4.
+    setLevel(memory, 0, 0, 0, 200);
+    setStepTime(memory, 0, 0, RiseTime, 10);
+    setStepTime(memory, 0, 0, LastTime, LastInfinite);
+    setLevel(memory, 0, 1, 1, 90);
+    setStepTime(memory, 0, 1, LastTime, LastInfinite);
+    memory[PowerOnFunc] = 13;
+    memory[InputFunc] = 39;
+    memory[InputUsedMask] = 0xFF;
+    memory[InputNoMask] = 0xFF;
+    memory[RcuKeyFunc + 2] = 14;
+    memory[RcuSysAddr] = 4;
+    const auto output = [&](int after, int channel) {
+        link.clock.elapsed += after;
+        return int(link.c.outputLevels()[size_t(channel)]);
+    };
+
+    QCOMPARE(output(500, 0), 100);
+    QCOMPARE(output(500, 0), 200);
+    QCOMPARE(link.out(REQ_SIMULATE, EVENT_INPUT, 0), 0);
+    QCOMPARE(output(0, 1), 90);
+    link.c.operate(SimulatedController::PressKind::RemoteKey, 2, 5); // another remote's address
+    QCOMPARE(output(0, 0), 200);
+    link.c.operate(SimulatedController::PressKind::RemoteKey, 2, 4); // scene 2 replaces scene 1
+    QCOMPARE(output(0, 0), 0);
+    QCOMPARE(output(0, 1), 90);
+
+    // Configuration mode is dark; back in normal mode the show starts again from power-on.
+    link.out(REQ_SET_MODE, MODE_CONF);
+    QCOMPARE(output(100, 0), 0);
+    link.c.operate(SimulatedController::PressKind::Input, 0); // nothing plays
+    link.out(REQ_SET_MODE, MODE_NORMAL);
+    QCOMPARE(output(500, 0), 100);
+    QCOMPARE(output(0, 1), 0);
+    // Live mode shows the live levels.
+    link.out(REQ_SET_MODE, MODE_LIVE);
+    link.out(REQ_LIVE_VALUE, 33, 0);
+    QCOMPARE(output(0, 0), 33);
+    // A restart is a power-on too.
+    link.out(REQ_SET_MODE, MODE_NORMAL);
+    QCOMPARE(output(2000, 0), 200);
+    QCOMPARE(link.out(REQ_RESET), 0);
+    QVERIFY(link.reconnect());
+    QCOMPARE(output(250, 0), 50);
 }
 
 void tst_Simulator::simulatedEvents()
