@@ -25,7 +25,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
-#include <QWheelEvent>
 
 #include <map>
 #include <memory>
@@ -137,12 +136,14 @@ private slots:
 private:
     std::unique_ptr<WindowRig> rig;
     std::unique_ptr<QTemporaryDir> dir;
+    QString previousDir;
 
     Outcome run(Job job, bool clickDuringJob);
     UserOutcome runAsUser(Job job, bool inputDuringJob);
     void showWindow();
     void queueClick(QWidget *widget);
     void queueKeys(const QList<QKeyCombination> &keys);
+    void queueKeyTo(QWidget *widget, Qt::Key key);
     int undoIndex();
     UnplugOutcome runUnplugged(Job job, int unplugAfter, bool eventLoopDuringJob);
     void prepare(Job job);
@@ -153,13 +154,14 @@ private:
 void tst_DeviceJobs::init()
 {
     dir = std::make_unique<QTemporaryDir>();
+    previousDir = QDir::currentPath();
     QDir::setCurrent(dir->path()); // where a language chosen is kept
 }
 
 void tst_DeviceJobs::cleanup()
 {
     rig.reset();
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    QDir::setCurrent(previousDir);
     dir.reset();
     languageTable.clear();
     currentLanguage = -1;
@@ -361,6 +363,13 @@ void tst_DeviceJobs::queueKeys(const QList<QKeyCombination> &keys)
         Qt::QueuedConnection);
 }
 
+// A key the window system has queued for the widget that has the focus.
+void tst_DeviceJobs::queueKeyTo(QWidget *widget, Qt::Key key)
+{
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QCoreApplication::postEvent(widget, new QKeyEvent(type, key, Qt::NoModifier));
+}
+
 int tst_DeviceJobs::undoIndex()
 {
     return rig->session.history().stack().index();
@@ -389,17 +398,13 @@ UserOutcome tst_DeviceJobs::runAsUser(Job job, bool inputDuringJob)
 
     UserOutcome outcome;
     // While the job waits, and while it shows a box or its progress: clicks on every control
-    // that starts a job, a wheel turn on an editor, Ctrl+Z and another language by keyboard.
+    // that starts a job, a key to an editor, Ctrl+Z and another language by keyboard.
     const auto queueInput = [&] {
         if (outcome.inputQueued++ > 0)
             return;
         for (const char *name : deviceButtons)
             queueClick(rig->child<QPushButton>(name));
-        const QPointF at = QRectF(preview->rect()).center();
-        QCoreApplication::postEvent(preview,
-                                    new QWheelEvent(at, preview->mapToGlobal(at), QPoint(),
-                                                    QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
-                                                    Qt::NoScrollPhase, false));
+        queueKeyTo(preview, Qt::Key_Up);
         queueKeys({Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_L, Qt::Key_Down, Qt::Key_Return});
     };
     if (inputDuringJob) {
@@ -441,8 +446,9 @@ void tst_DeviceJobs::inputQueuedDuringAJobIsDropped()
     QCOMPARE(queued.requestedLanguage, -1);
     QCOMPARE(alone.requestedLanguage, -1);
 
-    // The same input made now is carried out.
-    showWindow(); // active again after the job's boxes
+    // The same input made now is carried out. The window is made active again before keys: here
+    // boxes and undo may leave no window active, which a user at the screen would not have.
+    showWindow();
     const int undoneFrom = undoIndex();
     QVERIFY(undoneFrom > 0);
     queueKeys({Qt::CTRL | Qt::Key_Z});
@@ -453,9 +459,13 @@ void tst_DeviceJobs::inputQueuedDuringAJobIsDropped()
     QCoreApplication::processEvents();
     QCOMPARE(requestedLanguage, 1);
     const QString connection = rig->text("lbConn");
-    queueClick(rig->child<QPushButton>("pbConnect"));
+    auto *preview = rig->child<QSpinBox>("sbPreview");
+    const int previewValue = preview->value();
+    queueKeyTo(preview, Qt::Key_Up);
+    queueClick(rig->child<QPushButton>("pbConnect")); // last: the job drops what is behind it
     QCoreApplication::processEvents();
     QVERIFY(rig->text("lbConn") != connection);
+    QVERIFY(preview->value() != previewValue);
 }
 
 void tst_DeviceJobs::windowIsPaintedBeforeAJobBlocksIt_data()
