@@ -7,6 +7,7 @@
 #include "common/prompts.h"
 #include "controller/kelvo_controller_class.h"
 #include "dialogs/reconnectdialog.h"
+#include "queuedinputdrop.h"
 #include "ui_mainwindow.h"
 
 #include <QDialog>
@@ -57,7 +58,13 @@ QScopeGuard<std::function<void()>> gui_class::deviceJob()
 {
     ++runningJobs;
     updateDeviceControls();
+    // The job blocks the event loop: draw the controls disabled before it does.
+    if (runningJobs == 1)
+        repaint();
     return QScopeGuard<std::function<void()>>([this] {
+        // While the controls are still disabled, so that nothing queued meanwhile starts a job.
+        if (runningJobs == 1)
+            QueuedInputDrop::flush();
         --runningJobs;
         updateDeviceControls();
         if (runningJobs == 0 && !pendingHotplug.isEmpty())
@@ -131,7 +138,9 @@ void gui_class::slotConnect()
         label->setAlignment(Qt::AlignCenter);
         label->setFont(QFont(QStringLiteral("Helvetica"), 12));
         connectingDialog->show();
-        connectingDialog->repaint(); // the attempts block the event loop
+        // The attempts block the event loop: the box must be on screen and painted before them.
+        QueuedInputDrop::flush();
+        connectingDialog->repaint();
         for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
             controller->setConnection(true);
             if (controller->usbDevice.isOpen())

@@ -1,8 +1,11 @@
 // One device job at a time: clicks that arrive while a job runs (through the waits and the
-// dialogs the job shows) start nothing, a cancelled progress dialog processes no events, and a
-// controller unplugged during a job is left to the job, the bus's word on it taken after.
+// dialogs the job shows) start nothing, input the window system queued while a job blocked the
+// window is dropped instead of carried out after it, the window is painted before a job blocks
+// it, a cancelled progress dialog processes no events, and a controller unplugged during a job is
+// left to the job, the bus's word on it taken after.
 
 #include "device/kelvoprotocol.h"
+#include "shell/appstate.h"
 #include "shell/qtprompts.h"
 #include "support/configfilefixtures.h"
 #include "support/unplugsweep.h"
@@ -11,11 +14,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUndoStack>
 
 #include <map>
 #include <memory>
@@ -72,6 +81,35 @@ struct UnplugOutcome
     QStringList boxesAfterJob;
 };
 
+// What a user at the window ends up with after one run of a job, once the events queued meanwhile
+// have been delivered.
+struct UserOutcome
+{
+    QString transfers;
+    QStringList boxes;
+    QByteArray image;
+    int undoIndex = 0;
+    int requestedLanguage = -1;
+    int inputQueued = 0; // times input was queued while the job ran
+};
+
+// Every widget painted while it lives, with whether it was enabled at its last paint.
+class PaintLog : public QObject
+{
+public:
+    PaintLog() { QCoreApplication::instance()->installEventFilter(this); }
+
+    QHash<QObject *, bool> enabledAtLastPaint;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType())
+            enabledAtLastPaint[watched] = static_cast<QWidget *>(watched)->isEnabled();
+        return false;
+    }
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Job)
@@ -86,6 +124,10 @@ private slots:
 
     void clicksDuringAJobStartNothing_data();
     void clicksDuringAJobStartNothing();
+    void inputQueuedDuringAJobIsDropped_data();
+    void inputQueuedDuringAJobIsDropped();
+    void windowIsPaintedBeforeAJobBlocksIt_data();
+    void windowIsPaintedBeforeAJobBlocksIt();
     void cancelledDialogProcessesNoEvents_data();
     void cancelledDialogProcessesNoEvents();
     void unplugDuringAJobWaitsForItsEnd_data();
@@ -94,8 +136,15 @@ private slots:
 private:
     std::unique_ptr<WindowRig> rig;
     std::unique_ptr<QTemporaryDir> dir;
+    QString previousDir;
 
     Outcome run(Job job, bool clickDuringJob);
+    UserOutcome runAsUser(Job job, bool inputDuringJob);
+    void showWindow();
+    void queueClick(QWidget *widget);
+    void queueKeys(const QList<QKeyCombination> &keys);
+    void queueKeyTo(QWidget *widget, Qt::Key key);
+    int undoIndex();
     UnplugOutcome runUnplugged(Job job, int unplugAfter, bool eventLoopDuringJob);
     void prepare(Job job);
     void start(Job job);
@@ -105,12 +154,18 @@ private:
 void tst_DeviceJobs::init()
 {
     dir = std::make_unique<QTemporaryDir>();
+    previousDir = QDir::currentPath();
+    QDir::setCurrent(dir->path()); // where a language chosen is kept
 }
 
 void tst_DeviceJobs::cleanup()
 {
     rig.reset();
+    QDir::setCurrent(previousDir);
     dir.reset();
+    languageTable.clear();
+    currentLanguage = -1;
+    requestedLanguage = -1;
     QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
 }
 
@@ -272,6 +327,187 @@ void tst_DeviceJobs::clicksDuringAJobStartNothing()
         QVERIFY2(rig->child<QPushButton>(name)->isEnabled(), name);
 }
 
+// On screen and active, as a user has it, with the focus where no editor takes Ctrl+Z for itself.
+void tst_DeviceJobs::showWindow()
+{
+    rig->window->show();
+    QApplication::setActiveWindow(rig->window.get());
+    rig->child<QTabWidget>("tabWidget_main")->tabBar()->setFocus();
+    QCoreApplication::processEvents();
+}
+
+// A click the window system has queued: the widget gets it whenever events are next processed.
+void tst_DeviceJobs::queueClick(QWidget *widget)
+{
+    const QPointF at = QRectF(widget->rect()).center();
+    const QPointF global = widget->mapToGlobal(at);
+    QCoreApplication::postEvent(widget,
+                                new QMouseEvent(QEvent::MouseButtonPress, at, global,
+                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(widget,
+                                new QMouseEvent(QEvent::MouseButtonRelease, at, global,
+                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+}
+
+// Keys the window system has queued for the window: delivered, shortcuts and menus included, the
+// way the platform delivers them, whenever events are next processed.
+void tst_DeviceJobs::queueKeys(const QList<QKeyCombination> &keys)
+{
+    QWindow *window = rig->window->windowHandle();
+    QMetaObject::invokeMethod(
+        window,
+        [window, keys] {
+            for (const QKeyCombination key : keys)
+                QTest::keyClick(window, key.key(), key.keyboardModifiers());
+        },
+        Qt::QueuedConnection);
+}
+
+// A key the window system has queued for the widget that has the focus.
+void tst_DeviceJobs::queueKeyTo(QWidget *widget, Qt::Key key)
+{
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QCoreApplication::postEvent(widget, new QKeyEvent(type, key, Qt::NoModifier));
+}
+
+int tst_DeviceJobs::undoIndex()
+{
+    return rig->session.history().stack().index();
+}
+
+UserOutcome tst_DeviceJobs::runAsUser(Job job, bool inputDuringJob)
+{
+    rig.reset();
+    rig = std::make_unique<WindowRig>();
+    // Two languages in the Language menu, English in use.
+    languageTable.resize(2);
+    languageTable[0].name = QStringLiteral("English");
+    languageTable[0].code = QStringLiteral("en");
+    languageTable[1].name = QStringLiteral("Deutsch");
+    languageTable[1].code = QStringLiteral("de");
+    currentLanguage = 0;
+    requestedLanguage = -1;
+    rig->rebuild();
+    prepare(job);
+    showWindow();
+    // An edit that Ctrl+Z would take back.
+    auto *preview = rig->child<QSpinBox>("sbPreview");
+    preview->setValue(preview->value() == 1 ? 2 : 1);
+    rig->log().clear();
+    rig->script.shown.clear();
+
+    UserOutcome outcome;
+    // While the job waits, and while it shows a box or its progress: clicks on every control
+    // that starts a job, a key to an editor, Ctrl+Z and another language by keyboard.
+    const auto queueInput = [&] {
+        if (outcome.inputQueued++ > 0)
+            return;
+        for (const char *name : deviceButtons)
+            queueClick(rig->child<QPushButton>(name));
+        queueKeyTo(preview, Qt::Key_Up);
+        queueKeys({Qt::CTRL | Qt::Key_Z, Qt::ALT | Qt::Key_L, Qt::Key_Down, Qt::Key_Return});
+    };
+    if (inputDuringJob) {
+        rig->clock.onSleep = queueInput;
+        rig->script.duringPrompt = queueInput;
+    }
+    start(job);
+    rig->clock.onSleep = nullptr;
+    rig->script.duringPrompt = nullptr;
+    QCoreApplication::processEvents(); // whatever is still queued reaches the window now
+
+    outcome.transfers = rig->log().dump();
+    for (const ScriptedPrompts::Shown &box : rig->script.shown)
+        outcome.boxes << box.text;
+    outcome.image = rig->image();
+    outcome.undoIndex = undoIndex();
+    outcome.requestedLanguage = requestedLanguage;
+    return outcome;
+}
+
+void tst_DeviceJobs::inputQueuedDuringAJobIsDropped_data()
+{
+    addJobRows(true);
+}
+
+// Nothing the user clicked or typed while the job blocked the window takes effect after it: no
+// other job, no edit, no undo, no language change; the same input made afterwards does.
+void tst_DeviceJobs::inputQueuedDuringAJobIsDropped()
+{
+    QFETCH(Job, job);
+    const UserOutcome alone = runAsUser(job, false);
+    const UserOutcome queued = runAsUser(job, true);
+
+    QVERIFY(queued.inputQueued > 0);
+    QCOMPARE(queued.transfers, alone.transfers);
+    QCOMPARE(queued.boxes, alone.boxes);
+    QVERIFY(queued.image == alone.image);
+    QCOMPARE(queued.undoIndex, alone.undoIndex);
+    QCOMPARE(queued.requestedLanguage, -1);
+    QCOMPARE(alone.requestedLanguage, -1);
+
+    // The same input made now is carried out. The window is made active again before keys: here
+    // boxes and undo may leave no window active, which a user at the screen would not have.
+    showWindow();
+    const int undoneFrom = undoIndex();
+    QVERIFY(undoneFrom > 0);
+    queueKeys({Qt::CTRL | Qt::Key_Z});
+    QCoreApplication::processEvents();
+    QCOMPARE(undoIndex(), undoneFrom - 1);
+    showWindow();
+    queueKeys({Qt::ALT | Qt::Key_L, Qt::Key_Down, Qt::Key_Return});
+    QCoreApplication::processEvents();
+    QCOMPARE(requestedLanguage, 1);
+    const QString connection = rig->text("lbConn");
+    auto *preview = rig->child<QSpinBox>("sbPreview");
+    const int previewValue = preview->value();
+    queueKeyTo(preview, Qt::Key_Up);
+    queueClick(rig->child<QPushButton>("pbConnect")); // last: the job drops what is behind it
+    QCoreApplication::processEvents();
+    QVERIFY(rig->text("lbConn") != connection);
+    QVERIFY(preview->value() != previewValue);
+}
+
+void tst_DeviceJobs::windowIsPaintedBeforeAJobBlocksIt_data()
+{
+    addJobRows(true);
+}
+
+// By the job's first wait or box the controls it disabled are drawn disabled, and the box that
+// says a connection is being made is drawn.
+void tst_DeviceJobs::windowIsPaintedBeforeAJobBlocksIt()
+{
+    QFETCH(Job, job);
+    rig = std::make_unique<WindowRig>();
+    prepare(job);
+    showWindow();
+    auto *readButton = rig->child<QPushButton>("pbReadConf");
+    const PaintLog paints;
+
+    int waits = 0;
+    bool buttonDrawnDisabled = false;
+    QStringList boxesNotDrawn;
+    const auto firstWait = [&] {
+        if (waits++ > 0)
+            return;
+        buttonDrawnDisabled = paints.enabledAtLastPaint.value(readButton, true) == false;
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QDialog *>(w) && w->isVisible()
+                && !paints.enabledAtLastPaint.contains(w))
+                boxesNotDrawn << w->windowTitle();
+        }
+    };
+    rig->clock.onSleep = firstWait;
+    rig->script.duringPrompt = firstWait;
+    start(job);
+    rig->clock.onSleep = nullptr;
+    rig->script.duringPrompt = nullptr;
+
+    QVERIFY(waits > 0);
+    QVERIFY(buttonDrawnDisabled);
+    QCOMPARE(boxesNotDrawn, QStringList());
+}
+
 void tst_DeviceJobs::cancelledDialogProcessesNoEvents_data()
 {
     QTest::addColumn<bool>("write");
@@ -335,10 +571,13 @@ void tst_DeviceJobs::cancelledDialogProcessesNoEvents()
              write ? QStringLiteral("USB connection ERROR")
                    : QStringLiteral("Read configuration\ncancelled !"));
     QVERIFY(!rig->kelvo.progressDialog);
-    // The click comes through once the job is over: a read was still connected and writes, a
-    // write that was cancelled had lost the link.
+    // The click made during the job is not carried out after it; one made now is: a read was still
+    // connected and writes, a write that was cancelled had lost the link.
     rig->script.shown.clear();
     QCoreApplication::processEvents();
+    QCOMPARE(rig->log().countRequest(otherJob), 0);
+    QVERIFY(rig->script.shown.isEmpty());
+    otherButton->click();
     if (write)
         QVERIFY(rig->shown(QStringLiteral("Not connected !\nConfiguration not read!")));
     else
