@@ -362,10 +362,6 @@
         <translation>DMX-Ausgang</translation>
     </message>
     <message>
-        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
-        <translation>Der simulierte Controller zeigt seinen Ausgang nur im Live-Modus; Szenen und Programme spielt er nicht ab.</translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation>Eingänge</translation>
     </message>
@@ -392,10 +388,6 @@
     <message>
         <source>Forget</source>
         <translation>Verwerfen</translation>
-    </message>
-    <message>
-        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
-        <translation>Ein Druck wartet, bis das Programm nach einem Eingang oder einer Taste fragt (Am Gerät wählen, Mit FB wählen, Von FB übernehmen).</translation>
     </message>
     <message>
         <source>Someone operates an input or key a second after each request</source>
@@ -428,6 +420,14 @@
     <message>
         <source>Presses waiting for the program: %1</source>
         <translation>Drücke, die auf das Programm warten: %1</translation>
+    </message>
+    <message>
+        <source>In normal mode the bars preview the show as this program expects the controller to play it; in live mode they show the levels the program sends.</source>
+        <translation>Im Normalmodus zeigen die Balken eine Vorschau der Show, so wie dieses Programm sie vom Controller erwartet; im Live-Modus zeigen sie die Pegel, die das Programm sendet.</translation>
+    </message>
+    <message>
+        <source>In normal mode a press does what the configuration says. It also waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>Im Normalmodus tut ein Druck, was die Konfiguration vorsieht. Außerdem wartet er, bis das Programm nach einem Eingang oder einer Taste fragt (Am Gerät wählen, Mit FB wählen, Von FB übernehmen).</translation>
     </message>
 </context>
 <context>

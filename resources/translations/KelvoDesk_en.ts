@@ -362,10 +362,6 @@
         <translation>DMX output</translation>
     </message>
     <message>
-        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
-        <translation>The simulated controller shows its output in live mode only; it does not run scenes or programs.</translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation>Inputs</translation>
     </message>
@@ -392,10 +388,6 @@
     <message>
         <source>Forget</source>
         <translation>Forget</translation>
-    </message>
-    <message>
-        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
-        <translation>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</translation>
     </message>
     <message>
         <source>Someone operates an input or key a second after each request</source>
@@ -428,6 +420,14 @@
     <message>
         <source>Presses waiting for the program: %1</source>
         <translation>Presses waiting for the program: %1</translation>
+    </message>
+    <message>
+        <source>In normal mode the bars preview the show as this program expects the controller to play it; in live mode they show the levels the program sends.</source>
+        <translation>In normal mode the bars preview the show as this program expects the controller to play it; in live mode they show the levels the program sends.</translation>
+    </message>
+    <message>
+        <source>In normal mode a press does what the configuration says. It also waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>In normal mode a press does what the configuration says. It also waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</translation>
     </message>
 </context>
 <context>

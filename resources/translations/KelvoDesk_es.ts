@@ -362,10 +362,6 @@
         <translation>Salida DMX</translation>
     </message>
     <message>
-        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
-        <translation>El controlador simulado solo muestra su salida en modo en vivo; no reproduce escenas ni programas.</translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation>Entradas</translation>
     </message>
@@ -392,10 +388,6 @@
     <message>
         <source>Forget</source>
         <translation>Olvidar</translation>
-    </message>
-    <message>
-        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
-        <translation>Una pulsación espera hasta que el programa pide una entrada o tecla (Elegir del equipo, Elegir del mando, Aceptar del mando).</translation>
     </message>
     <message>
         <source>Someone operates an input or key a second after each request</source>
@@ -428,6 +420,14 @@
     <message>
         <source>Presses waiting for the program: %1</source>
         <translation>Pulsaciones esperando al programa: %1</translation>
+    </message>
+    <message>
+        <source>In normal mode the bars preview the show as this program expects the controller to play it; in live mode they show the levels the program sends.</source>
+        <translation>En modo normal las barras muestran una vista previa del espectáculo tal como este programa espera que lo reproduzca el controlador; en modo en vivo muestran los niveles que envía el programa.</translation>
+    </message>
+    <message>
+        <source>In normal mode a press does what the configuration says. It also waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>En modo normal una pulsación hace lo que dice la configuración. Además espera hasta que el programa pide una entrada o tecla (Elegir del equipo, Elegir del mando, Aceptar del mando).</translation>
     </message>
 </context>
 <context>

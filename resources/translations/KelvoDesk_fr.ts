@@ -362,10 +362,6 @@
         <translation>Sortie DMX</translation>
     </message>
     <message>
-        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
-        <translation>Le contrôleur simulé ne montre sa sortie qu&apos;en mode live ; il ne joue ni scènes ni programmes.</translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation>Entrées</translation>
     </message>
@@ -392,10 +388,6 @@
     <message>
         <source>Forget</source>
         <translation>Oublier</translation>
-    </message>
-    <message>
-        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
-        <translation>Un appui attend que le programme demande une entrée ou une touche (Choisir sur Kelvo, Choisir sur télécde, Accepter de la télécommande).</translation>
     </message>
     <message>
         <source>Someone operates an input or key a second after each request</source>
@@ -428,6 +420,14 @@
     <message>
         <source>Presses waiting for the program: %1</source>
         <translation>Appuis en attente du programme : %1</translation>
+    </message>
+    <message>
+        <source>In normal mode the bars preview the show as this program expects the controller to play it; in live mode they show the levels the program sends.</source>
+        <translation>En mode normal, les barres donnent un aperçu du spectacle tel que ce programme s&apos;attend à ce que le contrôleur le joue ; en mode live, elles montrent les niveaux envoyés par le programme.</translation>
+    </message>
+    <message>
+        <source>In normal mode a press does what the configuration says. It also waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>En mode normal, un appui fait ce que dit la configuration. Il attend aussi que le programme demande une entrée ou une touche (Choisir sur Kelvo, Choisir sur télécde, Accepter de la télécommande).</translation>
     </message>
 </context>
 <context>

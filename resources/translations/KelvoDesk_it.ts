@@ -362,10 +362,6 @@
         <translation>Uscita DMX</translation>
     </message>
     <message>
-        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
-        <translation>La centralina simulata mostra la sua uscita solo in modo live; non esegue scene né programmi.</translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation>Ingressi</translation>
     </message>
@@ -392,10 +388,6 @@
     <message>
         <source>Forget</source>
         <translation>Dimentica</translation>
-    </message>
-    <message>
-        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
-        <translation>Una pressione attende che il programma chieda un ingresso o un tasto (Rileva ingresso, Rileva tasto, Acquisisci dal telecomando).</translation>
     </message>
     <message>
         <source>Someone operates an input or key a second after each request</source>
@@ -428,6 +420,14 @@
     <message>
         <source>Presses waiting for the program: %1</source>
         <translation>Pressioni in attesa del programma: %1</translation>
+    </message>
+    <message>
+        <source>In normal mode the bars preview the show as this program expects the controller to play it; in live mode they show the levels the program sends.</source>
+        <translation>In modo normale le barre mostrano un&apos;anteprima dello spettacolo come questo programma si aspetta che la centralina lo esegua; in modo live mostrano i livelli inviati dal programma.</translation>
+    </message>
+    <message>
+        <source>In normal mode a press does what the configuration says. It also waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>In modo normale una pressione fa ciò che dice la configurazione. Inoltre attende che il programma chieda un ingresso o un tasto (Rileva ingresso, Rileva tasto, Acquisisci dal telecomando).</translation>
     </message>
 </context>
 <context>

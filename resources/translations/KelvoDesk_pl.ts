@@ -362,10 +362,6 @@
         <translation>Wyjście DMX</translation>
     </message>
     <message>
-        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
-        <translation>Symulowany sterownik pokazuje swoje wyjście tylko w trybie na żywo; nie odtwarza scen ani programów.</translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation>Wejścia</translation>
     </message>
@@ -392,10 +388,6 @@
     <message>
         <source>Forget</source>
         <translation>Zapomnij</translation>
-    </message>
-    <message>
-        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
-        <translation>Naciśnięcie czeka, aż program poprosi o wejście lub klawisz (Wybierz ze sterownika, Wybierz z pilota, Przyjmij z pilota).</translation>
     </message>
     <message>
         <source>Someone operates an input or key a second after each request</source>
@@ -428,6 +420,14 @@
     <message>
         <source>Presses waiting for the program: %1</source>
         <translation>Naciśnięcia czekające na program: %1</translation>
+    </message>
+    <message>
+        <source>In normal mode the bars preview the show as this program expects the controller to play it; in live mode they show the levels the program sends.</source>
+        <translation>W trybie normalnym słupki pokazują podgląd pokazu tak, jak według tego programu odtworzy go sterownik; w trybie na żywo pokazują poziomy wysyłane przez program.</translation>
+    </message>
+    <message>
+        <source>In normal mode a press does what the configuration says. It also waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>W trybie normalnym naciśnięcie robi to, co mówi konfiguracja. Czeka też, aż program poprosi o wejście lub klawisz (Wybierz ze sterownika, Wybierz z pilota, Przyjmij z pilota).</translation>
     </message>
 </context>
 <context>

@@ -362,10 +362,6 @@
         <translation>Выход DMX</translation>
     </message>
     <message>
-        <source>The simulated controller shows its output in live mode only; it does not run scenes or programs.</source>
-        <translation>Имитация контроллера показывает выход только в живом режиме; сцены и программы она не воспроизводит.</translation>
-    </message>
-    <message>
         <source>Inputs</source>
         <translation>Входы</translation>
     </message>
@@ -392,10 +388,6 @@
     <message>
         <source>Forget</source>
         <translation>Сбросить</translation>
-    </message>
-    <message>
-        <source>A press waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
-        <translation>Нажатие ждёт, пока программа не запросит вход или кнопку (Выбрать на Kelvo, Выбрать с пульта, Принять с пульта ДУ).</translation>
     </message>
     <message>
         <source>Someone operates an input or key a second after each request</source>
@@ -428,6 +420,14 @@
     <message>
         <source>Presses waiting for the program: %1</source>
         <translation>Нажатий ждут программу: %1</translation>
+    </message>
+    <message>
+        <source>In normal mode the bars preview the show as this program expects the controller to play it; in live mode they show the levels the program sends.</source>
+        <translation>В обычном режиме полосы показывают предпросмотр шоу так, как эта программа ожидает его от контроллера; в живом режиме — уровни, которые посылает программа.</translation>
+    </message>
+    <message>
+        <source>In normal mode a press does what the configuration says. It also waits until the program asks for an input or key (Select from device, Select from RCU, Accept from RCU).</source>
+        <translation>В обычном режиме нажатие делает то, что задано в конфигурации. Кроме того, оно ждёт, пока программа не запросит вход или кнопку (Выбрать на Kelvo, Выбрать с пульта, Принять с пульта ДУ).</translation>
     </message>
 </context>
 <context>
