@@ -6,7 +6,9 @@
 #include "model/configlayout.h"
 #include "show/programtimeline.h"
 #include "show/showengine.h"
+#include "show/showrules.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -104,6 +106,7 @@ private slots:
     void mixing_data();
     void mixing();
     void levelsDependOnTheTimeAlone();
+    void readmeListsTheRules();
 };
 
 void tst_ShowEngine::sceneFadesInHoldsAndFadesOut_data()
@@ -368,6 +371,28 @@ void tst_ShowEngine::levelsDependOnTheTimeAlone()
         const int k = random.bounded(int(times.size()));
         QCOMPARE(shuffled.levelsAt(times[k]), expected[k]);
     }
+}
+
+void tst_ShowEngine::readmeListsTheRules()
+{
+    QFile file(QStringLiteral(KELVO_README));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString readme = QString::fromUtf8(file.readAll());
+    const qsizetype start = readme.indexOf(QStringLiteral("\n## How the preview plays a show\n"));
+    QVERIFY(start >= 0);
+    const QString section
+        = readme.mid(start, readme.indexOf(QStringLiteral("\n## "), start + 1) - start);
+    QStringList rows;
+    for (const QString &line : section.split(u'\n')) {
+        if (line.startsWith(u'|') && !line.startsWith(QStringLiteral("|---")))
+            rows << line;
+    }
+    QStringList table {QStringLiteral("| topic | the preview | because |")};
+    for (const ShowRules::Rule &rule : ShowRules::table)
+        table << QStringLiteral("| %1 | %2 | %3 |")
+                     .arg(QLatin1String(rule.topic), QLatin1String(rule.rule),
+                          QLatin1String(rule.reason));
+    QCOMPARE(rows, table);
 }
 
 QTEST_MAIN(tst_ShowEngine)
