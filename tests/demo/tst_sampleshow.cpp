@@ -4,6 +4,7 @@
 
 #include "model/configdocument.h"
 #include "model/configlayout.h"
+#include "show/showengine.h"
 #include "simulator/sampleshow.h"
 #include "support/windowrig.h"
 
@@ -42,6 +43,8 @@ private slots:
     void cleanup();
     void everyPageShowsItUnchanged();
     void showsWhatTheControllerCanDo();
+    void playsItsTimeline_data();
+    void playsItsTimeline();
 
 private:
     // Every settings page, every step of the scenes and programs on the scenes page at both
@@ -196,6 +199,49 @@ void tst_SampleShow::showsWhatTheControllerCanDo()
     QVERIFY(rig->child<QSpinBox>("sbLastChannel")->value()
             > rig->child<QSpinBox>("sbFirstChannel")->value());
     QVERIFY(u8(rig->image().at(RcuSysAddr)) <= MaxRcuSysAddr);
+}
+
+void tst_SampleShow::playsItsTimeline_data()
+{
+    QTest::addColumn<qint64>("at");
+    QTest::addColumn<QList<int>>("levels"); // the first two fixtures, channels 1 to 6
+
+    // Worked out from the show by hand: power-on rises scene 8 (warm white) over a second;
+    // input 1 at 5 s runs program 1 (red, amber, blue, white: each rising 1 s, held 2 s, a
+    // loop of 12 s); input 2 at 6 s loads scene 9 (red and blue fixtures) as scene 8 falls over
+    // a second; input 3 pauses the program at 20 s and resumes it at 22 s; input 4, a stop
+    // button wired normally closed, opens at 23 s. The bigger level wins.
+    using L = QList<int>;
+    QTest::newRow("scene 8 half risen") << qint64(500) << L {128, 90, 50, 128, 90, 50};
+    QTest::newRow("scene 8") << qint64(4999) << L {255, 180, 100, 255, 180, 100};
+    QTest::newRow("program rising under scene 8")
+        << qint64(5500) << L {255, 180, 100, 255, 180, 100};
+    QTest::newRow("scene 8 falling, scene 9 rising, red held")
+        << qint64(6500) << L {255, 90, 50, 255, 90, 128};
+    QTest::newRow("amber held over scene 9") << qint64(9500) << L {255, 126, 0, 255, 126, 255};
+    QTest::newRow("amber to blue, half") << qint64(11500) << L {255, 63, 128, 128, 63, 255};
+    QTest::newRow("second pass: white to red, half")
+        << qint64(17500) << L {255, 128, 128, 255, 128, 255};
+    QTest::newRow("paused as amber begins") << qint64(21000) << L {255, 0, 0, 255, 0, 255};
+    QTest::newRow("resumed: red to amber, half") << qint64(22500) << L {255, 63, 0, 255, 63, 255};
+    QTest::newRow("stopped") << qint64(23500) << L {0, 0, 0, 0, 0, 0};
+}
+
+void tst_SampleShow::playsItsTimeline()
+{
+    QFETCH(qint64, at);
+    QFETCH(QList<int>, levels);
+    using Kind = ShowEvent::Kind;
+    ShowEngine engine(sample);
+    engine.setEvents({{0, Kind::PowerOn},
+                      {5000, Kind::InputClosed, 1},
+                      {6000, Kind::InputClosed, 2},
+                      {20000, Kind::InputClosed, 3},
+                      {22000, Kind::InputClosed, 3},
+                      {23000, Kind::InputClosed, 4},
+                      {23000, Kind::InputOpened, 4}});
+    const ShowEngine::Levels out = engine.levelsAt(at);
+    QCOMPARE((QList<int> {out[0], out[1], out[2], out[3], out[4], out[5]}), levels);
 }
 
 QTEST_MAIN(tst_SampleShow)
