@@ -132,6 +132,8 @@ void BufferConsole::progress(const QString &text)
 
 std::optional<QString> BufferConsole::readLine()
 {
+    if (onQuestion)
+        onQuestion();
     if (input.isEmpty())
         return std::nullopt;
     return input.takeFirst();

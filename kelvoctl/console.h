@@ -86,6 +86,8 @@ public:
     // Every progress line shown; the hook runs after each (a test presses Ctrl+C there).
     QStringList progressLines;
     std::function<void(const QString &)> onProgress;
+    // Runs while a question waits for its answer (a test presses Ctrl+C there).
+    std::function<void()> onQuestion;
 
     bool inputIsTerminal() const override { return terminal; }
     bool errorIsTerminal() const override { return terminal; }

@@ -703,8 +703,8 @@ int firmwareJob(const Invocation &call, bool upgrade)
     Session session(call, command, !upgrade);
     session.report.fields.insert(QStringLiteral("file"), fileName);
     // The whole file is checked before any controller is touched, and refused in kelvoctl's words.
-    if (const QString refusal = upgradeFileRefusal(fileName); !refusal.isEmpty()) {
-        session.end(Ending::Failed, refusal);
+    if (QString refusal = upgradeFileRefusal(fileName); !refusal.isEmpty()) {
+        session.end(Ending::Failed, refusal.replace(QLatin1Char('\n'), QLatin1Char(' ')));
         return session.conclude();
     }
     // A controller in its loader can take firmware; that is how an interrupted upgrade ends.
