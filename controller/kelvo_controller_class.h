@@ -86,9 +86,9 @@ public:
     void linkError();
     int setDeviceMode(int m);
     bool isLoaderMode();
-    // One status read, without waiting or reporting: 1 in the firmware loader, 0 running, -1 no
-    // answer.
-    int loaderState();
+    // One status read, without waiting or reporting: the mode the controller reports
+    // (MODE_NORMAL, MODE_CONF, MODE_LOADER or MODE_LIVE), or 0 when it does not answer.
+    int reportedMode();
     int enterLoaderMode(); // 0 when the controller is in loader mode, -1 otherwise
 
     // Device-assisted settings; each returns -1 after a failure it has already reported.

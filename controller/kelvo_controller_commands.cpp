@@ -160,12 +160,18 @@ bool kelvo_controller_class::isLoaderMode()
     return waitStatusSet(ST_MODE_LOADER, 5) != 0;
 }
 
-int kelvo_controller_class::loaderState()
+int kelvo_controller_class::reportedMode()
 {
     u16 status = 0;
     if (!readStatus(status))
-        return -1;
-    return (status & ST_MODE_LOADER) ? 1 : 0;
+        return 0;
+    if (status & ST_MODE_LOADER)
+        return MODE_LOADER;
+    if (status & ST_MODE_CONF)
+        return MODE_CONF;
+    if (status & ST_MODE_LIVE)
+        return MODE_LIVE;
+    return MODE_NORMAL;
 }
 
 int kelvo_controller_class::enterLoaderMode()

@@ -188,6 +188,12 @@ JobResult kelvo_controller_class::runFirmwareJob(const QString &fileName, bool u
 
     progressDialog
         = prompts().progress(nullptr, tr("Preparing device..."), tr("Cancel"), ProgressEnd, false);
+    // Cancelled during the checks: the controller has not left its mode yet, and need not.
+    if (progressDialog->wasCanceled()) {
+        progressDialog->reset();
+        progressDialog.reset();
+        return JobResult::failed(JobResult::Outcome::Cancelled);
+    }
     JobResult result;
     if (enterLoaderMode() != 0)
         result = JobResult::failed(JobResult::Outcome::LinkLost); // its link error said it

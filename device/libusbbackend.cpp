@@ -42,6 +42,16 @@ struct HandleClose
     void operator()(libusb_device_handle *handle) const { libusb_close(handle); }
 };
 
+QString portPath(libusb_device *device)
+{
+    u8 ports[8]; // the deepest tree USB allows
+    const int depth = libusb_get_port_numbers(device, ports, int(sizeof ports));
+    QString path = QString::number(libusb_get_bus_number(device));
+    for (int i = 0; i < depth; ++i)
+        path += (i == 0 ? QLatin1Char('-') : QLatin1Char('.')) + QString::number(ports[i]);
+    return path;
+}
+
 QString deviceName(libusb_device *device)
 {
     return QStringLiteral("bus %1 address %2")
@@ -232,8 +242,8 @@ QList<UsbBackend::Device> LibusbBackend::enumerate()
     for (const Found &f : found) {
         d->devices.emplace_back(f.device);
         const quint64 id = (quint64(d->enumeration) << 32) | quint64(d->devices.size());
-        result.append(
-            {id, f.descriptor.idVendor, f.descriptor.idProduct, f.descriptor.iSerialNumber});
+        result.append({id, f.descriptor.idVendor, f.descriptor.idProduct,
+                       f.descriptor.iSerialNumber, portPath(f.device)});
     }
     return result;
 }

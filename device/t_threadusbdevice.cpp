@@ -71,6 +71,7 @@ bool t_threadUsbDevice::openDeviceLeft(const UsbBackend::HotplugEvent &event) co
 int t_threadUsbDevice::findDevice()
 {
     otherSerials.clear();
+    otherPorts.clear();
     if (isOpen()) {
         backend().close(deviceHandle); // no interface release here
         deviceHandle = UsbHandle();
@@ -80,7 +81,8 @@ int t_threadUsbDevice::findDevice()
     usb.init();
     const QList<UsbBackend::Device> devices = usb.enumerate();
     for (const UsbBackend::Device &device : devices) {
-        if (device.vendorId != vendorId || device.productId != productId)
+        if (device.vendorId != vendorId || device.productId != productId
+            || (!requiredPort.isEmpty() && device.port != requiredPort))
             continue;
         const UsbHandle handle = usb.open(device.id);
         if (!handle)
@@ -103,9 +105,11 @@ int t_threadUsbDevice::findDevice()
         if (serialNumber.isEmpty() || serial == serialNumber) {
             serialNumber = serial; // the one asked for, or else the first that answers
             location = usb.describe(device.id);
+            port = device.port;
             return 0;
         }
         otherSerials.append(serial);
+        otherPorts.append(device.port);
         closeDevice();
     }
     return -1;

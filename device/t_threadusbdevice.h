@@ -56,6 +56,13 @@ public:
     QString serialNumber;
     // Where the open controller sits, as the backend describes it ("bus 1 address 7").
     QString location;
+    // Where it is plugged in ("1-4.2"); unlike the location, it stays across a restart.
+    QString port;
+    // When set, findDevice() takes only the device plugged in there: two controllers can report
+    // the same serial number.
+    QString requiredPort;
+    // Where each of the other serial numbers of the last discovery sits, in the same order.
+    QStringList otherPorts;
 
 protected:
     void run() override;

@@ -54,6 +54,9 @@ public:
         u16 vendorId = 0;
         u16 productId = 0;
         u8 iSerialNumber = 0;
+        // Where it is plugged in, as Linux names it: the bus, then the hub ports down to it
+        // ("1-4.2"). Unlike the address, it stays while the device restarts.
+        QString port;
     };
 
     // A device with the watched ids arrived on the bus or left it.

@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "console.h"
+#include "interrupt.h"
 
 namespace {
 
@@ -11,12 +12,12 @@ class BarProgress : public ProgressPrompt
 {
 public:
     BarProgress(Console &console, bool shown, const QString &task, int maximum,
-                const std::atomic<bool> *cancel)
+                const Interrupt *interrupt)
         : console(console)
         , shown(shown)
         , task(task)
         , maximum(maximum)
-        , cancel(cancel)
+        , interrupt(interrupt)
         , started(Clock::current().now())
     {
         draw();
@@ -30,7 +31,7 @@ public:
         value = v;
         draw();
     }
-    bool wasCanceled() override { return cancel && cancel->load(); }
+    bool wasCanceled() override { return interrupt && interrupt->pressed(); }
     void setLabelText(const QString &) override { }
     void reset() override
     {
@@ -65,7 +66,7 @@ private:
     bool shown;
     QString task;
     int maximum;
-    const std::atomic<bool> *cancel;
+    const Interrupt *interrupt;
     qint64 started;
     int value = 0;
     bool drawn = false;
@@ -73,10 +74,10 @@ private:
 
 } // namespace
 
-CliPrompts::CliPrompts(Console &console, bool showProgress, const std::atomic<bool> *cancel)
+CliPrompts::CliPrompts(Console &console, bool showProgress, const Interrupt *interrupt)
     : console(console)
     , showProgress(showProgress)
-    , cancel(cancel)
+    , interrupt(interrupt)
     , previous(Prompts::install(this))
 { }
 
@@ -110,5 +111,5 @@ Prompts::Button CliPrompts::choose(Kind kind, QObject *, const QString &title, c
 std::unique_ptr<ProgressPrompt> CliPrompts::progress(QObject *, const QString &, const QString &,
                                                      int maximum, bool)
 {
-    return std::make_unique<BarProgress>(console, showProgress, task, maximum, cancel);
+    return std::make_unique<BarProgress>(console, showProgress, task, maximum, interrupt);
 }

@@ -6,9 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
-
 class Console;
+class Interrupt;
 
 // The controller's boxes and progress dialogs for a command line: boxes are kept for the
 // command to report from (nothing is shown twice), questions get the answers the options gave,
@@ -24,7 +23,7 @@ public:
         QString text;
     };
 
-    CliPrompts(Console &console, bool showProgress, const std::atomic<bool> *cancel);
+    CliPrompts(Console &console, bool showProgress, const Interrupt *interrupt);
     ~CliPrompts() override;
     CliPrompts(const CliPrompts &) = delete;
     CliPrompts &operator=(const CliPrompts &) = delete;
@@ -55,6 +54,6 @@ public:
 private:
     Console &console;
     bool showProgress;
-    const std::atomic<bool> *cancel;
+    const Interrupt *interrupt;
     Prompts *previous;
 };

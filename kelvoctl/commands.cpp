@@ -4,6 +4,7 @@
 
 #include "configdiffoutput.h"
 #include "controllercommands.h"
+#include "jobreport.h"
 
 #include "firmware/upgradefile.h"
 #include "firmware/upgraderefusal.h"
@@ -271,6 +272,17 @@ QString refusalMessage(UpgradeFile::Refusal refusal, const QString &name)
     return UpgradeFile::refusalText(refusal, shown(name));
 }
 
+// The reader never looks further; endless inputs stop there too.
+bool readUpgradeFile(const QString &fileName, QByteArray *bytes, QString *message)
+{
+    QString reason;
+    if (!FileIo::readStart(fileName, UpgradeFile::MaxUsefulSize, bytes, &reason)) {
+        *message = QStringLiteral("%1: %2").arg(shown(fileName), shown(reason));
+        return false;
+    }
+    return true;
+}
+
 int commandFirmwareInfo(const Invocation &call)
 {
     Console &console = call.console;
@@ -278,11 +290,10 @@ int commandFirmwareInfo(const Invocation &call)
     if (args.size() != 1)
         return console.usage(
             QStringLiteral("firmware-info takes one file name: kelvoctl firmware-info FILE.upg"));
-    // The reader never looks further; endless inputs stop here too.
     QByteArray bytes;
-    QString reason;
-    if (!FileIo::readStart(args[0], UpgradeFile::MaxUsefulSize, &bytes, &reason))
-        return console.fail(QStringLiteral("%1: %2").arg(shown(args[0]), shown(reason)));
+    QString message;
+    if (!readUpgradeFile(args[0], &bytes, &message))
+        return console.fail(message);
     UpgradeFile::Version version;
     QByteArray image;
     const UpgradeFile::Refusal refusal = UpgradeFile::read(bytes, &version, &image);
@@ -310,14 +321,26 @@ int commandFirmwareInfo(const Invocation &call)
 }
 int commandDiff(const Invocation &call)
 {
-    if (call.args.size() != 2)
-        return call.console.usage(QStringLiteral("diff takes two file names: kelvoctl diff A B"));
-    Image a;
-    Image b;
-    // Trouble is 2, as diff(1) has it: 1 means "different".
-    if (!loadConfig(call.console, call.args[0], a) || !loadConfig(call.console, call.args[1], b))
-        return Console::Usage;
-    return printDifferences(call, call.args[0], call.args[1], a.data(), b.data());
+    JobReport report(QStringLiteral("diff"), true);
+    if (call.args.size() != 2) {
+        report.end(JobReport::Ending::Usage,
+                   QStringLiteral("diff takes two file names: kelvoctl diff A B"));
+        return report.print(call.console, call.options);
+    }
+    Image images[2];
+    for (int i = 0; i < 2; ++i) {
+        QString reason;
+        images[i].assign(ImageSize, 0);
+        if (!ConfigFile::read(call.args[i], images[i].data(), &reason)) {
+            report.fields.insert(QStringLiteral("a"), call.args[0]);
+            report.fields.insert(QStringLiteral("b"), call.args[1]);
+            report.end(JobReport::Ending::Failed,
+                       QStringLiteral("%1: %2").arg(shown(call.args[i]), shown(reason)));
+            return report.print(call.console, call.options);
+        }
+    }
+    compareInto(report, call.args[0], call.args[1], images[0].data(), images[1].data());
+    return report.print(call.console, call.options);
 }
 
 } // namespace
@@ -325,6 +348,18 @@ int commandDiff(const Invocation &call)
 QString shown(const QString &text)
 {
     return printableText(text, std::numeric_limits<int>::max());
+}
+
+QString upgradeFileRefusal(const QString &fileName)
+{
+    QByteArray bytes;
+    QString message;
+    if (!readUpgradeFile(fileName, &bytes, &message))
+        return message;
+    UpgradeFile::Version version;
+    QByteArray image;
+    const UpgradeFile::Refusal refusal = UpgradeFile::read(bytes, &version, &image);
+    return refusal == UpgradeFile::Refusal::None ? QString() : refusalMessage(refusal, fileName);
 }
 
 const QList<Command> &commands()
@@ -340,24 +375,27 @@ const QList<Command> &commands()
          commandDiff},
         {"firmware-info", "firmware-info FILE.upg", "check an upgrade file without a controller", 0,
          commandFirmwareInfo},
-        {"devices", "devices [--json]", "list the controllers on the bus", JsonOption,
-         commandDevices},
-        {"backup", "backup [--serial S] -o FILE", "save a controller's configuration to a file",
-         OutputOption | SerialOption | AllOption | JsonOption | QuietOption, commandBackup},
+        {"devices", "devices [--json]", "list the controllers on the bus and their ports",
+         JsonOption, commandDevices},
+        {"backup", "backup [--serial S] [--port P] -o FILE",
+         "save a controller's configuration to a file",
+         OutputOption | SerialOption | PortOption | AllOption | JsonOption | QuietOption,
+         commandBackup},
         {"backup", "backup --all -o DIR", "save every controller's, as DIR/<serial>.cfgkv", 0,
          nullptr},
-        {"restore", "restore [--serial S] FILE [--yes]",
+        {"restore", "restore [--serial S] [--port P] FILE [--yes]",
          "write a configuration file to a controller",
-         SerialOption | YesOption | JsonOption | QuietOption, commandRestore},
-        {"verify-config", "verify-config [--serial S] FILE",
+         SerialOption | PortOption | YesOption | JsonOption | QuietOption, commandRestore},
+        {"verify-config", "verify-config [--serial S] [--port P] FILE",
          "compare a controller's configuration with a file",
-         SerialOption | JsonOption | QuietOption, commandVerifyConfig},
-        {"flash", "flash [--serial S] FILE.upg [--allow-older] [--yes]",
+         SerialOption | PortOption | JsonOption | QuietOption, commandVerifyConfig},
+        {"flash", "flash [--serial S] [--port P] FILE.upg [--allow-older] [--yes]",
          "install the firmware of an upgrade file",
-         SerialOption | YesOption | AllowOlderOption | JsonOption | QuietOption, commandFlash},
-        {"verify-firmware", "verify-firmware [--serial S] FILE.upg",
+         SerialOption | PortOption | YesOption | AllowOlderOption | JsonOption | QuietOption,
+         commandFlash},
+        {"verify-firmware", "verify-firmware [--serial S] [--port P] FILE.upg",
          "compare a controller's firmware with an upgrade file",
-         SerialOption | JsonOption | QuietOption, commandVerifyFirmware},
+         SerialOption | PortOption | JsonOption | QuietOption, commandVerifyFirmware},
     };
     return table;
 }
@@ -368,12 +406,24 @@ constexpr int SynopsisWidth = 27;
 
 const char exitStatuses[] = R"(
 
+backup --all names each file after the serial number, with every character
+but letters, digits, - and _ made _, and adds the port (_port_1-4_2) where two
+controllers would share a name.
+
+Every job leaves the controller in the mode it found it in (a running show
+keeps running), unless a firmware upgrade stopped halfway: then the controller
+waits in its firmware loader, and kelvoctl says so; run flash again to finish.
+Ctrl+C at a question answers no. During a job the first Ctrl+C stops it where
+it safely can (a configuration write goes on to its end) and says what will
+happen; backup --all then reads no further controller. A second Ctrl+C ends
+kelvoctl at once and says what state the controller is left in.
+
 Exit status:
-  0    done; for diff and verify-config: the same
+  0    done; for diff, verify-config and verify-firmware: the same
   1    failed; for diff, verify-config and verify-firmware: different
-  2    wrong usage; for diff and verify-config: any trouble
-  3    no controller found, none with the serial number given, or several
-       and none named with --serial
+  2    wrong usage; for diff, verify-config and verify-firmware: any trouble
+  3    no controller found, none with the serial number or port given, or
+       several and none named with --serial or --port
   4    the controller left the bus or stopped answering during the job
   5    the controller is in its firmware loader (only flash works then)
   130  cancelled (Ctrl+C, or a question answered no))";
@@ -413,9 +463,9 @@ struct OptionSpec
 };
 
 const OptionSpec optionSpecs[] = {
-    {OutputOption, "-o"},     {SerialOption, "--serial"},          {AllOption, "--all"},
-    {YesOption, "--yes"},     {AllowOlderOption, "--allow-older"}, {JsonOption, "--json"},
-    {QuietOption, "--quiet"},
+    {OutputOption, "-o"},   {SerialOption, "--serial"}, {PortOption, "--port"},
+    {AllOption, "--all"},   {YesOption, "--yes"},       {AllowOlderOption, "--allow-older"},
+    {JsonOption, "--json"}, {QuietOption, "--quiet"},
 };
 
 // "export and backup"
@@ -450,6 +500,12 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
         QStringLiteral("The controller with this serial number; needed when several are on the "
                        "bus."),
         QStringLiteral("S"));
+    const QCommandLineOption portOption(
+        QStringLiteral("port"),
+        QStringLiteral("The controller plugged in at this port, as devices lists it (1-4.2: bus "
+                       "1, port 4 of the root hub, port 2 of the hub there); needed when two "
+                       "controllers share a serial number."),
+        QStringLiteral("P"));
     const QCommandLineOption allOption(QStringLiteral("all"),
                                        QStringLiteral("backup: every controller on the bus."));
     const QCommandLineOption yesOption(
@@ -464,8 +520,8 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     const QCommandLineOption quietOption(
         QStringLiteral("quiet"),
         QStringLiteral("No progress bar and no result line; messages and the exit status stay."));
-    parser.addOptions({outputOption, serialOption, allOption, yesOption, allowOlderOption,
-                       jsonOption, quietOption});
+    parser.addOptions({outputOption, serialOption, portOption, allOption, yesOption,
+                       allowOlderOption, jsonOption, quietOption});
     parser.addPositionalArgument(QStringLiteral("command"), commandNames());
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
@@ -488,13 +544,10 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
 
     unsigned given = 0;
     const std::pair<Option, const QCommandLineOption *> parsed[] = {
-        {OutputOption, &outputOption},
-        {SerialOption, &serialOption},
-        {AllOption, &allOption},
-        {YesOption, &yesOption},
-        {AllowOlderOption, &allowOlderOption},
-        {JsonOption, &jsonOption},
-        {QuietOption, &quietOption},
+        {OutputOption, &outputOption}, {SerialOption, &serialOption},
+        {PortOption, &portOption},     {AllOption, &allOption},
+        {YesOption, &yesOption},       {AllowOlderOption, &allowOlderOption},
+        {JsonOption, &jsonOption},     {QuietOption, &quietOption},
     };
     for (const auto &[option, spec] : parsed) {
         if (parser.isSet(*spec))
@@ -504,6 +557,7 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     if (given & OutputOption)
         options.output = parser.value(outputOption);
     options.serial = parser.value(serialOption);
+    options.port = parser.value(portOption);
     options.all = given & AllOption;
     options.yes = given & YesOption;
     options.allowOlder = given & AllowOlderOption;
@@ -511,6 +565,8 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     options.quiet = given & QuietOption;
     if ((given & SerialOption) && options.serial.isEmpty())
         return console.usage(QStringLiteral("--serial needs a serial number"));
+    if ((given & PortOption) && options.port.isEmpty())
+        return console.usage(QStringLiteral("--port needs a port, as devices lists it"));
 
     // An option the command does not take is a mistake, named before anything is done.
     const auto refuseOptions = [&](unsigned accepted) -> int {

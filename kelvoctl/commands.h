@@ -4,9 +4,9 @@
 
 #include <QStringList>
 
-#include <atomic>
 #include <optional>
 
+class Interrupt;
 class UsbBackend;
 
 // kelvoctl's commands, run in-process: the program's main and the tests call run().
@@ -21,12 +21,14 @@ enum Option : unsigned {
     AllowOlderOption = 1u << 4, // --allow-older
     JsonOption = 1u << 5, // --json
     QuietOption = 1u << 6, // --quiet
+    PortOption = 1u << 7, // --port
 };
 
 struct Options
 {
     std::optional<QString> output; // -o
     QString serial;
+    QString port; // where the controller is plugged in ("1-4.2")
     bool all = false;
     bool yes = false;
     bool allowOlder = false;
@@ -38,8 +40,8 @@ struct Options
 struct Environment
 {
     UsbBackend *usb = nullptr; // not owned; nullptr: the USB bus through libusb-1.0
-    // Set (by Ctrl+C) to cancel the running transfer between blocks.
-    const std::atomic<bool> *cancel = nullptr;
+    // Ctrl+C: it asks the running job to stop where it safely can; nullptr: never pressed.
+    Interrupt *interrupt = nullptr;
 };
 
 // One command as it was asked for.
@@ -64,6 +66,10 @@ struct Command
 // it cannot rewrite the terminal, but whole: the user must see which file is meant, and a cut
 // could make two names look alike. System reasons go through it too: Qt's can hold the name.
 QString shown(const QString &text);
+
+// Why an upgrade file cannot be used, with its name shown; the program's own words, and a file
+// with nothing to load said in words too.
+QString upgradeFileRefusal(const QString &fileName);
 
 // Every command, in the order --help lists them.
 const QList<Command> &commands();

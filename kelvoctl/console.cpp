@@ -4,6 +4,7 @@
 
 #include <cerrno>
 
+#include <poll.h>
 #include <unistd.h>
 
 bool Console::out(const QByteArray &bytes)
@@ -55,11 +56,32 @@ void StandardConsole::progress(const QString &text)
 
 std::optional<QString> StandardConsole::readLine()
 {
-    static QTextStream stream(stdin);
-    QString line;
-    if (!stream.readLineInto(&line))
-        return std::nullopt;
-    return line;
+    // Byte by byte, so that nothing is read ahead, and never past a Ctrl+C: whichever thread the
+    // signal reached, its byte on interruptFd ends the wait.
+    QByteArray line;
+    for (;;) {
+        pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {interruptFd, POLLIN, 0}};
+        if (poll(watched, interruptFd >= 0 ? 2 : 1, -1) < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        if (interruptFd >= 0 && watched[1].revents)
+            return std::nullopt;
+        char c = 0;
+        const ssize_t n = ::read(STDIN_FILENO, &c, 1);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (line.isEmpty())
+                return std::nullopt;
+            break;
+        }
+        if (c == '\n')
+            break;
+        line += c;
+    }
+    return QString::fromLocal8Bit(line);
 }
 
 bool StandardConsole::writeOut(const QByteArray &bytes, QString *reason)
@@ -110,6 +132,8 @@ void BufferConsole::progress(const QString &text)
 
 std::optional<QString> BufferConsole::readLine()
 {
+    if (onQuestion)
+        onQuestion();
     if (input.isEmpty())
         return std::nullopt;
     return input.takeFirst();

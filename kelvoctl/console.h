@@ -53,6 +53,12 @@ protected:
 class StandardConsole : public Console
 {
 public:
+    // A line is waited for until `interruptFd` (when not -1) becomes readable: Ctrl+C ends the
+    // wait without an answer.
+    explicit StandardConsole(int interruptFd = -1)
+        : interruptFd(interruptFd)
+    { }
+
     bool inputIsTerminal() const override;
     bool errorIsTerminal() const override;
     void progress(const QString &text) override;
@@ -61,6 +67,9 @@ protected:
     std::optional<QString> readLine() override;
     bool writeOut(const QByteArray &bytes, QString *reason) override;
     void writeErr(const QString &text) override;
+
+private:
+    int interruptFd;
 };
 
 // Output and messages kept, for running commands in-process.
@@ -77,6 +86,8 @@ public:
     // Every progress line shown; the hook runs after each (a test presses Ctrl+C there).
     QStringList progressLines;
     std::function<void(const QString &)> onProgress;
+    // Runs while a question waits for its answer (a test presses Ctrl+C there).
+    std::function<void()> onQuestion;
 
     bool inputIsTerminal() const override { return terminal; }
     bool errorIsTerminal() const override { return terminal; }

@@ -6,6 +6,9 @@
 #include "cliprompts.h"
 #include "configdiffoutput.h"
 #include "controller/kelvo_controller_class.h"
+#include "device/kelvoprotocol.h"
+#include "interrupt.h"
+#include "jobreport.h"
 #include "model/configfile.h"
 #include "model/configlayout.h"
 
@@ -13,7 +16,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
+#include <algorithm>
 #include <vector>
 
 using namespace ConfigLayout;
@@ -22,17 +27,112 @@ namespace Kelvoctl {
 
 namespace {
 
+using Ending = JobReport::Ending;
+
+// A controller on the bus: the serial number it reports and where it is plugged in. Two can
+// report the same serial number; they never share a port.
+struct Found
+{
+    QString serial;
+    QString port;
+    friend bool operator==(const Found &, const Found &) = default;
+};
+
+QString foundList(const QList<Found> &found)
+{
+    QStringList names;
+    for (const Found &f : found)
+        names << QStringLiteral("%1 at port %2").arg(shown(f.serial), shown(f.port));
+    return names.join(QStringLiteral(", "));
+}
+
+QString modeName(int mode)
+{
+    switch (mode) {
+    case MODE_NORMAL:
+        return QStringLiteral("running");
+    case MODE_CONF:
+        return QStringLiteral("configuration");
+    case MODE_LIVE:
+        return QStringLiteral("live");
+    case MODE_LOADER:
+        return QStringLiteral("loader");
+    default:
+        return QStringLiteral("unknown");
+    }
+}
+
+// How messages say which mode a controller is in.
+QString modeWords(int mode)
+{
+    switch (mode) {
+    case MODE_NORMAL:
+        return QStringLiteral("running its show");
+    case MODE_CONF:
+        return QStringLiteral("in configuration mode");
+    case MODE_LIVE:
+        return QStringLiteral("in live mode");
+    case MODE_LOADER:
+        return QStringLiteral("in its firmware loader");
+    default:
+        return QStringLiteral("in an unknown mode");
+    }
+}
+
+// A file name made from text a device reports: only letters, digits, '-' and '_' (anything else
+// becomes '_'), never empty and never starting with '-', so that a device cannot choose a folder,
+// a hidden file or an option.
+QString fileNamePart(const QString &text)
+{
+    QString name;
+    for (const QChar c : text) {
+        const bool kept = (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-')
+            || c == QLatin1Char('_');
+        name += kept ? c : QLatin1Char('_');
+    }
+    if (name.isEmpty())
+        return QStringLiteral("controller");
+    if (name.startsWith(QLatin1Char('-')))
+        name[0] = QLatin1Char('_');
+    return name;
+}
+
+// The backup file of each controller, in the same order: its serial number, with the port where
+// two controllers would share a name, and a number where even that is taken. No two share one.
+QStringList backupNames(const QList<Found> &found)
+{
+    QStringList bases;
+    for (const Found &f : found)
+        bases << fileNamePart(f.serial);
+    QStringList names;
+    QSet<QString> taken;
+    for (int i = 0; i < found.size(); ++i) {
+        QString name = bases[i];
+        if (bases.count(bases[i]) > 1)
+            name += QStringLiteral("_port_") + fileNamePart(found[i].port);
+        const QString first = name;
+        for (int n = 2; taken.contains(name); ++n)
+            name = first + QLatin1Char('_') + QString::number(n);
+        taken.insert(name);
+        names << name + QStringLiteral(".cfgkv");
+    }
+    return names;
+}
+
 // One controller job of one command: the controller object on the chosen bus, the prompts that
-// turn its boxes and progress into the command line's, and the reports.
+// turn its boxes and progress into the command line's, Ctrl+C, and the report.
 class Session
 {
 public:
-    Session(const Invocation &call, const char *command)
+    Session(const Invocation &call, const QString &command, bool comparison = false)
         : call(call)
         , console(call.console)
-        , command(QString::fromLatin1(command))
+        , command(command)
+        , report(command, comparison)
         , prompts(call.console, !call.options.quiet && call.console.errorIsTerminal(),
-                  call.environment.cancel)
+                  call.environment.interrupt)
     {
         kelvo.setUsbBackend(call.environment.usb);
         // The window's own question, asked in its words; a verify goes on past a differing
@@ -40,419 +140,599 @@ public:
         if (call.options.allowOlder)
             prompts.answeredYes << kelvo_controller_class::tr(
                 "Do you really want to install older firmware release?");
+        notify(QStringLiteral("Ctrl+C: stopping before anything is changed"),
+               QStringLiteral("stopped; nothing was changed"));
     }
 
     ~Session() { kelvo.usbDevice.closeDevice(); }
 
-    // The serial numbers of every controller on the bus, in the bus's order.
-    QStringList discover()
+    bool interrupted() const
+    {
+        return call.environment.interrupt && call.environment.interrupt->pressed();
+    }
+
+    // What Ctrl+C is told from now on: a first press, and a second one that ends the program.
+    void notify(const QString &first, const QString &second)
+    {
+        if (!call.environment.interrupt)
+            return;
+        // On a terminal the line may hold a question or the progress bar.
+        const QString start = console.errorIsTerminal() ? QStringLiteral("\nkelvoctl: ")
+                                                        : QStringLiteral("kelvoctl: ");
+        call.environment.interrupt->setNotices(
+            first.isEmpty() ? QString() : start + first + QLatin1Char('\n'),
+            second.isEmpty() ? QString() : start + second + QLatin1Char('\n'));
+    }
+
+    // Every controller on the bus, in the bus's order.
+    QList<Found> discover()
     {
         // No controller has this serial number, so discovery lists every one as another.
+        kelvo.usbDevice.requiredPort.clear();
         kelvo.usbDevice.serialNumber = QStringLiteral("?");
         kelvo.usbDevice.findDevice();
         kelvo.usbDevice.serialNumber.clear();
-        return kelvo.otherSerials;
+        QList<Found> found;
+        for (int i = 0; i < kelvo.otherSerials.size(); ++i)
+            found.append({kelvo.otherSerials[i], kelvo.usbDevice.otherPorts.value(i)});
+        serialShared.clear();
+        for (const Found &f : found) {
+            if (std::count_if(found.cbegin(), found.cend(),
+                              [&](const Found &g) { return g.serial == f.serial; })
+                > 1)
+                serialShared.insert(f.serial);
+        }
+        return found;
     }
 
-    // Connects to the controller with this serial number; Ok, or the status after the message.
-    int open(const QString &serial)
+    // Connects to this controller and learns its mode; false after ending the report.
+    bool open(const Found &found)
     {
-        this->serial = serial;
-        prompts.task = command + QLatin1Char(' ') + shown(serial);
+        target = found;
+        foundMode = 0;
+        prompts.task = command + QLatin1Char(' ') + shown(found.serial);
+        report.fields.insert(QStringLiteral("serial"), found.serial);
+        report.fields.insert(QStringLiteral("port"), found.port);
         kelvo.usbDevice.closeDevice();
-        kelvo.usbDevice.serialNumber = serial;
-        if (!kelvo.connectController().ok())
-            return fail(Console::NoController,
-                        QStringLiteral("controller %1 is no longer on the bus").arg(shown(serial)));
-        return Console::Ok;
+        kelvo.usbDevice.serialNumber = found.serial;
+        kelvo.usbDevice.requiredPort = found.port;
+        if (!kelvo.connectController().ok()) {
+            report.end(Ending::NoController,
+                       QStringLiteral("%1 is no longer on the bus").arg(who()));
+            return false;
+        }
+        foundMode = kelvo.reportedMode();
+        // The controller's own jobs put back the mode they found only when they know it.
+        kelvo.deviceMode = foundMode;
+        if (!foundMode)
+            return lost(QStringLiteral("checking its mode"));
+        return true;
     }
 
     // The one controller the options name, or the only one there is, connected and running (or
-    // in its loader, where `loaderWanted`); Ok, or the status after the message.
-    int choose(bool loaderWanted = false)
+    // in its loader, where `loaderWanted`); false after ending the report.
+    bool choose(bool loaderWanted = false)
     {
-        const QStringList found = discover();
-        QString target = call.options.serial;
-        if (!target.isEmpty() && !found.contains(target)) {
-            return fail(Console::NoController,
-                        QStringLiteral("no controller with serial number %1 on the bus%2")
-                            .arg(shown(target), foundList(found)));
+        const QString &serial = call.options.serial;
+        const QString &port = call.options.port;
+        const QList<Found> found = discover();
+        QList<Found> matching;
+        for (const Found &f : found) {
+            if ((serial.isEmpty() || f.serial == serial) && (port.isEmpty() || f.port == port))
+                matching << f;
         }
-        if (target.isEmpty()) {
-            if (found.isEmpty())
-                return fail(Console::NoController, QStringLiteral("no Kelvo controller found"));
-            if (found.size() > 1) {
-                return fail(Console::NoController,
-                            QStringLiteral("%1 controllers on the bus; name one with --serial%2")
-                                .arg(found.size())
-                                .arg(foundList(found)));
-            }
-            target = found.first();
+        if (found.isEmpty())
+            return end(Ending::NoController, QStringLiteral("no Kelvo controller found"));
+        if (matching.isEmpty()) {
+            QStringList named;
+            if (!serial.isEmpty())
+                named << QStringLiteral("with serial number %1").arg(shown(serial));
+            if (!port.isEmpty())
+                named << QStringLiteral("at port %1").arg(shown(port));
+            return end(Ending::NoController,
+                       QStringLiteral("no controller %1 on the bus (found: %2)")
+                           .arg(named.join(QLatin1Char(' ')), foundList(found)));
         }
-        if (const int status = open(target); status != Console::Ok)
-            return status;
-        return loaderWanted ? Console::Ok : running();
+        if (matching.size() > 1) {
+            if (!serial.isEmpty())
+                return end(Ending::NoController,
+                           QStringLiteral("%1 controllers have serial number %2; name one with "
+                                          "--port (found: %3)")
+                               .arg(matching.size())
+                               .arg(shown(serial), foundList(matching)));
+            return end(Ending::NoController,
+                       QStringLiteral("%1 controllers on the bus; name one with --serial or "
+                                      "--port (found: %2)")
+                           .arg(matching.size())
+                           .arg(foundList(matching)));
+        }
+        return open(matching.first()) && (loaderWanted || running());
     }
 
-    // Ok when the connected controller runs its firmware.
-    int running()
+    // True when the connected controller runs its firmware.
+    bool running()
     {
-        const int state = kelvo.loaderState();
-        if (state < 0)
-            return lost(QStringLiteral("checking its mode"));
-        if (state > 0) {
-            return fail(
-                Console::InLoader,
-                QStringLiteral("controller %1 waits for its firmware (it is in its loader); "
-                               "run 'kelvoctl flash --serial %1 FILE.upg' to finish the "
-                               "upgrade")
-                    .arg(shown(serial)));
-        }
-        return Console::Ok;
+        if (foundMode != MODE_LOADER)
+            return true;
+        return end(Ending::InLoader,
+                   QStringLiteral("%1 waits for its firmware (it is in its loader); %2 the upgrade")
+                       .arg(who(), flashHint()));
     }
 
-    // The status for a job that did not end well, after its message.
-    int jobFailed(const JobResult &result, const QString &doing, const QString &afterwards = {})
+    // "controller S", with its port where another controller reports the same serial number.
+    QString who() const
     {
+        QString text = QStringLiteral("controller %1").arg(shown(target.serial));
+        if (serialShared.contains(target.serial))
+            text += QStringLiteral(" at port %1").arg(shown(target.port));
+        return text;
+    }
+
+    // How an interrupted upgrade is finished.
+    QString flashHint() const
+    {
+        QString selector = QStringLiteral("--serial ") + shown(target.serial);
+        if (serialShared.contains(target.serial))
+            selector += QStringLiteral(" --port ") + shown(target.port);
+        return QStringLiteral("run 'kelvoctl flash %1 FILE.upg' to finish").arg(selector);
+    }
+
+    // Ok when the user agreed to a job that replaces something on the controller: --yes, or yes
+    // on the terminal; never a silent yes without a terminal to ask on. Ctrl+C answers no.
+    bool agreed(const QString &replaces, const QString &question)
+    {
+        if (call.options.yes)
+            return true;
+        if (interrupted())
+            return end(Ending::Cancelled, QStringLiteral("cancelled; nothing was changed"));
+        if (!console.inputIsTerminal())
+            return end(Ending::Failed,
+                       QStringLiteral("%1 replaces the %2 of %3; confirm with --yes")
+                           .arg(command, replaces, who()));
+        notify(QString(), QStringLiteral("stopped; nothing was changed"));
+        const bool yes = console.confirm(question) && !interrupted();
+        notify(QStringLiteral("Ctrl+C: stopping before anything is changed"),
+               QStringLiteral("stopped; nothing was changed"));
+        if (!yes)
+            return end(Ending::Cancelled, QStringLiteral("nothing was changed"));
+        return true;
+    }
+
+    // Just before the job's first request: a Ctrl+C that came before stops it here, and one that
+    // comes during it is told what will happen.
+    bool begin(const QString &doing, const QString &firstNotice, const QString &secondNotice)
+    {
+        if (interrupted())
+            return end(Ending::Cancelled,
+                       QStringLiteral("%1 of %2 cancelled; nothing was changed").arg(doing, who()));
+        notify(firstNotice + QStringLiteral("; Ctrl+C again to stop at once"), secondNotice);
+        boxesBefore = prompts.boxes.size();
+        return true;
+    }
+
+    // The report for a job that did not end well.
+    void jobFailed(const JobResult &result, const QString &doing, const QString &afterwards = {})
+    {
+        const QString tail = afterwards.isEmpty() ? QString() : QStringLiteral("; ") + afterwards;
         // A cancelled write ends in a link error; the flag tells it apart.
-        const bool cancelled = result.outcome == JobResult::Outcome::Cancelled
-            || (call.environment.cancel && call.environment.cancel->load());
-        if (cancelled) {
-            return fail(Console::Cancelled,
-                        QStringLiteral("%1 of controller %2 cancelled; %3")
-                            .arg(doing, shown(serial), afterwards));
+        if (result.outcome == JobResult::Outcome::Cancelled || interrupted()) {
+            end(Ending::Cancelled, QStringLiteral("%1 of %2 cancelled%3").arg(doing, who(), tail));
+            return;
         }
         // A controller that vanished can leave any of the failures behind; the bus tells.
         if (result.outcome == JobResult::Outcome::LinkLost
             || result.outcome == JobResult::Outcome::NotConnected || !kelvo.usbDevice.isOpen()
-            || !discover().contains(serial))
-            return lost(doing, afterwards);
+            || !discover().contains(target)) {
+            lost(doing, afterwards);
+            return;
+        }
+        end(Ending::Failed,
+            QStringLiteral("%1 of %2 failed: %3%4").arg(doing, who(), reason(result), tail));
+    }
+
+    // Why a job failed, in words that are never empty.
+    QString reason(const JobResult &result) const
+    {
         QString why = result.detail;
-        if (why.isEmpty() && !prompts.boxes.isEmpty())
+        // The boxes of this job only; an earlier one says nothing about it.
+        if (why.isEmpty() && prompts.boxes.size() > boxesBefore)
             why = prompts.boxes.last().text;
+        why = shownReason(why);
+        if (!why.isEmpty())
+            return why;
+        switch (result.outcome) {
+        case JobResult::Outcome::WrongAnswer:
+            return QStringLiteral("the controller did not answer as the protocol expects");
+        case JobResult::Outcome::FileError:
+            return QStringLiteral("a file could not be used");
+        default:
+            return QStringLiteral("the controller did not finish the job");
+        }
+    }
+
+    // The controller's words with the program's line breaks as blanks; a file name in them is
+    // shown as every echoed name is.
+    QString shownReason(QString why) const
+    {
+        for (const QString &name : call.args) {
+            if (!name.isEmpty() && shown(name) != name)
+                why.replace(name, shown(name));
+        }
         why.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        return fail(Console::Failed,
-                    QStringLiteral("%1 of controller %2 failed: %3%4")
-                        .arg(doing, shown(serial), why.simplified(),
-                             afterwards.isEmpty() ? QString() : QStringLiteral("; ") + afterwards));
+        return shown(why.simplified());
     }
 
-    int lost(const QString &doing, const QString &afterwards = {})
+    bool lost(const QString &doing, const QString &afterwards = {})
     {
-        return fail(Console::ControllerLost,
-                    QStringLiteral("controller %1 left the bus or stopped answering (%2)%3")
-                        .arg(shown(serial), doing,
-                             afterwards.isEmpty() ? QString() : QStringLiteral("; ") + afterwards));
+        return end(Ending::ControllerLost,
+                   QStringLiteral("%1 left the bus or stopped answering (%2)%3")
+                       .arg(who(), doing,
+                            afterwards.isEmpty() ? QString() : QStringLiteral("; ") + afterwards));
     }
 
-    int fail(int status, const QString &message)
+    // Always false, for `return end(...)` where a step fails.
+    bool end(Ending how, const QString &message)
     {
-        lastMessage = message;
-        console.fail(message);
-        return status;
+        report.end(how, message);
+        return false;
     }
 
-    // The result line for --json.
-    QJsonObject result(const QString &outcome) const
+    // The controller left in the mode it was found in (a running show keeps running), and the
+    // report told where it is left in its loader: only a whole firmware lets it leave that.
+    void leaveAsFound()
     {
-        QJsonObject object {{QStringLiteral("command"), command},
-                            {QStringLiteral("serial"), serial},
-                            {QStringLiteral("outcome"), outcome}};
-        if (!lastMessage.isEmpty())
-            object.insert(QStringLiteral("message"), lastMessage);
-        return object;
+        if (!foundMode)
+            return; // never reached
+        if (!kelvo.usbDevice.isOpen()) {
+            // Closed after a failure or a restart; it may still be there.
+            kelvo.usbDevice.serialNumber = target.serial;
+            kelvo.usbDevice.requiredPort = target.port;
+            kelvo.connectController();
+        }
+        int now = kelvo.usbDevice.isOpen() ? kelvo.reportedMode() : 0;
+        if (now && now != foundMode && now != MODE_LOADER && foundMode != MODE_LOADER) {
+            notify(QStringLiteral("Ctrl+C: ending once %1 is %2 again")
+                       .arg(who(), modeWords(foundMode)),
+                   QStringLiteral("stopped at once; %1 may be left %2 instead of %3")
+                       .arg(who(), modeWords(now), modeWords(foundMode)));
+            now = kelvo.setDeviceMode(foundMode) == foundMode ? foundMode : 0;
+            if (!now && report.succeeded())
+                lost(QStringLiteral("putting it back %1").arg(modeWords(foundMode)));
+        }
+        if (report.ending == Ending::InLoader)
+            return; // its message says so
+        if (now == MODE_LOADER) {
+            if (report.succeeded())
+                report.end(Ending::Failed,
+                           QStringLiteral("%1 still waits in its firmware loader").arg(who()));
+            report.addToMessage(
+                QStringLiteral("it waits in its firmware loader: %1").arg(flashHint()));
+        } else if (!now && firmwareStarted && !report.succeeded()) {
+            report.addToMessage(
+                QStringLiteral("it may wait in its firmware loader: %1").arg(flashHint()));
+        }
     }
 
-    // Ok when the user agreed to a job that replaces something on the controller: --yes, or yes
-    // on the terminal; never a silent yes without a terminal to ask on.
-    int agreed(const QString &replaces, const QString &question)
+    // The end of every job: the controller left as it was found, and the report printed; the
+    // exit status.
+    int conclude()
     {
-        if (call.options.yes)
-            return Console::Ok;
-        if (!console.inputIsTerminal())
-            return fail(Console::Failed,
-                        QStringLiteral("%1 replaces the %2 of controller %3; "
-                                       "confirm with --yes")
-                            .arg(command, replaces, shown(serial)));
-        if (!console.confirm(question))
-            return fail(Console::Cancelled, QStringLiteral("nothing was changed"));
-        return Console::Ok;
-    }
-
-    static QString foundList(const QStringList &found)
-    {
-        if (found.isEmpty())
-            return QString();
-        QStringList names;
-        for (const QString &s : found)
-            names << shown(s);
-        return QStringLiteral(" (found: %1)").arg(names.join(QStringLiteral(", ")));
+        leaveAsFound();
+        return report.print(console, call.options);
     }
 
     const Invocation &call;
     Console &console;
     QString command;
+    JobReport report;
     CliPrompts prompts; // before the controller: it may ask from its first call
     kelvo_controller_class kelvo;
-    QString serial;
-    QString lastMessage;
+    Found target;
+    int foundMode = 0; // 0 until it answered
+    QSet<QString> serialShared;
+    bool firmwareStarted = false;
+    qsizetype boxesBefore = 0;
 };
 
-bool printJson(Console &console, const QJsonValue &value)
+int usage(const Invocation &call, const QString &command, bool comparison, const char *text)
 {
-    const QByteArray text = value.isArray()
-        ? QJsonDocument(value.toArray()).toJson(QJsonDocument::Indented)
-        : QJsonDocument(value.toObject()).toJson(QJsonDocument::Indented);
-    return console.out(text);
+    JobReport report(command, comparison);
+    report.end(Ending::Usage, QString::fromLatin1(text));
+    return report.print(call.console, call.options);
 }
 
-// A finished job: the JSON result line, or a plain line unless quiet.
-int finish(Session &session, int status, const QString &text, QJsonObject extra = {})
-{
-    const Options &options = session.call.options;
-    if (options.json) {
-        // A finished job that did not succeed found differences.
-        QJsonObject object = session.result(status == Console::Ok ? QStringLiteral("done")
-                                                                  : QStringLiteral("differs"));
-        for (auto it = extra.begin(); it != extra.end(); ++it)
-            object.insert(it.key(), it.value());
-        object.insert(QStringLiteral("status"), status);
-        if (!printJson(session.console, object))
-            return Console::Failed;
-    } else if (!options.quiet && !text.isEmpty()) {
-        if (!session.console.out((text + QLatin1Char('\n')).toUtf8()))
-            return Console::Failed;
-    }
-    return status;
-}
-
-// A failed job's JSON line; the message went to standard error already.
-int failed(Session &session, int status)
-{
-    if (session.call.options.json) {
-        QJsonObject object = session.result(QStringLiteral("failed"));
-        object.insert(QStringLiteral("status"), status);
-        printJson(session.console, object);
-    }
-    return status;
-}
-
-int badArguments(const Invocation &call, const char *text)
-{
-    return call.console.usage(QString::fromLatin1(text));
-}
-
-// Reads the connected controller's configuration into `image`; Ok or the status.
-int readInto(Session &session, std::vector<u8> &image)
+// The configuration file a command sends or compares with; false after ending the report.
+bool readFile(Session &session, const QString &fileName, std::vector<u8> &image)
 {
     image.assign(ImageSize, 0);
+    QString reason;
+    session.report.fields.insert(QStringLiteral("file"), fileName);
+    if (ConfigFile::read(fileName, image.data(), &reason))
+        return true;
+    return session.end(Ending::Failed,
+                       QStringLiteral("%1: %2").arg(shown(fileName), shown(reason)));
+}
+
+// What the first Ctrl+C during a configuration read is told.
+QString readNotice(Session &session, const QString &consequence)
+{
+    return QStringLiteral("Ctrl+C: stopping after the current block; %1, and %2 is put back %3")
+        .arg(consequence, session.who(), modeWords(session.foundMode));
+}
+
+// Reads the connected controller's configuration into `image`; false after ending the report.
+bool readInto(Session &session, std::vector<u8> &image, const QString &firstNotice)
+{
+    const QString doing = QStringLiteral("reading the configuration");
+    if (!session.begin(doing, firstNotice,
+                       QStringLiteral("stopped at once; %1 may be left in configuration mode "
+                                      "until it is switched off and on")
+                           .arg(session.who())))
+        return false;
+    image.assign(ImageSize, 0);
     const JobResult result = session.kelvo.readConfiguration(image.data());
-    if (!result.ok())
-        return session.jobFailed(result, QStringLiteral("reading the configuration"),
-                                 QStringLiteral("no file was written"));
-    return Console::Ok;
+    if (result.ok())
+        return true;
+    session.jobFailed(result, doing, QStringLiteral("no file was written"));
+    return false;
 }
 
 } // namespace
 
 int commandDevices(const Invocation &call)
 {
+    const QString command = QStringLiteral("devices");
     if (!call.args.isEmpty())
-        return badArguments(call, "devices takes no file names: kelvoctl devices [--json]");
-    Session session(call, "devices");
+        return usage(call, command, false,
+                     "devices takes no file names: kelvoctl devices [--json]");
+    Session session(call, command);
     QJsonArray list;
     QString text;
-    const QStringList found = session.discover();
-    for (const QString &serial : found) {
-        QJsonObject device {{QStringLiteral("serial"), serial}};
-        if (session.open(serial) != Console::Ok) {
+    const QList<Found> found = session.discover();
+    for (const Found &f : found) {
+        QJsonObject device {{QStringLiteral("serial"), f.serial}, {QStringLiteral("port"), f.port}};
+        if (!session.open(f) && !session.kelvo.connected) {
             device.insert(QStringLiteral("mode"), QStringLiteral("gone"));
             list.append(device);
             continue;
         }
-        const int loader = session.kelvo.loaderState();
         const QString version = session.kelvo.firmwareVersion;
-        const QString mode = loader > 0 ? QStringLiteral("loader")
-            : loader == 0               ? QStringLiteral("running")
-                                        : QStringLiteral("unknown");
-        device.insert(QStringLiteral("location"), session.kelvo.usbDevice.location);
+        const QString &location = session.kelvo.usbDevice.location;
+        device.insert(QStringLiteral("location"), location);
         device.insert(QStringLiteral("firmware"), version);
-        device.insert(QStringLiteral("mode"), mode);
+        device.insert(QStringLiteral("mode"), modeName(session.foundMode));
         list.append(device);
-        text += QStringLiteral("%1  %2  firmware %3  %4\n")
-                    .arg(shown(serial), shown(session.kelvo.usbDevice.location),
+        text += QStringLiteral("%1  port %2 (%3)  firmware %4  %5\n")
+                    .arg(shown(f.serial), shown(f.port), shown(location),
                          version.isEmpty() ? QStringLiteral("?") : shown(version),
-                         mode == QLatin1String("loader") ? QStringLiteral("in its firmware loader")
-                                                         : mode);
+                         session.foundMode == MODE_LOADER ? modeWords(MODE_LOADER)
+                                                          : modeName(session.foundMode));
     }
-    if (call.options.json)
-        return printJson(call.console, list) ? Console::Ok : Console::Failed;
+    const int status = found.isEmpty() ? Console::NoController : Console::Ok;
     if (found.isEmpty())
-        text = QStringLiteral("no Kelvo controller found\n");
-    return call.console.out(text.toUtf8()) ? Console::Ok : Console::Failed;
-}
-
-int commandBackup(const Invocation &call)
-{
-    const Options &options = call.options;
-    if (!call.args.isEmpty() || !options.output || options.output->isEmpty())
-        return badArguments(call,
-                            "backup needs -o: kelvoctl backup [--serial S] -o FILE, "
-                            "or kelvoctl backup --all -o DIR");
-    if (options.all && !options.serial.isEmpty())
-        return badArguments(call, "--all and --serial do not go together");
-
-    Session session(call, "backup");
-    if (!options.all) {
-        if (const int status = session.choose(); status != Console::Ok)
-            return failed(session, status);
-        std::vector<u8> image;
-        if (const int status = readInto(session, image); status != Console::Ok)
-            return failed(session, status);
-        QString reason;
-        if (!ConfigFile::write(*options.output, image.data(), &reason))
-            return failed(session,
-                          session.fail(Console::Failed,
-                                       QStringLiteral("%1: cannot write: %2")
-                                           .arg(shown(*options.output), shown(reason))));
-        return finish(session, Console::Ok,
-                      QStringLiteral("controller %1 saved to %2")
-                          .arg(shown(session.serial), shown(*options.output)),
-                      {{QStringLiteral("file"), *options.output}});
-    }
-
-    const QDir folder(*options.output);
-    if (!folder.exists())
-        return call.console.fail(QStringLiteral("%1: not a folder").arg(shown(*options.output)));
-    const QStringList found = session.discover();
-    if (found.isEmpty())
-        return failed(
-            session,
-            session.fail(Console::NoController, QStringLiteral("no Kelvo controller found")));
-    // Every controller is tried; the status is the first trouble met.
-    int status = Console::Ok;
-    QJsonArray results;
-    for (const QString &serial : found) {
-        session.lastMessage.clear();
-        int one = session.open(serial);
-        if (one == Console::Ok)
-            one = session.running();
-        std::vector<u8> image;
-        if (one == Console::Ok)
-            one = readInto(session, image);
-        const QString file = folder.filePath(serial + QStringLiteral(".cfgkv"));
-        QString reason;
-        if (one == Console::Ok && !ConfigFile::write(file, image.data(), &reason))
-            one = session.fail(
-                Console::Failed,
-                QStringLiteral("%1: cannot write: %2").arg(shown(file), shown(reason)));
-        if (one == Console::Ok && !options.quiet && !options.json)
-            call.console.out(QStringLiteral("controller %1 saved to %2\n")
-                                 .arg(shown(serial), shown(file))
-                                 .toUtf8());
-        QJsonObject result = session.result(one == Console::Ok ? QStringLiteral("done")
-                                                               : QStringLiteral("failed"));
-        result.insert(QStringLiteral("status"), one);
-        if (one == Console::Ok)
-            result.insert(QStringLiteral("file"), file);
-        results.append(result);
-        if (status == Console::Ok)
-            status = one;
-    }
-    if (options.json && !printJson(call.console, results))
+        call.console.fail(QStringLiteral("no Kelvo controller found"));
+    const QByteArray output
+        = call.options.json ? QJsonDocument(list).toJson(QJsonDocument::Indented) : text.toUtf8();
+    if (!output.isEmpty() && !call.console.out(output))
         return Console::Failed;
     return status;
 }
 
+namespace {
+
+int backupAll(const Invocation &call)
+{
+    const Options &options = call.options;
+    QJsonArray results;
+    const auto printed = [&](int status) {
+        if (options.json
+            && !call.console.out(QJsonDocument(results).toJson(QJsonDocument::Indented)))
+            return int(Console::Failed);
+        return status;
+    };
+    Session session(call, QStringLiteral("backup"));
+    const QDir folder(*options.output);
+    if (!folder.exists())
+        session.end(Ending::Failed, QStringLiteral("%1: not a folder").arg(shown(*options.output)));
+    const QList<Found> found = folder.exists() ? session.discover() : QList<Found>();
+    if (folder.exists() && found.isEmpty())
+        session.end(Ending::NoController, QStringLiteral("no Kelvo controller found"));
+    if (!session.report.succeeded()) {
+        session.report.tell(call.console, false);
+        results.append(session.report.json());
+        return printed(session.report.status());
+    }
+
+    // Every controller is tried; the status is the first trouble met.
+    int status = Console::Ok;
+    const QStringList names = backupNames(found);
+    for (int i = 0; i < found.size(); ++i) {
+        if (session.interrupted()) {
+            // Ctrl+C ends the run after the controller it came during.
+            const QList<Found> rest = found.mid(i);
+            session.report = JobReport(session.command, false);
+            session.report.end(Ending::Cancelled,
+                               QStringLiteral("cancelled; not read: %1").arg(foundList(rest)));
+            session.report.tell(call.console, false);
+            for (const Found &f : rest) {
+                JobReport skipped(session.command, false);
+                skipped.fields
+                    = {{QStringLiteral("serial"), f.serial}, {QStringLiteral("port"), f.port}};
+                skipped.end(Ending::Cancelled, QStringLiteral("cancelled before it was read"));
+                results.append(skipped.json());
+            }
+            if (status == Console::Ok)
+                status = Console::Cancelled;
+            break;
+        }
+        session.report = JobReport(session.command, false);
+        std::vector<u8> image;
+        const QString file = folder.filePath(names[i]);
+        if (session.open(found[i]) && session.running()
+            && readInto(session, image,
+                        readNotice(session,
+                                   i + 1 < found.size()
+                                       ? QStringLiteral("no file is written, no further "
+                                                        "controller is read")
+                                       : QStringLiteral("no file is written")))) {
+            QString reason;
+            if (ConfigFile::write(file, image.data(), &reason)) {
+                session.report.fields.insert(QStringLiteral("file"), file);
+                session.report.text
+                    = QStringLiteral("%1 saved to %2\n").arg(session.who(), shown(file));
+            } else {
+                session.end(Ending::Failed,
+                            QStringLiteral("%1: cannot write: %2").arg(shown(file), shown(reason)));
+            }
+        }
+        session.leaveAsFound();
+        if (!session.report.tell(call.console, !options.quiet && !options.json))
+            session.report.end(Ending::Failed, QStringLiteral("standard output failed"));
+        results.append(session.report.json());
+        if (status == Console::Ok)
+            status = session.report.status();
+    }
+    return printed(status);
+}
+
+} // namespace
+
+int commandBackup(const Invocation &call)
+{
+    const Options &options = call.options;
+    const QString command = QStringLiteral("backup");
+    if (!call.args.isEmpty() || !options.output || options.output->isEmpty())
+        return usage(call, command, false,
+                     "backup needs -o: kelvoctl backup [--serial S] [--port P] -o FILE, "
+                     "or kelvoctl backup --all -o DIR");
+    if (options.all && (!options.serial.isEmpty() || !options.port.isEmpty()))
+        return usage(call, command, false, "--all goes with neither --serial nor --port");
+    if (options.all)
+        return backupAll(call);
+
+    Session session(call, command);
+    std::vector<u8> image;
+    if (session.choose()
+        && readInto(session, image, readNotice(session, QStringLiteral("no file is written")))) {
+        QString reason;
+        session.report.fields.insert(QStringLiteral("file"), *options.output);
+        if (ConfigFile::write(*options.output, image.data(), &reason))
+            session.report.text
+                = QStringLiteral("%1 saved to %2\n").arg(session.who(), shown(*options.output));
+        else
+            session.end(
+                Ending::Failed,
+                QStringLiteral("%1: cannot write: %2").arg(shown(*options.output), shown(reason)));
+    }
+    return session.conclude();
+}
+
 int commandRestore(const Invocation &call)
 {
+    const QString command = QStringLiteral("restore");
     if (call.args.size() != 1)
-        return badArguments(call,
-                            "restore takes one file name: kelvoctl restore [--serial S] "
-                            "FILE [--yes]");
+        return usage(call, command, false,
+                     "restore takes one file name: kelvoctl restore [--serial S] [--port P] "
+                     "FILE [--yes]");
     const QString &fileName = call.args[0];
-    std::vector<u8> image(ImageSize);
-    QString reason;
-    if (!ConfigFile::read(fileName, image.data(), &reason))
-        return call.console.fail(QStringLiteral("%1: %2").arg(shown(fileName), shown(reason)));
-
-    Session session(call, "restore");
-    if (const int status = session.choose(); status != Console::Ok)
-        return failed(session, status);
-    if (const int status
-        = session.agreed(QStringLiteral("configuration"),
-                         QStringLiteral("Replace the configuration of controller %1 with %2?")
-                             .arg(shown(session.serial), shown(fileName)));
-        status != Console::Ok)
-        return failed(session, status);
+    Session session(call, command);
+    std::vector<u8> image;
+    if (!readFile(session, fileName, image) || !session.choose()
+        || !session.agreed(QStringLiteral("configuration"),
+                           QStringLiteral("Replace the configuration of %1 with %2?")
+                               .arg(session.who(), shown(fileName))))
+        return session.conclude();
+    const QString doing = QStringLiteral("writing the configuration");
+    const QString incomplete = QStringLiteral("its configuration may be incomplete: restore again");
+    // A write cut short leaves the controller with a part of each configuration: the window's
+    // Cancel only ends it where the controller keeps it waiting, and so does Ctrl+C.
+    if (!session.begin(doing,
+                       QStringLiteral("Ctrl+C: the configuration write goes on to its end, as "
+                                      "one cut short leaves %1 with an incomplete configuration")
+                           .arg(session.who()),
+                       QStringLiteral("stopped at once; %1").arg(incomplete)))
+        return session.conclude();
     const JobResult result = session.kelvo.writeConfiguration(image.data());
-    if (!result.ok())
-        return failed(session,
-                      session.jobFailed(result, QStringLiteral("writing the configuration"),
-                                        QStringLiteral("its configuration may be "
-                                                       "incomplete: restore again")));
+    if (!result.ok()) {
+        session.jobFailed(result, doing, incomplete);
+        return session.conclude();
+    }
+    session.notify(QStringLiteral("Ctrl+C: the configuration is written; ending once %1 runs "
+                                  "with it")
+                       .arg(session.who()),
+                   QStringLiteral("stopped at once; %1 is written but may not have restarted "
+                                  "with it: switch it off and on")
+                       .arg(session.who()));
     session.kelvo.restartController(); // it runs with the new configuration
-    return finish(session, Console::Ok,
-                  QStringLiteral("controller %1 now runs with %2")
-                      .arg(shown(session.serial), shown(fileName)),
-                  {{QStringLiteral("file"), fileName}});
+    session.report.text
+        = QStringLiteral("%1 now runs with %2\n").arg(session.who(), shown(fileName));
+    return session.conclude();
 }
 
 int commandVerifyConfig(const Invocation &call)
 {
-    // Every trouble is 2 here, as diff(1) has it: 1 means "different".
-    const auto trouble = [](int status) {
-        return status == Console::Ok ? status : Console::Usage;
-    };
+    const QString command = QStringLiteral("verify-config");
     if (call.args.size() != 1)
-        return badArguments(call,
-                            "verify-config takes one file name: kelvoctl verify-config "
-                            "[--serial S] FILE");
+        return usage(call, command, true,
+                     "verify-config takes one file name: kelvoctl verify-config [--serial S] "
+                     "[--port P] FILE");
     const QString &fileName = call.args[0];
-    std::vector<u8> expected(ImageSize);
-    QString reason;
-    if (!ConfigFile::read(fileName, expected.data(), &reason)) {
-        call.console.fail(QStringLiteral("%1: %2").arg(shown(fileName), shown(reason)));
-        return Console::Usage;
-    }
-    Session session(call, "verify-config");
-    if (const int status = session.choose(); status != Console::Ok)
-        return trouble(failed(session, status));
+    Session session(call, command, true);
+    std::vector<u8> expected;
     std::vector<u8> actual;
-    if (const int status = readInto(session, actual); status != Console::Ok)
-        return trouble(failed(session, status));
-    return printDifferences(call, fileName,
-                            QStringLiteral("controller %1").arg(shown(session.serial)),
-                            expected.data(), actual.data());
+    if (readFile(session, fileName, expected) && session.choose()
+        && readInto(session, actual, readNotice(session, QStringLiteral("nothing is compared"))))
+        compareInto(session.report, fileName,
+                    QStringLiteral("controller %1").arg(session.target.serial), expected.data(),
+                    actual.data());
+    return session.conclude();
 }
+
+namespace {
 
 int firmwareJob(const Invocation &call, bool upgrade)
 {
-    const Options &options = call.options;
-    const char *name = upgrade ? "flash" : "verify-firmware";
+    const QString command = upgrade ? QStringLiteral("flash") : QStringLiteral("verify-firmware");
     if (call.args.size() != 1)
-        return badArguments(call,
-                            upgrade ? "flash takes one upgrade file: kelvoctl flash "
-                                      "[--serial S] FILE.upg [--allow-older] [--yes]"
-                                    : "verify-firmware takes one upgrade file: kelvoctl "
-                                      "verify-firmware [--serial S] FILE.upg");
+        return usage(call, command, !upgrade,
+                     upgrade ? "flash takes one upgrade file: kelvoctl flash [--serial S] "
+                               "[--port P] FILE.upg [--allow-older] [--yes]"
+                             : "verify-firmware takes one upgrade file: kelvoctl "
+                               "verify-firmware [--serial S] [--port P] FILE.upg");
     const QString &fileName = call.args[0];
-    Session session(call, name);
-    // A controller in its loader can take firmware; that is how an interrupted upgrade ends.
-    if (const int status = session.choose(upgrade); status != Console::Ok)
-        return failed(session, status);
-    if (upgrade) {
-        if (const int status = session.agreed(QStringLiteral("firmware"),
-                                              QStringLiteral("Install %1 on controller %2?")
-                                                  .arg(shown(fileName), shown(session.serial)));
-            status != Console::Ok)
-            return failed(session, status);
+    Session session(call, command, !upgrade);
+    session.report.fields.insert(QStringLiteral("file"), fileName);
+    // The whole file is checked before any controller is touched, and refused in kelvoctl's words.
+    if (QString refusal = upgradeFileRefusal(fileName); !refusal.isEmpty()) {
+        session.end(Ending::Failed, refusal.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        return session.conclude();
     }
+    // A controller in its loader can take firmware; that is how an interrupted upgrade ends.
+    if (!session.choose(upgrade)
+        || (upgrade
+            && !session.agreed(
+                QStringLiteral("firmware"),
+                QStringLiteral("Install %1 on %2?").arg(shown(fileName), session.who()))))
+        return session.conclude();
+    const QString doing = upgrade ? QStringLiteral("installing the firmware")
+                                  : QStringLiteral("comparing the firmware");
+    const QString inLoader = QStringLiteral("%1 waits in its firmware loader: %2")
+                                 .arg(session.who(), session.flashHint());
+    if (!session.begin(
+            doing,
+            upgrade
+                ? QStringLiteral("Ctrl+C: stopping after the current block; then %1").arg(inLoader)
+                : QStringLiteral("Ctrl+C: stopping after the current block; then "
+                                 "%1 is restarted")
+                      .arg(session.who()),
+            upgrade ? QStringLiteral("stopped at once; %1").arg(inLoader)
+                    : QStringLiteral("stopped at once; %1 may wait in its firmware "
+                                     "loader: %2")
+                          .arg(session.who(), session.flashHint())))
+        return session.conclude();
     const JobResult result = session.kelvo.runFirmwareJob(fileName, upgrade);
-    // Both jobs put the controller in its loader; only a whole firmware lets it run again.
-    const QString afterwards = upgrade
-        ? QStringLiteral("it is in its firmware loader: run flash again")
-        : QStringLiteral("it was restarted");
+    session.firmwareStarted = result.started;
+    // A verify leaves the firmware as it was: it can run again whatever the outcome.
     if (!upgrade && result.started && !result.ok())
         session.kelvo.restartController();
     if (result.outcome == JobResult::Outcome::Differs) {
@@ -463,47 +743,44 @@ int firmwareJob(const Invocation &call, bool upgrade)
             blocks << QString::number(block);
             list.append(block);
         }
-        session.lastMessage = QStringLiteral("%1 block(s) differ: %2")
+        session.report.fields.insert(QStringLiteral("differingBlocks"), list);
+        session.report.text = QStringLiteral("%1: firmware differs from %2 in %3 block(s): %4\n")
+                                  .arg(session.who(), shown(fileName))
                                   .arg(blocks.size())
                                   .arg(blocks.join(QStringLiteral(", ")));
-        if (!options.json)
-            call.console.out((QStringLiteral("controller %1: firmware differs from %2 in %3\n")
-                                  .arg(shown(session.serial), shown(fileName), session.lastMessage))
-                                 .toUtf8());
-        return finish(session, Console::Failed, QString(),
-                      {{QStringLiteral("differingBlocks"), list}});
+        session.report.end(Ending::Differs);
+        return session.conclude();
     }
     if (!result.ok()) {
         if (!result.started && result.outcome == JobResult::Outcome::Cancelled)
-            return failed(session,
-                          session.fail(Console::Cancelled,
-                                       QStringLiteral("an older release is installed "
-                                                      "only with --allow-older; nothing "
-                                                      "was changed")));
-        if (!result.started && result.outcome == JobResult::Outcome::LinkLost)
-            return failed(session, session.lost(QStringLiteral("reading its version")));
-        if (!result.started) {
-            QString why = result.detail;
-            why.replace(QLatin1Char('\n'), QLatin1Char(' '));
-            return failed(
-                session,
-                session.fail(Console::Failed,
-                             QStringLiteral("%1: %2").arg(shown(fileName), why.simplified())));
-        }
-        return failed(session,
-                      session.jobFailed(result,
-                                        upgrade ? QStringLiteral("installing the firmware")
-                                                : QStringLiteral("comparing the firmware"),
-                                        afterwards));
+            session.end(Ending::Cancelled,
+                        session.interrupted()
+                            ? QStringLiteral("%1 of %2 cancelled; nothing was changed")
+                                  .arg(doing, session.who())
+                            : QStringLiteral("an older release is installed only with "
+                                             "--allow-older; nothing was changed"));
+        else if (!result.started && result.outcome == JobResult::Outcome::LinkLost)
+            session.lost(QStringLiteral("reading its version"));
+        else if (!result.started)
+            session.end(Ending::Failed,
+                        QStringLiteral("%1: %2").arg(shown(fileName), session.reason(result)));
+        else
+            session.jobFailed(result, doing);
+        return session.conclude();
     }
+    session.notify(
+        QStringLiteral("Ctrl+C: the job is done; ending once %1 runs again").arg(session.who()),
+        QStringLiteral("stopped at once; %1 may not have restarted: switch it off "
+                       "and on")
+            .arg(session.who()));
     session.kelvo.restartController(); // it runs its firmware again
-    return finish(session, Console::Ok,
-                  upgrade ? QStringLiteral("controller %1 now runs %2")
-                                .arg(shown(session.serial), shown(fileName))
-                          : QStringLiteral("controller %1 holds the firmware of %2")
-                                .arg(shown(session.serial), shown(fileName)),
-                  {{QStringLiteral("file"), fileName}});
+    session.report.text = upgrade
+        ? QStringLiteral("%1 now runs %2\n").arg(session.who(), shown(fileName))
+        : QStringLiteral("%1 holds the firmware of %2\n").arg(session.who(), shown(fileName));
+    return session.conclude();
 }
+
+} // namespace
 
 int commandFlash(const Invocation &call)
 {

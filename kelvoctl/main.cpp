@@ -3,13 +3,14 @@
 
 #include "commands.h"
 #include "common/version.h"
+#include "interrupt.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-#include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <string>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -57,14 +58,41 @@ bool argumentsEncodeBack(Console &console, int argc, char *argv[])
     return true;
 }
 
-std::atomic<bool> interrupted {false};
+Interrupt interruption;
+int interruptWrite = -1; // wakes a wait for an answer on the terminal
 
-// The first Ctrl+C asks the running transfer to stop between blocks; a second one ends the
-// program at once, as it would have without the handler.
+// The first Ctrl+C asks the running job to stop where it safely can and says at once what will
+// happen; a second one ends the program at once, saying what that leaves behind. Only
+// async-signal-safe calls here.
 extern "C" void onInterrupt(int)
 {
-    if (interrupted.exchange(true))
-        std::_Exit(128 + SIGINT);
+    const int savedErrno = errno;
+    const int press = interruption.press();
+    const std::string &notice = interruption.notice(press);
+    if (!notice.empty()) [[maybe_unused]]
+        const ssize_t written = write(STDERR_FILENO, notice.data(), notice.size());
+    if (press > 1)
+        _exit(128 + SIGINT);
+    if (interruptWrite >= 0) [[maybe_unused]]
+        const ssize_t woken = write(interruptWrite, "", 1);
+    errno = savedErrno;
+}
+
+void handleInterrupts(int *readEnd)
+{
+    int ends[2];
+    *readEnd = -1;
+    if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) == 0) {
+        *readEnd = ends[0];
+        interruptWrite = ends[1];
+    }
+    struct sigaction action
+    {
+    };
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
 }
 
 } // namespace
@@ -76,11 +104,12 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("kelvoctl"));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kelvoRelease));
 
-    StandardConsole console;
+    int interruptRead = -1;
+    handleInterrupts(&interruptRead);
+    StandardConsole console(interruptRead);
     if (!argumentsEncodeBack(console, argc, argv))
         return Console::Failed;
-    std::signal(SIGINT, onInterrupt);
     Kelvoctl::Environment environment;
-    environment.cancel = &interrupted;
+    environment.interrupt = &interruption;
     return Kelvoctl::run(QCoreApplication::arguments(), console, environment);
 }

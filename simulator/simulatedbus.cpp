@@ -78,7 +78,8 @@ QList<UsbBackend::Device> SimulatedBus::enumerate()
     for (int i = 0; i < int(list.size()); ++i) {
         SimulatedController &c = *list[size_t(i)];
         if (c.enumerated())
-            result.append({deviceId(i, c.generation()), c.vendorId, c.productId, c.iSerialNumber});
+            result.append({deviceId(i, c.generation()), c.vendorId, c.productId, c.iSerialNumber,
+                           QStringLiteral("1-%1").arg(i + 1)}); // one port each on a root hub
     }
     return result;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 // A USB bus with zero, one or several simulated controllers in a chosen order, as a UsbBackend.
+// Each controller sits at its own port of bus 1, numbered in the bus order from 1 ("1-2").
 // Controllers can be plugged and unplugged at any time; a controller that restarts leaves the bus
 // and is listed again by a later enumeration. Wrap it in a LoggingBackend to see its traffic.
 // Hot-plug is told through the event loop, as a real bus's is: a controller added or plugged in,

@@ -6,6 +6,7 @@
 #include "controller/kelvo_controller_class.h"
 #include "device/kelvoprotocol.h"
 #include "kelvoctl/commands.h"
+#include "kelvoctl/interrupt.h"
 #include "model/configclear.h"
 #include "model/configfile.h"
 #include "model/configlayout.h"
@@ -22,7 +23,6 @@
 #include <QTest>
 
 #include <algorithm>
-#include <atomic>
 #include <memory>
 
 using namespace ConfigLayout;
@@ -47,6 +47,14 @@ QByteArray configurationOf(const SimulatedController &c)
 void setConfiguration(SimulatedController &c, const QByteArray &image)
 {
     std::copy(image.cbegin(), image.cend(), c.configuration.begin());
+}
+
+// Puts the controller in a mode as another program would have left it.
+void setMode(SimulatedController &c, int mode)
+{
+    c.controlTransfer(REQTYPE_VENDOR_OUT, REQ_SET_MODE, u16(mode), 0, nullptr, 0);
+    if (mode == MODE_LOADER) // it leaves the bus and comes back as its loader
+        c.enumerated();
 }
 
 QByteArray fileImage(const QString &name)
@@ -84,6 +92,23 @@ private slots:
     void unplugAfterEveryTransfer_data();
     void unplugAfterEveryTransfer();
     void progressOnlyOnATerminal();
+    void jobsLeaveTheModeTheyFound_data();
+    void jobsLeaveTheModeTheyFound();
+    void twoControllersWithOneSerial();
+    void hostileSerialsStayInTheFolder_data();
+    void hostileSerialsStayInTheFolder();
+    void statusTextAndJsonAgree_data();
+    void statusTextAndJsonAgree();
+    void echoedNamesAreEscaped_data();
+    void echoedNamesAreEscaped();
+    void failedReadSaysWhy();
+    void ctrlCBeforeTheJobChangesNothing_data();
+    void ctrlCBeforeTheJobChangesNothing();
+    void ctrlCIsAcknowledged_data();
+    void ctrlCIsAcknowledged();
+    void ctrlCStopsBackupAllAfterTheCurrentController();
+    void loaderIsAlwaysTold_data();
+    void loaderIsAlwaysTold();
 
 private:
     int kelvoctl(const QStringList &args);
@@ -94,7 +119,7 @@ private:
     std::unique_ptr<SimulatedBus> bus;
     std::unique_ptr<BufferConsole> console;
     std::unique_ptr<QTemporaryDir> dir;
-    std::atomic<bool> cancel {false};
+    std::unique_ptr<Interrupt> interrupt;
 };
 
 void tst_KelvoctlControllers::initTestCase()
@@ -109,7 +134,7 @@ void tst_KelvoctlControllers::init()
     bus = std::make_unique<SimulatedBus>();
     console = std::make_unique<BufferConsole>();
     dir = std::make_unique<QTemporaryDir>();
-    cancel = false;
+    interrupt = std::make_unique<Interrupt>();
 }
 
 void tst_KelvoctlControllers::cleanup()
@@ -126,7 +151,7 @@ int tst_KelvoctlControllers::kelvoctl(const QStringList &args)
     console->errors.clear();
     Kelvoctl::Environment environment;
     environment.usb = bus.get();
-    environment.cancel = &cancel;
+    environment.interrupt = interrupt.get();
     return Kelvoctl::run(QStringList {QStringLiteral("kelvoctl")} + args, *console, environment);
 }
 
@@ -166,8 +191,10 @@ void tst_KelvoctlControllers::devicesLists()
     QStringList args {QStringLiteral("devices")};
     if (json)
         args << QStringLiteral("--json");
-    QCOMPARE(kelvoctl(args), 0);
-    QCOMPARE(console->errors, QString());
+    // None found is status 3, as for every command that looks for controllers.
+    QCOMPARE(kelvoctl(args), controllers ? 0 : 3);
+    QCOMPARE(console->errors,
+             controllers ? QString() : QStringLiteral("kelvoctl: no Kelvo controller found\n"));
     if (json) {
         const QJsonArray list = QJsonDocument::fromJson(console->output).array();
         QCOMPARE(list.size(), 2);
@@ -185,7 +212,7 @@ void tst_KelvoctlControllers::devicesLists()
         QVERIFY2(lines[1].contains(QLatin1String("firmware 1.05a")), qPrintable(lines[1]));
         QVERIFY2(lines[1].endsWith(QLatin1String("running")), qPrintable(lines[1]));
     } else {
-        QCOMPARE(console->output, QByteArray("no Kelvo controller found\n"));
+        QCOMPARE(console->output, QByteArray());
     }
     // Listing changes nothing on a controller: no mode, no transfer, no reset.
     for (int i = 0; i < added.size(); ++i) {
@@ -250,16 +277,19 @@ void tst_KelvoctlControllers::whichController_data()
                           << "kelvoctl: no Kelvo controller found\n";
     QTest::newRow("several, restore") << two << QStringList {"restore", "in.cfgkv", "--yes"} << 3
                                       << "kelvoctl: 2 controllers on the bus; name one with "
-                                         "--serial (found: KLV00000001, KLV00000002)\n";
+                                         "--serial or --port (found: KLV00000001 at port 1-1, "
+                                         "KLV00000002 at port 1-2)\n";
     QTest::newRow("several, flash") << two << QStringList {"flash", "new.upg", "--yes"} << 3
                                     << "kelvoctl: 2 controllers on the bus; name one with --serial "
-                                       "(found: KLV00000001, KLV00000002)\n";
+                                       "or --port (found: KLV00000001 at port 1-1, KLV00000002 "
+                                       "at port 1-2)\n";
     QTest::newRow("wrong serial") << two
                                   << QStringList {"verify-config", "--serial", "KLV00000009",
                                                   "in.cfgkv"}
                                   << 2
                                   << "kelvoctl: no controller with serial number KLV00000009 on "
-                                     "the bus (found: KLV00000001, KLV00000002)\n";
+                                     "the bus (found: KLV00000001 at port 1-1, KLV00000002 at "
+                                     "port 1-2)\n";
     QTest::newRow("named of several")
         << two << QStringList {"restore", "--serial", "KLV00000002", "in.cfgkv", "--yes"} << 0
         << "";
@@ -418,16 +448,17 @@ void tst_KelvoctlControllers::cancelledFlashLeavesTheLoader()
     console->terminal = true; // the progress bar is where Ctrl+C comes
     console->onProgress = [&](const QString &line) {
         if (line.contains(QLatin1String(" 100/")))
-            cancel = true;
+            interrupt->press();
     };
     QCOMPARE(kelvoctl({"flash", path("new.upg"), "--yes"}), 130);
     QVERIFY2(console->errors.endsWith(QStringLiteral(
-                 "kelvoctl: installing the firmware of controller KLV0000000A cancelled; it is in "
-                 "its firmware loader: run flash again\n")),
+                 "kelvoctl: installing the firmware of controller KLV0000000A cancelled; it waits "
+                 "in its firmware loader: run 'kelvoctl flash --serial KLV0000000A FILE.upg' to "
+                 "finish\n")),
              qPrintable(console->errors));
     QCOMPARE(c.mode(), MODE_LOADER);
 
-    cancel = false;
+    interrupt = std::make_unique<Interrupt>();
     console->onProgress = nullptr;
     console->terminal = false;
     writeConfigFile(path("in.cfgkv"), ConfigFileFixtures::randomBytes(3, ImageSize));
@@ -453,7 +484,7 @@ void tst_KelvoctlControllers::cancelledBackupWritesNoFile()
     console->terminal = true;
     console->onProgress = [&](const QString &line) {
         if (line.contains(QLatin1String(" 20/")))
-            cancel = true;
+            interrupt->press();
     };
     QCOMPARE(kelvoctl({"backup", "-o", path("kept.cfgkv")}), 130);
     QCOMPARE(console->errors.section(QLatin1Char('\n'), -2),
@@ -554,6 +585,459 @@ void tst_KelvoctlControllers::progressOnlyOnATerminal()
                  "backup KLV0000000A [#######-----------------------] 10/41 blocks, 4 s left")),
              qPrintable(console->progressLines.join('\n')));
     QCOMPARE(console->progressLines.last(), QString()); // the bar is wiped at the end
+}
+
+void tst_KelvoctlControllers::jobsLeaveTheModeTheyFound_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("mode"); // as another program left it
+    QTest::addColumn<QString>("fault"); // "", "cancel" (Ctrl+C at block 10), "checksum"
+    QTest::addColumn<int>("status");
+
+    const QStringList backup {"backup", "-o", "out.cfgkv"};
+    const QStringList all {"backup", "--all", "-o", "."};
+    const QStringList verify {"verify-config", "in.cfgkv"};
+    const QStringList restore {"restore", "in.cfgkv", "--yes"};
+    const QStringList firmware {"verify-firmware", "new.upg"};
+    QTest::newRow("backup, running") << backup << MODE_NORMAL << "" << 0;
+    QTest::newRow("backup, configuration mode") << backup << MODE_CONF << "" << 0;
+    QTest::newRow("backup, live mode") << backup << MODE_LIVE << "" << 0;
+    QTest::newRow("backup cancelled, running") << backup << MODE_NORMAL << "cancel" << 130;
+    QTest::newRow("backup failed, live mode") << backup << MODE_LIVE << "checksum" << 1;
+    QTest::newRow("backup --all, running") << all << MODE_NORMAL << "" << 0;
+    QTest::newRow("backup --all cancelled, live mode") << all << MODE_LIVE << "cancel" << 130;
+    QTest::newRow("verify-config, running") << verify << MODE_NORMAL << "" << 0;
+    QTest::newRow("verify-config failed, running") << verify << MODE_NORMAL << "checksum" << 2;
+    QTest::newRow("restore, configuration mode") << restore << MODE_CONF << "" << 0;
+    QTest::newRow("restore, live mode") << restore << MODE_LIVE << "" << 0;
+    QTest::newRow("verify-firmware, live mode") << firmware << MODE_LIVE << "" << 0;
+    QTest::newRow("verify-firmware cancelled, running") << firmware << MODE_NORMAL << "cancel" << 2;
+}
+
+void tst_KelvoctlControllers::jobsLeaveTheModeTheyFound()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, mode);
+    QFETCH(QString, fault);
+    QFETCH(int, status);
+
+    SimulatedController &c = bus->addController(QStringLiteral("KLV0000000A"));
+    const QByteArray image = ConfigFileFixtures::randomBytes(31, ImageSize);
+    setConfiguration(c, image);
+    c.firmware.assign(firmware.cbegin(), firmware.cend());
+    writeConfigFile(path("in.cfgkv"), image);
+    QVERIFY(ConfigFileFixtures::writeFile(path("new.upg"), upgradeFile(" v_1_00A")));
+    setMode(c, mode);
+    QCOMPARE(c.mode(), mode);
+    if (fault == QLatin1String("checksum"))
+        c.faults.corruptChecksumBlock = 7;
+    if (fault == QLatin1String("cancel")) {
+        console->terminal = true;
+        console->onProgress = [&](const QString &line) {
+            if (line.contains(QLatin1String(" 20/")))
+                interrupt->press();
+        };
+    }
+    for (QString &arg : args) {
+        if (arg.contains(QLatin1Char('.')))
+            arg = dir->filePath(arg);
+    }
+    QCOMPARE(kelvoctl(args), status);
+    QCOMPARE(c.mode(), mode);
+    QCOMPARE(configurationOf(c), image);
+}
+
+void tst_KelvoctlControllers::twoControllersWithOneSerial()
+{
+    const QString serial = QStringLiteral("KLV00000007");
+    SimulatedController &first = bus->addController(serial);
+    SimulatedController &second = bus->addController(serial);
+    setConfiguration(first, ConfigFileFixtures::randomBytes(32, ImageSize));
+    setConfiguration(second, ConfigFileFixtures::randomBytes(33, ImageSize));
+
+    // Listed once each, told apart by their ports.
+    QCOMPARE(kelvoctl({"devices", "--json"}), 0);
+    const QJsonArray list = QJsonDocument::fromJson(console->output).array();
+    QCOMPARE(list.size(), 2);
+    QCOMPARE(list[0].toObject()[QStringLiteral("port")].toString(), QStringLiteral("1-1"));
+    QCOMPARE(list[1].toObject()[QStringLiteral("port")].toString(), QStringLiteral("1-2"));
+    QCOMPARE(kelvoctl({"devices"}), 0);
+    QCOMPARE(QString::fromUtf8(console->output).split('\n', Qt::SkipEmptyParts).size(), 2);
+    QVERIFY(console->output.contains("port 1-1") && console->output.contains("port 1-2"));
+
+    // A serial number that names two is refused, with both places.
+    QCOMPARE(kelvoctl({"backup", "--serial", serial, "-o", path("one.cfgkv")}), 3);
+    QCOMPARE(console->errors,
+             QStringLiteral("kelvoctl: 2 controllers have serial number KLV00000007; name one "
+                            "with --port (found: KLV00000007 at port 1-1, KLV00000007 at port "
+                            "1-2)\n"));
+    QVERIFY(!QFile::exists(path("one.cfgkv")));
+
+    // The port chooses one.
+    QCOMPARE(kelvoctl({"backup", "--serial", serial, "--port", "1-2", "-o", path("one.cfgkv")}), 0);
+    QCOMPARE(fileImage(path("one.cfgkv")), configurationOf(second));
+    QCOMPARE(kelvoctl({"backup", "--port", "1-1", "-o", path("one.cfgkv")}), 0);
+    QCOMPARE(fileImage(path("one.cfgkv")), configurationOf(first));
+    QCOMPARE(kelvoctl({"backup", "--port", "1-3", "-o", path("none.cfgkv")}), 3);
+
+    // Every one read once, each into a file of its own.
+    QDir backups(dir->path());
+    QVERIFY(backups.mkdir(QStringLiteral("all")));
+    QVERIFY(backups.cd(QStringLiteral("all")));
+    QCOMPARE(kelvoctl({"backup", "--all", "-o", backups.path(), "--json"}), 0);
+    QCOMPARE(backups.entryList(QDir::Files),
+             (QStringList {"KLV00000007_port_1-1.cfgkv", "KLV00000007_port_1-2.cfgkv"}));
+    QCOMPARE(fileImage(backups.filePath("KLV00000007_port_1-1.cfgkv")), configurationOf(first));
+    QCOMPARE(fileImage(backups.filePath("KLV00000007_port_1-2.cfgkv")), configurationOf(second));
+    const QJsonArray results = QJsonDocument::fromJson(console->output).array();
+    QCOMPARE(results.size(), 2);
+    QCOMPARE(results[0].toObject()[QStringLiteral("file")].toString(),
+             backups.filePath("KLV00000007_port_1-1.cfgkv"));
+    QCOMPARE(results[1].toObject()[QStringLiteral("port")].toString(), QStringLiteral("1-2"));
+}
+
+void tst_KelvoctlControllers::hostileSerialsStayInTheFolder_data()
+{
+    QTest::addColumn<QStringList>("serials");
+    QTest::addColumn<QStringList>("files"); // what the folder holds afterwards
+
+    QTest::newRow("up and out") << QStringList {"../../../ab"} << QStringList {"_________ab.cfgkv"};
+    QTest::newRow("absolute") << QStringList {"/tmp/kevil1"} << QStringList {"_tmp_kevil1.cfgkv"};
+    QTest::newRow("control characters")
+        << QStringList {"KLV\n\x1b[2J000"} << QStringList {"KLV___2J000.cfgkv"};
+    QTest::newRow("dots only") << QStringList {"..........."} << QStringList {"___________.cfgkv"};
+    QTest::newRow("an option") << QStringList {"-rf00000000"} << QStringList {"_rf00000000.cfgkv"};
+    QTest::newRow("letters of other scripts")
+        << QStringList {QStringLiteral("KLV\u00e9\u0416000001")}
+        << QStringList {"KLV__000001.cfgkv"};
+    QTest::newRow("two alike once filtered")
+        << QStringList {"KLV/0000001", "KLV_0000001"}
+        << QStringList {"KLV_0000001_port_1-1.cfgkv", "KLV_0000001_port_1-2.cfgkv"};
+}
+
+void tst_KelvoctlControllers::hostileSerialsStayInTheFolder()
+{
+    QFETCH(QStringList, serials);
+    QFETCH(QStringList, files);
+
+    // Deep enough that climbing out still lands inside the test's own folder.
+    const QString folder = path("a/b/c/d");
+    QVERIFY(QDir().mkpath(folder));
+    QList<SimulatedController *> added;
+    for (int i = 0; i < serials.size(); ++i) {
+        added << &bus->addController(serials[i]);
+        setConfiguration(*added.last(), ConfigFileFixtures::randomBytes(40 + i, ImageSize));
+    }
+    QCOMPARE(kelvoctl({"backup", "--all", "-o", folder}), 0);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), files);
+    for (int i = 0; i < files.size(); ++i)
+        QCOMPARE(fileImage(QDir(folder).filePath(files[i])), configurationOf(*added[i]));
+    // Nothing anywhere else.
+    QCOMPARE(QDir(path("a")).entryList(QDir::Files), QStringList());
+    QVERIFY(!QFile::exists(QStringLiteral("/tmp/kevil1.cfgkv")));
+    QVERIFY2(!console->output.contains('\x1b') && !console->errors.contains(QChar(0x1b)),
+             console->output.constData());
+}
+
+void tst_KelvoctlControllers::statusTextAndJsonAgree_data()
+{
+    QTest::addColumn<int>("controllers");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("devices, none") << 0 << QStringList {"devices"} << 3;
+    QTest::newRow("verify-config, none") << 0 << QStringList {"verify-config", "in.cfgkv"} << 2;
+    QTest::newRow("verify-config, missing file")
+        << 1 << QStringList {"verify-config", "missing.cfgkv"} << 2;
+    QTest::newRow("verify-firmware, missing file")
+        << 1 << QStringList {"verify-firmware", "missing.upg"} << 2;
+    QTest::newRow("verify-firmware, refused file")
+        << 1 << QStringList {"verify-firmware", "text.upg"} << 2;
+    QTest::newRow("verify-firmware, other version")
+        << 1 << QStringList {"verify-firmware", "old.upg"} << 2;
+    QTest::newRow("verify-firmware, protocol error")
+        << -1 << QStringList {"verify-firmware", "new.upg"} << 2;
+    QTest::newRow("verify-firmware, none") << 0 << QStringList {"verify-firmware", "new.upg"} << 2;
+    QTest::newRow("flash, missing file") << 1 << QStringList {"flash", "missing.upg", "--yes"} << 1;
+    QTest::newRow("restore, missing file")
+        << 1 << QStringList {"restore", "missing.cfgkv", "--yes"} << 1;
+    QTest::newRow("restore, none") << 0 << QStringList {"restore", "in.cfgkv", "--yes"} << 3;
+    QTest::newRow("diff, missing file")
+        << 0 << QStringList {"diff", "in.cfgkv", "missing.cfgkv"} << 2;
+    QTest::newRow("backup --all, missing folder")
+        << 1 << QStringList {"backup", "--all", "-o", "missing.d"} << 1;
+    QTest::newRow("backup --all, none") << 0 << QStringList {"backup", "--all", "-o", "."} << 3;
+    QTest::newRow("backup, done") << 1 << QStringList {"backup", "-o", "out.cfgkv"} << 0;
+}
+
+void tst_KelvoctlControllers::statusTextAndJsonAgree()
+{
+    QFETCH(int, controllers);
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+
+    if (controllers) {
+        SimulatedController &c = bus->addController(QStringLiteral("KLV0000000A"));
+        c.version = {1, 6, 'A'};
+        if (controllers < 0) // every block stays unacknowledged
+            c.faults.silentAfterBlock = 0;
+    }
+    writeConfigFile(path("in.cfgkv"), ConfigFileFixtures::randomBytes(34, ImageSize));
+    QVERIFY(ConfigFileFixtures::writeFile(path("new.upg"), upgradeFile(" v_1_06A")));
+    QVERIFY(ConfigFileFixtures::writeFile(path("old.upg"), upgradeFile(" v_1_00A")));
+    QVERIFY(ConfigFileFixtures::writeFile(path("text.upg"), QByteArray(500, 'x')));
+    for (QString &arg : args) {
+        if (arg.contains(QLatin1Char('.')))
+            arg = dir->filePath(arg);
+    }
+
+    // The words: a message that says why, whenever it is not done.
+    QCOMPARE(kelvoctl(args), status);
+    if (status)
+        QVERIFY2(console->errors.startsWith(QLatin1String("kelvoctl: "))
+                     && console->errors.size() > 20,
+                 qPrintable(console->errors));
+    const QString errors = console->errors;
+
+    // The JSON: one document on standard output, whose status is the exit status.
+    QCOMPARE(kelvoctl(args << QStringLiteral("--json")), status);
+    QCOMPARE(console->errors, errors);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(console->output, &error);
+    QVERIFY2(error.error == QJsonParseError::NoError, console->output.constData());
+    const QJsonObject result
+        = document.isArray() ? document.array().first().toObject() : document.object();
+    if (args[0] == QLatin1String("devices")) {
+        QCOMPARE(document.array().size(), 0);
+        return;
+    }
+    QCOMPARE(result[QStringLiteral("status")].toInt(), status);
+    QCOMPARE(result[QStringLiteral("outcome")].toString(),
+             status ? QStringLiteral("failed") : QStringLiteral("done"));
+    if (status)
+        QCOMPARE(QStringLiteral("kelvoctl: ") + result[QStringLiteral("message")].toString(),
+                 errors.section(QLatin1Char('\n'), 0, 0));
+}
+
+void tst_KelvoctlControllers::echoedNamesAreEscaped_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("content"); // of the file, or null for none
+    QTest::addColumn<int>("status");
+
+    const QByteArray text(500, 'x');
+    QTest::newRow("flash, missing") << QStringList {"flash", "--yes"} << QByteArray() << 1;
+    QTest::newRow("flash, refused") << QStringList {"flash", "--yes"} << text << 1;
+    QTest::newRow("verify-firmware, missing")
+        << QStringList {"verify-firmware"} << QByteArray() << 2;
+    QTest::newRow("verify-firmware, refused") << QStringList {"verify-firmware"} << text << 2;
+    QTest::newRow("restore, missing") << QStringList {"restore", "--yes"} << QByteArray() << 1;
+    QTest::newRow("verify-config, missing") << QStringList {"verify-config"} << QByteArray() << 2;
+}
+
+void tst_KelvoctlControllers::echoedNamesAreEscaped()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, content);
+    QFETCH(int, status);
+
+    bus->addController(QStringLiteral("KLV0000000A"));
+    const QString name = path("new\x1b[2J\nfile.upg");
+    if (!content.isNull())
+        QVERIFY(ConfigFileFixtures::writeFile(name, content));
+    QCOMPARE(kelvoctl(args << name), status);
+    QVERIFY2(console->errors.contains(path("new\\x1b[2J\\nfile.upg")), qPrintable(console->errors));
+    QVERIFY2(!console->errors.contains(QChar(0x1b)), qPrintable(console->errors));
+    QCOMPARE(console->errors.count(QLatin1Char('\n')), 1);
+}
+
+void tst_KelvoctlControllers::failedReadSaysWhy()
+{
+    SimulatedController &c = bus->addController(QStringLiteral("KLV0000000A"));
+    c.faults.corruptChecksumBlock = 3;
+    QCOMPARE(kelvoctl({"backup", "-o", path("out.cfgkv")}), 1);
+    QCOMPARE(console->errors,
+             QStringLiteral("kelvoctl: reading the configuration of controller KLV0000000A "
+                            "failed: the controller did not answer as the protocol expects; no "
+                            "file was written\n"));
+    QVERIFY(!QFile::exists(path("out.cfgkv")));
+}
+
+void tst_KelvoctlControllers::ctrlCBeforeTheJobChangesNothing_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("atQuestion"); // else before kelvoctl starts, with --yes
+
+    const QStringList restore {"restore", "in.cfgkv"};
+    const QStringList flash {"flash", "new.upg"};
+    QTest::newRow("restore, at the question") << restore << true;
+    QTest::newRow("flash, at the question") << flash << true;
+    QTest::newRow("restore, before the job") << (restore + QStringList {"--yes"}) << false;
+    QTest::newRow("flash, before the job") << (flash + QStringList {"--yes"}) << false;
+    QTest::newRow("backup, before the job") << QStringList {"backup", "-o", "out.cfgkv"} << false;
+}
+
+void tst_KelvoctlControllers::ctrlCBeforeTheJobChangesNothing()
+{
+    QFETCH(QStringList, args);
+    QFETCH(bool, atQuestion);
+
+    SimulatedController &c = bus->addController(QStringLiteral("KLV0000000A"));
+    const QByteArray before = configurationOf(c);
+    const std::vector<u8> firmwareBefore = c.firmware;
+    writeConfigFile(path("in.cfgkv"), ConfigFileFixtures::randomBytes(35, ImageSize));
+    QVERIFY(ConfigFileFixtures::writeFile(path("new.upg"), upgradeFile(" v_1_00A")));
+    for (QString &arg : args) {
+        if (arg.contains(QLatin1Char('.')))
+            arg = dir->filePath(arg);
+    }
+    console->terminal = true;
+    // The user answers y after pressing Ctrl+C at the question: Ctrl+C was the answer.
+    console->input = {QStringLiteral("y")};
+    if (atQuestion)
+        console->onQuestion = [&] {
+            interrupt->press();
+        };
+    else
+        interrupt->press();
+
+    QCOMPARE(kelvoctl(args), 130);
+    QVERIFY2(console->errors.endsWith(QLatin1String("nothing was changed\n")),
+             qPrintable(console->errors));
+    QCOMPARE(c.mode(), MODE_NORMAL);
+    QCOMPARE(c.resets(), 0);
+    QCOMPARE(configurationOf(c), before);
+    QVERIFY(c.firmware == firmwareBefore);
+    QVERIFY(!QFile::exists(path("out.cfgkv")));
+}
+
+void tst_KelvoctlControllers::ctrlCIsAcknowledged_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("first"); // what the first press is told at once
+    QTest::addColumn<QString>("second"); // and a second one that ends the program
+
+    QTest::newRow("backup") << QStringList {"backup", "-o", "out.cfgkv"}
+                            << "kelvoctl: Ctrl+C: stopping after the current block; no file is "
+                               "written, and controller KLV0000000A is put back running its "
+                               "show; Ctrl+C again to stop at once\n"
+                            << "kelvoctl: stopped at once; controller KLV0000000A may be left in "
+                               "configuration mode until it is switched off and on\n";
+    QTest::newRow("restore") << QStringList {"restore", "in.cfgkv", "--yes"}
+                             << "kelvoctl: Ctrl+C: the configuration write goes on to its end, as "
+                                "one cut short leaves controller KLV0000000A with an incomplete "
+                                "configuration; Ctrl+C again to stop at once\n"
+                             << "kelvoctl: stopped at once; its configuration may be incomplete: "
+                                "restore again\n";
+    QTest::newRow("flash") << QStringList {"flash", "new.upg", "--yes"}
+                           << "kelvoctl: Ctrl+C: stopping after the current block; then "
+                              "controller KLV0000000A waits in its firmware loader: run 'kelvoctl "
+                              "flash --serial KLV0000000A FILE.upg' to finish; Ctrl+C again to "
+                              "stop at once\n"
+                           << "kelvoctl: stopped at once; controller KLV0000000A waits in its "
+                              "firmware loader: run 'kelvoctl flash --serial KLV0000000A "
+                              "FILE.upg' to finish\n";
+    QTest::newRow("verify-firmware")
+        << QStringList {"verify-firmware", "new.upg"}
+        << "kelvoctl: Ctrl+C: stopping after the current block; then controller KLV0000000A is "
+           "restarted; Ctrl+C again to stop at once\n"
+        << "kelvoctl: stopped at once; controller KLV0000000A may wait in its firmware loader: "
+           "run 'kelvoctl flash --serial KLV0000000A FILE.upg' to finish\n";
+}
+
+void tst_KelvoctlControllers::ctrlCIsAcknowledged()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+
+    bus->addController(QStringLiteral("KLV0000000A"));
+    writeConfigFile(path("in.cfgkv"), ConfigFileFixtures::randomBytes(36, ImageSize));
+    QVERIFY(ConfigFileFixtures::writeFile(path("new.upg"), upgradeFile(" v_1_00A")));
+    for (QString &arg : args) {
+        if (arg.contains(QLatin1Char('.')))
+            arg = dir->filePath(arg);
+    }
+    // What a press in the middle of the job would be told, taken where it comes.
+    QString told[2];
+    console->onProgress = [&](const QString &line) {
+        if (told[0].isEmpty() && line.contains(QLatin1String(" 20/"))) {
+            told[0] = QString::fromStdString(interrupt->notice(1));
+            told[1] = QString::fromStdString(interrupt->notice(2));
+        }
+    };
+    console->terminal = true;
+    kelvoctl(args);
+    // On a terminal the notice starts on a line of its own: the bar is on the one it was on.
+    QCOMPARE(told[0], QLatin1Char('\n') + first);
+    QCOMPARE(told[1], QLatin1Char('\n') + second);
+}
+
+void tst_KelvoctlControllers::ctrlCStopsBackupAllAfterTheCurrentController()
+{
+    QList<SimulatedController *> added;
+    for (int i = 0; i < 3; ++i)
+        added << &bus->addController(QStringLiteral("KLV0000000%1").arg(i + 1));
+    console->terminal = true;
+    console->onProgress = [&](const QString &line) {
+        if (line.contains(QLatin1String(" 20/")))
+            interrupt->press();
+    };
+    QCOMPARE(kelvoctl({"backup", "--all", "-o", dir->path(), "--json"}), 130);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
+    QVERIFY2(console->errors.endsWith(
+                 QLatin1String("kelvoctl: reading the configuration of controller KLV00000001 "
+                               "cancelled; no file was written\nkelvoctl: cancelled; not read: "
+                               "KLV00000002 at port 1-2, KLV00000003 at port 1-3\n")),
+             qPrintable(console->errors));
+    // The others were never asked for their configuration: they run their show untouched.
+    QCOMPARE(console->progressLines.filter(QLatin1String("KLV00000002")), QStringList());
+    for (SimulatedController *c : added)
+        QCOMPARE(c->mode(), MODE_NORMAL);
+    const QJsonArray results = QJsonDocument::fromJson(console->output).array();
+    QCOMPARE(results.size(), 3);
+    for (const QJsonValue &result : results)
+        QCOMPARE(result.toObject()[QStringLiteral("status")].toInt(), 130);
+}
+
+void tst_KelvoctlControllers::loaderIsAlwaysTold_data()
+{
+    QTest::addColumn<QString>("fault"); // "cancel", "silent" (stops acknowledging), "unplug"
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("told");
+
+    const QString waits = QStringLiteral("it waits in its firmware loader: run 'kelvoctl flash "
+                                         "--serial KLV0000000A FILE.upg' to finish\n");
+    QTest::newRow("cancelled upgrade") << "cancel" << 130 << waits;
+    QTest::newRow("upgrade the controller stopped acknowledging") << "silent" << 1 << waits;
+    QTest::newRow("upgrade whose controller left the bus")
+        << "unplug" << 4
+        << "it may wait in its firmware loader: run 'kelvoctl flash --serial KLV0000000A "
+           "FILE.upg' to finish\n";
+}
+
+void tst_KelvoctlControllers::loaderIsAlwaysTold()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, status);
+    QFETCH(QString, told);
+
+    SimulatedController &c = bus->addController(QStringLiteral("KLV0000000A"));
+    QVERIFY(ConfigFileFixtures::writeFile(path("new.upg"), upgradeFile(" v_1_00A")));
+    if (fault == QLatin1String("cancel")) {
+        console->terminal = true;
+        console->onProgress = [&](const QString &line) {
+            if (line.contains(QLatin1String(" 100/")))
+                interrupt->press();
+        };
+    } else if (fault == QLatin1String("silent")) {
+        c.faults.silentAfterBlock = 40;
+    } else {
+        c.faults.unplugAfterTransfers = 200; // well into the blocks
+    }
+    QCOMPARE(kelvoctl({"flash", path("new.upg"), "--yes"}), status);
+    QVERIFY2(console->errors.endsWith(told), qPrintable(console->errors));
+    QCOMPARE(c.mode(), c.isPlugged() ? MODE_LOADER : MODE_NORMAL);
 }
 
 QTEST_GUILESS_MAIN(tst_KelvoctlControllers)
