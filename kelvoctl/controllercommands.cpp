@@ -19,6 +19,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 using namespace ConfigLayout;
@@ -46,37 +47,38 @@ QString foundList(const QList<Found> &found)
     return names.join(QStringLiteral(", "));
 }
 
-QString modeName(int mode)
+// How JSON names a controller's mode, and how messages say it.
+struct ModeText
 {
-    switch (mode) {
-    case MODE_NORMAL:
-        return QStringLiteral("running");
-    case MODE_CONF:
-        return QStringLiteral("configuration");
-    case MODE_LIVE:
-        return QStringLiteral("live");
-    case MODE_LOADER:
-        return QStringLiteral("loader");
-    default:
-        return QStringLiteral("unknown");
+    int mode;
+    const char *name;
+    const char *words;
+};
+constexpr ModeText modeTexts[] = {
+    {MODE_NORMAL, "running", "running its show"},
+    {MODE_CONF, "configuration", "in configuration mode"},
+    {MODE_LIVE, "live", "in live mode"},
+    {MODE_LOADER, "loader", "in its firmware loader"},
+    {0, "unknown", "in an unknown mode"},
+};
+
+const ModeText &modeText(int mode)
+{
+    for (const ModeText &text : modeTexts) {
+        if (text.mode == mode)
+            return text;
     }
+    return modeTexts[std::size(modeTexts) - 1];
 }
 
-// How messages say which mode a controller is in.
+QString modeName(int mode)
+{
+    return QString::fromLatin1(modeText(mode).name);
+}
+
 QString modeWords(int mode)
 {
-    switch (mode) {
-    case MODE_NORMAL:
-        return QStringLiteral("running its show");
-    case MODE_CONF:
-        return QStringLiteral("in configuration mode");
-    case MODE_LIVE:
-        return QStringLiteral("in live mode");
-    case MODE_LOADER:
-        return QStringLiteral("in its firmware loader");
-    default:
-        return QStringLiteral("in an unknown mode");
-    }
+    return QString::fromLatin1(modeText(mode).words);
 }
 
 // A file name made from text a device reports: only letters, digits, '-' and '_' (anything else
