@@ -104,6 +104,7 @@ private slots:
     void badInputAsJson();
     void failures_data();
     void failures();
+    void standardOutputFails();
 
 private:
     QTemporaryDir dir;
@@ -452,6 +453,15 @@ void tst_KelvoctlSimulate::failures()
     QCOMPARE(console.output, QByteArray());
     QCOMPARE(readFile(path("show.cfgkv")), show);
     QCOMPARE(readFile(path("events.txt")), events);
+}
+
+void tst_KelvoctlSimulate::standardOutputFails()
+{
+    BufferConsole console;
+    console.outputFails = QStringLiteral("No space left on device");
+    QCOMPARE(simulate({}, console), 1);
+    QCOMPARE(console.errors,
+             QStringLiteral("kelvoctl: standard output: cannot write: No space left on device\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_KelvoctlSimulate)
