@@ -5,6 +5,7 @@
 #include "configdiffoutput.h"
 #include "controllercommands.h"
 #include "jobreport.h"
+#include "simulatecommand.h"
 
 #include "firmware/upgradefile.h"
 #include "firmware/upgraderefusal.h"
@@ -39,23 +40,6 @@ namespace {
 
 // Header lines echoed by info; a hand-made header can hold thousands.
 constexpr int MaxHeaderLines = 20;
-
-// Also through symbolic links, other spellings and hard links.
-bool sameFile(const QString &a, const QString &b)
-{
-    const QString canonicalA = QFileInfo(a).canonicalFilePath();
-    if (!canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath())
-        return true;
-    struct stat statA
-    {
-    };
-    struct stat statB
-    {
-    };
-    return stat(QFile::encodeName(a).constData(), &statA) == 0
-        && stat(QFile::encodeName(b).constData(), &statB) == 0 && statA.st_dev == statB.st_dev
-        && statA.st_ino == statB.st_ino;
-}
 
 bool distinctOutput(Console &console, const QString &input, const QString &output)
 {
@@ -345,6 +329,22 @@ int commandDiff(const Invocation &call)
 
 } // namespace
 
+bool sameFile(const QString &a, const QString &b)
+{
+    const QString canonicalA = QFileInfo(a).canonicalFilePath();
+    if (!canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath())
+        return true;
+    struct stat statA
+    {
+    };
+    struct stat statB
+    {
+    };
+    return stat(QFile::encodeName(a).constData(), &statA) == 0
+        && stat(QFile::encodeName(b).constData(), &statB) == 0 && statA.st_dev == statB.st_dev
+        && statA.st_ino == statB.st_ino;
+}
+
 QString shown(const QString &text)
 {
     return printableText(text, std::numeric_limits<int>::max());
@@ -375,6 +375,14 @@ const QList<Command> &commands()
          commandDiff},
         {"firmware-info", "firmware-info FILE.upg", "check an upgrade file without a controller", 0,
          commandFirmwareInfo},
+        {"simulate", "simulate CONFIG [--at T:EVENT]... [--events FILE]",
+         "play a configuration's show as the preview does",
+         AtOption | EventsOption | DurationOption | FpsOption | ChannelsOption | JsonOption
+             | OutputOption,
+         commandSimulate},
+        {"simulate",
+         "simulate CONFIG ... [--duration S] [--fps N] [--channels A-B] [--json] [-o OUT]",
+         "its output levels frame by frame, as CSV or JSON", 0, nullptr},
         {"devices", "devices [--json]", "list the controllers on the bus and their ports",
          JsonOption, commandDevices},
         {"backup", "backup [--serial S] [--port P] -o FILE",
@@ -405,6 +413,17 @@ namespace {
 constexpr int SynopsisWidth = 27;
 
 const char exitStatuses[] = R"(
+
+simulate plays CONFIG as the program's preview does and prints the levels
+every 1/N s from 0 to S s inclusive (default 10 s at 25 frames a second,
+channels 1-64): CSV with the header time_s,ch1,ch2,... or, with --json,
+{"fps", "duration", "channels": [A, B], "frames": [{"t", "levels"}]}.
+An event is T:EVENT, T in seconds (2.5), EVENT one of power-on, input=N
+(1..8; a press: it closes and opens again), input=N:close, input=N:open,
+key=K@A (remote key 1..64 sent with system address 0..255) or action=CODE
+(a function code 0..255 carried out directly). --events FILE holds one a
+line, # starting a comment; its events come before those of --at, and events
+at the same time take effect in that order. Without any event: power-on at 0.
 
 backup --all names each file after the serial number, with every character
 but letters, digits, - and _ made _, and adds the port (_port_1-4_2) where two
@@ -463,9 +482,19 @@ struct OptionSpec
 };
 
 const OptionSpec optionSpecs[] = {
-    {OutputOption, "-o"},   {SerialOption, "--serial"}, {PortOption, "--port"},
-    {AllOption, "--all"},   {YesOption, "--yes"},       {AllowOlderOption, "--allow-older"},
-    {JsonOption, "--json"}, {QuietOption, "--quiet"},
+    {OutputOption, "-o"},
+    {SerialOption, "--serial"},
+    {PortOption, "--port"},
+    {AllOption, "--all"},
+    {YesOption, "--yes"},
+    {AllowOlderOption, "--allow-older"},
+    {JsonOption, "--json"},
+    {QuietOption, "--quiet"},
+    {AtOption, "--at"},
+    {EventsOption, "--events"},
+    {DurationOption, "--duration"},
+    {FpsOption, "--fps"},
+    {ChannelsOption, "--channels"},
 };
 
 // "export and backup"
@@ -492,8 +521,8 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     parser.addVersionOption();
     const QCommandLineOption outputOption(
         QStringList {"o", "output"},
-        QStringLiteral("The file to write (export: JSON; backup: the configuration), or the "
-                       "folder for backup --all."),
+        QStringLiteral("The file to write (export: JSON; backup: the configuration; simulate: "
+                       "the frames), or the folder for backup --all."),
         QStringLiteral("OUT"));
     const QCommandLineOption serialOption(
         QStringLiteral("serial"),
@@ -516,12 +545,32 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
         QStringLiteral("allow-older"), QStringLiteral("flash: install an older release too."));
     const QCommandLineOption jsonOption(
         QStringLiteral("json"),
-        QStringLiteral("Print the result as JSON (devices, diff and the controller jobs)."));
+        QStringLiteral("Print the result as JSON (devices, diff, simulate and the controller "
+                       "jobs)."));
     const QCommandLineOption quietOption(
         QStringLiteral("quiet"),
         QStringLiteral("No progress bar and no result line; messages and the exit status stay."));
+    const QCommandLineOption atOption(
+        QStringLiteral("at"), QStringLiteral("simulate: an event at T seconds (again for more)."),
+        QStringLiteral("T:EVENT"));
+    const QCommandLineOption eventsOption(
+        QStringLiteral("events"), QStringLiteral("simulate: a file of events, one T:EVENT a line."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption durationOption(
+        QStringLiteral("duration"),
+        QStringLiteral("simulate: how long to play, in seconds (default 10)."),
+        QStringLiteral("S"));
+    const QCommandLineOption fpsOption(
+        QStringLiteral("fps"), QStringLiteral("simulate: frames a second, 1 to 1000 (default 25)."),
+        QStringLiteral("N"));
+    const QCommandLineOption channelsOption(
+        QStringLiteral("channels"),
+        QStringLiteral("simulate: the channels to print, from A to B of 1 to 64, or one "
+                       "(default 1-64)."),
+        QStringLiteral("A-B"));
     parser.addOptions({outputOption, serialOption, portOption, allOption, yesOption,
-                       allowOlderOption, jsonOption, quietOption});
+                       allowOlderOption, jsonOption, quietOption, atOption, eventsOption,
+                       durationOption, fpsOption, channelsOption});
     parser.addPositionalArgument(QStringLiteral("command"), commandNames());
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
@@ -544,10 +593,19 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
 
     unsigned given = 0;
     const std::pair<Option, const QCommandLineOption *> parsed[] = {
-        {OutputOption, &outputOption}, {SerialOption, &serialOption},
-        {PortOption, &portOption},     {AllOption, &allOption},
-        {YesOption, &yesOption},       {AllowOlderOption, &allowOlderOption},
-        {JsonOption, &jsonOption},     {QuietOption, &quietOption},
+        {OutputOption, &outputOption},
+        {SerialOption, &serialOption},
+        {PortOption, &portOption},
+        {AllOption, &allOption},
+        {YesOption, &yesOption},
+        {AllowOlderOption, &allowOlderOption},
+        {JsonOption, &jsonOption},
+        {QuietOption, &quietOption},
+        {AtOption, &atOption},
+        {EventsOption, &eventsOption},
+        {DurationOption, &durationOption},
+        {FpsOption, &fpsOption},
+        {ChannelsOption, &channelsOption},
     };
     for (const auto &[option, spec] : parsed) {
         if (parser.isSet(*spec))
@@ -563,6 +621,14 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     options.allowOlder = given & AllowOlderOption;
     options.json = given & JsonOption;
     options.quiet = given & QuietOption;
+    options.at = parser.values(atOption);
+    const auto valueIfGiven = [&](Option option, const QCommandLineOption &spec) {
+        return given & option ? std::optional(parser.value(spec)) : std::nullopt;
+    };
+    options.events = valueIfGiven(EventsOption, eventsOption);
+    options.duration = valueIfGiven(DurationOption, durationOption);
+    options.fps = valueIfGiven(FpsOption, fpsOption);
+    options.channels = valueIfGiven(ChannelsOption, channelsOption);
     if ((given & SerialOption) && options.serial.isEmpty())
         return console.usage(QStringLiteral("--serial needs a serial number"));
     if ((given & PortOption) && options.port.isEmpty())

@@ -22,6 +22,11 @@ enum Option : unsigned {
     JsonOption = 1u << 5, // --json
     QuietOption = 1u << 6, // --quiet
     PortOption = 1u << 7, // --port
+    AtOption = 1u << 8, // --at
+    EventsOption = 1u << 9, // --events
+    DurationOption = 1u << 10, // --duration
+    FpsOption = 1u << 11, // --fps
+    ChannelsOption = 1u << 12, // --channels
 };
 
 struct Options
@@ -34,6 +39,12 @@ struct Options
     bool allowOlder = false;
     bool json = false;
     bool quiet = false;
+    // simulate's, as given: the command reads them and names what it refuses.
+    QStringList at; // T:EVENT, in the order given
+    std::optional<QString> events; // the file
+    std::optional<QString> duration;
+    std::optional<QString> fps;
+    std::optional<QString> channels;
 };
 
 // What the commands that talk to controllers run on.
@@ -66,6 +77,9 @@ struct Command
 // it cannot rewrite the terminal, but whole: the user must see which file is meant, and a cut
 // could make two names look alike. System reasons go through it too: Qt's can hold the name.
 QString shown(const QString &text);
+
+// Whether two names are one file, also through symbolic links, other spellings and hard links.
+bool sameFile(const QString &a, const QString &b);
 
 // Why an upgrade file cannot be used, with its name shown; the program's own words, and a file
 // with nothing to load said in words too.

@@ -155,6 +155,7 @@ private slots:
     void firmwareInfoReadFailures();
     void fileNamesAreEscaped_data();
     void fileNamesAreEscaped();
+    void simulatePrintsFrames();
 
 private:
     QTemporaryDir dir;
@@ -198,6 +199,11 @@ void tst_Kelvoctl::usageErrors_data()
         << QStringList {"export", path("defaults.cfgkv"), "-o", ""};
     QTest::newRow("export --output= an empty name")
         << QStringList {"export", path("defaults.cfgkv"), "--output="};
+    // The shell hands "-1:power-on" over as an argument of its own: the option's value.
+    QTest::newRow("simulate at a negative time")
+        << QStringList {"simulate", path("defaults.cfgkv"), "--at", "-1:power-on"};
+    QTest::newRow("simulate with an unknown event")
+        << QStringList {"simulate", path("defaults.cfgkv"), "--at", "1:jump"};
 }
 
 void tst_Kelvoctl::usageErrors()
@@ -677,6 +683,25 @@ void tst_Kelvoctl::fileNamesAreEscaped()
              qPrintable(printableText(stream, 100000)));
     QVERIFY2(controlCharacters(run.out).isEmpty(), qPrintable(controlCharacters(run.out)));
     QVERIFY2(controlCharacters(run.err).isEmpty(), qPrintable(controlCharacters(run.err)));
+}
+
+void tst_Kelvoctl::simulatePrintsFrames()
+{
+    // Power-on loads scene 1: channel 1 rises to 255 over 1 s.
+    Image image(ImageSize);
+    clearImage(image.data(), ClearFlags::All);
+    setLevel(image.data(), 0, 0, 0, 255);
+    setStepTime(image.data(), 0, 0, RiseTime, 10);
+    setStepTime(image.data(), 0, 0, LastTime, LastInfinite);
+    image[PowerOnFunc] = 13;
+    const QString file = path("simulate.cfgkv");
+    QVERIFY(ConfigFile::write(file, image.data()));
+
+    const Run run
+        = kelvoctl({"simulate", file, "--duration", "1", "--fps", "2", "--channels", "1-2"});
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, QStringLiteral("time_s,ch1,ch2\n0.000,0,0\n0.500,128,0\n1.000,255,0\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_Kelvoctl)

@@ -82,7 +82,8 @@ void tst_KelvoctlCommands::commands_data()
                                      << "kelvoctl: unknown command 'frobnicate'" + tryHelp;
     QTest::newRow("-o with info") << QStringList {"info", "{}/good.cfgkv", "-o", "x"} << "" << 2
                                   << ""
-                                  << "kelvoctl: -o goes with export and backup only" + tryHelp;
+                                  << "kelvoctl: -o goes with export, simulate and backup only"
+            + tryHelp;
     QTest::newRow("new without a name")
         << QStringList {"new"} << "" << 2 << ""
         << "kelvoctl: new takes one file name: kelvoctl new OUT" + tryHelp;
@@ -168,7 +169,8 @@ void tst_KelvoctlCommands::helpListsEveryCommand()
         QVERIFY2(help.contains(QStringLiteral("\n  %1").arg(QLatin1String(c.synopsis))), c.name);
         QVERIFY2(help.contains(QLatin1String(c.summary)), c.name);
     }
-    QVERIFY(help.contains(QStringLiteral("new, info, export, import, diff, firmware-info, devices,")));
+    QVERIFY(
+        help.contains(QStringLiteral("new, info, export, import, diff, firmware-info, simulate,")));
     // The exit statuses scripts rely on are documented where the commands are.
     for (const char *status : {"\n  0 ", "\n  3 ", "\n  4 ", "\n  5 ", "\n  130 "})
         QVERIFY2(help.contains(QLatin1String(status)), status);

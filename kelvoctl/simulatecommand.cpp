@@ -1,0 +1,365 @@
+// simulate: the show engine the preview uses, for scripts and for checking a show in CI.
+
+#include "simulatecommand.h"
+
+#include "jobreport.h"
+
+#include "model/configfile.h"
+#include "model/configlayout.h"
+#include "model/fileio.h"
+#include "model/printabletext.h"
+#include "show/showengine.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
+
+#include <array>
+#include <optional>
+
+using namespace ConfigLayout;
+
+namespace Kelvoctl {
+
+namespace {
+
+using Ending = JobReport::Ending;
+using Kind = ShowEvent::Kind;
+
+constexpr qint64 DefaultDurationMs = 10000;
+constexpr int DefaultFps = 25;
+constexpr int MaxFps = 1000;
+constexpr qint64 MaxFrames = 1000000;
+// Far more than any list of events written by hand or by a script.
+constexpr qint64 MaxEventsFileSize = 1 << 20;
+// Standard output gets the frames in pieces: a long run needs no copy of all of it.
+constexpr qsizetype OutputPiece = 1 << 20;
+
+// How a word of the user's is echoed: whole for arguments, cut for text from a file.
+using Echo = QString (*)(const QString &);
+
+QString fromFile(const QString &text)
+{
+    return printableText(text);
+}
+
+// Seconds with at most three decimals, in whole milliseconds.
+std::optional<qint64> parseSeconds(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("\\A([0-9]{1,9})(?:\\.([0-9]{1,3}))?\\z"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1).toLongLong() * 1000
+        + match.captured(2).leftJustified(3, QLatin1Char('0')).toInt();
+}
+
+// A whole number from `low` to `high`, in decimal digits.
+std::optional<int> parseNumber(const QString &text, int low, int high)
+{
+    static const QRegularExpression digits(QStringLiteral("\\A[0-9]{1,9}\\z"));
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    const int number = text.toInt();
+    if (number < low || number > high)
+        return std::nullopt;
+    return number;
+}
+
+QString notInRange(const char *what, const QString &word, int low, int high, Echo echo)
+{
+    return QStringLiteral("%1 '%2': not a whole number from %3 to %4")
+        .arg(QLatin1String(what), echo(word), QString::number(low), QString::number(high));
+}
+
+// One T:EVENT: its events are appended to `events`, or the reason it is refused returned.
+QString parseEvent(const QString &text, QList<ShowEvent> &events, Echo echo)
+{
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return QStringLiteral("expected T:EVENT, T in seconds (2.5:input=1)");
+    const QString time = text.left(colon);
+    const QString event = text.mid(colon + 1);
+    const std::optional<qint64> at = parseSeconds(time);
+    if (!at)
+        return QStringLiteral("time '%1': not seconds from 0 with at most 3 decimals (2.5)")
+            .arg(echo(time));
+
+    if (event == QLatin1String("power-on")) {
+        events.append({*at, Kind::PowerOn});
+        return {};
+    }
+    static const QRegularExpression input(QStringLiteral("\\Ainput=([^:]*)(?::(.*))?\\z"));
+    static const QRegularExpression key(QStringLiteral("\\Akey=([^@]*)(@(.*))?\\z"));
+    static const QRegularExpression action(QStringLiteral("\\Aaction=(.*)\\z"));
+    if (const QRegularExpressionMatch m = input.match(event); m.hasMatch()) {
+        const std::optional<int> number = parseNumber(m.captured(1), 1, InputCount);
+        if (!number)
+            return notInRange("input", m.captured(1), 1, InputCount, echo);
+        const QString how = m.captured(2);
+        if (!m.hasCaptured(2)) {
+            // A press: the contact closes and opens again, in that order, at the same time.
+            events.append({*at, Kind::InputClosed, *number});
+            events.append({*at, Kind::InputOpened, *number});
+        } else if (how == QLatin1String("close")) {
+            events.append({*at, Kind::InputClosed, *number});
+        } else if (how == QLatin1String("open")) {
+            events.append({*at, Kind::InputOpened, *number});
+        } else {
+            return QStringLiteral("'%1': neither close nor open (input=N:close, input=N:open)")
+                .arg(echo(how));
+        }
+        return {};
+    }
+    if (const QRegularExpressionMatch m = key.match(event); m.hasMatch()) {
+        const std::optional<int> number = parseNumber(m.captured(1), 1, RcuKeyCount);
+        if (!number)
+            return notInRange("key", m.captured(1), 1, RcuKeyCount, echo);
+        if (!m.hasCaptured(2))
+            return QStringLiteral("a key needs the system address it was sent with (key=%1@5)")
+                .arg(echo(m.captured(1)));
+        const std::optional<int> address = parseNumber(m.captured(3), 0, 0xFF);
+        if (!address)
+            return notInRange("address", m.captured(3), 0, 0xFF, echo);
+        events.append({*at, Kind::RemoteKey, *number, *address});
+        return {};
+    }
+    if (const QRegularExpressionMatch m = action.match(event); m.hasMatch()) {
+        const std::optional<int> code = parseNumber(m.captured(1), 0, 0xFF);
+        if (!code)
+            return notInRange("code", m.captured(1), 0, 0xFF, echo);
+        events.append({*at, Kind::Action, *code});
+        return {};
+    }
+    return QStringLiteral("unknown event '%1' (power-on, input=N, input=N:close, input=N:open, "
+                          "key=K@A or action=CODE)")
+        .arg(echo(event));
+}
+
+// Which frames: at frame * 1000 / fps ms, rounded to the ms, from 0 to the duration inclusive.
+struct Frames
+{
+    int fps = DefaultFps;
+    qint64 durationMs = DefaultDurationMs;
+    int first = 1; // 1-based channels
+    int last = ChannelCount;
+
+    // From the frame number alone, so that a long run does not drift.
+    qint64 timeMs(qint64 frame) const { return (frame * 1000 + fps / 2) / fps; }
+    qint64 count() const { return durationMs * fps / 1000 + 1; }
+};
+
+// 2.5 as "2.500" (the CSV), or as "2.5" (JSON).
+QByteArray secondsText(qint64 ms, bool allDecimals)
+{
+    QByteArray text = QByteArray::number(ms / 1000);
+    QByteArray decimals = QByteArray::number(ms % 1000).rightJustified(3, '0');
+    if (!allDecimals) {
+        while (decimals.endsWith('0'))
+            decimals.chop(1);
+    }
+    if (!decimals.isEmpty())
+        text += '.' + decimals;
+    return text;
+}
+
+// The settings of the options, or the reason they are refused.
+QString readFrames(const Options &options, Frames &frames)
+{
+    if (options.fps) {
+        const std::optional<int> fps = parseNumber(*options.fps, 1, MaxFps);
+        if (!fps)
+            return QStringLiteral("--fps '%1': not a whole number from 1 to %2")
+                .arg(shown(*options.fps), QString::number(MaxFps));
+        frames.fps = *fps;
+    }
+    if (options.duration) {
+        const std::optional<qint64> ms = parseSeconds(*options.duration);
+        if (!ms)
+            return QStringLiteral(
+                       "--duration '%1': not seconds from 0 with at most 3 decimals (2.5)")
+                .arg(shown(*options.duration));
+        frames.durationMs = *ms;
+    }
+    if (options.channels) {
+        static const QRegularExpression range(QStringLiteral("\\A([^-]*)(?:-(.*))?\\z"));
+        const QRegularExpressionMatch m = range.match(*options.channels);
+        const std::optional<int> first = parseNumber(m.captured(1), 1, ChannelCount);
+        const std::optional<int> last
+            = m.hasCaptured(2) ? parseNumber(m.captured(2), 1, ChannelCount) : first;
+        if (!first || !last || *first > *last)
+            return QStringLiteral("--channels '%1': not a range A-B of channels 1 to %2 with A "
+                                  "up to B (1-24), nor one channel")
+                .arg(shown(*options.channels), QString::number(ChannelCount));
+        frames.first = *first;
+        frames.last = *last;
+    }
+    if (frames.count() > MaxFrames)
+        return QStringLiteral("--duration %1 at --fps %2 makes %3 frames; at most %4")
+            .arg(shown(options.duration.value_or(QStringLiteral("10"))),
+                 QString::number(frames.fps), QString::number(frames.count()),
+                 QString::number(MaxFrames));
+    return {};
+}
+
+// The events of --events and --at, in that order, or the reason one is refused.
+QString readEvents(const Options &options, QList<ShowEvent> &events)
+{
+    if (options.events) {
+        const QString &file = *options.events;
+        if (file.isEmpty())
+            return QStringLiteral("--events needs a file name");
+        QByteArray bytes;
+        QString reason;
+        if (FileIo::read(file, MaxEventsFileSize, &bytes, &reason) != FileIo::ReadResult::Ok)
+            return QStringLiteral("%1: %2").arg(shown(file), shown(reason));
+        const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            const QString line = lines[i].section(QLatin1Char('#'), 0, 0).trimmed();
+            if (line.isEmpty())
+                continue;
+            const QString why = parseEvent(line, events, fromFile);
+            if (!why.isEmpty())
+                return QStringLiteral("%1:%2: '%3': %4")
+                    .arg(shown(file), QString::number(i + 1), printableText(line), why);
+        }
+    }
+    for (const QString &at : options.at) {
+        const QString why = parseEvent(at.trimmed(), events, shown);
+        if (!why.isEmpty())
+            return QStringLiteral("--at '%1': %2").arg(shown(at), why);
+    }
+    return {};
+}
+
+// Where the frames go: standard output in pieces, or all of them for the file.
+class FrameWriter
+{
+public:
+    FrameWriter(Console &console, bool toFile)
+        : console(console)
+        , toFile(toFile)
+    { }
+
+    QByteArray text;
+
+    // False when standard output could not be written (the message is given).
+    bool written(bool last)
+    {
+        if (toFile || (!last && text.size() < OutputPiece))
+            return true;
+        const bool ok = console.out(text);
+        text.clear();
+        return ok;
+    }
+
+private:
+    Console &console;
+    bool toFile;
+};
+
+void appendLevels(QByteArray &text, const ShowEngine::Levels &levels, const Frames &frames)
+{
+    static const std::array<QByteArray, 256> numbers = [] {
+        std::array<QByteArray, 256> all;
+        for (int n = 0; n < 256; ++n)
+            all[size_t(n)] = QByteArray::number(n);
+        return all;
+    }();
+    for (int c = frames.first; c <= frames.last; ++c) {
+        if (c > frames.first)
+            text += ',';
+        text += numbers[levels[size_t(c - 1)]];
+    }
+}
+
+} // namespace
+
+int commandSimulate(const Invocation &call)
+{
+    const Options &options = call.options;
+    JobReport report(QStringLiteral("simulate"), false);
+    const auto ending = [&](Ending how, const QString &why) {
+        report.end(how, why);
+        return report.print(call.console, options);
+    };
+    if (call.args.size() != 1)
+        return ending(Ending::Usage,
+                      QStringLiteral("simulate takes one configuration file: kelvoctl simulate "
+                                     "CONFIG [--at T:EVENT]..."));
+    const QString &config = call.args[0];
+    const std::optional<QString> &output = options.output;
+    if (output && output->isEmpty())
+        return ending(Ending::Usage,
+                      QStringLiteral("-o needs a file name (simulate writes to standard output "
+                                     "without -o)"));
+    Frames frames;
+    if (const QString why = readFrames(options, frames); !why.isEmpty())
+        return ending(Ending::Usage, why);
+    QList<ShowEvent> events;
+    if (const QString why = readEvents(options, events); !why.isEmpty())
+        return ending(Ending::Usage, why);
+    if (events.isEmpty())
+        events.append({0, Kind::PowerOn});
+
+    if (output) {
+        for (const std::optional<QString> &input : {std::optional(config), options.events}) {
+            if (input && sameFile(*input, *output))
+                return ending(Ending::Failed,
+                              QStringLiteral("%1: is the input file %2; refusing to overwrite it")
+                                  .arg(shown(*output), shown(*input)));
+        }
+    }
+    QByteArray image(ImageSize, '\0');
+    QString reason;
+    if (!ConfigFile::read(config, reinterpret_cast<u8 *>(image.data()), &reason))
+        return ending(Ending::Failed, QStringLiteral("%1: %2").arg(shown(config), shown(reason)));
+    ShowEngine engine(image);
+    engine.setEvents(events);
+
+    FrameWriter writer(call.console, output.has_value());
+    QByteArray &text = writer.text;
+    if (options.json) {
+        report.fields.insert(QStringLiteral("fps"), frames.fps);
+        report.fields.insert(QStringLiteral("duration"), double(frames.durationMs) / 1000);
+        report.fields.insert(QStringLiteral("channels"), QJsonArray {frames.first, frames.last});
+        report.end(Ending::Done);
+        // The frames as text after the rest: a million of them as JSON values would take
+        // gigabytes.
+        text = QJsonDocument(report.json()).toJson(QJsonDocument::Compact);
+        text.chop(1); // its closing brace
+        text += ",\"frames\":[\n";
+    } else {
+        text = "time_s";
+        for (int c = frames.first; c <= frames.last; ++c)
+            text += ",ch" + QByteArray::number(c);
+        text += '\n';
+    }
+    const qint64 count = frames.count();
+    for (qint64 frame = 0; frame < count; ++frame) {
+        const qint64 ms = frames.timeMs(frame);
+        const ShowEngine::Levels levels = engine.levelsAt(ms);
+        if (options.json) {
+            text += "{\"t\":" + secondsText(ms, false) + ",\"levels\":[";
+            appendLevels(text, levels, frames);
+            text += frame + 1 < count ? "]},\n" : "]}\n";
+        } else {
+            text += secondsText(ms, true) + ',';
+            appendLevels(text, levels, frames);
+            text += '\n';
+        }
+        if (!writer.written(false))
+            return Console::Failed;
+    }
+    if (options.json)
+        text += "]}\n";
+
+    if (!output)
+        return writer.written(true) ? Console::Ok : Console::Failed;
+    if (!FileIo::write(*output, text, &reason))
+        return ending(Ending::Failed,
+                      QStringLiteral("%1: cannot write: %2").arg(shown(*output), shown(reason)));
+    return Console::Ok;
+}
+
+} // namespace Kelvoctl
