@@ -7,8 +7,8 @@
 #include "model/configfile.h"
 #include "model/configlayout.h"
 #include "model/fileio.h"
-#include "model/printabletext.h"
 #include "show/showengine.h"
+#include "show/showeventtext.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -34,107 +34,6 @@ constexpr qint64 MaxFrames = 1000000;
 constexpr qint64 MaxEventsFileSize = 1 << 20;
 // Standard output gets the frames in pieces: a long run needs no copy of all of it.
 constexpr qsizetype OutputPiece = 1 << 20;
-
-// How a word of the user's is echoed: whole for arguments, cut for text from a file.
-using Echo = QString (*)(const QString &);
-
-QString fromFile(const QString &text)
-{
-    return printableText(text);
-}
-
-// Seconds with at most three decimals, in whole milliseconds.
-std::optional<qint64> parseSeconds(const QString &text)
-{
-    static const QRegularExpression form(QStringLiteral("\\A([0-9]{1,9})(?:\\.([0-9]{1,3}))?\\z"));
-    const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return match.captured(1).toLongLong() * 1000
-        + match.captured(2).leftJustified(3, QLatin1Char('0')).toInt();
-}
-
-// A whole number from `low` to `high`, in decimal digits.
-std::optional<int> parseNumber(const QString &text, int low, int high)
-{
-    static const QRegularExpression digits(QStringLiteral("\\A[0-9]{1,9}\\z"));
-    if (!digits.match(text).hasMatch())
-        return std::nullopt;
-    const int number = text.toInt();
-    if (number < low || number > high)
-        return std::nullopt;
-    return number;
-}
-
-QString notInRange(const char *what, const QString &word, int low, int high, Echo echo)
-{
-    return QStringLiteral("%1 '%2': not a whole number from %3 to %4")
-        .arg(QLatin1String(what), echo(word), QString::number(low), QString::number(high));
-}
-
-// One T:EVENT: its events are appended to `events`, or the reason it is refused returned.
-QString parseEvent(const QString &text, QList<ShowEvent> &events, Echo echo)
-{
-    const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    if (colon < 0)
-        return QStringLiteral("expected T:EVENT, T in seconds (2.5:input=1)");
-    const QString time = text.left(colon);
-    const QString event = text.mid(colon + 1);
-    const std::optional<qint64> at = parseSeconds(time);
-    if (!at)
-        return QStringLiteral("time '%1': not seconds from 0 with at most 3 decimals (2.5)")
-            .arg(echo(time));
-
-    if (event == QLatin1String("power-on")) {
-        events.append({*at, Kind::PowerOn});
-        return {};
-    }
-    static const QRegularExpression input(QStringLiteral("\\Ainput=([^:]*)(?::(.*))?\\z"));
-    static const QRegularExpression key(QStringLiteral("\\Akey=([^@]*)(@(.*))?\\z"));
-    static const QRegularExpression action(QStringLiteral("\\Aaction=(.*)\\z"));
-    if (const QRegularExpressionMatch m = input.match(event); m.hasMatch()) {
-        const std::optional<int> number = parseNumber(m.captured(1), 1, InputCount);
-        if (!number)
-            return notInRange("input", m.captured(1), 1, InputCount, echo);
-        const QString how = m.captured(2);
-        if (!m.hasCaptured(2)) {
-            // A press: the contact closes and opens again, in that order, at the same time.
-            events.append({*at, Kind::InputClosed, *number});
-            events.append({*at, Kind::InputOpened, *number});
-        } else if (how == QLatin1String("close")) {
-            events.append({*at, Kind::InputClosed, *number});
-        } else if (how == QLatin1String("open")) {
-            events.append({*at, Kind::InputOpened, *number});
-        } else {
-            return QStringLiteral("'%1': neither close nor open (input=N:close, input=N:open)")
-                .arg(echo(how));
-        }
-        return {};
-    }
-    if (const QRegularExpressionMatch m = key.match(event); m.hasMatch()) {
-        const std::optional<int> number = parseNumber(m.captured(1), 1, RcuKeyCount);
-        if (!number)
-            return notInRange("key", m.captured(1), 1, RcuKeyCount, echo);
-        if (!m.hasCaptured(2))
-            return QStringLiteral("a key needs the system address it was sent with (key=%1@5)")
-                .arg(echo(m.captured(1)));
-        const std::optional<int> address = parseNumber(m.captured(3), 0, 0xFF);
-        if (!address)
-            return notInRange("address", m.captured(3), 0, 0xFF, echo);
-        events.append({*at, Kind::RemoteKey, *number, *address});
-        return {};
-    }
-    if (const QRegularExpressionMatch m = action.match(event); m.hasMatch()) {
-        const std::optional<int> code = parseNumber(m.captured(1), 0, 0xFF);
-        if (!code)
-            return notInRange("code", m.captured(1), 0, 0xFF, echo);
-        events.append({*at, Kind::Action, *code});
-        return {};
-    }
-    return QStringLiteral("unknown event '%1' (power-on, input=N, input=N:close, input=N:open, "
-                          "key=K@A or action=CODE)")
-        .arg(echo(event));
-}
 
 // Which frames: at frame * 1000 / fps ms, rounded to the ms, from 0 to the duration inclusive.
 struct Frames
@@ -167,14 +66,14 @@ QByteArray secondsText(qint64 ms, bool allDecimals)
 QString readFrames(const Options &options, Frames &frames)
 {
     if (options.fps) {
-        const std::optional<int> fps = parseNumber(*options.fps, 1, MaxFps);
+        const std::optional<int> fps = ShowEventText::parseNumber(*options.fps, 1, MaxFps);
         if (!fps)
             return QStringLiteral("--fps '%1': not a whole number from 1 to %2")
                 .arg(shown(*options.fps), QString::number(MaxFps));
         frames.fps = *fps;
     }
     if (options.duration) {
-        const std::optional<qint64> ms = parseSeconds(*options.duration);
+        const std::optional<qint64> ms = ShowEventText::parseSeconds(*options.duration);
         if (!ms)
             return QStringLiteral(
                        "--duration '%1': not seconds from 0 with at most 3 decimals (2.5)")
@@ -184,9 +83,9 @@ QString readFrames(const Options &options, Frames &frames)
     if (options.channels) {
         static const QRegularExpression range(QStringLiteral("\\A([^-]*)(?:-(.*))?\\z"));
         const QRegularExpressionMatch m = range.match(*options.channels);
-        const std::optional<int> first = parseNumber(m.captured(1), 1, ChannelCount);
+        const std::optional<int> first = ShowEventText::parseNumber(m.captured(1), 1, ChannelCount);
         const std::optional<int> last
-            = m.hasCaptured(2) ? parseNumber(m.captured(2), 1, ChannelCount) : first;
+            = m.hasCaptured(2) ? ShowEventText::parseNumber(m.captured(2), 1, ChannelCount) : first;
         if (!first || !last || *first > *last)
             return QStringLiteral("--channels '%1': not a range A-B of channels 1 to %2 with A "
                                   "up to B (1-24), nor one channel")
@@ -213,19 +112,13 @@ QString readEvents(const Options &options, QList<ShowEvent> &events)
         QString reason;
         if (FileIo::read(file, MaxEventsFileSize, &bytes, &reason) != FileIo::ReadResult::Ok)
             return QStringLiteral("%1: %2").arg(shown(file), shown(reason));
-        const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const QString line = lines[i].section(QLatin1Char('#'), 0, 0).trimmed();
-            if (line.isEmpty())
-                continue;
-            const QString why = parseEvent(line, events, fromFile);
-            if (!why.isEmpty())
-                return QStringLiteral("%1:%2: '%3': %4")
-                    .arg(shown(file), QString::number(i + 1), printableText(line), why);
-        }
+        const ShowEventText::ScriptError error = ShowEventText::parseScript(bytes, events);
+        if (!error.reason.isEmpty())
+            return QStringLiteral("%1:%2: '%3': %4")
+                .arg(shown(file), QString::number(error.line), error.text, error.reason);
     }
     for (const QString &at : options.at) {
-        const QString why = parseEvent(at.trimmed(), events, shown);
+        const QString why = ShowEventText::parseEvent(at.trimmed(), events, shown);
         if (!why.isEmpty())
             return QStringLiteral("--at '%1': %2").arg(shown(at), why);
     }

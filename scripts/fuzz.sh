@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-20}
 fuzz_dir=${FUZZ_BUILD_DIR:-build-fuzz}
 kelvoctl=${BUILD_DIR:-build}/bin/kelvoctl
-harnesses=(configfile configfile_crcfixed configjson paramfile upgradefile)
+harnesses=(configfile configfile_crcfixed configjson paramfile upgradefile showevents)
 
 cmake -S . -B "$fuzz_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVO_FUZZERS=ON \
     -DCMAKE_CXX_COMPILER=clang++ >/dev/null
@@ -16,7 +16,8 @@ cmake --build "$fuzz_dir" --parallel "$(nproc)" --target "${harnesses[@]/#/fuzz_
 
 corpus=$(mktemp -d)
 trap 'rm -rf "$corpus"' EXIT
-mkdir -p "$corpus/file" "$corpus/json" "$corpus/params" "$corpus/upgrade" "$fuzz_dir/findings"
+mkdir -p "$corpus/file" "$corpus/json" "$corpus/params" "$corpus/upgrade" "$corpus/events" \
+    "$fuzz_dir/findings"
 printf '<ini device="Kelvo">\n <desc>Kelvo parameters file</desc>\n <lang>pl</lang>\n <lang_name>Polski</lang_name>\n</ini>\n' \
     >"$corpus/params/Kelvo.kvi"
 "$kelvoctl" new "$corpus/file/defaults.cfgkv"
@@ -40,6 +41,9 @@ for harness in "${harnesses[@]}"; do
     elif [ "$harness" = paramfile ]; then
         seeds="$corpus/params"
         max_len=65536 # the program reads no larger parameters file
+    elif [ "$harness" = showevents ]; then
+        seeds="$corpus/events" # the regression inputs hold every kind of event
+        max_len=4096 # a file of events is a few lines; longer ones only repeat them
     fi
     mkdir -p "$corpus/$harness"
     cp -r "$seeds"/. "$corpus/$harness/"
