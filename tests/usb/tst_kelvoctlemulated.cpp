@@ -442,8 +442,11 @@ void tst_KelvoctlEmulated::ctrlCDuringFlash()
               }
           });
     QCOMPARE(run.status, 130);
-    // Told at once, while the job was still on its block.
-    QVERIFY2(blocksWhenTold >= 0 && blocksWhenTold <= blocksAtPress + 1, qPrintable(run.err));
+    // Told at once, before what the job ended with. (How many blocks this side saw go by
+    // before it read the notice depends on the scheduler, not on kelvoctl.)
+    QVERIFY(blocksAtPress >= 20);
+    QVERIFY2(run.err.contains(notice) && run.err.indexOf(notice) < run.err.indexOf(last),
+             qPrintable(run.err));
     QVERIFY2(run.err.endsWith(last + QLatin1Char('\n')), qPrintable(run.err));
     QCOMPARE(mode(c), MODE_LOADER);
 }
