@@ -170,17 +170,17 @@ void ShowEngine::act(State &state, u8 code, qint64 at) const
     case 4:
     case 5:
     case 6:
-        changeColour(state, group.first - 4, UpAndDown, at);
+        changeColour(state, group.first - 4, UpAndDown);
         break;
     case 7:
     case 9:
     case 11:
-        changeColour(state, (group.first - 7) / 2, Up, at);
+        changeColour(state, (group.first - 7) / 2, Up);
         break;
     case 8:
     case 10:
     case 12:
-        changeColour(state, (group.first - 8) / 2, Down, at);
+        changeColour(state, (group.first - 8) / 2, Down);
         break;
     case 13:
         loadScene(state, parameter, at);
@@ -245,7 +245,7 @@ void ShowEngine::runProgram(State &state, int program, qint64 at) const
     state.lastProgram = program;
 }
 
-void ShowEngine::changeColour(State &state, int channel, int direction, qint64) const
+void ShowEngine::changeColour(State &state, int channel, int direction) const
 {
     int &level = state.colour[size_t(channel)];
     int &turn = state.colourDirection[size_t(channel)];

@@ -80,7 +80,7 @@ private:
     void loadScene(State &state, int scene, qint64 at) const;
     void toggleScene(State &state, int scene, qint64 at) const;
     void runProgram(State &state, int program, qint64 at) const;
-    void changeColour(State &state, int channel, int direction, qint64 at) const;
+    void changeColour(State &state, int channel, int direction) const;
 
     Levels levels(const State &state, qint64 ms) const;
     // One layer's levels, and whether it still lights anything.

@@ -166,18 +166,14 @@ void SimulatedController::operate(PressKind kind, int number, u8 remoteAddress)
     if (currentMode != MODE_NORMAL || !isOnBus())
         return;
     const qint64 at = now() - poweredOnAt;
-    QList<ShowEvent> happened;
     if (kind == PressKind::Input) {
-        happened << ShowEvent {at, ShowEvent::Kind::InputClosed, number + 1}
-                 << ShowEvent {at, ShowEvent::Kind::InputOpened, number + 1};
+        showEvents << ShowEvent {at, ShowEvent::Kind::InputClosed, number + 1}
+                   << ShowEvent {at, ShowEvent::Kind::InputOpened, number + 1};
     } else {
-        happened << ShowEvent {at, ShowEvent::Kind::RemoteKey, number + 1, remoteAddress};
+        showEvents << ShowEvent {at, ShowEvent::Kind::RemoteKey, number + 1, remoteAddress};
     }
-    for (const ShowEvent &event : happened) {
-        showEvents.append(event);
-        if (show)
-            show->addEvent(event);
-    }
+    if (show)
+        show->setEvents(showEvents);
 }
 
 bool SimulatedController::enumerated()
