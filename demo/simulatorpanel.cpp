@@ -1,6 +1,6 @@
 #include "simulatorpanel.h"
 
-#include "levelbars.h"
+#include "editors/levelbars.h"
 #include "simulator/simulatedcontroller.h"
 
 #include <QCheckBox>

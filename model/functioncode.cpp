@@ -19,9 +19,9 @@ const Group groups[GroupCount] = {
     {10, 1, QT_TRANSLATE_NOOP("funcChooser", "Green channel down")},
     {11, 1, QT_TRANSLATE_NOOP("funcChooser", "Blue channel up")},
     {12, 1, QT_TRANSLATE_NOOP("funcChooser", "Blue channel down")},
-    {13, 16, QT_TRANSLATE_NOOP("funcChooser", "Load and run chosen scene")},
-    {29, 1, QT_TRANSLATE_NOOP("funcChooser", "Load special scene")},
-    {30, 8, QT_TRANSLATE_NOOP("funcChooser", "Load and run chosen program")},
+    {LoadChosenScene, 16, QT_TRANSLATE_NOOP("funcChooser", "Load and run chosen scene")},
+    {LoadSpecialScene, 1, QT_TRANSLATE_NOOP("funcChooser", "Load special scene")},
+    {RunChosenProgram, 8, QT_TRANSLATE_NOOP("funcChooser", "Load and run chosen program")},
     {38, 16, QT_TRANSLATE_NOOP("funcChooser", "Toggle chosen scene")},
     {255, 0, QT_TRANSLATE_NOOP("funcChooser", "No action")},
 };

@@ -18,6 +18,10 @@ constexpr int GroupCount = 18;
 extern const Group groups[GroupCount];
 
 constexpr u8 NoAction = 0xFF;
+// The codes that load one scene or program: the first, the others follow in order.
+constexpr u8 LoadChosenScene = 13; // scene 1
+constexpr u8 LoadSpecialScene = 29;
+constexpr u8 RunChosenProgram = 30; // program 1
 
 // Group index and parameter offset of a stored code; codes past the table's last real group
 // fall into "Toggle chosen scene".

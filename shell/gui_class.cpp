@@ -175,6 +175,7 @@ void gui_class::createMenus()
     fileMenu->addAction(exitAct);
 
     createEditMenu();
+    createPreviewMenu();
 
     languageMenu = bar->addMenu(tr("&Language"));
     languageMenu->setToolTip(tr("Language"));

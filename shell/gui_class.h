@@ -2,6 +2,7 @@
 
 #include "common/types.h"
 #include "device/usbbackend.h"
+#include "showpreviewwindow.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -161,6 +162,10 @@ private:
     void keepView();
     void showKeptView();
     void createEditMenu();
+    void createPreviewMenu();
+    // The preview window, made when first needed; it closes with this window.
+    ShowPreviewWindow *previewWindow();
+    void openPreview(ShowPreviewWindow::Source source, int number);
     void updateTitle();
     void updateUndoActions();
     // Undo or redo put another image in place: show it, and in live mode send it.
@@ -174,6 +179,7 @@ private:
 
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;
+    QMenu *previewMenu = nullptr;
     QMenu *upgradeMenu = nullptr;
     QMenu *languageMenu = nullptr;
     QMenu *helpMenu = nullptr;
@@ -189,6 +195,8 @@ private:
     QAction *verifyAct = nullptr;
     QAction *helpAct = nullptr;
     QAction *aboutAct = nullptr;
+
+    ShowPreviewWindow *showPreview = nullptr;
 
     QPushButton *editStepButton = nullptr;
     QPushButton *insertStepButton = nullptr;

@@ -122,6 +122,11 @@ void gui_class::keepView()
     view.sceneStep = ui->sbStep->value();
     view.program = ui->sbProgP->value();
     view.programRow = qMax(0, programTable->currentIndex().row());
+    view.previewShown = showPreview && showPreview->isVisible();
+    if (showPreview) {
+        view.previewSource = int(showPreview->source());
+        view.previewNumber = showPreview->number();
+    }
 }
 
 void gui_class::showKeptView()
@@ -136,4 +141,9 @@ void gui_class::showKeptView()
     ui->sbStep->setValue(view.sceneStep);
     ui->sbProgP->setValue(view.program);
     programTable->setCurrentIndex(programTable->model()->index(view.programRow, 0));
+    if (view.previewShown) {
+        ShowPreviewWindow *preview = previewWindow();
+        preview->choose(ShowPreviewWindow::Source(view.previewSource), view.previewNumber);
+        preview->show();
+    }
 }

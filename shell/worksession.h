@@ -38,6 +38,9 @@ public:
         int sceneStep = 1;
         int program = 1;
         int programRow = 0;
+        bool previewShown = false;
+        int previewSource = 0;
+        int previewNumber = 1;
     };
     View view;
 

@@ -283,6 +283,15 @@ void ShowEngine::specialLevels(const State &state, Levels &out) const
         out[size_t(c)] = u8(state.colour[size_t((c - first) % 3)]);
 }
 
+QList<int> ShowEngine::colourTriples() const
+{
+    QList<int> firsts;
+    const int last = std::min<int>(bytes()[SpecialLastChannel], ChannelCount - 1);
+    for (int c = bytes()[SpecialFirstChannel]; c + 2 <= last; c += 3)
+        firsts << c;
+    return firsts;
+}
+
 bool ShowEngine::sceneLevels(const State &state, const SceneLayer &layer, qint64 ms,
                              Levels &out) const
 {

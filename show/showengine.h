@@ -42,6 +42,9 @@ public:
     Levels levelsAt(qint64 ms) const;
     Status statusAt(qint64 ms) const;
 
+    // The 0-based first channels of the whole red, green, blue triples the special scene lights.
+    QList<int> colourTriples() const;
+
 private:
     static constexpr int Special = ConfigLayout::StepsPerPage; // the special scene's layer
 

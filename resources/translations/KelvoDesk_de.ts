@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ColourSwatches</name>
+    <message>
+        <source>Channels %1 to %2: red %3, green %4, blue %5</source>
+        <translation>Kanäle %1 bis %2: Rot %3, Grün %4, Blau %5</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -329,6 +336,21 @@
     </message>
 </context>
 <context>
+    <name>ProgramTimelineView</name>
+    <message>
+        <source>Fade-out: %1 s</source>
+        <translation>Ausblenden: %1 s</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, then it holds until something else happens</source>
+        <translation>Schritt %1: Einblenden %2 s, dann hält er, bis etwas anderes geschieht</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, hold %3 s</source>
+        <translation>Schritt %1: Einblenden %2 s, Halten %3 s</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -345,6 +367,150 @@
     <message>
         <source>Not enough memory !</source>
         <translation>Nicht genügend Speicher!</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPreviewWindow</name>
+    <message>
+        <source>Show preview</source>
+        <translation>Show-Vorschau</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Ausgänge</translation>
+    </message>
+    <message>
+        <source>Colours of the special scene&apos;s channels:</source>
+        <translation>Farben der Kanäle der Sonderszene:</translation>
+    </message>
+    <message>
+        <source>A preview computed from the configuration in this window. Where the controller&apos;s behaviour is not described, it follows the rules listed in the README, and a controller may differ.</source>
+        <translation>Eine Vorschau, berechnet aus der Konfiguration in diesem Fenster. Wo das Verhalten des Controllers nicht beschrieben ist, folgt sie den Regeln in der README, und ein Controller kann abweichen.</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Abspielen:</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Szene</translation>
+    </message>
+    <message>
+        <source>Special scene</source>
+        <translation>Sonderszene</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Whole show from power-on</source>
+        <translation>Ganze Show ab dem Einschalten</translation>
+    </message>
+    <message>
+        <source>Number of the scene or program</source>
+        <translation>Nummer der Szene oder des Programms</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neu starten</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>speed: times as fast</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>Try the functions</source>
+        <translation>Funktionen ausprobieren</translation>
+    </message>
+    <message>
+        <source>Inputs (held down: contact closed):</source>
+        <translation>Eingänge (gedrückt: Kontakt geschlossen):</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Eingang %1</translation>
+    </message>
+    <message>
+        <source>Remote key:</source>
+        <translation>Fernbedienungstaste:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Systemadresse:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Taste drücken</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Einschalten</translation>
+    </message>
+    <message>
+        <source>Program %1: a step holds until something else happens</source>
+        <translation>Programm %1: ein Schritt hält, bis etwas anderes geschieht</translation>
+    </message>
+    <message>
+        <source>Program %1: %2 with its fade-out, then it ends</source>
+        <translation>Programm %1: %2 mit dem Ausblenden, dann endet es</translation>
+    </message>
+    <message>
+        <source>Program %1: %2, then step 1 follows again</source>
+        <translation>Programm %1: %2, dann folgt wieder Schritt 1</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>The controller is stopped (start/stop)</source>
+        <translation>Der Controller ist angehalten (Start/Stopp)</translation>
+    </message>
+    <message>
+        <source>No program is running</source>
+        <translation>Kein Programm läuft</translation>
+    </message>
+    <message>
+        <source>Program %1 has ended</source>
+        <translation>Programm %1 ist zu Ende</translation>
+    </message>
+    <message>
+        <source>Program %1 is fading out</source>
+        <translation>Programm %1 blendet aus</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3, paused</source>
+        <translation>Programm %1, Schritt %2 von %3, pausiert</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3</source>
+        <translation>Programm %1, Schritt %2 von %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Zeit: %1</translation>
+    </message>
+    <message>
+        <source>Scenes on: %1</source>
+        <translation>Aktive Szenen: %1</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1189,38 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
     <message>
         <source>Kelvo controller found: press Connect</source>
         <translation>Kelvo-Controller gefunden: Verbinden drücken</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>Play the configuration here, without a controller</source>
+        <translation>Die Konfiguration hier abspielen, ohne Controller</translation>
+    </message>
+    <message>
+        <source>Play the &amp;scene being edited</source>
+        <translation>Bearbeitete &amp;Szene abspielen</translation>
+    </message>
+    <message>
+        <source>Play the scene or program shown on the scenes page</source>
+        <translation>Die auf der Szenenseite gezeigte Szene oder das Programm abspielen</translation>
+    </message>
+    <message>
+        <source>Play the &amp;program being edited</source>
+        <translation>Bearbeitetes &amp;Programm abspielen</translation>
+    </message>
+    <message>
+        <source>Play the program shown on the programs page</source>
+        <translation>Das auf der Programmseite gezeigte Programm abspielen</translation>
+    </message>
+    <message>
+        <source>Play the whole s&amp;how from power-on</source>
+        <translation>Ganze S&amp;how ab dem Einschalten abspielen</translation>
+    </message>
+    <message>
+        <source>Play from power-on, with the inputs and the remote to try</source>
+        <translation>Ab dem Einschalten abspielen, mit Eingängen und Fernbedienung zum Ausprobieren</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>ColourSwatches</name>
+    <message>
+        <source>Channels %1 to %2: red %3, green %4, blue %5</source>
+        <translation>Channels %1 to %2: red %3, green %4, blue %5</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -329,6 +336,21 @@
     </message>
 </context>
 <context>
+    <name>ProgramTimelineView</name>
+    <message>
+        <source>Fade-out: %1 s</source>
+        <translation>Fade-out: %1 s</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, then it holds until something else happens</source>
+        <translation>Step %1: rise %2 s, then it holds until something else happens</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, hold %3 s</source>
+        <translation>Step %1: rise %2 s, hold %3 s</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -345,6 +367,150 @@
     <message>
         <source>Not enough memory !</source>
         <translation>Not enough memory !</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPreviewWindow</name>
+    <message>
+        <source>Show preview</source>
+        <translation>Show preview</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>Colours of the special scene&apos;s channels:</source>
+        <translation>Colours of the special scene&apos;s channels:</translation>
+    </message>
+    <message>
+        <source>A preview computed from the configuration in this window. Where the controller&apos;s behaviour is not described, it follows the rules listed in the README, and a controller may differ.</source>
+        <translation>A preview computed from the configuration in this window. Where the controller&apos;s behaviour is not described, it follows the rules listed in the README, and a controller may differ.</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Play:</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Scene</translation>
+    </message>
+    <message>
+        <source>Special scene</source>
+        <translation>Special scene</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Whole show from power-on</source>
+        <translation>Whole show from power-on</translation>
+    </message>
+    <message>
+        <source>Number of the scene or program</source>
+        <translation>Number of the scene or program</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>speed: times as fast</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>Try the functions</source>
+        <translation>Try the functions</translation>
+    </message>
+    <message>
+        <source>Inputs (held down: contact closed):</source>
+        <translation>Inputs (held down: contact closed):</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Input %1</translation>
+    </message>
+    <message>
+        <source>Remote key:</source>
+        <translation>Remote key:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>System address:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Press key</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Power on</translation>
+    </message>
+    <message>
+        <source>Program %1: a step holds until something else happens</source>
+        <translation>Program %1: a step holds until something else happens</translation>
+    </message>
+    <message>
+        <source>Program %1: %2 with its fade-out, then it ends</source>
+        <translation>Program %1: %2 with its fade-out, then it ends</translation>
+    </message>
+    <message>
+        <source>Program %1: %2, then step 1 follows again</source>
+        <translation>Program %1: %2, then step 1 follows again</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>The controller is stopped (start/stop)</source>
+        <translation>The controller is stopped (start/stop)</translation>
+    </message>
+    <message>
+        <source>No program is running</source>
+        <translation>No program is running</translation>
+    </message>
+    <message>
+        <source>Program %1 has ended</source>
+        <translation>Program %1 has ended</translation>
+    </message>
+    <message>
+        <source>Program %1 is fading out</source>
+        <translation>Program %1 is fading out</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3, paused</source>
+        <translation>Program %1, step %2 of %3, paused</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3</source>
+        <translation>Program %1, step %2 of %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Time: %1</translation>
+    </message>
+    <message>
+        <source>Scenes on: %1</source>
+        <translation>Scenes on: %1</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1189,38 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</transla
     <message>
         <source>Kelvo controller found: press Connect</source>
         <translation>Kelvo controller found: press Connect</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>Play the configuration here, without a controller</source>
+        <translation>Play the configuration here, without a controller</translation>
+    </message>
+    <message>
+        <source>Play the &amp;scene being edited</source>
+        <translation>Play the &amp;scene being edited</translation>
+    </message>
+    <message>
+        <source>Play the scene or program shown on the scenes page</source>
+        <translation>Play the scene or program shown on the scenes page</translation>
+    </message>
+    <message>
+        <source>Play the &amp;program being edited</source>
+        <translation>Play the &amp;program being edited</translation>
+    </message>
+    <message>
+        <source>Play the program shown on the programs page</source>
+        <translation>Play the program shown on the programs page</translation>
+    </message>
+    <message>
+        <source>Play the whole s&amp;how from power-on</source>
+        <translation>Play the whole s&amp;how from power-on</translation>
+    </message>
+    <message>
+        <source>Play from power-on, with the inputs and the remote to try</source>
+        <translation>Play from power-on, with the inputs and the remote to try</translation>
     </message>
 </context>
 <context>

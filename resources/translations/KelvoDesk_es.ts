@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ColourSwatches</name>
+    <message>
+        <source>Channels %1 to %2: red %3, green %4, blue %5</source>
+        <translation>Canales %1 a %2: rojo %3, verde %4, azul %5</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -329,6 +336,21 @@
     </message>
 </context>
 <context>
+    <name>ProgramTimelineView</name>
+    <message>
+        <source>Fade-out: %1 s</source>
+        <translation>Fundido de salida: %1 s</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, then it holds until something else happens</source>
+        <translation>Paso %1: subida %2 s, luego se mantiene hasta que ocurra otra cosa</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, hold %3 s</source>
+        <translation>Paso %1: subida %2 s, permanencia %3 s</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -345,6 +367,150 @@
     <message>
         <source>Not enough memory !</source>
         <translation>¡Memoria insuficiente!</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPreviewWindow</name>
+    <message>
+        <source>Show preview</source>
+        <translation>Vista previa del espectáculo</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>Colours of the special scene&apos;s channels:</source>
+        <translation>Colores de los canales de la escena especial:</translation>
+    </message>
+    <message>
+        <source>A preview computed from the configuration in this window. Where the controller&apos;s behaviour is not described, it follows the rules listed in the README, and a controller may differ.</source>
+        <translation>Una vista previa calculada a partir de la configuración de esta ventana. Donde el comportamiento del controlador no está descrito, sigue las reglas del README, y un controlador puede diferir.</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Reproducir:</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Escena</translation>
+    </message>
+    <message>
+        <source>Special scene</source>
+        <translation>Escena especial</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Whole show from power-on</source>
+        <translation>Todo el espectáculo desde el encendido</translation>
+    </message>
+    <message>
+        <source>Number of the scene or program</source>
+        <translation>Número de la escena o del programa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>speed: times as fast</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>Try the functions</source>
+        <translation>Probar las funciones</translation>
+    </message>
+    <message>
+        <source>Inputs (held down: contact closed):</source>
+        <translation>Entradas (pulsada: contacto cerrado):</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Entrada %1</translation>
+    </message>
+    <message>
+        <source>Remote key:</source>
+        <translation>Tecla del mando:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Dirección del sistema:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Pulsar tecla</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Encender</translation>
+    </message>
+    <message>
+        <source>Program %1: a step holds until something else happens</source>
+        <translation>Programa %1: un paso se mantiene hasta que ocurra otra cosa</translation>
+    </message>
+    <message>
+        <source>Program %1: %2 with its fade-out, then it ends</source>
+        <translation>Programa %1: %2 con su fundido de salida, luego termina</translation>
+    </message>
+    <message>
+        <source>Program %1: %2, then step 1 follows again</source>
+        <translation>Programa %1: %2, luego vuelve el paso 1</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>The controller is stopped (start/stop)</source>
+        <translation>El controlador está detenido (inicio/parada)</translation>
+    </message>
+    <message>
+        <source>No program is running</source>
+        <translation>Ningún programa en curso</translation>
+    </message>
+    <message>
+        <source>Program %1 has ended</source>
+        <translation>El programa %1 ha terminado</translation>
+    </message>
+    <message>
+        <source>Program %1 is fading out</source>
+        <translation>El programa %1 se está apagando</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3, paused</source>
+        <translation>Programa %1, paso %2 de %3, en pausa</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3</source>
+        <translation>Programa %1, paso %2 de %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tiempo: %1</translation>
+    </message>
+    <message>
+        <source>Scenes on: %1</source>
+        <translation>Escenas encendidas: %1</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1189,38 @@ Ejecute de nuevo &quot;Actualizar Kelvo&quot; con el archivo de actualización p
     <message>
         <source>Kelvo controller found: press Connect</source>
         <translation>Controlador Kelvo encontrado: pulse Conectar</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Vista previa</translation>
+    </message>
+    <message>
+        <source>Play the configuration here, without a controller</source>
+        <translation>Reproducir la configuración aquí, sin controlador</translation>
+    </message>
+    <message>
+        <source>Play the &amp;scene being edited</source>
+        <translation>Reproducir la &amp;escena en edición</translation>
+    </message>
+    <message>
+        <source>Play the scene or program shown on the scenes page</source>
+        <translation>Reproduce la escena o el programa mostrado en la página de escenas</translation>
+    </message>
+    <message>
+        <source>Play the &amp;program being edited</source>
+        <translation>Reproducir el &amp;programa en edición</translation>
+    </message>
+    <message>
+        <source>Play the program shown on the programs page</source>
+        <translation>Reproduce el programa mostrado en la página de programas</translation>
+    </message>
+    <message>
+        <source>Play the whole s&amp;how from power-on</source>
+        <translation>Reproducir todo el es&amp;pectáculo desde el encendido</translation>
+    </message>
+    <message>
+        <source>Play from power-on, with the inputs and the remote to try</source>
+        <translation>Reproduce desde el encendido, con las entradas y el mando para probar</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ColourSwatches</name>
+    <message>
+        <source>Channels %1 to %2: red %3, green %4, blue %5</source>
+        <translation>Canaux %1 à %2 : rouge %3, vert %4, bleu %5</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -329,6 +336,21 @@
     </message>
 </context>
 <context>
+    <name>ProgramTimelineView</name>
+    <message>
+        <source>Fade-out: %1 s</source>
+        <translation>Extinction : %1 s</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, then it holds until something else happens</source>
+        <translation>Pas %1 : montée %2 s, puis il tient jusqu&apos;à ce qu&apos;autre chose arrive</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, hold %3 s</source>
+        <translation>Pas %1 : montée %2 s, maintien %3 s</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -345,6 +367,150 @@
     <message>
         <source>Not enough memory !</source>
         <translation>Mémoire insuffisante !</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPreviewWindow</name>
+    <message>
+        <source>Show preview</source>
+        <translation>Aperçu du spectacle</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Colours of the special scene&apos;s channels:</source>
+        <translation>Couleurs des canaux de la scène spéciale :</translation>
+    </message>
+    <message>
+        <source>A preview computed from the configuration in this window. Where the controller&apos;s behaviour is not described, it follows the rules listed in the README, and a controller may differ.</source>
+        <translation>Un aperçu calculé à partir de la configuration de cette fenêtre. Là où le comportement du contrôleur n&apos;est pas décrit, il suit les règles listées dans le README, et un contrôleur peut différer.</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Lire :</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Scène</translation>
+    </message>
+    <message>
+        <source>Special scene</source>
+        <translation>Scène spéciale</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Whole show from power-on</source>
+        <translation>Tout le spectacle depuis la mise sous tension</translation>
+    </message>
+    <message>
+        <source>Number of the scene or program</source>
+        <translation>Numéro de la scène ou du programme</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse :</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>speed: times as fast</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>Try the functions</source>
+        <translation>Essayer les fonctions</translation>
+    </message>
+    <message>
+        <source>Inputs (held down: contact closed):</source>
+        <translation>Entrées (enfoncée : contact fermé) :</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Entrée %1</translation>
+    </message>
+    <message>
+        <source>Remote key:</source>
+        <translation>Touche de la télécommande :</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Adresse système :</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Appuyer</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Mise sous tension</translation>
+    </message>
+    <message>
+        <source>Program %1: a step holds until something else happens</source>
+        <translation>Programme %1 : un pas tient jusqu&apos;à ce qu&apos;autre chose arrive</translation>
+    </message>
+    <message>
+        <source>Program %1: %2 with its fade-out, then it ends</source>
+        <translation>Programme %1 : %2 avec son extinction, puis il se termine</translation>
+    </message>
+    <message>
+        <source>Program %1: %2, then step 1 follows again</source>
+        <translation>Programme %1 : %2, puis le pas 1 revient</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>The controller is stopped (start/stop)</source>
+        <translation>Le contrôleur est arrêté (marche/arrêt)</translation>
+    </message>
+    <message>
+        <source>No program is running</source>
+        <translation>Aucun programme en cours</translation>
+    </message>
+    <message>
+        <source>Program %1 has ended</source>
+        <translation>Le programme %1 est terminé</translation>
+    </message>
+    <message>
+        <source>Program %1 is fading out</source>
+        <translation>Le programme %1 s&apos;éteint</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3, paused</source>
+        <translation>Programme %1, pas %2 sur %3, en pause</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3</source>
+        <translation>Programme %1, pas %2 sur %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps : %1</translation>
+    </message>
+    <message>
+        <source>Scenes on: %1</source>
+        <translation>Scènes allumées : %1</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1189,38 @@ Relancez « Mettre à jour Kelvo » avec le fichier de mise à jour pour la term
     <message>
         <source>Kelvo controller found: press Connect</source>
         <translation>Contrôleur Kelvo trouvé : appuyez sur Connecter</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>Ape&amp;rçu</translation>
+    </message>
+    <message>
+        <source>Play the configuration here, without a controller</source>
+        <translation>Lire la configuration ici, sans contrôleur</translation>
+    </message>
+    <message>
+        <source>Play the &amp;scene being edited</source>
+        <translation>Lire la &amp;scène en cours d&apos;édition</translation>
+    </message>
+    <message>
+        <source>Play the scene or program shown on the scenes page</source>
+        <translation>Lire la scène ou le programme affiché sur la page des scènes</translation>
+    </message>
+    <message>
+        <source>Play the &amp;program being edited</source>
+        <translation>Lire le &amp;programme en cours d&apos;édition</translation>
+    </message>
+    <message>
+        <source>Play the program shown on the programs page</source>
+        <translation>Lire le programme affiché sur la page des programmes</translation>
+    </message>
+    <message>
+        <source>Play the whole s&amp;how from power-on</source>
+        <translation>Lire tout le spec&amp;tacle depuis la mise sous tension</translation>
+    </message>
+    <message>
+        <source>Play from power-on, with the inputs and the remote to try</source>
+        <translation>Lire depuis la mise sous tension, avec les entrées et la télécommande à essayer</translation>
     </message>
 </context>
 <context>

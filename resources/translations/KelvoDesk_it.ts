@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>ColourSwatches</name>
+    <message>
+        <source>Channels %1 to %2: red %3, green %4, blue %5</source>
+        <translation>Canali da %1 a %2: rosso %3, verde %4, blu %5</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -329,6 +336,21 @@
     </message>
 </context>
 <context>
+    <name>ProgramTimelineView</name>
+    <message>
+        <source>Fade-out: %1 s</source>
+        <translation>Dissolvenza finale: %1 s</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, then it holds until something else happens</source>
+        <translation>Passo %1: salita %2 s, poi resta finché non accade altro</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, hold %3 s</source>
+        <translation>Passo %1: salita %2 s, permanenza %3 s</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -345,6 +367,150 @@
     <message>
         <source>Not enough memory !</source>
         <translation>Memoria insufficiente!</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPreviewWindow</name>
+    <message>
+        <source>Show preview</source>
+        <translation>Anteprima dello spettacolo</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Uscite</translation>
+    </message>
+    <message>
+        <source>Colours of the special scene&apos;s channels:</source>
+        <translation>Colori dei canali della scena speciale:</translation>
+    </message>
+    <message>
+        <source>A preview computed from the configuration in this window. Where the controller&apos;s behaviour is not described, it follows the rules listed in the README, and a controller may differ.</source>
+        <translation>Un&apos;anteprima calcolata dalla configurazione in questa finestra. Dove il comportamento del controller non è descritto, segue le regole elencate nel README, e un controller può comportarsi diversamente.</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Riproduci:</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Scena</translation>
+    </message>
+    <message>
+        <source>Special scene</source>
+        <translation>Scena speciale</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Whole show from power-on</source>
+        <translation>Tutto lo spettacolo dall&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Number of the scene or program</source>
+        <translation>Numero della scena o del programma</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Ricomincia</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>speed: times as fast</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>Try the functions</source>
+        <translation>Prova le funzioni</translation>
+    </message>
+    <message>
+        <source>Inputs (held down: contact closed):</source>
+        <translation>Ingressi (premuto: contatto chiuso):</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Ingresso %1</translation>
+    </message>
+    <message>
+        <source>Remote key:</source>
+        <translation>Tasto del telecomando:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Indirizzo di sistema:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Premi il tasto</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Accensione</translation>
+    </message>
+    <message>
+        <source>Program %1: a step holds until something else happens</source>
+        <translation>Programma %1: un passo resta finché non accade altro</translation>
+    </message>
+    <message>
+        <source>Program %1: %2 with its fade-out, then it ends</source>
+        <translation>Programma %1: %2 con la dissolvenza finale, poi termina</translation>
+    </message>
+    <message>
+        <source>Program %1: %2, then step 1 follows again</source>
+        <translation>Programma %1: %2, poi di nuovo il passo 1</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermo</translation>
+    </message>
+    <message>
+        <source>The controller is stopped (start/stop)</source>
+        <translation>Il controller è fermo (avvio/arresto)</translation>
+    </message>
+    <message>
+        <source>No program is running</source>
+        <translation>Nessun programma in corso</translation>
+    </message>
+    <message>
+        <source>Program %1 has ended</source>
+        <translation>Il programma %1 è terminato</translation>
+    </message>
+    <message>
+        <source>Program %1 is fading out</source>
+        <translation>Il programma %1 sta sfumando</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3, paused</source>
+        <translation>Programma %1, passo %2 di %3, in pausa</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3</source>
+        <translation>Programma %1, passo %2 di %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Tempo: %1</translation>
+    </message>
+    <message>
+        <source>Scenes on: %1</source>
+        <translation>Scene accese: %1</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1189,38 @@ Eseguire di nuovo &quot;Aggiorna Kelvo&quot; con il file di aggiornamento per co
     <message>
         <source>Kelvo controller found: press Connect</source>
         <translation>Centralina Kelvo trovata: premere Connetti</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>A&amp;nteprima</translation>
+    </message>
+    <message>
+        <source>Play the configuration here, without a controller</source>
+        <translation>Riprodurre la configurazione qui, senza controller</translation>
+    </message>
+    <message>
+        <source>Play the &amp;scene being edited</source>
+        <translation>Riproduci la &amp;scena in modifica</translation>
+    </message>
+    <message>
+        <source>Play the scene or program shown on the scenes page</source>
+        <translation>Riproduce la scena o il programma mostrato nella pagina delle scene</translation>
+    </message>
+    <message>
+        <source>Play the &amp;program being edited</source>
+        <translation>Riproduci il &amp;programma in modifica</translation>
+    </message>
+    <message>
+        <source>Play the program shown on the programs page</source>
+        <translation>Riproduce il programma mostrato nella pagina dei programmi</translation>
+    </message>
+    <message>
+        <source>Play the whole s&amp;how from power-on</source>
+        <translation>Riproduci tutto lo s&amp;pettacolo dall&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Play from power-on, with the inputs and the remote to try</source>
+        <translation>Riproduce dall&apos;accensione, con ingressi e telecomando da provare</translation>
     </message>
 </context>
 <context>

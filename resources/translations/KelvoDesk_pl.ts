@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL">
 <context>
+    <name>ColourSwatches</name>
+    <message>
+        <source>Channels %1 to %2: red %3, green %4, blue %5</source>
+        <translation>Kanały %1 do %2: czerwony %3, zielony %4, niebieski %5</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -329,6 +336,21 @@
     </message>
 </context>
 <context>
+    <name>ProgramTimelineView</name>
+    <message>
+        <source>Fade-out: %1 s</source>
+        <translation>Wygaszanie: %1 s</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, then it holds until something else happens</source>
+        <translation>Krok %1: narastanie %2 s, potem trwa, aż zdarzy się coś innego</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, hold %3 s</source>
+        <translation>Krok %1: narastanie %2 s, trwanie %3 s</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>unknown</source>
@@ -345,6 +367,150 @@
     <message>
         <source>simulated controller</source>
         <translation>symulowany sterownik</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPreviewWindow</name>
+    <message>
+        <source>Show preview</source>
+        <translation>Podgląd pokazu</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Wyjścia</translation>
+    </message>
+    <message>
+        <source>Colours of the special scene&apos;s channels:</source>
+        <translation>Kolory kanałów sceny specjalnej:</translation>
+    </message>
+    <message>
+        <source>A preview computed from the configuration in this window. Where the controller&apos;s behaviour is not described, it follows the rules listed in the README, and a controller may differ.</source>
+        <translation>Podgląd obliczony z konfiguracji w tym oknie. Tam, gdzie zachowanie sterownika nie jest opisane, stosuje zasady wymienione w README, a sterownik może działać inaczej.</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Odtwórz:</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Scena</translation>
+    </message>
+    <message>
+        <source>Special scene</source>
+        <translation>Scena specjalna</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Whole show from power-on</source>
+        <translation>Cały pokaz od włączenia zasilania</translation>
+    </message>
+    <message>
+        <source>Number of the scene or program</source>
+        <translation>Numer sceny lub programu</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Od początku</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Szybkość:</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>speed: times as fast</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>Try the functions</source>
+        <translation>Wypróbuj funkcje</translation>
+    </message>
+    <message>
+        <source>Inputs (held down: contact closed):</source>
+        <translation>Wejścia (wciśnięte: styk zwarty):</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Wejście %1</translation>
+    </message>
+    <message>
+        <source>Remote key:</source>
+        <translation>Klawisz pilota:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Adres systemowy:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Naciśnij klawisz</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Włącz zasilanie</translation>
+    </message>
+    <message>
+        <source>Program %1: a step holds until something else happens</source>
+        <translation>Program %1: krok trwa, aż zdarzy się coś innego</translation>
+    </message>
+    <message>
+        <source>Program %1: %2 with its fade-out, then it ends</source>
+        <translation>Program %1: %2 z wygaszaniem, potem się kończy</translation>
+    </message>
+    <message>
+        <source>Program %1: %2, then step 1 follows again</source>
+        <translation>Program %1: %2, potem znów krok 1</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Zatrzymany</translation>
+    </message>
+    <message>
+        <source>The controller is stopped (start/stop)</source>
+        <translation>Sterownik jest zatrzymany (start/stop)</translation>
+    </message>
+    <message>
+        <source>No program is running</source>
+        <translation>Żaden program nie działa</translation>
+    </message>
+    <message>
+        <source>Program %1 has ended</source>
+        <translation>Program %1 zakończył się</translation>
+    </message>
+    <message>
+        <source>Program %1 is fading out</source>
+        <translation>Program %1 wygasa</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3, paused</source>
+        <translation>Program %1, krok %2 z %3, pauza</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3</source>
+        <translation>Program %1, krok %2 z %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Czas: %1</translation>
+    </message>
+    <message>
+        <source>Scenes on: %1</source>
+        <translation>Włączone sceny: %1</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1189,38 @@ Uruchom ponownie &quot;Aktualizuj Kelvo&quot; z plikiem aktualizacji, aby ją do
     <message>
         <source>Kelvo controller found: press Connect</source>
         <translation>Znaleziono sterownik Kelvo: naciśnij Połącz</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>Pod&amp;gląd</translation>
+    </message>
+    <message>
+        <source>Play the configuration here, without a controller</source>
+        <translation>Odtwarzanie konfiguracji tutaj, bez sterownika</translation>
+    </message>
+    <message>
+        <source>Play the &amp;scene being edited</source>
+        <translation>Odtwórz edytowaną &amp;scenę</translation>
+    </message>
+    <message>
+        <source>Play the scene or program shown on the scenes page</source>
+        <translation>Odtwarza scenę lub program pokazany na stronie scen</translation>
+    </message>
+    <message>
+        <source>Play the &amp;program being edited</source>
+        <translation>Odtwórz edytowany &amp;program</translation>
+    </message>
+    <message>
+        <source>Play the program shown on the programs page</source>
+        <translation>Odtwarza program pokazany na stronie programów</translation>
+    </message>
+    <message>
+        <source>Play the whole s&amp;how from power-on</source>
+        <translation>Odtwórz cały p&amp;okaz od włączenia</translation>
+    </message>
+    <message>
+        <source>Play from power-on, with the inputs and the remote to try</source>
+        <translation>Odtwarza od włączenia zasilania; wejścia i pilota można wypróbować</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>ColourSwatches</name>
+    <message>
+        <source>Channels %1 to %2: red %3, green %4, blue %5</source>
+        <translation>Каналы с %1 по %2: красный %3, зелёный %4, синий %5</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -329,6 +336,21 @@
     </message>
 </context>
 <context>
+    <name>ProgramTimelineView</name>
+    <message>
+        <source>Fade-out: %1 s</source>
+        <translation>Затухание: %1 с</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, then it holds until something else happens</source>
+        <translation>Шаг %1: нарастание %2 с, затем держится, пока не произойдёт что-то другое</translation>
+    </message>
+    <message>
+        <source>Step %1: rise %2 s, hold %3 s</source>
+        <translation>Шаг %1: нарастание %2 с, удержание %3 с</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>simulated controller</source>
@@ -345,6 +367,150 @@
     <message>
         <source>Not enough memory !</source>
         <translation>Недостаточно памяти!</translation>
+    </message>
+</context>
+<context>
+    <name>ShowPreviewWindow</name>
+    <message>
+        <source>Show preview</source>
+        <translation>Предпросмотр шоу</translation>
+    </message>
+    <message>
+        <source>Outputs</source>
+        <translation>Выходы</translation>
+    </message>
+    <message>
+        <source>Colours of the special scene&apos;s channels:</source>
+        <translation>Цвета каналов особой сцены:</translation>
+    </message>
+    <message>
+        <source>A preview computed from the configuration in this window. Where the controller&apos;s behaviour is not described, it follows the rules listed in the README, and a controller may differ.</source>
+        <translation>Предпросмотр, рассчитанный по конфигурации в этом окне. Там, где поведение контроллера не описано, он следует правилам из README, и контроллер может вести себя иначе.</translation>
+    </message>
+    <message>
+        <source>Play:</source>
+        <translation>Воспроизвести:</translation>
+    </message>
+    <message>
+        <source>Scene</source>
+        <translation>Сцена</translation>
+    </message>
+    <message>
+        <source>Special scene</source>
+        <translation>Особая сцена</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>Whole show from power-on</source>
+        <translation>Всё шоу с включения питания</translation>
+    </message>
+    <message>
+        <source>Number of the scene or program</source>
+        <translation>Номер сцены или программы</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Пуск</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Сначала</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <comment>speed: times as fast</comment>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>Try the functions</source>
+        <translation>Проверить функции</translation>
+    </message>
+    <message>
+        <source>Inputs (held down: contact closed):</source>
+        <translation>Входы (нажато: контакт замкнут):</translation>
+    </message>
+    <message>
+        <source>Input %1</source>
+        <translation>Вход %1</translation>
+    </message>
+    <message>
+        <source>Remote key:</source>
+        <translation>Клавиша пульта:</translation>
+    </message>
+    <message>
+        <source>System address:</source>
+        <translation>Системный адрес:</translation>
+    </message>
+    <message>
+        <source>Press key</source>
+        <translation>Нажать клавишу</translation>
+    </message>
+    <message>
+        <source>Power on</source>
+        <translation>Включить питание</translation>
+    </message>
+    <message>
+        <source>Program %1: a step holds until something else happens</source>
+        <translation>Программа %1: шаг держится, пока не произойдёт что-то другое</translation>
+    </message>
+    <message>
+        <source>Program %1: %2 with its fade-out, then it ends</source>
+        <translation>Программа %1: %2 с затуханием, затем завершается</translation>
+    </message>
+    <message>
+        <source>Program %1: %2, then step 1 follows again</source>
+        <translation>Программа %1: %2, затем снова шаг 1</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Остановлено</translation>
+    </message>
+    <message>
+        <source>The controller is stopped (start/stop)</source>
+        <translation>Контроллер остановлен (старт/стоп)</translation>
+    </message>
+    <message>
+        <source>No program is running</source>
+        <translation>Ни одна программа не выполняется</translation>
+    </message>
+    <message>
+        <source>Program %1 has ended</source>
+        <translation>Программа %1 завершена</translation>
+    </message>
+    <message>
+        <source>Program %1 is fading out</source>
+        <translation>Программа %1 затухает</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3, paused</source>
+        <translation>Программа %1, шаг %2 из %3, пауза</translation>
+    </message>
+    <message>
+        <source>Program %1, step %2 of %3</source>
+        <translation>Программа %1, шаг %2 из %3</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Время: %1</translation>
+    </message>
+    <message>
+        <source>Scenes on: %1</source>
+        <translation>Включено сцен: %1</translation>
     </message>
 </context>
 <context>
@@ -1023,6 +1189,38 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
     <message>
         <source>Kelvo controller found: press Connect</source>
         <translation>Найден контроллер Kelvo: нажмите «Подключить»</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>П&amp;росмотр</translation>
+    </message>
+    <message>
+        <source>Play the configuration here, without a controller</source>
+        <translation>Воспроизвести конфигурацию здесь, без контроллера</translation>
+    </message>
+    <message>
+        <source>Play the &amp;scene being edited</source>
+        <translation>Воспроизвести редактируемую &amp;сцену</translation>
+    </message>
+    <message>
+        <source>Play the scene or program shown on the scenes page</source>
+        <translation>Воспроизвести сцену или программу со страницы сцен</translation>
+    </message>
+    <message>
+        <source>Play the &amp;program being edited</source>
+        <translation>Воспроизвести редактируемую &amp;программу</translation>
+    </message>
+    <message>
+        <source>Play the program shown on the programs page</source>
+        <translation>Воспроизвести программу со страницы программ</translation>
+    </message>
+    <message>
+        <source>Play the whole s&amp;how from power-on</source>
+        <translation>Воспроизвести всё &amp;шоу с включения</translation>
+    </message>
+    <message>
+        <source>Play from power-on, with the inputs and the remote to try</source>
+        <translation>Воспроизвести с включения питания, с входами и пультом для проверки</translation>
     </message>
 </context>
 <context>

@@ -2,7 +2,7 @@
 // inputs and remote are what a learn request reports, the program's live levels show in its
 // bars, and its mode follows the controller.
 
-#include "demo/levelbars.h"
+#include "editors/levelbars.h"
 #include "demo/simulatorpanel.h"
 #include "device/kelvoprotocol.h"
 #include "model/configlayout.h"

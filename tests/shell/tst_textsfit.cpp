@@ -1,9 +1,11 @@
 // Every text of the window fits its widget in every language: labels, buttons, check boxes,
 // radio buttons, group titles, tab titles and table headers, on every page.
 
+#include "simulator/sampleshow.h"
 #include "support/windowrig.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -156,6 +158,21 @@ void tst_TextsFit::everyTextFits()
     rig->showPage(1);
     rig->child<QSpinBox>("sbProgram")->setValue(1);
     visit(1, -1);
+
+    // The preview, playing a program of the sample show: its timeline and length shown.
+    rig->setImage(sampleShowImage());
+    rig->showPage(2);
+    rig->window->findChild<QAction *>(QStringLiteral("actPreviewProgram"))->trigger();
+    QWidget *preview = rig->window->findChild<QWidget *>(QStringLiteral("showPreview"));
+    rig->clock.elapsed += 1500;
+    preview->findChild<QPushButton *>(QStringLiteral("pbPreviewPause"))->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (!shots.isEmpty())
+        preview->grab().save(QStringLiteral("%1/%2-preview.png").arg(shots, language));
+    for (const QString &line : cutTexts(preview)) {
+        if (!cut.contains(line))
+            cut << line;
+    }
     rig.reset();
     QCoreApplication::removeTranslator(&translator);
     QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("\n") + cut.join(QLatin1Char('\n'))));
