@@ -1,5 +1,7 @@
 #include "levelbars.h"
 
+#include "readablecolour.h"
+
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -24,6 +26,18 @@ void LevelBars::setLevels(const Levels &levels)
         return;
     shown = levels;
     update();
+}
+
+QColor LevelBars::emptyColour() const
+{
+    return palette().color(QPalette::Base);
+}
+
+QColor LevelBars::barColour() const
+{
+    // The selection colour, darkened or lightened where it would not stand out from the empty
+    // part of the bar.
+    return ReadableColour::on(emptyColour(), palette().color(QPalette::Highlight));
 }
 
 QSize LevelBars::sizeHint() const
@@ -74,6 +88,8 @@ void LevelBars::paintEvent(QPaintEvent *)
     small.setPointSizeF(small.pointSizeF() * 0.8);
     painter.setFont(small);
     const QPalette &p = palette();
+    const QColor empty = emptyColour();
+    const QColor fill = barColour();
     for (int c = 0; c < ConfigLayout::ChannelCount; ++c) {
         const QRect box = cell(c).adjusted(3, 2, -3, -2);
         const QRect top(box.left(), box.top(), box.width(), TextHeight);
@@ -83,10 +99,9 @@ void LevelBars::paintEvent(QPaintEvent *)
         painter.setPen(p.color(QPalette::WindowText));
         painter.drawText(top, Qt::AlignCenter, QString::number(level(c)));
         painter.drawText(bottom, Qt::AlignCenter, QString::number(c + 1));
-        painter.fillRect(bar, p.color(QPalette::Base));
+        painter.fillRect(bar, empty);
         const int filled = bar.height() * level(c) / 255;
-        painter.fillRect(QRect(bar.left(), bar.bottom() - filled + 1, bar.width(), filled),
-                         p.color(QPalette::Highlight));
+        painter.fillRect(QRect(bar.left(), bar.bottom() - filled + 1, bar.width(), filled), fill);
         painter.setPen(p.color(QPalette::Mid));
         painter.drawRect(bar.adjusted(0, 0, -1, -1));
     }

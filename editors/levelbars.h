@@ -22,6 +22,10 @@ public:
     // The level shown for a channel, 0-based.
     int level(int channel) const { return shown.at(size_t(channel)); }
 
+    // The fill of a bar, as drawn on the palette in force, and what it is drawn on.
+    QColor barColour() const;
+    QColor emptyColour() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

@@ -1,5 +1,7 @@
 #include "programtimelineview.h"
 
+#include "readablecolour.h"
+
 #include <QHelpEvent>
 #include <QLinearGradient>
 #include <QPainter>
@@ -154,6 +156,21 @@ bool ProgramTimelineView::event(QEvent *event)
     return QWidget::event(event);
 }
 
+QColor ProgramTimelineView::darkColour() const
+{
+    return palette().color(QPalette::Base);
+}
+
+QColor ProgramTimelineView::litColour() const
+{
+    return ReadableColour::on(darkColour(), palette().color(QPalette::Highlight));
+}
+
+QColor ProgramTimelineView::numberColour() const
+{
+    return ReadableColour::on(litColour(), palette().color(QPalette::HighlightedText));
+}
+
 QSize ProgramTimelineView::sizeHint() const
 {
     return {480, BarTop + BarHeight + LoopRoom + 2};
@@ -171,8 +188,8 @@ void ProgramTimelineView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QPalette &p = palette();
-    const QColor lit = p.color(QPalette::Highlight);
-    const QColor dark = p.color(QPalette::Base);
+    const QColor lit = litColour();
+    const QColor dark = darkColour();
     const QRectF bar = barRect();
     painter.fillRect(bar, dark);
 
@@ -205,7 +222,7 @@ void ProgramTimelineView::paintEvent(QPaintEvent *)
         const QString label
             = endless ? QStringLiteral("%1 \u221e").arg(step + 1) : QString::number(step + 1);
         if (painter.fontMetrics().horizontalAdvance(label) + 4 <= rect.width()) {
-            painter.setPen(p.color(QPalette::HighlightedText));
+            painter.setPen(numberColour());
             painter.drawText(rect, Qt::AlignCenter, label);
         }
     }

@@ -27,6 +27,11 @@ public:
     // A step's rise and hold together; past the last step, the fade-out.
     QRectF stepRect(int step) const;
     QRectF barRect() const;
+    // The colours of a hold, of the dark end of a fade, and of the step numbers on a hold, as
+    // drawn on the palette in force.
+    QColor litColour() const;
+    QColor darkColour() const;
+    QColor numberColour() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -70,9 +70,7 @@ gui_class::gui_class(WorkSession *work, QWidget *parent)
     connectTransferControls();
     connectConnectionControls();
 
-    QPalette red = ui->lbConn->palette();
-    red.setBrush(QPalette::All, QPalette::WindowText, QBrush(QColor(220, 0, 0)));
-    ui->lbConn->setPalette(red);
+    showConnectionColour(Disconnected);
 
     ui->sbProgram->setMaximum(8);
     ui->sbProgram->setPrefix(tr("Program "));

@@ -4,6 +4,7 @@
 #include "device/usbbackend.h"
 #include "showpreviewwindow.h"
 
+#include <QColor>
 #include <QList>
 #include <QMainWindow>
 #include <QScopeGuard>
@@ -104,8 +105,14 @@ private slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // The connection status colours as chosen; each is shown as ReadableColour makes it on the
+    // palette in force.
+    static inline const QColor Disconnected {220, 0, 0};
+    static inline const QColor Connected {0, 155, 0};
+
     void createActions();
     void createMenus();
     void createProgramControls();
@@ -136,6 +143,7 @@ private:
     // another one (device buttons, the Upgrade menu) are disabled. Jobs may nest.
     [[nodiscard]] QScopeGuard<std::function<void()>> deviceJob();
     void updateDeviceControls();
+    void showConnectionColour(const QColor &colour);
     // A controller arrived or left. While a job runs the event waits for its end: the job
     // reports a lost link its own way.
     void hotplugEvent(const UsbBackend::HotplugEvent &event);
@@ -176,6 +184,7 @@ private:
     std::unique_ptr<WorkSession> ownSession;
     WorkSession *session;
     QString titleNote;
+    QColor connectionColour;
 
     QMenu *fileMenu = nullptr;
     QMenu *editMenu = nullptr;

@@ -7,6 +7,7 @@
 #include "common/prompts.h"
 #include "controller/kelvo_controller_class.h"
 #include "dialogs/reconnectdialog.h"
+#include "editors/readablecolour.h"
 #include "queuedinputdrop.h"
 #include "ui_mainwindow.h"
 
@@ -20,13 +21,6 @@
 namespace {
 constexpr int ConnectAttempts = 10;
 constexpr int ResetReconnectAttempts = 20;
-
-void paintText(QLabel *label, const QColor &colour)
-{
-    QPalette palette = label->palette();
-    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(colour));
-    label->setPalette(palette);
-}
 
 } // namespace
 
@@ -163,11 +157,31 @@ void gui_class::slotConnect()
         connectingDialog->done(0);
 }
 
+void gui_class::showConnectionColour(const QColor &colour)
+{
+    connectionColour = colour;
+    // The colour as chosen where it reads on the window's background, else the nearest that
+    // does: a dark desktop palette gets a lighter red and green.
+    const QPalette window = palette();
+    QPalette label = ui->lbConn->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        label.setColor(group, QPalette::WindowText,
+                       ReadableColour::on(window.color(group, QPalette::Window), colour));
+    ui->lbConn->setPalette(label);
+}
+
+void gui_class::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && connectionColour.isValid())
+        showConnectionColour(connectionColour);
+}
+
 void gui_class::connectionStatusChange(bool connectionStatus)
 {
     if (!connectionStatus) {
         ui->lbConn->setText(tr("Disconnected"));
-        paintText(ui->lbConn, QColor(220, 0, 0));
+        showConnectionColour(Disconnected);
         ui->pbConnect->setText(tr("Connect to Kelvo"));
         ui->lbSerial->setText(QStringLiteral("S/N ----"));
         ui->lbFirmWare->setText(QStringLiteral("F/W ----"));
@@ -177,7 +191,7 @@ void gui_class::connectionStatusChange(bool connectionStatus)
         return;
     }
     ui->lbConn->setText(tr("Connected"));
-    paintText(ui->lbConn, QColor(0, 155, 0));
+    showConnectionColour(Connected);
     if (statusBar()->currentMessage() == controllerFoundMessage())
         statusBar()->clearMessage();
     ui->pbConnect->setText(tr("Disconnect Kelvo"));

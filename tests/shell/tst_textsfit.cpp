@@ -1,6 +1,7 @@
 // Every text of the window fits its widget in every language: labels, buttons, check boxes,
 // radio buttons, group titles, tab titles and table headers, on every page.
 
+#include "shell/appstate.h"
 #include "simulator/sampleshow.h"
 #include "support/windowrig.h"
 
@@ -20,6 +21,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTranslator>
+#include <QtMath>
 
 #include <memory>
 
@@ -30,6 +32,7 @@ class tst_TextsFit : public QObject
 private slots:
     void everyTextFits_data();
     void everyTextFits();
+    void iconsHaveImagesForTheScale();
 };
 
 namespace {
@@ -176,6 +179,45 @@ void tst_TextsFit::everyTextFits()
     rig.reset();
     QCoreApplication::removeTranslator(&translator);
     QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("\n") + cut.join(QLatin1Char('\n'))));
+}
+
+void tst_TextsFit::iconsHaveImagesForTheScale()
+{
+    // The window's icons, at the size they are shown, have an image of as many pixels as the
+    // screen gives them: sharp at 1.5 and 2 too, not scaled up.
+    WindowRig rig;
+    // The Language menu with its flags, as the program builds it from the translations found.
+    for (const char *code : {"en", "pl", "de", "fr", "it", "es", "ru"}) {
+        LanguageEntry entry;
+        entry.code = QString::fromLatin1(code);
+        entry.name = entry.code;
+        languageTable.push_back(std::move(entry));
+    }
+    rig.rebuild();
+    rig.window->show();
+    const qreal ratio = rig.window->devicePixelRatioF();
+    QVERIFY(ratio == qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
+    QStringList blurred;
+    const auto check = [&](const QString &name, const QIcon &icon, int shown) {
+        if (icon.isNull())
+            return;
+        int widest = 0;
+        for (const QSize &size : icon.availableSizes())
+            widest = qMax(widest, size.width());
+        // Icons from the desktop theme or the style have a source of their own.
+        if (widest == 0)
+            return;
+        if (widest < qCeil(shown * ratio))
+            blurred << QStringLiteral("%1: %2 px for %3").arg(name).arg(widest).arg(shown * ratio);
+    };
+    const int small = rig.window->style()->pixelMetric(QStyle::PM_SmallIconSize);
+    for (QAction *action : rig.window->findChildren<QAction *>())
+        check(action->text(), action->icon(), small);
+    for (QAbstractButton *button : rig.window->findChildren<QAbstractButton *>())
+        check(button->objectName(), button->icon(), button->iconSize().width());
+    rig.window.reset();
+    languageTable.clear();
+    QVERIFY2(blurred.isEmpty(), qPrintable(blurred.join(QLatin1String("; "))));
 }
 
 QTEST_MAIN(tst_TextsFit)
