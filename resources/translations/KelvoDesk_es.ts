@@ -339,7 +339,7 @@
     <name>ProgramTimelineView</name>
     <message>
         <source>Fade-out: %1 s</source>
-        <translation>Fundido de salida: %1 s</translation>
+        <translation>Bajada: %1 s</translation>
     </message>
     <message>
         <source>Step %1: rise %2 s, then it holds until something else happens</source>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>Program %1: %2 with its fade-out, then it ends</source>
-        <translation>Programa %1: %2 con su fundido de salida, luego termina</translation>
+        <translation>Programa %1: %2 con su bajada, luego termina</translation>
     </message>
     <message>
         <source>Program %1: %2, then step 1 follows again</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Program %1 is fading out</source>
-        <translation>El programa %1 se está apagando</translation>
+        <translation>El programa %1 está en bajada</translation>
     </message>
     <message>
         <source>Program %1, step %2 of %3, paused</source>

@@ -339,7 +339,7 @@
     <name>ProgramTimelineView</name>
     <message>
         <source>Fade-out: %1 s</source>
-        <translation>Extinction : %1 s</translation>
+        <translation>Descente : %1 s</translation>
     </message>
     <message>
         <source>Step %1: rise %2 s, then it holds until something else happens</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Remote key:</source>
-        <translation>Touche de la télécommande :</translation>
+        <translation>Touche télécommande :</translation>
     </message>
     <message>
         <source>System address:</source>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>Program %1: %2 with its fade-out, then it ends</source>
-        <translation>Programme %1 : %2 avec son extinction, puis il se termine</translation>
+        <translation>Programme %1 : %2 avec sa descente, puis il se termine</translation>
     </message>
     <message>
         <source>Program %1: %2, then step 1 follows again</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Program %1 is fading out</source>
-        <translation>Le programme %1 s&apos;éteint</translation>
+        <translation>Le programme %1 est en descente</translation>
     </message>
     <message>
         <source>Program %1, step %2 of %3, paused</source>

@@ -339,7 +339,7 @@
     <name>ProgramTimelineView</name>
     <message>
         <source>Fade-out: %1 s</source>
-        <translation>Dissolvenza finale: %1 s</translation>
+        <translation>Discesa: %1 s</translation>
     </message>
     <message>
         <source>Step %1: rise %2 s, then it holds until something else happens</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Remote key:</source>
-        <translation>Tasto del telecomando:</translation>
+        <translation>Tasto telecomando:</translation>
     </message>
     <message>
         <source>System address:</source>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>Program %1: %2 with its fade-out, then it ends</source>
-        <translation>Programma %1: %2 con la dissolvenza finale, poi termina</translation>
+        <translation>Programma %1: %2 con la discesa, poi termina</translation>
     </message>
     <message>
         <source>Program %1: %2, then step 1 follows again</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Program %1 is fading out</source>
-        <translation>Il programma %1 sta sfumando</translation>
+        <translation>Il programma %1 è in discesa</translation>
     </message>
     <message>
         <source>Program %1, step %2 of %3, paused</source>

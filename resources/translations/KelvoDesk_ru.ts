@@ -339,7 +339,7 @@
     <name>ProgramTimelineView</name>
     <message>
         <source>Fade-out: %1 s</source>
-        <translation>Затухание: %1 с</translation>
+        <translation>Спад: %1 с</translation>
     </message>
     <message>
         <source>Step %1: rise %2 s, then it holds until something else happens</source>
@@ -373,7 +373,7 @@
     <name>ShowPreviewWindow</name>
     <message>
         <source>Show preview</source>
-        <translation>Предпросмотр шоу</translation>
+        <translation>Просмотр шоу</translation>
     </message>
     <message>
         <source>Outputs</source>
@@ -381,7 +381,7 @@
     </message>
     <message>
         <source>Colours of the special scene&apos;s channels:</source>
-        <translation>Цвета каналов особой сцены:</translation>
+        <translation>Цвета каналов специальной сцены:</translation>
     </message>
     <message>
         <source>A preview computed from the configuration in this window. Where the controller&apos;s behaviour is not described, it follows the rules listed in the README, and a controller may differ.</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Special scene</source>
-        <translation>Особая сцена</translation>
+        <translation>Специальная сцена</translation>
     </message>
     <message>
         <source>Program</source>
@@ -450,7 +450,7 @@
     </message>
     <message>
         <source>Remote key:</source>
-        <translation>Клавиша пульта:</translation>
+        <translation>Кнопка пульта ДУ:</translation>
     </message>
     <message>
         <source>System address:</source>
@@ -458,7 +458,7 @@
     </message>
     <message>
         <source>Press key</source>
-        <translation>Нажать клавишу</translation>
+        <translation>Нажать кнопку</translation>
     </message>
     <message>
         <source>Power on</source>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>Program %1: %2 with its fade-out, then it ends</source>
-        <translation>Программа %1: %2 с затуханием, затем завершается</translation>
+        <translation>Программа %1: %2 со спадом, затем завершается</translation>
     </message>
     <message>
         <source>Program %1: %2, then step 1 follows again</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Program %1 is fading out</source>
-        <translation>Программа %1 затухает</translation>
+        <translation>Программа %1: спад</translation>
     </message>
     <message>
         <source>Program %1, step %2 of %3, paused</source>
