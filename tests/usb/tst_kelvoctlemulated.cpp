@@ -203,7 +203,8 @@ void tst_KelvoctlEmulated::controllerHeldByThisProcess()
     window.setBackend(&library);
     QCOMPARE(window.findDevice(), 0);
 
-    // umockdev's socket stands for the node in this process, so kelvoctl finds no holder to name.
+    // This process has the testbed's copy of the node open, not /dev/bus/usb/001/002 itself, so
+    // kelvoctl finds no holder to name.
     const QString held = QStringLiteral("kelvoctl: the controller at port 1-1 is in use by another "
                                         "program (the system does not tell which)\n");
     Run run = kelvoctl({"devices"});

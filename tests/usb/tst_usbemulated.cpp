@@ -534,8 +534,8 @@ void tst_UsbEmulated::busyControllerThroughTheLibrary()
     rig->click("pbConnect");
     QCOMPARE(rig->text("lbConn"), QStringLiteral("Disconnected"));
     QCOMPARE(rig->script.shown.size(), 1);
-    // The holder is this process, or umockdev's socket stands for the node: the system names
-    // neither as another program.
+    // No other process has the node open: the faults have no holder, and the second context is
+    // this process (what it has open is the testbed's copy of the node besides).
     QCOMPARE(rig->script.shown[0].text,
              QStringLiteral("Another program is using the Kelvo controller.\nThe system does not "
                             "tell which one. Close it, then connect again."));
