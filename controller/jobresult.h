@@ -12,6 +12,7 @@ struct JobResult
     enum class Outcome {
         Done,
         NotConnected, // no controller was open when the job began
+        Busy, // connecting: a controller is there, but another program holds it
         LinkLost, // the controller stopped answering, or left the bus, during the job
         Cancelled, // the user cancelled (a progress dialog or a question)
         Refused, // not started: a file, a version, memory; `detail` says why

@@ -119,8 +119,11 @@ public:
     // still reported by linkError() as it happens.
     //
     // Connects to the adopted controller or the first one found (asking reconnectPrompt when only
-    // others are there).
+    // others are there). Busy, with the box to show, when none could be claimed but one that
+    // another program holds.
     JobResult connectController();
+    // What the user is told of a controller that another program holds.
+    static QString busyText(const DeviceHolder &holder);
     // The configuration from `image` to the controller. Done means the controller confirmed it;
     // restartController() then makes it run with it.
     JobResult writeConfiguration(const u8 *image);

@@ -2,7 +2,9 @@
 
 #include "kelvo_controller_class.h"
 
+#include "boxtitles.h"
 #include "device/kelvoprotocol.h"
+#include "model/printabletext.h"
 
 namespace {
 constexpr int VersionReadAttempts = 10;
@@ -44,10 +46,27 @@ JobResult kelvo_controller_class::connectController()
     }
     connected = 0;
     emit setConnectionStatus(false);
+    if (otherSerials.isEmpty() && !usbDevice.busyControllers.isEmpty())
+        return JobResult::failed(JobResult::Outcome::Busy,
+                                 busyText(usbDevice.busyControllers.first().holder),
+                                 Prompts::Kind::Warning, BoxTitles::usb());
     // Declined by whoever was asked, or nothing to ask about.
     return JobResult::failed(otherSerials.isEmpty() || !reconnectPrompt
                                  ? JobResult::Outcome::NotConnected
                                  : JobResult::Outcome::Cancelled);
+}
+
+QString kelvo_controller_class::busyText(const DeviceHolder &holder)
+{
+    if (!holder.known())
+        return tr("Another program is using the Kelvo controller.\nThe system does not tell which "
+                  "one. Close it, then connect again.");
+    // The name goes after the first line break: a box looks only at the first line to decide
+    // whether it holds rich text, and a process may call itself anything.
+    return tr("Another program is using the Kelvo controller:\n%1 (process %2)\nClose it, then "
+              "connect again.")
+        .arg(printableText(holder.program, 32))
+        .arg(holder.pid);
 }
 
 void kelvo_controller_class::readIdentity()

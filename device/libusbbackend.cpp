@@ -52,6 +52,18 @@ QString portPath(libusb_device *device)
     return path;
 }
 
+// What the system answers where another program holds the device. Linux says BUSY; elsewhere a
+// device opened or claimed exclusively by another program answers ACCESS, which on Linux only
+// means missing permission.
+int heldElsewhere(int result)
+{
+#ifndef Q_OS_LINUX
+    if (result == LIBUSB_ERROR_ACCESS)
+        return LIBUSB_ERROR_BUSY;
+#endif
+    return result;
+}
+
 QString deviceName(libusb_device *device)
 {
     return QStringLiteral("bus %1 address %2")
@@ -254,11 +266,14 @@ QString LibusbBackend::describe(quint64 deviceId) const
     return device ? deviceName(device) : QString();
 }
 
-UsbHandle LibusbBackend::open(quint64 deviceId)
+UsbHandle LibusbBackend::open(quint64 deviceId, int *error)
 {
     libusb_device *device = d->device(deviceId);
     libusb_device_handle *raw = nullptr;
-    if (!device || libusb_open(device, &raw) != LIBUSB_SUCCESS || !raw)
+    const int result = device ? heldElsewhere(libusb_open(device, &raw)) : int(ErrorNotFound);
+    if (error)
+        *error = result == LIBUSB_SUCCESS && !raw ? int(ErrorOther) : result;
+    if (result != LIBUSB_SUCCESS || !raw)
         return {};
     const quint64 id = d->nextHandle++;
     d->handles.emplace(id, raw);
@@ -274,7 +289,7 @@ int LibusbBackend::setConfiguration(UsbHandle handle, int configuration)
 int LibusbBackend::claimInterface(UsbHandle handle, int interfaceNumber)
 {
     libusb_device_handle *raw = d->find(handle);
-    return raw ? libusb_claim_interface(raw, interfaceNumber) : ErrorNotFound;
+    return raw ? heldElsewhere(libusb_claim_interface(raw, interfaceNumber)) : ErrorNotFound;
 }
 
 int LibusbBackend::releaseInterface(UsbHandle handle, int interfaceNumber)
@@ -322,6 +337,16 @@ int LibusbBackend::bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int len
 void LibusbBackend::close(UsbHandle handle)
 {
     d->handles.erase(handle.value());
+}
+
+DeviceHolder LibusbBackend::holder(quint64 deviceId) const
+{
+    libusb_device *device = d->device(deviceId);
+    if (!device)
+        return {};
+    return DeviceHolder::of(QString::asprintf("/dev/bus/usb/%03d/%03d",
+                                              libusb_get_bus_number(device),
+                                              libusb_get_device_address(device)));
 }
 
 bool LibusbBackend::watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify)

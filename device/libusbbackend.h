@@ -22,7 +22,7 @@ public:
     QList<Device> enumerate() override;
     // "bus B address A".
     QString describe(quint64 deviceId) const override;
-    UsbHandle open(quint64 deviceId) override;
+    UsbHandle open(quint64 deviceId, int *error = nullptr) override;
     int setConfiguration(UsbHandle handle, int configuration) override;
     int claimInterface(UsbHandle handle, int interfaceNumber) override;
     int releaseInterface(UsbHandle handle, int interfaceNumber) override;
@@ -33,6 +33,8 @@ public:
     int bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int length,
                      unsigned timeoutMs) override;
     void close(UsbHandle handle) override;
+    // The process with the device's node (/dev/bus/usb/BBB/DDD) open.
+    DeviceHolder holder(quint64 deviceId) const override;
     bool watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify) override;
 
 private:

@@ -52,15 +52,18 @@ QString LoggingBackend::describe(quint64 deviceId) const
     return inner->describe(deviceId);
 }
 
-UsbHandle LoggingBackend::open(quint64 deviceId)
+UsbHandle LoggingBackend::open(quint64 deviceId, int *error)
 {
     Transaction t = entry(Transaction::Kind::Open, {});
     t.device = inner->describe(deviceId);
-    const UsbHandle handle = inner->open(deviceId);
+    int result = ErrorOther;
+    const UsbHandle handle = inner->open(deviceId, &result);
     if (handle)
         openDevices[handle.value()] = t.device;
     t.handle = handle.value();
-    t.result = handle ? 0 : ErrorNoDevice;
+    t.result = handle ? 0 : result;
+    if (error)
+        *error = t.result;
     append(t);
     return handle;
 }
@@ -148,6 +151,11 @@ void LoggingBackend::close(UsbHandle handle)
     inner->close(handle);
     t.result = openDevices.erase(handle.value()) ? 0 : ErrorNotFound;
     append(t);
+}
+
+DeviceHolder LoggingBackend::holder(quint64 deviceId) const
+{
+    return inner->holder(deviceId);
 }
 
 bool LoggingBackend::watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify)

@@ -30,7 +30,7 @@ public:
     void init() override;
     QList<Device> enumerate() override;
     QString describe(quint64 deviceId) const override;
-    UsbHandle open(quint64 deviceId) override;
+    UsbHandle open(quint64 deviceId, int *error = nullptr) override;
     int setConfiguration(UsbHandle handle, int configuration) override;
     int claimInterface(UsbHandle handle, int interfaceNumber) override;
     int releaseInterface(UsbHandle handle, int interfaceNumber) override;
@@ -41,6 +41,7 @@ public:
     int bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int length,
                      unsigned timeoutMs) override;
     void close(UsbHandle handle) override;
+    DeviceHolder holder(quint64 deviceId) const override;
     // Arrivals and departures go to the logging category only: they are not transfers.
     bool watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify) override;
 

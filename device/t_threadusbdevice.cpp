@@ -72,6 +72,7 @@ int t_threadUsbDevice::findDevice()
 {
     otherSerials.clear();
     otherPorts.clear();
+    busyControllers.clear();
     if (isOpen()) {
         backend().close(deviceHandle); // no interface release here
         deviceHandle = UsbHandle();
@@ -84,12 +85,24 @@ int t_threadUsbDevice::findDevice()
         if (device.vendorId != vendorId || device.productId != productId
             || (!requiredPort.isEmpty() && device.port != requiredPort))
             continue;
-        const UsbHandle handle = usb.open(device.id);
-        if (!handle)
+        // Another program's claim shows as busy on whichever step the system checks it.
+        const auto heldElsewhere = [&](int result) {
+            if (result == UsbBackend::ErrorBusy)
+                busyControllers.append(
+                    {device.port, usb.describe(device.id), usb.holder(device.id)});
+        };
+        int result = UsbBackend::ErrorOther;
+        const UsbHandle handle = usb.open(device.id, &result);
+        if (!handle) {
+            heldElsewhere(result);
             continue;
-        if (usb.setConfiguration(handle, KELVO_CONFIGURATION) < 0
-            || usb.claimInterface(handle, KELVO_INTERFACE) < 0) {
+        }
+        result = usb.setConfiguration(handle, KELVO_CONFIGURATION);
+        if (result >= 0)
+            result = usb.claimInterface(handle, KELVO_INTERFACE);
+        if (result < 0) {
             usb.close(handle);
+            heldElsewhere(result);
             continue;
         }
         deviceHandle = handle;

@@ -64,6 +64,17 @@ public:
     // Where each of the other serial numbers of the last discovery sits, in the same order.
     QStringList otherPorts;
 
+    // A controller that another program holds: it could not be claimed, so its serial number is
+    // unknown.
+    struct BusyController
+    {
+        QString port;
+        QString location;
+        DeviceHolder holder;
+    };
+    // Those the last discovery met, in bus order.
+    QList<BusyController> busyControllers;
+
 protected:
     void run() override;
 

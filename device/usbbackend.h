@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/types.h"
+#include "deviceholder.h"
 
 #include <QList>
 #include <QString>
@@ -29,6 +30,8 @@ private:
 // The only way to the USB bus. t_threadUsbDevice keeps its discovery and transfer rules and
 // calls these; LibusbBackend talks to the real bus, SimulatedBus to simulated
 // controllers. Results follow libusb-1.0: 0 or a byte count for success, an Error for failure.
+// ErrorBusy from open(), setConfiguration() or claimInterface() means that another program holds
+// the device; holder() may then tell which.
 class UsbBackend
 {
 public:
@@ -80,8 +83,9 @@ public:
     virtual QList<Device> enumerate() = 0;
     // How logs name a device of the last enumerate(): bus and address, or a serial number.
     virtual QString describe(quint64 deviceId) const = 0;
-    // Null when the device cannot be opened (gone, no permission).
-    virtual UsbHandle open(quint64 deviceId) = 0;
+    // Null when the device cannot be opened (gone, no permission, held by another program); then
+    // `error`, when given, says why.
+    virtual UsbHandle open(quint64 deviceId, int *error = nullptr) = 0;
     virtual int setConfiguration(UsbHandle handle, int configuration) = 0;
     virtual int claimInterface(UsbHandle handle, int interfaceNumber) = 0;
     virtual int releaseInterface(UsbHandle handle, int interfaceNumber) = 0;
@@ -99,6 +103,14 @@ public:
                              unsigned timeoutMs)
         = 0;
     virtual void close(UsbHandle handle) = 0;
+
+    // Who holds a device of the last enumerate() that was refused as busy, as far as the system
+    // tells.
+    virtual DeviceHolder holder(quint64 deviceId) const
+    {
+        Q_UNUSED(deviceId);
+        return {};
+    }
 
     // Tells `notify` of every device with these ids that arrives or leaves from now on, one call
     // per event from the event loop of the calling thread, never inside another call of this

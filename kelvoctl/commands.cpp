@@ -445,6 +445,7 @@ Exit status:
        several and none named with --serial or --port
   4    the controller left the bus or stopped answering during the job
   5    the controller is in its firmware loader (only flash works then)
+  6    the controller is used by another program (named when the system tells)
   130  cancelled (Ctrl+C, or a question answered no))";
 
 QString description()

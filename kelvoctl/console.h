@@ -21,6 +21,7 @@ public:
         NoController = 3, // none found, not the one named, or several and none named
         ControllerLost = 4, // it left the bus or stopped answering during the job
         InLoader = 5, // it waits for its firmware: only flash can help
+        Busy = 6, // another program holds the controller
         Cancelled = 130, // Ctrl+C, as shells report an interrupted command
     };
 

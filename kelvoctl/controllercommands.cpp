@@ -39,6 +39,28 @@ struct Found
     friend bool operator==(const Found &, const Found &) = default;
 };
 
+using BusyController = t_threadUsbDevice::BusyController;
+
+// Who holds a controller, in kelvoctl's words.
+QString heldBy(const DeviceHolder &holder)
+{
+    if (!holder.known())
+        return QStringLiteral("in use by another program (the system does not tell which)");
+    return QStringLiteral("in use by another program: %1 (process %2)")
+        .arg(shown(holder.program))
+        .arg(holder.pid);
+}
+
+// "the controller at port 1-2 is in use by another program: ...", for each.
+QString busyList(const QList<BusyController> &busy)
+{
+    QStringList lines;
+    for (const BusyController &b : busy)
+        lines << QStringLiteral("the controller at port %1 is %2")
+                     .arg(shown(b.port), heldBy(b.holder));
+    return lines.join(QStringLiteral("; "));
+}
+
 QString foundList(const QList<Found> &found)
 {
     QStringList names;
@@ -174,6 +196,7 @@ public:
         kelvo.usbDevice.serialNumber = QStringLiteral("?");
         kelvo.usbDevice.findDevice();
         kelvo.usbDevice.serialNumber.clear();
+        busy = kelvo.usbDevice.busyControllers;
         QList<Found> found;
         for (int i = 0; i < kelvo.otherSerials.size(); ++i)
             found.append({kelvo.otherSerials[i], kelvo.usbDevice.otherPorts.value(i)});
@@ -198,9 +221,14 @@ public:
         kelvo.usbDevice.closeDevice();
         kelvo.usbDevice.serialNumber = found.serial;
         kelvo.usbDevice.requiredPort = found.port;
-        if (!kelvo.connectController().ok()) {
-            report.end(Ending::NoController,
-                       QStringLiteral("%1 is no longer on the bus").arg(who()));
+        if (const JobResult result = kelvo.connectController(); !result.ok()) {
+            const QList<BusyController> &held = kelvo.usbDevice.busyControllers;
+            if (result.outcome == JobResult::Outcome::Busy && !held.isEmpty())
+                report.end(Ending::Busy,
+                           QStringLiteral("%1 is %2").arg(who(), heldBy(held.first().holder)));
+            else
+                report.end(Ending::NoController,
+                           QStringLiteral("%1 is no longer on the bus").arg(who()));
             return false;
         }
         foundMode = kelvo.reportedMode();
@@ -223,17 +251,27 @@ public:
             if ((serial.isEmpty() || f.serial == serial) && (port.isEmpty() || f.port == port))
                 matching << f;
         }
-        if (found.isEmpty())
+        // One that another program holds may be the one meant: its serial number is unknown.
+        QList<BusyController> busyMatching;
+        for (const BusyController &b : busy) {
+            if (port.isEmpty() || b.port == port)
+                busyMatching << b;
+        }
+        if (found.isEmpty() && busyMatching.isEmpty())
             return end(Ending::NoController, QStringLiteral("no Kelvo controller found"));
+        if (found.isEmpty())
+            return end(Ending::Busy, busyList(busyMatching));
         if (matching.isEmpty()) {
             QStringList named;
             if (!serial.isEmpty())
                 named << QStringLiteral("with serial number %1").arg(shown(serial));
             if (!port.isEmpty())
                 named << QStringLiteral("at port %1").arg(shown(port));
-            return end(Ending::NoController,
-                       QStringLiteral("no controller %1 on the bus (found: %2)")
-                           .arg(named.join(QLatin1Char(' ')), foundList(found)));
+            const QString none = QStringLiteral("no controller %1 on the bus (found: %2)")
+                                     .arg(named.join(QLatin1Char(' ')), foundList(found));
+            if (!busyMatching.isEmpty())
+                return end(Ending::Busy, none + QStringLiteral("; ") + busyList(busyMatching));
+            return end(Ending::NoController, none);
         }
         if (matching.size() > 1) {
             if (!serial.isEmpty())
@@ -430,6 +468,8 @@ public:
     CliPrompts prompts; // before the controller: it may ask from its first call
     kelvo_controller_class kelvo;
     Found target;
+    // The controllers that the last discovery found held by another program.
+    QList<BusyController> busy;
     int foundMode = 0; // 0 until it answered
     QSet<QString> serialShared;
     bool firmwareStarted = false;
@@ -510,9 +550,27 @@ int commandDevices(const Invocation &call)
                          session.foundMode == MODE_LOADER ? modeWords(MODE_LOADER)
                                                           : modeName(session.foundMode));
     }
-    const int status = found.isEmpty() ? Console::NoController : Console::Ok;
-    if (found.isEmpty())
+    for (const BusyController &b : session.busy) {
+        QJsonObject device {{QStringLiteral("port"), b.port},
+                            {QStringLiteral("location"), b.location},
+                            {QStringLiteral("mode"), QStringLiteral("busy")}};
+        if (b.holder.known()) {
+            device.insert(QStringLiteral("pid"), b.holder.pid);
+            device.insert(QStringLiteral("program"), b.holder.program);
+        }
+        list.append(device);
+        text += QStringLiteral("?  port %1 (%2)  %3\n")
+                    .arg(shown(b.port), shown(b.location), heldBy(b.holder));
+    }
+    // Listing works while some are held; only where none is free does it fail.
+    int status = Console::Ok;
+    if (found.isEmpty() && session.busy.isEmpty()) {
         call.console.fail(QStringLiteral("no Kelvo controller found"));
+        status = Console::NoController;
+    } else if (found.isEmpty()) {
+        call.console.fail(busyList(session.busy));
+        status = Console::Busy;
+    }
     const QByteArray output
         = call.options.json ? QJsonDocument(list).toJson(QJsonDocument::Indented) : text.toUtf8();
     if (!output.isEmpty() && !call.console.out(output))
@@ -537,8 +595,12 @@ int backupAll(const Invocation &call)
     if (!folder.exists())
         session.end(Ending::Failed, QStringLiteral("%1: not a folder").arg(shown(*options.output)));
     const QList<Found> found = folder.exists() ? session.discover() : QList<Found>();
-    if (folder.exists() && found.isEmpty())
+    // As found now: a failed job looks at the bus again.
+    const QList<BusyController> busy = session.busy;
+    if (folder.exists() && found.isEmpty() && busy.isEmpty())
         session.end(Ending::NoController, QStringLiteral("no Kelvo controller found"));
+    else if (folder.exists() && found.isEmpty())
+        session.end(Ending::Busy, busyList(busy));
     if (!session.report.succeeded()) {
         session.report.tell(call.console, false);
         results.append(session.report.json());
@@ -593,6 +655,18 @@ int backupAll(const Invocation &call)
         results.append(session.report.json());
         if (status == Console::Ok)
             status = session.report.status();
+    }
+    // Those another program holds are not read, and said so, each as a controller of the run.
+    for (const BusyController &b : busy) {
+        if (status == Console::Cancelled)
+            break;
+        JobReport held(session.command, false);
+        held.fields = {{QStringLiteral("port"), b.port}};
+        held.end(Ending::Busy, busyList({b}));
+        held.tell(call.console, false);
+        results.append(held.json());
+        if (status == Console::Ok)
+            status = held.status();
     }
     return printed(status);
 }

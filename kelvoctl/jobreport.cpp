@@ -34,6 +34,8 @@ int JobReport::status(Ending ending, bool comparison)
         return Console::ControllerLost;
     case Ending::InLoader:
         return Console::InLoader;
+    case Ending::Busy:
+        return Console::Busy;
     case Ending::Cancelled:
         return Console::Cancelled;
     default:

@@ -22,6 +22,7 @@ public:
         NoController, // none found, not the one named, or several and none named
         ControllerLost, // it left the bus or stopped answering during the job
         InLoader, // it waits for its firmware: only flash can help
+        Busy, // another program holds the controller
         Cancelled, // Ctrl+C, or a question answered no
     };
 

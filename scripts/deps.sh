@@ -10,6 +10,9 @@ packages=(
     qt6-translations-l10n
     clang libclang-rt-14-dev zlib1g-dev
     xvfb xauth
+    # The program on Wayland: Qt's platform plugin, and a headless compositor with an
+    # accessibility bus in a D-Bus session of its own for the test that drives it from outside.
+    qt6-wayland weston at-spi2-core dbus-daemon dbus-bin dbus-session-bus-common libglib2.0-bin
     # The tests measure texts in these fonts (the condensed faces included).
     fonts-dejavu-core fonts-dejavu-extra
     umockdev libumockdev-dev

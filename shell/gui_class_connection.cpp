@@ -119,6 +119,7 @@ void gui_class::slotConnect()
 {
     const auto job = deviceJob(); // pbConnect among the rest
     std::unique_ptr<QDialog> connectingDialog;
+    JobResult connecting;
     int failed = 0;
     if (!controller->usbDevice.isOpen()) {
         connectingDialog = std::make_unique<QDialog>(this);
@@ -136,7 +137,7 @@ void gui_class::slotConnect()
         QueuedInputDrop::flush();
         connectingDialog->repaint();
         for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
-            controller->setConnection(true);
+            connecting = controller->connectController(); // setConnection(true), with its result
             if (controller->usbDevice.isOpen())
                 break;
             ++failed;
@@ -155,6 +156,10 @@ void gui_class::slotConnect()
     connectionStatusChange(controller->usbDevice.isOpen());
     if (connectingDialog)
         connectingDialog->done(0);
+    // Finding none stays silent; one that another program holds would look the same without a
+    // word.
+    if (connecting.outcome == JobResult::Outcome::Busy)
+        prompts().message(connecting.detailKind, this, connecting.detailTitle, connecting.detail);
 }
 
 void gui_class::showConnectionColour(const QColor &colour)

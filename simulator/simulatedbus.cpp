@@ -92,14 +92,23 @@ QString SimulatedBus::describe(quint64 id) const
     return list[size_t(position)]->serialNumber();
 }
 
-UsbHandle SimulatedBus::open(quint64 id)
+UsbHandle SimulatedBus::open(quint64 id, int *error)
 {
+    const auto fails = [error](int why) {
+        if (error)
+            *error = why;
+        return UsbHandle();
+    };
     const int position = int(id >> 32) - 1;
     if (position < 0 || position >= int(list.size()))
-        return {};
+        return fails(ErrorNotFound);
     SimulatedController &c = *list[size_t(position)];
-    if (!c.isOnBus() || c.generation() != int(quint32(id)) || c.faults.openFails)
-        return {};
+    if (!c.isOnBus() || c.generation() != int(quint32(id)))
+        return fails(ErrorNoDevice);
+    if (c.faults.openFails)
+        return fails(c.faults.openError);
+    if (error)
+        *error = 0;
     const UsbHandle handle(nextHandle++);
     handles.emplace(handle.value(), OpenHandle {&c, c.generation()});
     return handle;
@@ -110,6 +119,8 @@ int SimulatedBus::setConfiguration(UsbHandle handle, int configuration)
     SimulatedController *c = live(handle);
     if (!c)
         return deadHandle(handle);
+    if (c->faults.claimedElsewhere || claimedByAnother(handle, *c))
+        return ErrorBusy;
     if (c->faults.setConfigurationFails)
         return ErrorIo;
     return configuration == KELVO_CONFIGURATION ? 0 : ErrorNotFound;
@@ -120,17 +131,24 @@ int SimulatedBus::claimInterface(UsbHandle handle, int interfaceNumber)
     SimulatedController *c = live(handle);
     if (!c)
         return deadHandle(handle);
-    if (c->faults.claimFails)
+    if (c->faults.claimFails || c->faults.claimedElsewhere)
         return ErrorBusy;
     if (interfaceNumber != KELVO_INTERFACE)
         return ErrorNotFound;
-    for (const auto &[id, open] : handles) {
-        if (id != handle.value() && open.controller == c && open.generation == c->generation()
-            && open.claimed)
-            return ErrorBusy;
-    }
+    if (claimedByAnother(handle, *c))
+        return ErrorBusy;
     handles[handle.value()].claimed = true;
     return 0;
+}
+
+bool SimulatedBus::claimedByAnother(UsbHandle handle, const SimulatedController &controller) const
+{
+    for (const auto &[id, open] : handles) {
+        if (id != handle.value() && open.controller == &controller
+            && open.generation == controller.generation() && open.claimed)
+            return true;
+    }
+    return false;
 }
 
 int SimulatedBus::releaseInterface(UsbHandle handle, int interfaceNumber)
@@ -180,6 +198,14 @@ int SimulatedBus::bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int leng
 void SimulatedBus::close(UsbHandle handle)
 {
     handles.erase(handle.value());
+}
+
+DeviceHolder SimulatedBus::holder(quint64 id) const
+{
+    const int position = int(id >> 32) - 1;
+    if (position < 0 || position >= int(list.size()))
+        return {};
+    return list[size_t(position)]->faults.heldBy;
 }
 
 bool SimulatedBus::watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify)

@@ -41,7 +41,7 @@ public:
     QList<Device> enumerate() override;
     // The serial number the controller reports.
     QString describe(quint64 deviceId) const override;
-    UsbHandle open(quint64 deviceId) override;
+    UsbHandle open(quint64 deviceId, int *error = nullptr) override;
     int setConfiguration(UsbHandle handle, int configuration) override;
     int claimInterface(UsbHandle handle, int interfaceNumber) override;
     int releaseInterface(UsbHandle handle, int interfaceNumber) override;
@@ -52,6 +52,8 @@ public:
     int bulkTransfer(UsbHandle handle, u8 endpoint, u8 *data, int length,
                      unsigned timeoutMs) override;
     void close(UsbHandle handle) override;
+    // The controller's Faults::heldBy.
+    DeviceHolder holder(quint64 deviceId) const override;
     bool watchHotplug(u16 vendorId, u16 productId, HotplugHandler notify) override;
 
 private:
@@ -64,6 +66,8 @@ private:
 
     // The controller behind a handle while it is still on the bus, else null.
     SimulatedController *live(UsbHandle handle);
+    // Whether a handle other than `handle` has claimed the controller's interface.
+    bool claimedByAnother(UsbHandle handle, const SimulatedController &controller) const;
     // ErrorNoDevice for a handle whose controller left the bus, ErrorNotFound for an unknown one.
     int deadHandle(UsbHandle handle) const;
     void spend(int ms);

@@ -54,8 +54,13 @@ public:
         int failDescriptorReads = 0; // the next string-descriptor reads fail (-1: all)
         int descriptorReadError = UsbBackend::ErrorPipe; // how they fail (ErrorTimeout: a NAK)
         bool openFails = false;
+        int openError = UsbBackend::ErrorAccess; // how it fails (ErrorBusy: held exclusively)
         bool setConfigurationFails = false;
-        bool claimFails = false;
+        bool claimFails = false; // refused as busy
+        // Another program claimed its interface: setting the configuration and claiming are
+        // refused as busy, as Linux refuses them.
+        bool claimedElsewhere = false;
+        DeviceHolder heldBy; // who the system names when asked who holds it
         u16 extraStatusBits = 0; // ORed into every status word
         QList<u16> statusScript; // the next status reads return these words instead
         int statusReplyLength = -1; // status reads report this many bytes (-1: what was sent)

@@ -45,9 +45,17 @@ const QString commandFailed = QStringLiteral("Command failed !");
 
 enum class Op { Connect, LiveOn, LiveOff, LearnInput, ReadAddress, WriteAddress };
 
+// Who keeps the controller from the window.
+enum class Holder {
+    NamedProgram, // another program that the system names
+    UnnamedProgram, // another program; the system does not tell which
+    AnotherWindow, // another window of this process, on the same bus
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Op)
+Q_DECLARE_METATYPE(Holder)
 
 class tst_Connection : public QObject
 {
@@ -58,6 +66,8 @@ private slots:
     void cleanup();
 
     void connectWithoutController();
+    void connectToABusyController_data();
+    void connectToABusyController();
     void connectAndDisconnect_data();
     void connectAndDisconnect();
     void serialAndVersionFitTheirLabels_data();
@@ -150,6 +160,71 @@ void tst_Connection::connectWithoutController()
     QVERIFY(rig->script.shown.isEmpty()); // a failed connect is only in the debug log
     for (QWidget *w : QApplication::topLevelWidgets())
         QVERIFY(!qobject_cast<QDialog *>(w)); // the "Connecting ..." box is gone
+}
+
+void tst_Connection::connectToABusyController_data()
+{
+    QTest::addColumn<Holder>("holder");
+    QTest::addColumn<bool>("freeToo"); // a second controller nobody holds
+    QTest::addColumn<QString>("text"); // of the box; none when empty
+
+    const QString unnamed = QStringLiteral(
+        "Another program is using the Kelvo controller.\nThe system does not tell which one. "
+        "Close it, then connect again.");
+    QTest::newRow("held by a program the system names")
+        << Holder::NamedProgram << false
+        << "Another program is using the Kelvo controller:\nkelvoctl (process 4242)\nClose it, "
+           "then connect again.";
+    QTest::newRow("held by a program the system does not name")
+        << Holder::UnnamedProgram << false << unnamed;
+    QTest::newRow("held by another window") << Holder::AnotherWindow << false << unnamed;
+    QTest::newRow("held one and a free one: the free one connects")
+        << Holder::NamedProgram << true << QString();
+}
+
+void tst_Connection::connectToABusyController()
+{
+    QFETCH(Holder, holder);
+    QFETCH(bool, freeToo);
+    QFETCH(QString, text);
+
+    SimulatedController &held = rig->bus.addController(serialA);
+    if (freeToo)
+        rig->bus.addController(serialB);
+    QStringList othersOfTheOther;
+    t_threadUsbDevice otherWindow(othersOfTheOther);
+    switch (holder) {
+    case Holder::NamedProgram:
+        held.faults.claimedElsewhere = true;
+        held.faults.heldBy = {4242, QStringLiteral("kelvoctl")};
+        break;
+    case Holder::UnnamedProgram:
+        held.faults.claimFails = true;
+        break;
+    case Holder::AnotherWindow:
+        otherWindow.setIds(KELVO_VENDOR_ID, KELVO_PRODUCT_ID);
+        otherWindow.setBackend(&rig->bus);
+        QCOMPARE(otherWindow.findDevice(), 0);
+        break;
+    }
+
+    rig->click("pbConnect");
+    QCOMPARE(rig->kelvo.usbDevice.isOpen(), freeToo);
+    QCOMPARE(rig->text("lbConn"), freeToo ? QStringLiteral("Connected") : "Disconnected");
+    if (text.isEmpty()) {
+        QVERIFY(rig->script.shown.isEmpty());
+        QCOMPARE(rig->kelvo.usbDevice.serialNumber, serialB);
+        return;
+    }
+    // Tried as often as for a missing controller, then told once, after the "Connecting ..." box.
+    QCOMPARE(rig->debug.lines.count(QStringLiteral("Ponowienie ...")), 10);
+    QCOMPARE(rig->script.shown.size(), 1);
+    const ScriptedPrompts::Shown &box = rig->script.shown.first();
+    QCOMPARE(box.kind, Prompts::Kind::Warning);
+    QCOMPARE(box.parent, rig->window.get());
+    QCOMPARE(box.title, QStringLiteral("USB Interface"));
+    QCOMPARE(box.text, text);
+    QCOMPARE(rig->bus.openHandles(), holder == Holder::AnotherWindow ? 1 : 0);
 }
 
 void tst_Connection::connectAndDisconnect_data()

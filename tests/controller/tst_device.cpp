@@ -16,7 +16,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -108,9 +110,21 @@ enum class Fault {
     SetConfigurationFails,
 };
 
+// How a controller is kept from the program, or not.
+enum class Hold {
+    ClaimedElsewhere, // another program claimed its interface
+    ClaimRefused, // only the claim is refused as busy
+    OpenedExclusively, // opening is refused as busy
+    AnotherHandle, // another controller object on this bus claimed it
+    NoPermission, // opening is refused for want of permission
+    ConfigurationFails, // setting the configuration fails with an I/O error
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Fault)
+Q_DECLARE_METATYPE(Hold)
+Q_DECLARE_METATYPE(Transaction::Kind)
 
 class tst_Device : public QObject
 {
@@ -133,6 +147,9 @@ private slots:
     void discovery_data();
     void discovery();
     void discoveryAsksForTheSerialAsTheDeviceExpects();
+    void discoveryTellsBusyControllers_data();
+    void discoveryTellsBusyControllers();
+    void deviceHolderIsTheProcessWithTheNodeOpen();
     void readSerialNumberUsesIndex3();
     void serialDescriptorMustHoldASerial_data();
     void serialDescriptorMustHoldASerial();
@@ -499,6 +516,137 @@ void tst_Device::discovery()
         });
         QCOMPARE(releases.size(), (claimed || serial != controllers.first()) ? 1 : 0);
     }
+}
+
+void tst_Device::discoveryTellsBusyControllers_data()
+{
+    QTest::addColumn<Hold>("hold");
+    QTest::addColumn<bool>("named"); // the system names the holder
+    QTest::addColumn<bool>("freeToo"); // a second controller nobody holds
+    QTest::addColumn<bool>("busy");
+    QTest::addColumn<Kind>("refusedAt");
+    QTest::addColumn<int>("error");
+
+    QTest::newRow("claimed elsewhere, holder named")
+        << Hold::ClaimedElsewhere << true << false << true << Kind::SetConfiguration
+        << int(UsbBackend::ErrorBusy);
+    QTest::newRow("claimed elsewhere, holder not told")
+        << Hold::ClaimedElsewhere << false << false << true << Kind::SetConfiguration
+        << int(UsbBackend::ErrorBusy);
+    QTest::newRow("claim refused as busy") << Hold::ClaimRefused << false << false << true
+                                           << Kind::ClaimInterface << int(UsbBackend::ErrorBusy);
+    QTest::newRow("opened exclusively elsewhere")
+        << Hold::OpenedExclusively << true << false << true << Kind::Open
+        << int(UsbBackend::ErrorBusy);
+    QTest::newRow("claimed by another controller object")
+        << Hold::AnotherHandle << false << false << true << Kind::SetConfiguration
+        << int(UsbBackend::ErrorBusy);
+    QTest::newRow("held one skipped, free one connected")
+        << Hold::ClaimedElsewhere << true << true << true << Kind::SetConfiguration
+        << int(UsbBackend::ErrorBusy);
+    QTest::newRow("no permission is not busy") << Hold::NoPermission << true << false << false
+                                               << Kind::Open << int(UsbBackend::ErrorAccess);
+    QTest::newRow("configuration error is not busy")
+        << Hold::ConfigurationFails << true << false << false << Kind::SetConfiguration
+        << int(UsbBackend::ErrorIo);
+}
+
+void tst_Device::discoveryTellsBusyControllers()
+{
+    QFETCH(Hold, hold);
+    QFETCH(bool, named);
+    QFETCH(bool, freeToo);
+    QFETCH(bool, busy);
+    QFETCH(Kind, refusedAt);
+    QFETCH(int, error);
+
+    const QString a = QStringLiteral("KLV00000001");
+    const QString b = QStringLiteral("KLV00000002");
+    Rig rig;
+    SimulatedController &held = rig.bus.addController(a);
+    if (freeToo)
+        rig.bus.addController(b);
+    const DeviceHolder holder {4242, QStringLiteral("kelvodesk")};
+    if (named)
+        held.faults.heldBy = holder;
+    QStringList othersOfTheOther;
+    t_threadUsbDevice other(othersOfTheOther);
+    switch (hold) {
+    case Hold::ClaimedElsewhere:
+        held.faults.claimedElsewhere = true;
+        break;
+    case Hold::ClaimRefused:
+        held.faults.claimFails = true;
+        break;
+    case Hold::OpenedExclusively:
+        held.faults.openFails = true;
+        held.faults.openError = UsbBackend::ErrorBusy;
+        break;
+    case Hold::AnotherHandle:
+        other.setIds(KELVO_VENDOR_ID, KELVO_PRODUCT_ID);
+        other.setBackend(&rig.bus);
+        QCOMPARE(other.findDevice(), 0);
+        break;
+    case Hold::NoPermission:
+        held.faults.openFails = true;
+        break;
+    case Hold::ConfigurationFails:
+        held.faults.setConfigurationFails = true;
+        break;
+    }
+
+    QCOMPARE(rig.usb().findDevice(), freeToo ? 0 : -1);
+    QCOMPARE(rig.usb().isOpen(), freeToo);
+    QCOMPARE(rig.usb().serialNumber, freeToo ? b : QString());
+    QCOMPARE(rig.usb().busyControllers.size(), busy ? 1 : 0);
+    if (busy) {
+        const t_threadUsbDevice::BusyController &found = rig.usb().busyControllers.first();
+        QCOMPARE(found.port, QStringLiteral("1-1"));
+        QCOMPARE(found.location, a); // as the simulated bus describes it
+        QCOMPARE(found.holder, named ? holder : DeviceHolder());
+    }
+    // The step that was refused, with the system's reason in the log; nothing after it.
+    const QList<Transaction> ofHeld
+        = rig.log().filtered([&](const Transaction &t) { return t.device == a; });
+    QVERIFY(!ofHeld.isEmpty());
+    const qsizetype refused
+        = ofHeld.last().kind == Kind::Close ? ofHeld.size() - 2 : ofHeld.size() - 1;
+    QCOMPARE(ofHeld[refused].kind, refusedAt);
+    QCOMPARE(ofHeld[refused].result, error);
+    QCOMPARE(rig.bus.openHandles(), int(freeToo) + int(hold == Hold::AnotherHandle));
+}
+
+void tst_Device::deviceHolderIsTheProcessWithTheNodeOpen()
+{
+    QTemporaryDir dir;
+    const QString held = dir.filePath(QStringLiteral("node"));
+    const QString free = dir.filePath(QStringLiteral("other"));
+    for (const QString &name : {held, free}) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    // This process's own descriptors do not count: it is never "another program".
+    QFile own(free);
+    QVERIFY(own.open(QIODevice::ReadOnly));
+
+    // A process that holds the file open as its standard input.
+    QProcess holder;
+    holder.setStandardInputFile(held);
+    holder.start(QStringLiteral("sleep"), {QStringLiteral("600")});
+    QVERIFY(holder.waitForStarted());
+    const qint64 pid = holder.processId();
+
+    const DeviceHolder found = DeviceHolder::of(held);
+    const DeviceHolder none = DeviceHolder::of(free);
+    holder.kill();
+    holder.waitForFinished();
+
+    QCOMPARE(found.pid, pid);
+    QCOMPARE(found.program, QStringLiteral("sleep"));
+    QVERIFY(found.known());
+    QVERIFY(!none.known());
+    QCOMPARE(none.program, QString());
+    QVERIFY(!DeviceHolder::of(dir.filePath(QStringLiteral("missing"))).known());
 }
 
 void tst_Device::discoveryAsksForTheSerialAsTheDeviceExpects()

@@ -65,7 +65,17 @@ QByteArray fileImage(const QString &name)
     return image;
 }
 
+// Who holds the first controller on the bus.
+enum class Holder {
+    None,
+    NamedProgram, // another program that the system names
+    UnnamedProgram, // another program; the system does not tell which
+    AnotherController, // another controller object of this process, on the same bus
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Holder)
 
 class tst_KelvoctlControllers : public QObject
 {
@@ -109,6 +119,8 @@ private slots:
     void ctrlCStopsBackupAllAfterTheCurrentController();
     void loaderIsAlwaysTold_data();
     void loaderIsAlwaysTold();
+    void busyControllerIsTold_data();
+    void busyControllerIsTold();
 
 private:
     int kelvoctl(const QStringList &args);
@@ -1041,4 +1053,111 @@ void tst_KelvoctlControllers::loaderIsAlwaysTold()
 }
 
 QTEST_GUILESS_MAIN(tst_KelvoctlControllers)
+void tst_KelvoctlControllers::busyControllerIsTold_data()
+{
+    QTest::addColumn<Holder>("holder");
+    QTest::addColumn<bool>("freeToo"); // a second controller nobody holds, KLV00000002
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("error");
+
+    const QString named = QStringLiteral("kelvoctl: the controller at port 1-1 is in use by "
+                                         "another program: kelvodesk (process 4242)\n");
+    const QString unnamed = QStringLiteral("kelvoctl: the controller at port 1-1 is in use by "
+                                           "another program (the system does not tell which)\n");
+    QTest::newRow("devices, named holder")
+        << Holder::NamedProgram << false << QStringList {"devices"} << 6 << named;
+    QTest::newRow("devices, unnamed holder")
+        << Holder::UnnamedProgram << false << QStringList {"devices"} << 6 << unnamed;
+    QTest::newRow("devices, one held, one free")
+        << Holder::NamedProgram << true << QStringList {"devices"} << 0 << QString();
+    QTest::newRow("backup, held by another controller object")
+        << Holder::AnotherController << false << QStringList {"backup", "-o", "out.cfgkv"} << 6
+        << unnamed;
+    QTest::newRow("restore, the serial named is not among the free")
+        << Holder::NamedProgram << true
+        << QStringList {"restore", "--serial", "KLV00000001", "in.cfgkv", "--yes"} << 6
+        << "kelvoctl: no controller with serial number KLV00000001 on the bus (found: "
+           "KLV00000002 at port 1-2); the controller at port 1-1 is in use by another program: "
+           "kelvodesk (process 4242)\n";
+    QTest::newRow("flash, the port named is held")
+        << Holder::UnnamedProgram << true
+        << QStringList {"flash", "--port", "1-1", "new.upg", "--yes"} << 6
+        << "kelvoctl: no controller at port 1-1 on the bus (found: KLV00000002 at port 1-2); the "
+           "controller at port 1-1 is in use by another program (the system does not tell "
+           "which)\n";
+    QTest::newRow("verify-config, held: any trouble of a comparison")
+        << Holder::NamedProgram << false << QStringList {"verify-config", "in.cfgkv"} << 2 << named;
+    QTest::newRow("backup --all, one held, one free")
+        << Holder::UnnamedProgram << true << QStringList {"backup", "--all", "-o", "."} << 6
+        << unnamed;
+    QTest::newRow("none at all is still none") << Holder::None << false << QStringList {"devices"}
+                                               << 3 << "kelvoctl: no Kelvo controller found\n";
+}
+
+void tst_KelvoctlControllers::busyControllerIsTold()
+{
+    QFETCH(Holder, holder);
+    QFETCH(bool, freeToo);
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, error);
+
+    SimulatedController *held = nullptr;
+    if (holder != Holder::None)
+        held = &bus->addController(QStringLiteral("KLV00000001"));
+    SimulatedController *free
+        = freeToo ? &bus->addController(QStringLiteral("KLV00000002")) : nullptr;
+    kelvo_controller_class other;
+    switch (holder) {
+    case Holder::None:
+        break;
+    case Holder::NamedProgram:
+        held->faults.claimedElsewhere = true;
+        held->faults.heldBy = {4242, QStringLiteral("kelvodesk")};
+        break;
+    case Holder::UnnamedProgram:
+        held->faults.claimFails = true;
+        break;
+    case Holder::AnotherController:
+        other.setUsbBackend(bus.get());
+        QVERIFY(other.connectController().ok());
+        break;
+    }
+    const QByteArray image = ConfigFileFixtures::randomBytes(51, ImageSize);
+    writeConfigFile(path("in.cfgkv"), image);
+    QVERIFY(ConfigFileFixtures::writeFile(path("new.upg"), upgradeFile(" v_1_00A")));
+    for (QString &arg : args) {
+        if (arg.contains(QLatin1Char('.')))
+            arg = dir->filePath(arg);
+    }
+
+    QCOMPARE(kelvoctl(args), status);
+    QCOMPARE(console->errors, error);
+    if (held) {
+        QCOMPARE(held->resets(), 0);
+        QVERIFY(configurationOf(*held) != image);
+    }
+    if (args.first() == QLatin1String("devices") && holder != Holder::None) {
+        // Listed as held, also where a free one is listed beside it.
+        const QString line = QString::fromUtf8(console->output).split('\n').at(freeToo ? 1 : 0);
+        QVERIFY2(line.startsWith(QLatin1String("?  port 1-1 (KLV00000001)  in use by another "
+                                               "program")),
+                 qPrintable(line));
+        QCOMPARE(kelvoctl(args << QStringLiteral("--json")), status);
+        const QJsonArray list = QJsonDocument::fromJson(console->output).array();
+        QCOMPARE(list.size(), freeToo ? 2 : 1);
+        const QJsonObject busy = list.last().toObject();
+        QCOMPARE(busy[QStringLiteral("mode")].toString(), QStringLiteral("busy"));
+        QCOMPARE(busy[QStringLiteral("port")].toString(), QStringLiteral("1-1"));
+        QCOMPARE(busy[QStringLiteral("program")].toString(),
+                 holder == Holder::NamedProgram ? QStringLiteral("kelvodesk") : QString());
+        QCOMPARE(busy[QStringLiteral("pid")].toInt(), holder == Holder::NamedProgram ? 4242 : 0);
+    }
+    if (args.contains(QLatin1String("--all"))) {
+        // The free one is read all the same.
+        QCOMPARE(fileImage(path("KLV00000002.cfgkv")), configurationOf(*free));
+    }
+}
+
 #include "tst_kelvoctlcontrollers.moc"

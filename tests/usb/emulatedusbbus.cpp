@@ -100,6 +100,9 @@ struct EmulatedUsbBus::Private
         // until the host discards them.
         std::deque<std::pair<UMockdevIoctlData *, int>> finished;
         std::vector<std::pair<UMockdevIoctlData *, int>> pending;
+        // The open file (umockdev's client, referenced) that claimed the interface, as the kernel
+        // keeps it; the claim ends with a release or when that file is closed.
+        UMockdevIoctlClient *claimedBy = nullptr;
     };
 
     struct Port
@@ -166,16 +169,31 @@ void EmulatedUsbBus::Private::ioctl(Node &node, UMockdevIoctlClient *client)
         unsigned value = 0;
         std::memcpy(&value, number->data, sizeof value);
         umockdev_ioctl_data_unref(number);
+        if (node.claimedBy && !umockdev_ioctl_client_get_connected(node.claimedBy)) {
+            g_object_unref(node.claimedBy);
+            node.claimedBy = nullptr;
+        }
+        // Another program's claim: Linux refuses both the configuration and the claim.
+        const bool claimedElsewhere
+            = c.faults.claimedElsewhere || (node.claimedBy && node.claimedBy != client);
         int error = 0;
         if (request == USBDEVFS_SETCONFIGURATION) {
-            if (c.faults.setConfigurationFails)
+            if (claimedElsewhere)
+                error = EBUSY;
+            else if (c.faults.setConfigurationFails)
                 error = EIO;
             else if (value != ConfigurationValue)
                 error = EINVAL;
         } else if (value != KELVO_INTERFACE) {
             error = ENOENT;
-        } else if (request == USBDEVFS_CLAIMINTERFACE && c.faults.claimFails) {
-            error = EBUSY;
+        } else if (request == USBDEVFS_CLAIMINTERFACE) {
+            if (c.faults.claimFails || claimedElsewhere)
+                error = EBUSY;
+            else if (!node.claimedBy)
+                node.claimedBy = static_cast<UMockdevIoctlClient *>(g_object_ref(client));
+        } else if (node.claimedBy == client) {
+            g_object_unref(node.claimedBy);
+            node.claimedBy = nullptr;
         }
         umockdev_ioctl_client_complete(client, error ? -1 : 0, error);
         return;
@@ -416,6 +434,8 @@ EmulatedUsbBus::~EmulatedUsbBus()
             umockdev_ioctl_data_unref(urbData);
         for (const auto &[urbData, record] : node->pending)
             umockdev_ioctl_data_unref(urbData);
+        if (node->claimedBy)
+            g_object_unref(node->claimedBy);
         g_object_unref(node->handler);
     }
 }

@@ -2,6 +2,8 @@
 // umockdev serves as USB devices from this process: what a script on a real bus would see.
 
 #include "device/kelvoprotocol.h"
+#include "device/libusbbackend.h"
+#include "device/t_threadusbdevice.h"
 #include "emulatedusbbus.h"
 #include "model/configfile.h"
 #include "model/configlayout.h"
@@ -9,6 +11,7 @@
 #include "support/upgradefilemaker.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -60,6 +63,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void devicesListsTwo();
+    void controllerHeldByThisProcess();
     void backupThenRestoreRoundTrips();
     void verifyConfigFindsOneChangedByte();
     void flashThenVerifyFirmware();
@@ -185,6 +189,38 @@ void tst_KelvoctlEmulated::devicesListsTwo()
     }
     serials.sort();
     QCOMPARE(serials, (QStringList {serialA, serialB}));
+}
+
+void tst_KelvoctlEmulated::controllerHeldByThisProcess()
+{
+    bus->addController(serialA);
+    bus->sync();
+    // This process claims it through the real library, as a window would.
+    LibusbBackend library;
+    QStringList others;
+    t_threadUsbDevice window(others);
+    window.setIds(KELVO_VENDOR_ID, KELVO_PRODUCT_ID);
+    window.setBackend(&library);
+    QCOMPARE(window.findDevice(), 0);
+
+    // This process has the testbed's copy of the node open, not /dev/bus/usb/001/002 itself, so
+    // kelvoctl finds no holder to name.
+    const QString held = QStringLiteral("kelvoctl: the controller at port 1-1 is in use by another "
+                                        "program (the system does not tell which)\n");
+    Run run = kelvoctl({"devices"});
+    QCOMPARE(run.status, 6);
+    QCOMPARE(run.err, held);
+    QCOMPARE(run.out,
+             QByteArray("?  port 1-1 (bus 1 address 2)  in use by another program (the "
+                        "system does not tell which)\n"));
+    run = kelvoctl({"backup", "-o", path("box.cfgkv")});
+    QCOMPARE(run.status, 6);
+    QCOMPARE(run.err, held);
+    QVERIFY(!QFile::exists(path("box.cfgkv")));
+
+    window.closeDevice();
+    run = kelvoctl({"backup", "-o", path("box.cfgkv")});
+    QVERIFY2(run.status == 0, qPrintable(run.err));
 }
 
 void tst_KelvoctlEmulated::backupThenRestoreRoundTrips()

@@ -6,6 +6,7 @@
 #include "emulatedusbbus.h"
 
 #include "device/kelvoprotocol.h"
+#include "device/libusbbackend.h"
 #include "device/t_threadusbdevice.h"
 #include "model/configlayout.h"
 #include "support/configfilefixtures.h"
@@ -29,6 +30,8 @@
 
 using Kind = Transaction::Kind;
 using Urb = EmulatedUsbBus::Urb;
+
+Q_DECLARE_METATYPE(Transaction::Kind)
 
 namespace {
 
@@ -117,6 +120,8 @@ private Q_SLOTS:
     void naksEndAtTheTimeOut_data();
     void naksEndAtTheTimeOut();
     void hotplugThroughTheLibrary();
+    void busyControllerThroughTheLibrary_data();
+    void busyControllerThroughTheLibrary();
 
 private:
     // The window on the real libusb-1.0 and the emulated bus; declared in the order they must
@@ -491,4 +496,71 @@ void tst_UsbEmulated::hotplugThroughTheLibrary()
 }
 
 QTEST_MAIN(tst_UsbEmulated)
+void tst_UsbEmulated::busyControllerThroughTheLibrary_data()
+{
+    QTest::addColumn<int>("how"); // 0: claimed elsewhere, 1: claim refused, 2: another libusb
+    QTest::addColumn<Kind>("refusedAt");
+
+    QTest::newRow("claimed by another program") << 0 << Kind::SetConfiguration;
+    QTest::newRow("only the claim refused") << 1 << Kind::ClaimInterface;
+    QTest::newRow("claimed through a second libusb context") << 2 << Kind::SetConfiguration;
+}
+
+void tst_UsbEmulated::busyControllerThroughTheLibrary()
+{
+    QFETCH(int, how);
+    QFETCH(Kind, refusedAt);
+
+    SimulatedController &c = bus->addController(serialA);
+    // A second user of the bus in this process, with a library context of its own: to the
+    // emulated kernel a file of its own, as another program's would be.
+    LibusbBackend otherLibrary;
+    QStringList othersOfTheOther;
+    t_threadUsbDevice other(othersOfTheOther);
+    other.setIds(KELVO_VENDOR_ID, KELVO_PRODUCT_ID);
+    other.setBackend(&otherLibrary);
+    {
+        std::lock_guard guard(bus->lock());
+        if (how == 0)
+            c.faults.claimedElsewhere = true;
+        if (how == 1)
+            c.faults.claimFails = true;
+    }
+    bus->sync();
+    if (how == 2)
+        QCOMPARE(other.findDevice(), 0);
+    bus->clearUrbs();
+
+    rig->click("pbConnect");
+    QCOMPARE(rig->text("lbConn"), QStringLiteral("Disconnected"));
+    QCOMPARE(rig->script.shown.size(), 1);
+    // No other process has the node open: the faults have no holder, and the second context is
+    // this process (what it has open is the testbed's copy of the node besides).
+    QCOMPARE(rig->script.shown[0].text,
+             QStringLiteral("Another program is using the Kelvo controller.\nThe system does not "
+                            "tell which one. Close it, then connect again."));
+    QCOMPARE(rig->kelvo.usbDevice.busyControllers.size(), 1);
+    QCOMPARE(rig->kelvo.usbDevice.busyControllers[0].port, QStringLiteral("1-1"));
+    QCOMPARE(rig->kelvo.usbDevice.busyControllers[0].location, QStringLiteral("bus 1 address 2"));
+    // The library's own answer, as the kernel gave it.
+    const QList<Transaction> refused = rig->log().filtered(
+        [](const Transaction &t) { return t.result == UsbBackend::ErrorBusy; });
+    QCOMPARE(refused.size(), 10); // one each attempt
+    for (const Transaction &t : refused)
+        QCOMPARE(t.kind, refusedAt);
+    QVERIFY(bus->urbs().isEmpty()); // nothing reached the device
+
+    // Once the other lets go, it connects.
+    other.closeDevice();
+    {
+        std::lock_guard guard(bus->lock());
+        c.faults.claimedElsewhere = false;
+        c.faults.claimFails = false;
+    }
+    rig->script.shown.clear();
+    rig->click("pbConnect");
+    QCOMPARE(rig->text("lbConn"), QStringLiteral("Connected"));
+    QVERIFY(rig->script.shown.isEmpty());
+}
+
 #include "tst_usbemulated.moc"
