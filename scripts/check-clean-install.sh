@@ -52,8 +52,9 @@ for variant in recommends no-recommends; do
     mmdebstrap --variant=apt --include=xvfb,xauth,x11-utils \
         --customize-hook="copy-in '$deb' '$tmp/inside.sh' /tmp" \
         --customize-hook="chroot \"\$1\" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q $flag /tmp/$(basename "$deb") >/dev/null" \
-        --customize-hook="chroot \"\$1\" sh /tmp/inside.sh" \
+        --customize-hook="chroot \"\$1\" sh /tmp/inside.sh >'$tmp/inside-$variant.log' 2>&1" \
         bookworm "$tmp/root.tar" 2>"$tmp/mmdebstrap-$variant.log" \
-        || { tail -n 30 "$tmp/mmdebstrap-$variant.log"; exit 1; }
+        || { cat "$tmp/inside-$variant.log" 2>/dev/null; tail -n 30 "$tmp/mmdebstrap-$variant.log"; exit 1; }
     rm -f "$tmp/root.tar"
+    cat "$tmp/inside-$variant.log"
 done

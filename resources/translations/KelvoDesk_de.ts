@@ -1478,6 +1478,20 @@ erfolgreich!</translation>
         <translation>Lesen der Konfiguration
  fehlgeschlagen!</translation>
     </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Ein anderes Programm verwendet den Kelvo-Controller.
+Das System sagt nicht, welches. Schließen Sie es und verbinden Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Ein anderes Programm verwendet den Kelvo-Controller:
+%1 (Prozess %2)
+Schließen Sie es und verbinden Sie dann erneut.</translation>
+    </message>
 </context>
 <context>
     <name>program_conf_widget</name>

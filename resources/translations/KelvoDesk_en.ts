@@ -1478,6 +1478,20 @@ Successful!</translation>
         <translation>Read configuration
  Failed!</translation>
     </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</translation>
+    </message>
 </context>
 <context>
     <name>program_conf_widget</name>

@@ -1478,6 +1478,20 @@ Sucessfull!</source>
         <translation>Lectura de configuración
  ¡Fallida!</translation>
     </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Otro programa está usando el controlador Kelvo.
+El sistema no indica cuál. Ciérrelo y vuelva a conectar.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Otro programa está usando el controlador Kelvo:
+%1 (proceso %2)
+Ciérrelo y vuelva a conectar.</translation>
+    </message>
 </context>
 <context>
     <name>program_conf_widget</name>

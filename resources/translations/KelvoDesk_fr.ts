@@ -1478,6 +1478,20 @@ réussie !</translation>
         <translation>Lecture de la configuration
  échouée !</translation>
     </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Un autre programme utilise le contrôleur Kelvo.
+Le système ne dit pas lequel. Fermez-le, puis connectez-vous à nouveau.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Un autre programme utilise le contrôleur Kelvo :
+%1 (processus %2)
+Fermez-le, puis connectez-vous à nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>program_conf_widget</name>

@@ -1478,6 +1478,20 @@ Riuscita!</translation>
         <translation>Lettura configurazione
  Fallita!</translation>
     </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Un altro programma sta usando il controller Kelvo.
+Il sistema non dice quale. Chiudetelo, poi connettetevi di nuovo.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Un altro programma sta usando il controller Kelvo:
+%1 (processo %2)
+Chiudetelo, poi connettetevi di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>program_conf_widget</name>

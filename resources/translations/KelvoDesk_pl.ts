@@ -1478,6 +1478,20 @@ nie jest poprawnym plikiem aktualizacji !</translation>
         <source>Seek error : %1</source>
         <translation>Błąd pozycjonowania : %1</translation>
     </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Inny program używa sterownika Kelvo.
+System nie podaje, który. Zamknij go, a potem połącz ponownie.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Inny program używa sterownika Kelvo:
+%1 (proces %2)
+Zamknij go, a potem połącz ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>program_conf_widget</name>

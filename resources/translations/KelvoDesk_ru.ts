@@ -1478,6 +1478,20 @@ Sucessfull!</source>
         <translation>Чтение конфигурации
  Не удалось!</translation>
     </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Контроллер Kelvo использует другая программа.
+Система не сообщает, какая. Закройте её и подключитесь снова.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Контроллер Kelvo использует другая программа:
+%1 (процесс %2)
+Закройте её и подключитесь снова.</translation>
+    </message>
 </context>
 <context>
     <name>program_conf_widget</name>
