@@ -7,6 +7,7 @@
 #include "worksession.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 // Enough of the bus traffic for a look in a debugger without growing for ever.
@@ -77,9 +78,15 @@ int runKelvoDesk(const StartupSeams &seams)
             mainWindow = window.get();
             kelvo.dialogParent = window.get();
             window->show();
-            if (seams.firstWindowShown && !firstShown) {
+            if (!firstShown) {
                 firstShown = true;
-                seams.firstWindowShown(*window);
+                if (seams.firstWindowShown)
+                    seams.firstWindowShown(*window);
+                if (!seams.fileToOpen.isEmpty()) {
+                    QTimer::singleShot(
+                        0, window.get(),
+                        [shown = window.get(), file = seams.fileToOpen] { shown->openFile(file); });
+                }
             }
         }
         requestedLanguage = -1;
