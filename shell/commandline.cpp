@@ -19,7 +19,10 @@ bool CommandLine::read(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Configuration program for the Kelvo DMX lighting controller."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not Qt's help option: its --help-all, Qt's own options, would need Qt's exit.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"),
                                  QStringLiteral("Configuration file to open at start (.cfgkv)."),

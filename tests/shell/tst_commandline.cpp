@@ -107,6 +107,8 @@ void tst_CommandLine::options_data()
     QTest::newRow("-v") << QStringList {"-v"} << 0 << version << "";
     QTest::newRow("--help") << QStringList {"--help"} << 0 << usage << "";
     QTest::newRow("-h") << QStringList {"-h"} << 0 << usage << "";
+    QTest::newRow("--help-all: no such option") << QStringList {"--help-all"} << 1 << ""
+                                                << "Unknown option 'help-all'.";
     QTest::newRow("an unknown option") << QStringList {"--frobnicate"} << 1 << ""
                                        << "Unknown option 'frobnicate'.";
     QTest::newRow("two files") << QStringList {"a.cfgkv", "b.cfgkv"} << 1 << ""
