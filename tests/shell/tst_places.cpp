@@ -258,7 +258,9 @@ void tst_Places::goneFilesDropped()
 
 void tst_Places::clearList()
 {
-    open(configuration(QStringLiteral("a.cfgkv"), 1));
+    const QString a = configuration(QStringLiteral("a.cfgkv"), 1);
+    open(a);
+    QCOMPARE(recentShown(), QStringList {a});
     recentAction(QStringLiteral("Clear list"))->trigger();
     QCOMPARE(recentShown(), QStringList());
     rig.reset();
