@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "appstate.h"
+#include "common/debuglog.h"
 #include "common/prompts.h"
 #include "gui_class.h"
 #include "languages.h"
@@ -46,6 +47,8 @@ int runKelvoDesk(const StartupSeams &seams)
 
     if (requestedLanguage < 0)
         requestedLanguage = 0;
+    qCDebug(lcKelvo).noquote() << "Start language:"
+                               << languageTable[size_t(requestedLanguage)].code;
 
     kelvo_controller_class kelvo(seams.allocateImage);
     kelvo.setUsbBackend(seams.usb);

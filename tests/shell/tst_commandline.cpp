@@ -71,6 +71,8 @@ private slots:
     void fileArgument();
     void fileAtStartAsOpenDoes_data();
     void fileAtStartAsOpenDoes();
+    void userLanguageAtFirstStart_data();
+    void userLanguageAtFirstStart();
 
 private:
     std::unique_ptr<QTemporaryDir> tmp;
@@ -206,6 +208,62 @@ void tst_CommandLine::fileAtStartAsOpenDoes()
     QCOMPARE(script.shown[0].text, shown);
     QCOMPARE(titleAfter, title);
     QCOMPARE(imageAfter == image, !broken);
+}
+
+void tst_CommandLine::userLanguageAtFirstStart_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("started");
+
+    QTest::newRow("LANG=de_DE.UTF-8: German") << "de_DE.UTF-8"
+                                              << "de";
+    QTest::newRow("LANG=ru_RU.UTF-8: Russian") << "ru_RU.UTF-8"
+                                               << "ru";
+    QTest::newRow("LANG=en_GB.UTF-8: English") << "en_GB.UTF-8"
+                                               << "en";
+    QTest::newRow("LANG=ja_JP.UTF-8, no such translation: Polish") << "ja_JP.UTF-8"
+                                                                   << "pl";
+    QTest::newRow("LANG=C.UTF-8: Polish") << "C.UTF-8"
+                                          << "pl";
+}
+
+// The program itself, without a parameters file, with the program's translations beside it: the
+// language it starts in follows the user's locale, as its debug line says.
+void tst_CommandLine::userLanguageAtFirstStart()
+{
+    QFETCH(QString, lang);
+    QFETCH(QString, started);
+
+    for (const char *code : {"de", "en", "es", "fr", "it", "pl", "ru"}) {
+        const QString name = QStringLiteral("KelvoDesk_%1.qm").arg(QLatin1String(code));
+        QVERIFY(QFile::copy(QStringLiteral(KELVO_BIN_DIR "/") + name, tmp->filePath(name)));
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+        environment.remove(QLatin1String(variable));
+    environment.insert(QStringLiteral("LANG"), lang);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                       QStringLiteral("kelvodesk.debug.debug=true"));
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
+    environment.insert(QStringLiteral("HOME"), tmp->path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), tmp->filePath(QStringLiteral("config")));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(tmp->path());
+    process.setReadChannel(QProcess::StandardError);
+    process.start(QStringLiteral(KELVODESK_PATH));
+    // Until the line is there, or the program ended or said nothing more for a long while.
+    QByteArray said;
+    const QByteArray prefix = "Start language: ";
+    while (!said.contains(prefix) || !said.mid(said.indexOf(prefix)).contains('\n')) {
+        if (!process.waitForReadyRead(30000))
+            break;
+        said += process.readAllStandardError();
+    }
+    process.kill();
+    process.waitForFinished();
+    QVERIFY2(said.contains(prefix + started.toLatin1() + '\n'), said.constData());
 }
 
 QTEST_MAIN(tst_CommandLine)
