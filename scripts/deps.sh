@@ -16,11 +16,12 @@ packages=(
     # The tests measure texts in these fonts (the condensed faces included).
     fonts-dejavu-core fonts-dejavu-extra
     umockdev libumockdev-dev
-    desktop-file-utils appstream
-    # kelvoctl's man page is made from its --help.
+    # The install check: the menu entry, AppStream data and MIME type as the desktop reads them.
+    desktop-file-utils appstream shared-mime-info
+    # The man pages of kelvoctl and kelvodesk are made from their --help.
     help2man
-    # The Debian package: its dependencies from the binaries, and its check.
-    dpkg-dev lintian
+    # The Debian package: its dependencies from the binaries, and its check (readelf).
+    dpkg-dev lintian binutils
 )
 
 # One query for all of them: the run command asks this every time.

@@ -18,6 +18,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The program's own settings: the demo is the same program on another bus.
+    QCoreApplication::setApplicationName(QStringLiteral("kelvodesk"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kelvodesk.png")));
     QtPrompts dialogs;
     Prompts::install(&dialogs);

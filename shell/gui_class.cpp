@@ -117,12 +117,14 @@ gui_class::gui_class(WorkSession *work, QWidget *parent)
 
     connectWorkSession();
     showKeptView();
+    restorePlace();
     refresh();
 }
 
 gui_class::~gui_class()
 {
     keepView();
+    keepPlace();
     controller->reconnectPrompt = nullptr; // it would ask this window
     controller->confirmUpgrade = nullptr;
     controller->usbDevice.watchHotplug(nullptr); // it would tell this window
@@ -170,6 +172,11 @@ void gui_class::createMenus()
     fileMenu->addAction(saveAct);
     fileMenu->addAction(saveAsAct);
     fileMenu->addAction(clearAct);
+    recentMenu = fileMenu->addMenu(QIcon(QStringLiteral(":/fileopen.png")), tr("&Recent files"));
+    recentMenu->setObjectName(QStringLiteral("recentFilesMenu"));
+    recentMenu->menuAction()->setStatusTip(tr("Open a configuration file used lately"));
+    connect(recentMenu, &QMenu::aboutToShow, this, &gui_class::fillRecentMenu);
+    fillRecentMenu();
     fileMenu->addAction(exitAct);
 
     createEditMenu();

@@ -46,6 +46,8 @@ public:
 
     // Shown after the program's name in the title (the demo says what it runs on).
     void setTitleNote(const QString &note);
+    // Reads the configuration from this file as "Open file" does, asking first about unsaved work.
+    void openFile(const QString &fileName);
 
 signals:
     void currentTabChanged();
@@ -163,8 +165,16 @@ private:
     bool mayReplaceWork();
     // The save dialog, then the file; true when the image was written.
     bool saveWithDialog();
-    // Where the file dialogs start: the last file chosen if it worked, else its folder.
+    // Where the file dialogs start: the last file chosen if it worked, else its folder; the
+    // user's documents before any.
     QString fileDialogStart() const;
+    // The image was read from or saved to this file (ok) or that failed.
+    void fileUsed(const QString &fileName, bool ok);
+    // The recent files as they are now, each one opening its file.
+    void fillRecentMenu();
+    // The window's size and place, kept for the next window and the next run.
+    void keepPlace() const;
+    void restorePlace();
     void connectWorkSession();
     // The tabs and pages the user had open, kept in the session and shown again.
     void keepView();
@@ -187,6 +197,7 @@ private:
     QColor connectionColour;
 
     QMenu *fileMenu = nullptr;
+    QMenu *recentMenu = nullptr;
     QMenu *editMenu = nullptr;
     QMenu *previewMenu = nullptr;
     QMenu *upgradeMenu = nullptr;

@@ -6,11 +6,15 @@
 #include "controller/kelvo_controller_class.h"
 #include "dialogs/clearconf_dialog.h"
 #include "model/configfile.h"
+#include "places.h"
+#include "recentfiles.h"
 #include "ui_mainwindow.h"
 #include "worksession.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
 void gui_class::connectFileControls()
 {
@@ -33,7 +37,7 @@ QString gui_class::fileDialogStart() const
 {
     const QString last = controller->lastFilePath;
     if (last.isEmpty())
-        return QStringLiteral("./");
+        return Places::documentsFolder();
     // A name that could not be read or written is not offered again; its folder is.
     return session->lastChoiceWorked() ? last : QFileInfo(last).path();
 }
@@ -48,7 +52,44 @@ void gui_class::slotMenuFileOpen()
     if (name.isEmpty())
         return;
     controller->lastFilePath = QFileInfo(name).filePath();
-    session->fileUsed(name, controller->read_confDataFromFile(name));
+    fileUsed(name, controller->read_confDataFromFile(name));
+}
+
+void gui_class::openFile(const QString &fileName)
+{
+    if (!mayReplaceWork())
+        return;
+    controller->lastFilePath = QFileInfo(fileName).filePath();
+    fileUsed(fileName, controller->read_confDataFromFile(fileName));
+}
+
+void gui_class::fileUsed(const QString &fileName, bool ok)
+{
+    session->fileUsed(fileName, ok);
+    if (ok)
+        RecentFiles::add(fileName);
+}
+
+void gui_class::fillRecentMenu()
+{
+    recentMenu->clear();
+    const QStringList files = RecentFiles::existing();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString &file = files[i];
+        // Numbered for the keyboard; '&' in a file name would make a mnemonic of its own.
+        QString name = QFileInfo(file).fileName();
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *action = recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        action->setStatusTip(QDir::toNativeSeparators(file));
+        action->setToolTip(QDir::toNativeSeparators(file));
+        connect(action, &QAction::triggered, this, [this, file] { openFile(file); });
+    }
+    recentMenu->addSeparator();
+    QAction *clear = recentMenu->addAction(tr("Clear list"));
+    clear->setStatusTip(tr("Forget the configuration files used lately"));
+    clear->setEnabled(!files.isEmpty());
+    // The menu is filled again when it is next shown; not here, in its own action's signal.
+    connect(clear, &QAction::triggered, this, [] { RecentFiles::clear(); });
 }
 
 void gui_class::slotMenuFileSave()
@@ -75,7 +116,7 @@ bool gui_class::saveWithDialog()
     const QString name = ConfigFile::saveName(chosen);
     controller->lastFilePath = QFileInfo(name).filePath();
     const bool saved = controller->write_confDataToFile(name);
-    session->fileUsed(name, saved);
+    fileUsed(name, saved);
     return saved;
 }
 

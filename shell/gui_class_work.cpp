@@ -1,22 +1,29 @@
 // Keeping the user's work: the title with the file and the modified marker, the question before
-// unsaved work is replaced, undo and redo.
+// unsaved work is replaced, undo and redo, the window's place between runs.
 
 #include "gui_class.h"
 
 #include "common/prompts.h"
 #include "controller/kelvo_controller_class.h"
 #include "editors/program_conf_widget.h"
+#include "places.h"
 #include "ui_mainwindow.h"
 #include "worksession.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
+
+#include <algorithm>
+#include <memory>
 
 void gui_class::setTitleNote(const QString &note)
 {
@@ -106,10 +113,12 @@ bool gui_class::mayReplaceWork()
 
 void gui_class::closeEvent(QCloseEvent *event)
 {
-    if (mayReplaceWork())
+    if (mayReplaceWork()) {
+        keepPlace();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 void gui_class::keepView()
@@ -146,4 +155,24 @@ void gui_class::showKeptView()
         preview->choose(ShowPreviewWindow::Source(view.previewSource), view.previewNumber);
         preview->show();
     }
+}
+
+void gui_class::keepPlace() const
+{
+    std::unique_ptr<QSettings> settings = Places::settings();
+    settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings->setValue(QStringLiteral("window/frame"), frameGeometry());
+}
+
+void gui_class::restorePlace()
+{
+    std::unique_ptr<QSettings> settings = Places::settings();
+    const QRect frame = settings->value(QStringLiteral("window/frame")).toRect();
+    // A screen that is no longer there (a projector, a second monitor) took the window along.
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    const bool onScreen = std::any_of(screens.cbegin(), screens.cend(), [&frame](QScreen *screen) {
+        return screen->availableGeometry().intersects(frame);
+    });
+    if (onScreen)
+        restoreGeometry(settings->value(QStringLiteral("window/geometry")).toByteArray());
 }

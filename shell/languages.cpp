@@ -4,12 +4,14 @@
 #include "common/debuglog.h"
 #include "model/fileio.h"
 #include "params/paramelement.h"
+#include "places.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTextStream>
 
 #include <algorithm>
@@ -55,11 +57,10 @@ QString fixedName(const QString &code)
 
 // Reads the parameters file into `root`; its "ini" element when the file is one of this
 // program's, else null.
-ParamElement *readIni(ParamElement &root)
+ParamElement *readIni(const QString &fileName, ParamElement &root)
 {
     QByteArray bytes;
     QString reason;
-    const QString fileName = QString::fromLatin1(Languages::ParametersFile);
     if (FileIo::read(fileName, MaxParametersFileSize, &bytes, &reason) != FileIo::ReadResult::Ok)
         return nullptr;
     QTextStream stream(bytes);
@@ -84,22 +85,29 @@ std::unique_ptr<QTranslator> qtTranslation(const QString &code)
     return translator;
 }
 
+// Before any choice: the user's own language when there is a translation for it, else Polish.
+QString firstLanguage(const QLocale &userLocale, const QStringList &translated)
+{
+    for (const QString &name : userLocale.uiLanguages()) {
+        const QString code = name.section(QLatin1Char('-'), 0, 0).toLower();
+        if (code == QLatin1String("en") || translated.contains(code))
+            return code;
+    }
+    return QStringLiteral("pl");
+}
+
 } // namespace
 
-void Languages::discover()
+void Languages::discover(const QLocale &userLocale)
 {
     QString code;
     QString configuredName;
     ParamElement root;
     root.name = QStringLiteral("@root");
-    if (const ParamElement *ini = readIni(root)) {
+    if (const ParamElement *ini = readIni(Places::parametersFile(), root)) {
         code = ini->itemText(QStringLiteral("lang"), false).value_or(QString());
         configuredName = ini->itemText(QStringLiteral("lang_name"), false).value_or(QString());
     }
-    if (code.isEmpty())
-        code = QStringLiteral("pl");
-    if (code == QLatin1String("en"))
-        requestedLanguage = 0;
 
     // The working directory's translations come first: one there replaces the installed one of
     // its language.
@@ -108,9 +116,16 @@ void Languages::discover()
     for (const QFileInfo &file : files)
         codes << codeOf(file);
     for (const QFileInfo &file : translationsIn(installedTranslations())) {
-        if (!codes.contains(codeOf(file)))
+        if (!codes.contains(codeOf(file))) {
             files << file;
+            codes << codeOf(file);
+        }
     }
+
+    if (code.isEmpty())
+        code = firstLanguage(userLocale, codes);
+    if (code == QLatin1String("en"))
+        requestedLanguage = 0;
     // Sorted by name, so that which translation counts as the last one does not depend on the
     // file system (nor on the folder it came from).
     std::stable_sort(files.begin(), files.end(), [](const QFileInfo &a, const QFileInfo &b) {
@@ -157,10 +172,10 @@ void Languages::setInstalledTranslations(const QString &folder)
 
 bool Languages::storeChoice(const LanguageEntry &entry)
 {
-    const QString fileName = QString::fromLatin1(ParametersFile);
+    const QString fileName = Places::parametersFile();
     ParamElement root;
     root.name = QStringLiteral("@root");
-    ParamElement *ini = readIni(root);
+    ParamElement *ini = readIni(fileName, root);
     if (!ini) {
         root = ParamElement();
         ini = &root.addElement(iniName);
@@ -181,6 +196,10 @@ bool Languages::storeChoice(const LanguageEntry &entry)
         writeElement(stream, *ini); // only "ini": other top-level elements are dropped
     }
     QString reason;
+    if (!QDir().mkpath(QFileInfo(fileName).path())) {
+        qCDebug(lcKelvo).noquote() << "Kelvo.kvi: cannot make" << QFileInfo(fileName).path();
+        return false;
+    }
     if (!FileIo::write(fileName, bytes, &reason)) {
         qCDebug(lcKelvo).noquote() << "Kelvo.kvi:" << reason;
         return false;

@@ -1,3 +1,5 @@
+#include "commandline.h"
+#include "common/version.h"
 #include "qtprompts.h"
 #include "startup.h"
 
@@ -7,10 +9,18 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Names the user's configuration folder too, whatever the executable is called.
+    QCoreApplication::setApplicationName(QStringLiteral("kelvodesk"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kelvoRelease));
+    CommandLine commandLine;
+    if (!commandLine.read(QCoreApplication::arguments()))
+        return commandLine.exitStatus;
     // Wayland matches the window to the installed menu entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(KELVO_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kelvodesk.png")));
     QtPrompts dialogs;
     Prompts::install(&dialogs);
-    return runKelvoDesk();
+    StartupSeams seams;
+    seams.fileToOpen = commandLine.fileToOpen;
+    return runKelvoDesk(seams);
 }

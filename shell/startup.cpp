@@ -1,12 +1,14 @@
 #include "startup.h"
 
 #include "appstate.h"
+#include "common/debuglog.h"
 #include "common/prompts.h"
 #include "gui_class.h"
 #include "languages.h"
 #include "worksession.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace {
 // Enough of the bus traffic for a look in a debugger without growing for ever.
@@ -45,6 +47,8 @@ int runKelvoDesk(const StartupSeams &seams)
 
     if (requestedLanguage < 0)
         requestedLanguage = 0;
+    qCDebug(lcKelvo).noquote() << "Start language:"
+                               << languageTable[size_t(requestedLanguage)].code;
 
     kelvo_controller_class kelvo(seams.allocateImage);
     kelvo.setUsbBackend(seams.usb);
@@ -77,9 +81,15 @@ int runKelvoDesk(const StartupSeams &seams)
             mainWindow = window.get();
             kelvo.dialogParent = window.get();
             window->show();
-            if (seams.firstWindowShown && !firstShown) {
+            if (!firstShown) {
                 firstShown = true;
-                seams.firstWindowShown(*window);
+                if (seams.firstWindowShown)
+                    seams.firstWindowShown(*window);
+                if (!seams.fileToOpen.isEmpty()) {
+                    QTimer::singleShot(
+                        0, window.get(),
+                        [shown = window.get(), file = seams.fileToOpen] { shown->openFile(file); });
+                }
             }
         }
         requestedLanguage = -1;

@@ -19,6 +19,8 @@ struct StartupSeams
     QString windowTitleNote;
     // Called once the first window is on the screen (the demo opens its controller beside it).
     std::function<void(QWidget &window)> firstWindowShown;
+    // Read into the first window once its loop runs, as "Open file" reads it.
+    QString fileToOpen;
 };
 
 // Runs the program on the application object that main() created: controller, language, window

@@ -51,13 +51,14 @@ fi
 translations=$data/kelvodesk/translations
 desktop=$data/applications/$app_id.desktop
 metainfo=$data/metainfo/$app_id.metainfo.xml
+mime=$data/mime/packages/$app_id.xml
 expected=(
     "$bin/kelvodesk" "$bin/kelvoctl"
     "$translations/KelvoDesk_pl.qm"
     "$desktop" "$metainfo"
     "$data/icons/hicolor/scalable/apps/$app_id.svg"
     "$data/icons/hicolor/128x128/apps/$app_id.png"
-    "$data/man/man1/kelvoctl.1.gz"
+    "$data/man/man1/kelvoctl.1.gz" "$data/man/man1/kelvodesk.1.gz" "$mime"
     "$data/doc/kelvodesk/copyright" "$data/doc/kelvodesk/changelog.gz"
 )
 for file in "${expected[@]}"; do
@@ -73,6 +74,14 @@ if [ -f "$man_page" ]; then
     man_text=$(zcat "$man_page" | sed 's/\\-/-/g')
     grep -q '^\.TH KELVOCTL "1"' <<<"$man_text" || fail "$man_page is not a man page of section 1"
     for word in devices backup restore verify-config flash verify-firmware simulate "Exit status"; do
+        grep -qF -- "$word" <<<"$man_text" || fail "$man_page does not mention $word"
+    done
+fi
+man_page=$data/man/man1/kelvodesk.1.gz
+if [ -f "$man_page" ]; then
+    man_text=$(zcat "$man_page" | sed 's/\\-/-/g')
+    grep -q '^\.TH KELVODESK "1"' <<<"$man_text" || fail "$man_page is not a man page of section 1"
+    for word in --help --version file; do
         grep -qF -- "$word" <<<"$man_text" || fail "$man_page does not mention $word"
     done
 fi
@@ -100,8 +109,25 @@ elif [ -f "$desktop" ]; then
     fi
     exec_line=$(sed -n 's/^Exec=//p' "$desktop")
     [ -x "$bin/${exec_line%% *}" ] || fail "Exec=$exec_line is not an installed program"
+    # A file opened from the file manager reaches the program.
+    [[ $exec_line == *" %f" ]] || fail "Exec=$exec_line does not pass the file (%f)"
+    mime_types=$(sed -n 's/^MimeType=//p' "$desktop")
+    [[ $mime_types == *"application/x-kelvodesk-configuration;"* ]] \
+        || fail "MimeType=$mime_types lacks the configuration files' type"
     icon=$(sed -n 's/^Icon=//p' "$desktop")
     [ "$icon" = "$app_id" ] || fail "Icon=$icon, expected $app_id"
+fi
+# The configuration files' type as the desktop's MIME database takes it in.
+if ! command -v update-mime-database >/dev/null; then
+    fail "update-mime-database not found (Debian package shared-mime-info)"
+elif [ -f "$mime" ]; then
+    mkdir -p "$tmp/mimedb/packages"
+    cp "$mime" "$tmp/mimedb/packages/"
+    # It notes on the terminal that the folder is not among the desktop's; only failures count.
+    report=$(update-mime-database "$tmp/mimedb" 2>&1) || fail "update-mime-database: $report"
+    grep -qxF 'application/x-kelvodesk-configuration:*.cfgkv' "$tmp/mimedb/globs" \
+        || fail "*.cfgkv is not application/x-kelvodesk-configuration in the MIME database"
+    rm -rf "$tmp/mimedb"
 fi
 if ! command -v appstreamcli >/dev/null; then
     fail "appstreamcli not found (Debian package appstream)"
@@ -174,6 +200,7 @@ done
 # (The rule names the level too: "kelvodesk.debug=true" alone would mean category "kelvodesk".)
 mkdir "$tmp/elsewhere"
 (cd "$tmp/elsewhere" && exec env QT_QPA_PLATFORM=offscreen QT_MESSAGE_PATTERN="%{message}" \
+    XDG_CONFIG_HOME="$tmp/elsewhere/config" \
     QT_LOGGING_RULES="kelvodesk.debug.debug=true" "$bin/kelvodesk" >"$tmp/run.log" 2>&1) &
 pid=$!
 want="Translation loaded: $translations/KelvoDesk_pl.qm"

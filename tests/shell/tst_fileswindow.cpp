@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -189,6 +190,11 @@ void tst_FilesWindow::fileDialogs()
 
     const QString name = tmp->filePath(QStringLiteral("dialogs.cfgkv"));
     const QByteArray stored = randomImage(1);
+    // A home without a documents folder: the first dialog starts there.
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    const auto restoreHome = qScopeGuard([&oldHome] { qputenv("HOME", oldHome); });
     QVERIFY(ConfigFile::write(name, reinterpret_cast<const u8 *>(stored.constData())));
     const QByteArray before = imageBytes();
     QSignalSpy finished(kelvo.get(), &kelvo_controller_class::readFileFinished);
@@ -204,7 +210,7 @@ void tst_FilesWindow::fileDialogs()
     command(trigger);
     command(trigger);
     QCOMPARE(script->fileDialogs.size(), 3);
-    QCOMPARE(script->fileDialogs[0], (QStringList {caption, QStringLiteral("./"), expectedFilter}));
+    QCOMPARE(script->fileDialogs[0], (QStringList {caption, home.path(), expectedFilter}));
     QCOMPARE(script->fileDialogs[1], script->fileDialogs[0]);
     QCOMPARE(script->fileDialogs[2], (QStringList {caption, name, expectedFilter}));
     QCOMPARE(kelvo->lastFilePath, name);

@@ -5,6 +5,7 @@
 #include "model/configclear.h"
 #include "model/configfile.h"
 #include "model/configlayout.h"
+#include "shell/recentfiles.h"
 #include "support/configfilefixtures.h"
 #include "support/modaldriver.h"
 #include "support/windowrig.h"
@@ -13,7 +14,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -50,6 +53,8 @@ private:
 
     QAction *action(const QKeySequence &wanted);
     QSlider *sceneSlider(int column);
+    // The entry of this file in File > Recent files, as the menu shows it.
+    QAction *recentEntry(const QString &file);
     // A change the user makes: a scene level moved.
     void edit(int value = 200) { sceneSlider(2)->setValue(value); }
     bool modified() const { return rig->window->isWindowModified(); }
@@ -102,6 +107,20 @@ QAction *tst_KeepingWork::action(const QKeySequence &wanted)
             return a;
     }
     qFatal("no action for %s", qPrintable(wanted.toString()));
+}
+
+QAction *tst_KeepingWork::recentEntry(const QString &file)
+{
+    RecentFiles::add(file);
+    auto *menu = rig->window->findChild<QMenu *>(QStringLiteral("recentFilesMenu"));
+    if (!menu)
+        qFatal("no recent files menu");
+    emit menu->aboutToShow();
+    for (QAction *a : menu->actions()) {
+        if (a->statusTip() == file)
+            return a;
+    }
+    qFatal("%s is not among the recent files", qPrintable(file));
 }
 
 QSlider *tst_KeepingWork::sceneSlider(int column)
@@ -189,7 +208,7 @@ void tst_KeepingWork::askingBeforeReplacing_data()
     QTest::addColumn<QString>("savedAs"); // what the save dialog returns
     QTest::addColumn<bool>("goesOn");
 
-    for (const char *command : {"exit", "close", "open", "read"}) {
+    for (const char *command : {"exit", "close", "open", "recent", "read"}) {
         const auto row = [&](const char *what) -> QTestData & {
             return QTest::addRow("%s, %s", command, what) << QString::fromLatin1(command);
         };
@@ -232,6 +251,8 @@ void tst_KeepingWork::askingBeforeReplacing()
         rig->window->close();
     else if (command == QLatin1String("open"))
         rig->click("pbReadFile");
+    else if (command == QLatin1String("recent"))
+        recentEntry(path("other.cfgkv"))->trigger();
     else
         rig->click("pbReadConf");
 
@@ -245,7 +266,8 @@ void tst_KeepingWork::askingBeforeReplacing()
     if (saves && !savedAs.isEmpty() && goesOn)
         QCOMPARE(fileImage(tmp->filePath(savedAs + QStringLiteral(".cfgkv"))), work);
 
-    const bool replaces = command == QLatin1String("open") || command == QLatin1String("read");
+    const bool replaces = command == QLatin1String("open") || command == QLatin1String("recent")
+        || command == QLatin1String("read");
     if (replaces) {
         QCOMPARE(rig->image(), goesOn ? replacement : work);
         // Nothing at all reached the controller when the user stayed.
@@ -287,13 +309,18 @@ void tst_KeepingWork::fileDialogsStartWhereTheLastFileWorked()
     QVERIFY(ConfigFile::write(good, ConfigFileFixtures::bytes(rig->image())));
     QVERIFY(ConfigFileFixtures::writeFile(broken, "\x89PNG\r\n"));
 
+    // A home without a documents folder: the first dialog starts there.
+    QVERIFY(QDir(tmp->path()).mkdir(QStringLiteral("home")));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(path("home")));
+    const auto restoreHome = qScopeGuard([&oldHome] { qputenv("HOME", oldHome); });
     rig->script.fileNames = {broken, good, QString(), QString()};
     rig->click("pbReadFile");
     rig->click("pbReadFile");
     rig->click("pbReadFile");
     rig->click("pbSaveFile");
     QCOMPARE(rig->script.fileDialogs.size(), 4);
-    QCOMPARE(rig->script.fileDialogs[0][1], QStringLiteral("./"));
+    QCOMPARE(rig->script.fileDialogs[0][1], path("home"));
     QCOMPARE(rig->script.fileDialogs[1][1], path("in")); // the broken name is not offered again
     QCOMPARE(rig->script.fileDialogs[2][1], good);
     QCOMPARE(rig->script.fileDialogs[3][1], good);

@@ -1,7 +1,7 @@
 // Languages: what start-up finds in the working directory and among the installed translations,
-// the parameters file a change writes, and the window rebuilt in the new language with the
-// configuration and connection kept. Real translation files (the program's own Polish one, under
-// several names) in temporary folders.
+// the user's own language before any choice, the parameters file a change writes and where it
+// lies, and the window rebuilt in the new language with the configuration and connection kept. Real
+// translation files (the program's own Polish one, under several names) in temporary folders.
 
 #include "controller/kelvo_controller_class.h"
 #include "model/configlayout.h"
@@ -22,12 +22,15 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <cstring>
 #include <functional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -41,6 +44,30 @@ const QByteArray fiveLines = "<ini device=\"Kelvo\">\n"
 QByteArray parametersFile(const QString &code, const QString &name)
 {
     return QString::fromUtf8(fiveLines).arg(code, name).toUtf8();
+}
+
+QString kviHere()
+{
+    return QDir::current().filePath(QString::fromLatin1(Languages::ParametersFile));
+}
+
+// The program's folder among the user's configuration folders, as the test points it.
+QString kviInConfig()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+        + QStringLiteral("/Kelvo.kvi");
+}
+
+QByteArray contents(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A folder no one may create a file in; root may write to "/".
+QString unwritableFolder()
+{
+    return geteuid() == 0 ? QStringLiteral("/proc") : QStringLiteral("/");
 }
 
 } // namespace
@@ -63,15 +90,20 @@ private slots:
     void choosingTheActiveLanguageDoesNothing();
     void switchKeepsConfigurationAndConnection();
     void switchWithUnsavedWorkAsksNothingAndClosesNothing();
+    void placeOfTheParametersFile_data();
+    void placeOfTheParametersFile();
+    void firstLanguage_data();
+    void firstLanguage();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<QTemporaryDir> installedDir;
+    std::unique_ptr<QTemporaryDir> configHome;
     QString previousDir;
 
     void files(const QStringList &qmCodes, const QByteArray &kvi = QByteArray());
     static void translations(const QStringList &qmCodes, const QString &folder);
-    static QStringList discoveredNames();
+    static QStringList discoveredNames(const QLocale &userLocale = QLocale::c());
     QByteArray kvi() const;
     // Runs the program; `steps` run in turn, one per window shown, from its event loop.
     int run(QList<std::function<void()>> steps, const StartupSeams &seams = {});
@@ -83,6 +115,9 @@ void tst_Languages::init()
     previousDir = QDir::currentPath();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir::setCurrent(dir->path()));
+    // The user's configuration folder: empty, whatever an earlier test wrote.
+    configHome = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome->path()));
     // Empty unless a test puts translations there: none of the machine's own count.
     installedDir = std::make_unique<QTemporaryDir>();
     Languages::setInstalledTranslations(installedDir->path());
@@ -102,6 +137,7 @@ void tst_Languages::cleanup()
     Languages::setInstalledTranslations(QString());
     installedDir.reset();
     dir.reset();
+    configHome.reset();
 }
 
 void tst_Languages::files(const QStringList &qmCodes, const QByteArray &kvi)
@@ -126,22 +162,22 @@ void tst_Languages::translations(const QStringList &qmCodes, const QString &fold
 }
 
 // Discovery as start-up runs it, after English; the names of the Language menu.
-QStringList tst_Languages::discoveredNames()
+QStringList tst_Languages::discoveredNames(const QLocale &userLocale)
 {
     languageTable.emplace_back();
     languageTable[0].name = QStringLiteral("English");
     languageTable[0].code = QStringLiteral("en");
-    Languages::discover();
+    Languages::discover(userLocale);
     QStringList listed;
     for (const LanguageEntry &entry : languageTable)
         listed << entry.name;
     return listed;
 }
 
+// The parameters file where the program keeps it: the working directory's if there is one.
 QByteArray tst_Languages::kvi() const
 {
-    QFile file(QString::fromLatin1(Languages::ParametersFile));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return contents(QFile::exists(kviHere()) ? kviHere() : kviInConfig());
 }
 
 int tst_Languages::run(QList<std::function<void()>> steps, const StartupSeams &seams)
@@ -381,7 +417,8 @@ void tst_Languages::choosingTheActiveLanguageDoesNothing()
     }});
     QCOMPARE(windows, 1);
     QVERIFY(stillThere);
-    QVERIFY(!QFile::exists(QString::fromLatin1(Languages::ParametersFile)));
+    QVERIFY(!QFile::exists(kviHere()));
+    QVERIFY(!QFile::exists(kviInConfig()));
 }
 
 void tst_Languages::switchKeepsConfigurationAndConnection()
@@ -482,6 +519,118 @@ void tst_Languages::switchWithUnsavedWorkAsksNothingAndClosesNothing()
     QVERIFY(questions[0].endsWith(QStringLiteral("Save them to a file first?")));
     QCOMPARE(script.shown.size(), 2);
     QCOMPARE(kvi(), parametersFile("en", "English"));
+}
+
+void tst_Languages::placeOfTheParametersFile_data()
+{
+    QTest::addColumn<QString>("before"); // where a file lies at start: here, config or none
+    QTest::addColumn<bool>("unwritable"); // the working directory
+    QTest::addColumn<QString>("after"); // where the choice is written
+    QTest::addColumn<QString>("started"); // the language of the first window
+
+    QTest::newRow("no file anywhere: written in the configuration folder")
+        << "none" << false << "config"
+        << "Polski";
+    QTest::newRow("a file in the working directory: read and written there")
+        << "here" << false << "here"
+        << "Deutsch";
+    QTest::newRow("a file in the configuration folder: read and written there")
+        << "config" << false << "config"
+        << "Deutsch";
+    QTest::newRow("working directory not writable, no file: written in the configuration folder")
+        << "none" << true << "config"
+        << "Polski";
+}
+
+void tst_Languages::placeOfTheParametersFile()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, unwritable);
+    QFETCH(QString, after);
+    QFETCH(QString, started);
+
+    ScriptedPrompts script;
+    translations({"de", "pl"}, installedDir->path());
+    if (unwritable)
+        QVERIFY(QDir::setCurrent(unwritableFolder()));
+    QVERIFY(!QFile::exists(kviHere()));
+    const QByteArray german = parametersFile("de", "Deutsch");
+    if (before == QLatin1String("here"))
+        QVERIFY(ConfigFileFixtures::writeFile(kviHere(), german));
+    if (before == QLatin1String("config")) {
+        QVERIFY(QDir().mkpath(QFileInfo(kviInConfig()).path()));
+        QVERIFY(ConfigFileFixtures::writeFile(kviInConfig(), german));
+    }
+
+    QString startName;
+    run({[&] {
+             startName = languageTable[size_t(currentLanguage)].name;
+             languageAction(QStringLiteral("English"))->trigger();
+         },
+         [&] {
+             mainWindow->close();
+         }});
+    QCOMPARE(startName, started);
+    QCOMPARE(currentLanguage, 0);
+    QCOMPARE(script.shown.size(), 0); // no "Cannot write new language!"
+    const QString written = after == QLatin1String("here") ? kviHere() : kviInConfig();
+    const QString other = after == QLatin1String("here") ? kviInConfig() : kviHere();
+    QCOMPARE(contents(written), parametersFile("en", "English"));
+    QVERIFY(!QFile::exists(other));
+}
+
+void tst_Languages::firstLanguage_data()
+{
+    QTest::addColumn<QStringList>("qm");
+    QTest::addColumn<QByteArray>("kvi"); // null: no file
+    QTest::addColumn<QString>("locale"); // the user's
+    QTest::addColumn<QString>("started");
+
+    const QStringList all {"de", "en", "es", "fr", "it", "pl", "ru"};
+    const QByteArray none;
+    QTest::newRow("de_DE: German") << all << none << "de_DE"
+                                   << "Deutsch";
+    QTest::newRow("de_AT: German") << all << none << "de_AT"
+                                   << "Deutsch";
+    QTest::newRow("ru_RU: Russian") << all << none << "ru_RU"
+                                    << "Русский";
+    QTest::newRow("fr_CA: French") << all << none << "fr_CA"
+                                   << "Français";
+    QTest::newRow("en_US: English") << all << none << "en_US"
+                                    << "English";
+    QTest::newRow("en_GB without English's own file: English")
+        << QStringList {"de", "pl"} << none << "en_GB"
+        << "English";
+    QTest::newRow("ja_JP, no such translation: Polish") << all << none << "ja_JP"
+                                                        << "Polski";
+    QTest::newRow("C: Polish") << all << none << "C"
+                               << "Polski";
+    QTest::newRow("it_IT without its translation: Polish")
+        << QStringList {"de", "pl"} << none << "it_IT"
+        << "Polski";
+    QTest::newRow("ja_JP, no Polish either: the last translation")
+        << QStringList {"de", "fr"} << none << "ja_JP"
+        << "Français";
+    QTest::newRow("a stored choice wins over the user's language")
+        << all << parametersFile("pl", "Polski") << "de_DE"
+        << "Polski";
+    QTest::newRow("a stored English wins over the user's language")
+        << all << parametersFile("en", "English") << "ru_RU"
+        << "English";
+}
+
+void tst_Languages::firstLanguage()
+{
+    QFETCH(QStringList, qm);
+    QFETCH(QByteArray, kvi);
+    QFETCH(QString, locale);
+    QFETCH(QString, started);
+
+    translations(qm, installedDir->path());
+    files({}, kvi);
+    discoveredNames(QLocale(locale));
+    QVERIFY(requestedLanguage >= 0);
+    QCOMPARE(languageTable[size_t(requestedLanguage)].name, started);
 }
 
 QTEST_MAIN(tst_Languages)

@@ -463,6 +463,8 @@ void tst_Shell::menus_data()
                                           "Save configuration file under another name",
                                           "&Clear",
                                           "Clear current configuration",
+                                          "&Recent files",
+                                          "Open a configuration file used lately",
                                           "&Exit",
                                           "Turn off application"};
     QTest::newRow("Edit") << 1 << "&Edit"
