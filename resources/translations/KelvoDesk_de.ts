@@ -1222,6 +1222,22 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <source>Play from power-on, with the inputs and the remote to try</source>
         <translation>Ab dem Einschalten abspielen, mit Eingängen und Fernbedienung zum Ausprobieren</translation>
     </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>&amp;Zuletzt verwendete Dateien</translation>
+    </message>
+    <message>
+        <source>Open a configuration file used lately</source>
+        <translation>Eine zuletzt verwendete Konfigurationsdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Forget the configuration files used lately</source>
+        <translation>Die zuletzt verwendeten Konfigurationsdateien vergessen</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

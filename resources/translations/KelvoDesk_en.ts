@@ -1222,6 +1222,22 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</transla
         <source>Play from power-on, with the inputs and the remote to try</source>
         <translation>Play from power-on, with the inputs and the remote to try</translation>
     </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>Open a configuration file used lately</source>
+        <translation>Open a configuration file used lately</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Clear list</translation>
+    </message>
+    <message>
+        <source>Forget the configuration files used lately</source>
+        <translation>Forget the configuration files used lately</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

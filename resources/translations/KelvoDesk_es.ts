@@ -1222,6 +1222,22 @@ Ejecute de nuevo &quot;Actualizar Kelvo&quot; con el archivo de actualización p
         <source>Play from power-on, with the inputs and the remote to try</source>
         <translation>Reproduce desde el encendido, con las entradas y el mando para probar</translation>
     </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Archivos &amp;recientes</translation>
+    </message>
+    <message>
+        <source>Open a configuration file used lately</source>
+        <translation>Abrir un archivo de configuración usado recientemente</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Vaciar la lista</translation>
+    </message>
+    <message>
+        <source>Forget the configuration files used lately</source>
+        <translation>Olvidar los archivos de configuración usados recientemente</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

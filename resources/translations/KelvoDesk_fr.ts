@@ -1222,6 +1222,22 @@ Relancez « Mettre à jour Kelvo » avec le fichier de mise à jour pour la term
         <source>Play from power-on, with the inputs and the remote to try</source>
         <translation>Lire depuis la mise sous tension, avec les entrées et la télécommande à essayer</translation>
     </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>Fichiers &amp;récents</translation>
+    </message>
+    <message>
+        <source>Open a configuration file used lately</source>
+        <translation>Ouvrir un fichier de configuration utilisé récemment</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>Forget the configuration files used lately</source>
+        <translation>Oublier les fichiers de configuration utilisés récemment</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

@@ -1222,6 +1222,22 @@ Eseguire di nuovo &quot;Aggiorna Kelvo&quot; con il file di aggiornamento per co
         <source>Play from power-on, with the inputs and the remote to try</source>
         <translation>Riproduce dall&apos;accensione, con ingressi e telecomando da provare</translation>
     </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>File &amp;recenti</translation>
+    </message>
+    <message>
+        <source>Open a configuration file used lately</source>
+        <translation>Apre un file di configurazione usato di recente</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Svuota elenco</translation>
+    </message>
+    <message>
+        <source>Forget the configuration files used lately</source>
+        <translation>Dimentica i file di configurazione usati di recente</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

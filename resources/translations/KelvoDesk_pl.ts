@@ -1222,6 +1222,22 @@ Uruchom ponownie &quot;Aktualizuj Kelvo&quot; z plikiem aktualizacji, aby ją do
         <source>Play from power-on, with the inputs and the remote to try</source>
         <translation>Odtwarza od włączenia zasilania; wejścia i pilota można wypróbować</translation>
     </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>&amp;Ostatnie pliki</translation>
+    </message>
+    <message>
+        <source>Open a configuration file used lately</source>
+        <translation>Otwiera ostatnio używany plik konfiguracji</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Wyczyść listę</translation>
+    </message>
+    <message>
+        <source>Forget the configuration files used lately</source>
+        <translation>Zapomina ostatnio używane pliki konfiguracji</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

@@ -1222,6 +1222,22 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <source>Play from power-on, with the inputs and the remote to try</source>
         <translation>Воспроизвести с включения питания, с входами и пультом для проверки</translation>
     </message>
+    <message>
+        <source>&amp;Recent files</source>
+        <translation>&amp;Недавние файлы</translation>
+    </message>
+    <message>
+        <source>Open a configuration file used lately</source>
+        <translation>Открыть недавно использованный файл конфигурации</translation>
+    </message>
+    <message>
+        <source>Clear list</source>
+        <translation>Очистить список</translation>
+    </message>
+    <message>
+        <source>Forget the configuration files used lately</source>
+        <translation>Забыть недавно использованные файлы конфигурации</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
