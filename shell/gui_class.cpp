@@ -350,6 +350,7 @@ void gui_class::slotMenuHovered(QAction *action)
     // Hovering a menu title shows that menu's status tip; Qt shows an action's own tip itself.
     const std::pair<QString, QMenu *> titles[] = {{tr("File"), fileMenu},
                                                   {tr("Edit"), editMenu},
+                                                  {tr("Preview"), previewMenu},
                                                   {tr("Upgrade"), upgradeMenu},
                                                   {tr("Help"), helpMenu},
                                                   {tr("Language"), languageMenu}};

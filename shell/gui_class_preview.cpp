@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
 
 void gui_class::createPreviewMenu()
 {
@@ -16,7 +17,10 @@ void gui_class::createPreviewMenu()
     previewMenu = menuBar()->addMenu(tr("Pre&view"));
     previewMenu->setStatusTip(tr("Play the configuration here, without a controller"));
     const auto add = [this](const char *name, const QString &text, const QString &tip, auto what) {
-        QAction *action = previewMenu->addAction(text);
+        QAction *action
+            = previewMenu->addAction(QIcon::fromTheme(QStringLiteral("media-playback-start"),
+                                                      style()->standardIcon(QStyle::SP_MediaPlay)),
+                                     text);
         action->setObjectName(QString::fromLatin1(name));
         action->setStatusTip(tip);
         connect(action, &QAction::triggered, this, what);

@@ -1238,6 +1238,10 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <source>Forget the configuration files used lately</source>
         <translation>Die zuletzt verwendeten Konfigurationsdateien vergessen</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

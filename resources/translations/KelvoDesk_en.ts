@@ -1238,6 +1238,10 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</transla
         <source>Forget the configuration files used lately</source>
         <translation>Forget the configuration files used lately</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

@@ -1238,6 +1238,10 @@ Ejecute de nuevo &quot;Actualizar Kelvo&quot; con el archivo de actualización p
         <source>Forget the configuration files used lately</source>
         <translation>Olvidar los archivos de configuración usados recientemente</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

@@ -1238,6 +1238,10 @@ Relancez « Mettre à jour Kelvo » avec le fichier de mise à jour pour la term
         <source>Forget the configuration files used lately</source>
         <translation>Oublier les fichiers de configuration utilisés récemment</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

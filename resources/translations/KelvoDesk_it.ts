@@ -1238,6 +1238,10 @@ Eseguire di nuovo &quot;Aggiorna Kelvo&quot; con il file di aggiornamento per co
         <source>Forget the configuration files used lately</source>
         <translation>Dimentica i file di configurazione usati di recente</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

@@ -1238,6 +1238,10 @@ Uruchom ponownie &quot;Aktualizuj Kelvo&quot; z plikiem aktualizacji, aby ją do
         <source>Forget the configuration files used lately</source>
         <translation>Zapomina ostatnio używane pliki konfiguracji</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Podgląd</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

@@ -1238,6 +1238,10 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <source>Forget the configuration files used lately</source>
         <translation>Забыть недавно использованные файлы конфигурации</translation>
     </message>
+    <message>
+        <source>Preview</source>
+        <translation>Просмотр</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>

@@ -471,14 +471,23 @@ void tst_Shell::menus_data()
                           << "Undo and redo changes of the configuration"
                           << QStringList {"&Undo", "Take back the last change of the configuration",
                                           "&Redo", "Make the change taken back again"};
-    QTest::newRow("Language") << 2 << "&Language"
+    QTest::newRow("Preview") << 2 << "Pre&view"
+                             << "Play the configuration here, without a controller"
+                             << QStringList {"Play the &scene being edited",
+                                             "Play the scene or program shown on the scenes page",
+                                             "Play the &program being edited",
+                                             "Play the program shown on the programs page",
+                                             "Play the whole s&how from power-on",
+                                             "Play from power-on, with the inputs and the remote "
+                                             "to try"};
+    QTest::newRow("Language") << 3 << "&Language"
                               << "Change application language"
                               << QStringList {"English", "Change language to : English"};
-    QTest::newRow("Upgrade") << 3 << "&Upgrade"
+    QTest::newRow("Upgrade") << 4 << "&Upgrade"
                              << "FirmWare version management"
                              << QStringList {"&Upgrade Kelvo", "Send upgrade to Kelvo device",
                                              "&Verify Firmware", "Verify firmware"};
-    QTest::newRow("Help") << 4 << "&Help"
+    QTest::newRow("Help") << 5 << "&Help"
                           << "Some short informations about this program"
                           << QStringList {"&Help", "How to get help", "&About",
                                           "Information about application."};
@@ -493,7 +502,7 @@ void tst_Shell::menus()
 
     build();
     const QList<QAction *> bar = window->menuBar()->actions();
-    QCOMPARE(bar.size(), 5);
+    QCOMPARE(bar.size(), 6);
     QMenu *menu = bar[index]->menu();
     QVERIFY(menu);
     QCOMPARE(menu->title(), title);
@@ -517,9 +526,10 @@ void tst_Shell::hoveringMenuTitleShowsItsTip_data()
     QTest::addColumn<QString>("tip");
     QTest::newRow("File") << 0 << "File operations and exit";
     QTest::newRow("Edit") << 1 << "Undo and redo changes of the configuration";
-    QTest::newRow("Language") << 2 << "Change application language";
-    QTest::newRow("Upgrade") << 3 << "FirmWare version management";
-    QTest::newRow("Help") << 4 << "Some short informations about this program";
+    QTest::newRow("Preview") << 2 << "Play the configuration here, without a controller";
+    QTest::newRow("Language") << 3 << "Change application language";
+    QTest::newRow("Upgrade") << 4 << "FirmWare version management";
+    QTest::newRow("Help") << 5 << "Some short informations about this program";
 }
 
 void tst_Shell::hoveringMenuTitleShowsItsTip()
@@ -624,7 +634,7 @@ void tst_Shell::helpAndAbout()
 {
     build();
     const QList<QAction *> bar = window->menuBar()->actions();
-    const QList<QAction *> help = bar[4]->menu()->actions();
+    const QList<QAction *> help = bar[5]->menu()->actions();
     help[0]->trigger();
     help[1]->trigger();
     QCOMPARE(script->shown.size(), 2);
