@@ -207,7 +207,7 @@ void gui_class::createMenus()
 
     // Qt shows a hovered title's own status tip right after the hovered signal; give each title
     // its menu's tip so that what slotMenuHovered shows stays.
-    for (QMenu *menu : {fileMenu, editMenu, languageMenu, upgradeMenu, helpMenu})
+    for (QMenu *menu : {fileMenu, editMenu, previewMenu, languageMenu, upgradeMenu, helpMenu})
         menu->menuAction()->setStatusTip(menu->statusTip());
 
     logConnection(connect(bar, &QMenuBar::hovered, this, &gui_class::slotMenuHovered));
