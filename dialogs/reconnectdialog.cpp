@@ -17,6 +17,7 @@ reconnectDialog::reconnectDialog(const QStringList &serials, QWidget *parent)
     ui->lbMessage->setText(tr("Previously connected controller is no longer available !\n"
                               "Retry or choose another device to connect."));
     ui->cbSerials->addItems(serials);
+    ui->cbSerials->setAccessibleName(tr("Controller to connect"));
     ui->pbRetry->setText(tr("Retry"));
     ui->pbChange->setText(tr("Change"));
     ui->pbCancel->setText(tr("Cancel"));

@@ -70,6 +70,10 @@ admx32_sliders_widget::admx32_sliders_widget(kelvo_controller_class *controller,
     rise = timeEditor(tab, "teSceneRise", 400, MaxRiseTime);
     last = timeEditor(tab, "teSceneLast", 430, MaxLastTime);
     fall = timeEditor(tab, "teSceneFall", 460, MaxFallTime);
+    riseCaption->setBuddy(rise);
+    lastCaption->setBuddy(last);
+    fallCaption->setBuddy(fall);
+    scroll->setAccessibleName(tr("Channels shown"));
 
     infinite = new QCheckBox(tr("Infinite"), tab);
     infinite->setObjectName(QStringLiteral("cbInfinite"));

@@ -68,12 +68,36 @@ admx_slider_widget::admx_slider_widget(int channelNumber, int x, int y, QWidget 
     logConnection(connect(levelSlider, &QSlider::valueChanged, this,
                           &admx_slider_widget::emitChannelChanges));
     logConnection(connect(levelBox, &QSpinBox::valueChanged, levelSlider, &QSlider::setValue));
+    nameControls();
 }
 
 void admx_slider_widget::setChannel(int ch)
 {
     channel = baseChannel + ch;
     captionLabel->setText(QStringLiteral("%1").arg(channel));
+    nameControls();
+}
+
+void admx_slider_widget::nameControls()
+{
+    switch (channel) {
+    case -1:
+        levelSlider->setAccessibleName(tr("Red level"));
+        levelBox->setAccessibleName(tr("Red level value"));
+        break;
+    case -2:
+        levelSlider->setAccessibleName(tr("Green level"));
+        levelBox->setAccessibleName(tr("Green level value"));
+        break;
+    case -3:
+        levelSlider->setAccessibleName(tr("Blue level"));
+        levelBox->setAccessibleName(tr("Blue level value"));
+        break;
+    default:
+        levelSlider->setAccessibleName(tr("Channel %1 level").arg(channel));
+        levelBox->setAccessibleName(tr("Channel %1 level value").arg(channel));
+        break;
+    }
 }
 
 void admx_slider_widget::emitChannelChanges(int value)

@@ -34,6 +34,9 @@ public slots:
     void emitChannelChanges(int value);
 
 private:
+    // What screen readers call the slider and the box: the caption alone is a bare number.
+    void nameControls();
+
     const int baseChannel;
     int channel;
     // The controls belong to the parent given at construction.

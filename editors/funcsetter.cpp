@@ -22,6 +22,7 @@ funcSetter::funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent, Confi
     , rowCount_(rows)
     , codes(codes)
     , modeImage(hasMode && document ? document->data() : nullptr)
+    , inputs(hasMode)
     , delegate(std::make_unique<input_delegate>(codes, this, hasMode, document))
 {
     Q_ASSERT(!hasMode || (document && rows <= InputCount));
@@ -32,6 +33,9 @@ funcSetter::funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent, Confi
     setHorizontalHeaderLabels(
         {tr("Key No."), hasMode ? tr("Mode") : QStringLiteral("  "), tr("Associated action")});
     verticalHeader()->hide();
+    // Tab leaves the table, the arrow keys go from cell to cell: Qt's Tab through the cells
+    // starts over at the last one, and the keyboard could never get past the table.
+    setTabKeyNavigation(false);
     if (!hasMode)
         hideColumn(ModeColumn);
     setItemDelegate(delegate.get());
@@ -60,6 +64,30 @@ funcSetter::funcSetter(int rows, u8 *codes, bool hasMode, QWidget *parent, Confi
 funcSetter::~funcSetter()
 {
     setItemDelegate(nullptr);
+}
+
+QString funcSetter::actionName(int row) const
+{
+    if (rowCount_ == 1)
+        return tr("Power-on action");
+    return inputs ? tr("Input %1 action").arg(row + 1) : tr("Remote key %1 action").arg(row + 1);
+}
+
+QString funcSetter::parameterName(int row) const
+{
+    if (rowCount_ == 1)
+        //: The number of the scene or program the power-on action chooses.
+        return tr("Power-on action number");
+    if (inputs)
+        //: The number of the scene or program the input's action chooses.
+        return tr("Input %1 action number").arg(row + 1);
+    //: The number of the scene or program the remote key's action chooses.
+    return tr("Remote key %1 action number").arg(row + 1);
+}
+
+QString funcSetter::modeName(int row) const
+{
+    return tr("Input %1 mode").arg(row + 1);
 }
 
 void funcSetter::refresh()

@@ -23,6 +23,12 @@ public:
                ConfigDocument *document = nullptr);
     ~funcSetter() override;
 
+    // What screen readers call the editors of a row: an input's when the table has modes,
+    // power-on's when it has one row, a remote key's otherwise.
+    QString actionName(int row) const;
+    QString parameterName(int row) const;
+    QString modeName(int row) const;
+
 public slots:
     void refresh();
     void selRow(int row);
@@ -32,5 +38,6 @@ private:
     int rowCount_;
     u8 *codes;
     const u8 *modeImage; // null without a mode column
+    const bool inputs;
     std::unique_ptr<input_delegate> delegate;
 };

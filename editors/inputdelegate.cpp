@@ -8,6 +8,7 @@
 #include "model/contactmode.h"
 
 #include <QComboBox>
+#include <QSpinBox>
 
 using namespace ConfigLayout;
 
@@ -49,8 +50,11 @@ QWidget *input_delegate::createEditor(QWidget *parent, const QStyleOptionViewIte
                                       const QModelIndex &index) const
 {
     QWidget *editor = nullptr;
+    const auto *owner = qobject_cast<const funcSetter *>(table);
     if (index.column() == ModeColumn && hasMode) {
         auto *box = new QComboBox(parent);
+        if (owner)
+            box->setAccessibleName(owner->modeName(index.row()));
         box->addItem(tr("N/O"), int(ContactMode::NormallyOpen));
         box->addItem(tr("N/C"), int(ContactMode::NormallyClosed));
         box->addItem(tr("N/U"), int(ContactMode::NotUsed));
@@ -60,6 +64,10 @@ QWidget *input_delegate::createEditor(QWidget *parent, const QStyleOptionViewIte
         editor = box;
     } else if (index.column() == ActionColumn) {
         auto *chooser = new funcChooser(index.row(), 0, parent);
+        if (owner) {
+            chooser->groupBox()->setAccessibleName(owner->actionName(index.row()));
+            chooser->parameterBox()->setAccessibleName(owner->parameterName(index.row()));
+        }
         logConnection(connect(chooser, &funcChooser::leaved, qobject_cast<funcSetter *>(table),
                               &funcSetter::stopEditing));
         editor = chooser;

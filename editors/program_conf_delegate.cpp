@@ -38,15 +38,19 @@ QWidget *program_conf_delegate::createEditor(QWidget *parent, const QStyleOption
                                              const QModelIndex &index) const
 {
     QWidget *editor = nullptr;
+    const int step = index.row() + 1;
     switch (index.column()) {
     case program_conf_widget::RiseColumn: {
         auto *edit = new MyTimeEdit(parent);
         edit->setLargestTime(fromDeviceTime(MaxRiseTime));
+        edit->setAccessibleName(tr("Step %1 rise time").arg(step));
         editor = edit;
         break;
     }
     case program_conf_widget::LastColumn: {
         auto *edit = new infTime_class(parent);
+        edit->timeEdit->setAccessibleName(tr("Step %1 last time").arg(step));
+        edit->infinite->setAccessibleName(tr("Step %1 last time infinite").arg(step));
         logConnection(
             connect(edit, &infTime_class::leaved, view, &program_conf_widget::stopEditing));
         editor = edit;
@@ -56,6 +60,7 @@ QWidget *program_conf_delegate::createEditor(QWidget *parent, const QStyleOption
         if (fallEditable(index)) {
             auto *edit = new MyTimeEdit(parent);
             edit->setLargestTime(fromDeviceTime(MaxFallTime));
+            edit->setAccessibleName(tr("Step %1 fall time").arg(step));
             editor = edit;
         } else {
             editor = new QLabel(QStringLiteral(" - "), parent);

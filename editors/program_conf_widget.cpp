@@ -38,6 +38,9 @@ program_conf_widget::program_conf_widget(kelvo_controller_class *controller, QWi
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setItemDelegate(delegate);
     verticalHeader()->hide();
+    // Tab leaves the table, the arrow keys go from cell to cell: Qt's Tab through the cells
+    // starts over at the last one, and the keyboard could never get past the table.
+    setTabKeyNavigation(false);
     setColumnWidth(StepColumn, 70);
     setColumnWidth(LastColumn, 140);
     setColumnWidth(TotalColumn, 120);

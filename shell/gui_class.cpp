@@ -100,6 +100,8 @@ gui_class::gui_class(WorkSession *work, QWidget *parent)
 
     logConnection(
         connect(ui->rbProportional, &QRadioButton::toggled, this, &gui_class::mixModeProp));
+    nameControls();
+    orderTabs();
 
     const QString rcu = tr("RCU: the controller's infra-red remote control");
     for (QWidget *w : std::initializer_list<QWidget *> {ui->btnRcFromDev, ui->gbSysAdr,

@@ -139,6 +139,10 @@ private:
     void refreshOtherPage();
     void createFunctionTables();
     void refreshFunctionTables();
+    // Names for screen readers where no label names a control, and the labels that do.
+    void nameControls();
+    // Tab goes through each page row by row, then the command column.
+    void orderTabs();
     // False, with "Not connected!" shown, when no device is open.
     bool deviceOpen();
     // One device job at a time: while the returned guard lives, the controls that would start
