@@ -618,6 +618,10 @@
         <source>Last Step</source>
         <translation>Endschritt</translation>
     </message>
+    <message>
+        <source>Channels shown</source>
+        <translation>Angezeigte Kanäle</translation>
+    </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
@@ -632,6 +636,38 @@
     <message>
         <source>Blue</source>
         <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Red level</source>
+        <translation>Rot-Pegel</translation>
+    </message>
+    <message>
+        <source>Red level value</source>
+        <translation>Rot-Pegel, Wert</translation>
+    </message>
+    <message>
+        <source>Green level</source>
+        <translation>Grün-Pegel</translation>
+    </message>
+    <message>
+        <source>Green level value</source>
+        <translation>Grün-Pegel, Wert</translation>
+    </message>
+    <message>
+        <source>Blue level</source>
+        <translation>Blau-Pegel</translation>
+    </message>
+    <message>
+        <source>Blue level value</source>
+        <translation>Blau-Pegel, Wert</translation>
+    </message>
+    <message>
+        <source>Channel %1 level</source>
+        <translation>Pegel Kanal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 level value</source>
+        <translation>Pegel Kanal %1, Wert</translation>
     </message>
 </context>
 <context>
@@ -774,6 +810,37 @@
         <source>  Key %1</source>
         <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Taste %1</translation>
+    </message>
+    <message>
+        <source>Power-on action</source>
+        <translation>Aktion beim Einschalten</translation>
+    </message>
+    <message>
+        <source>Input %1 action</source>
+        <translation>Aktion Eingang %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action</source>
+        <translation>Aktion FB-Taste %1</translation>
+    </message>
+    <message>
+        <source>Power-on action number</source>
+        <extracomment>The number of the scene or program the power-on action chooses.</extracomment>
+        <translation>Nummer der Aktion beim Einschalten</translation>
+    </message>
+    <message>
+        <source>Input %1 action number</source>
+        <extracomment>The number of the scene or program the input&apos;s action chooses.</extracomment>
+        <translation>Nummer der Aktion von Eingang %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action number</source>
+        <extracomment>The number of the scene or program the remote key&apos;s action chooses.</extracomment>
+        <translation>Nummer der Aktion von FB-Taste %1</translation>
+    </message>
+    <message>
+        <source>Input %1 mode</source>
+        <translation>Modus Eingang %1</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +1309,22 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <source>Preview</source>
         <translation>Vorschau</translation>
     </message>
+    <message>
+        <source>Source step</source>
+        <translation>Quellschritt</translation>
+    </message>
+    <message>
+        <source>Destination step</source>
+        <translation>Zielschritt</translation>
+    </message>
+    <message>
+        <source>Kind of input to simulate</source>
+        <translation>Art des zu simulierenden Eingangs</translation>
+    </message>
+    <message>
+        <source>Number of the input or key to simulate</source>
+        <translation>Nummer des zu simulierenden Eingangs oder der Taste</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -1514,6 +1597,25 @@ Schließen Sie es und verbinden Sie dann erneut.</translation>
     </message>
 </context>
 <context>
+    <name>program_conf_delegate</name>
+    <message>
+        <source>Step %1 rise time</source>
+        <translation>Einblendzeit Schritt %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time</source>
+        <translation>Haltezeit Schritt %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time infinite</source>
+        <translation>Haltezeit Schritt %1 unendlich</translation>
+    </message>
+    <message>
+        <source>Step %1 fall time</source>
+        <translation>Ausblendzeit Schritt %1</translation>
+    </message>
+</context>
+<context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
@@ -1612,6 +1714,10 @@ Erneut versuchen oder anderes Gerät wählen.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Controller to connect</source>
+        <translation>Zu verbindender Controller</translation>
     </message>
 </context>
 </TS>

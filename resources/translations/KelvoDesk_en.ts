@@ -618,6 +618,10 @@
         <source>Last Step</source>
         <translation>Last Step</translation>
     </message>
+    <message>
+        <source>Channels shown</source>
+        <translation>Channels shown</translation>
+    </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
@@ -632,6 +636,38 @@
     <message>
         <source>Blue</source>
         <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Red level</source>
+        <translation>Red level</translation>
+    </message>
+    <message>
+        <source>Red level value</source>
+        <translation>Red level value</translation>
+    </message>
+    <message>
+        <source>Green level</source>
+        <translation>Green level</translation>
+    </message>
+    <message>
+        <source>Green level value</source>
+        <translation>Green level value</translation>
+    </message>
+    <message>
+        <source>Blue level</source>
+        <translation>Blue level</translation>
+    </message>
+    <message>
+        <source>Blue level value</source>
+        <translation>Blue level value</translation>
+    </message>
+    <message>
+        <source>Channel %1 level</source>
+        <translation>Channel %1 level</translation>
+    </message>
+    <message>
+        <source>Channel %1 level value</source>
+        <translation>Channel %1 level value</translation>
     </message>
 </context>
 <context>
@@ -774,6 +810,37 @@
         <source>  Key %1</source>
         <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Key %1</translation>
+    </message>
+    <message>
+        <source>Power-on action</source>
+        <translation>Power-on action</translation>
+    </message>
+    <message>
+        <source>Input %1 action</source>
+        <translation>Input %1 action</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action</source>
+        <translation>Remote key %1 action</translation>
+    </message>
+    <message>
+        <source>Power-on action number</source>
+        <extracomment>The number of the scene or program the power-on action chooses.</extracomment>
+        <translation>Power-on action number</translation>
+    </message>
+    <message>
+        <source>Input %1 action number</source>
+        <extracomment>The number of the scene or program the input&apos;s action chooses.</extracomment>
+        <translation>Input %1 action number</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action number</source>
+        <extracomment>The number of the scene or program the remote key&apos;s action chooses.</extracomment>
+        <translation>Remote key %1 action number</translation>
+    </message>
+    <message>
+        <source>Input %1 mode</source>
+        <translation>Input %1 mode</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +1309,22 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</transla
         <source>Preview</source>
         <translation>Preview</translation>
     </message>
+    <message>
+        <source>Source step</source>
+        <translation>Source step</translation>
+    </message>
+    <message>
+        <source>Destination step</source>
+        <translation>Destination step</translation>
+    </message>
+    <message>
+        <source>Kind of input to simulate</source>
+        <translation>Kind of input to simulate</translation>
+    </message>
+    <message>
+        <source>Number of the input or key to simulate</source>
+        <translation>Number of the input or key to simulate</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -1514,6 +1597,25 @@ Close it, then connect again.</translation>
     </message>
 </context>
 <context>
+    <name>program_conf_delegate</name>
+    <message>
+        <source>Step %1 rise time</source>
+        <translation>Step %1 rise time</translation>
+    </message>
+    <message>
+        <source>Step %1 last time</source>
+        <translation>Step %1 last time</translation>
+    </message>
+    <message>
+        <source>Step %1 last time infinite</source>
+        <translation>Step %1 last time infinite</translation>
+    </message>
+    <message>
+        <source>Step %1 fall time</source>
+        <translation>Step %1 fall time</translation>
+    </message>
+</context>
+<context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
@@ -1612,6 +1714,10 @@ Retry or choose another device to connect.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Controller to connect</source>
+        <translation>Controller to connect</translation>
     </message>
 </context>
 </TS>

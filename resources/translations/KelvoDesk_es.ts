@@ -618,6 +618,10 @@
         <source>Last Step</source>
         <translation>Último paso</translation>
     </message>
+    <message>
+        <source>Channels shown</source>
+        <translation>Canales mostrados</translation>
+    </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
@@ -632,6 +636,38 @@
     <message>
         <source>Blue</source>
         <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Red level</source>
+        <translation>Nivel rojo</translation>
+    </message>
+    <message>
+        <source>Red level value</source>
+        <translation>Valor del nivel rojo</translation>
+    </message>
+    <message>
+        <source>Green level</source>
+        <translation>Nivel verde</translation>
+    </message>
+    <message>
+        <source>Green level value</source>
+        <translation>Valor del nivel verde</translation>
+    </message>
+    <message>
+        <source>Blue level</source>
+        <translation>Nivel azul</translation>
+    </message>
+    <message>
+        <source>Blue level value</source>
+        <translation>Valor del nivel azul</translation>
+    </message>
+    <message>
+        <source>Channel %1 level</source>
+        <translation>Nivel del canal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 level value</source>
+        <translation>Valor del nivel del canal %1</translation>
     </message>
 </context>
 <context>
@@ -774,6 +810,37 @@
         <source>  Key %1</source>
         <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Tecla %1</translation>
+    </message>
+    <message>
+        <source>Power-on action</source>
+        <translation>Acción al encender</translation>
+    </message>
+    <message>
+        <source>Input %1 action</source>
+        <translation>Acción de la entrada %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action</source>
+        <translation>Acción de la tecla del mando %1</translation>
+    </message>
+    <message>
+        <source>Power-on action number</source>
+        <extracomment>The number of the scene or program the power-on action chooses.</extracomment>
+        <translation>Número de la acción al encender</translation>
+    </message>
+    <message>
+        <source>Input %1 action number</source>
+        <extracomment>The number of the scene or program the input&apos;s action chooses.</extracomment>
+        <translation>Número de la acción de la entrada %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action number</source>
+        <extracomment>The number of the scene or program the remote key&apos;s action chooses.</extracomment>
+        <translation>Número de la acción de la tecla del mando %1</translation>
+    </message>
+    <message>
+        <source>Input %1 mode</source>
+        <translation>Modo de la entrada %1</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +1309,22 @@ Ejecute de nuevo &quot;Actualizar Kelvo&quot; con el archivo de actualización p
         <source>Preview</source>
         <translation>Vista previa</translation>
     </message>
+    <message>
+        <source>Source step</source>
+        <translation>Paso de origen</translation>
+    </message>
+    <message>
+        <source>Destination step</source>
+        <translation>Paso de destino</translation>
+    </message>
+    <message>
+        <source>Kind of input to simulate</source>
+        <translation>Tipo de entrada que simular</translation>
+    </message>
+    <message>
+        <source>Number of the input or key to simulate</source>
+        <translation>Número de la entrada o tecla que simular</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -1514,6 +1597,25 @@ Ciérrelo y vuelva a conectar.</translation>
     </message>
 </context>
 <context>
+    <name>program_conf_delegate</name>
+    <message>
+        <source>Step %1 rise time</source>
+        <translation>Tiempo de subida del paso %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time</source>
+        <translation>Tiempo de permanencia del paso %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time infinite</source>
+        <translation>Tiempo de permanencia del paso %1 infinito</translation>
+    </message>
+    <message>
+        <source>Step %1 fall time</source>
+        <translation>Tiempo de bajada del paso %1</translation>
+    </message>
+</context>
+<context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
@@ -1612,6 +1714,10 @@ Reintente o elija otro equipo para conectar.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Controller to connect</source>
+        <translation>Controlador que conectar</translation>
     </message>
 </context>
 </TS>

@@ -618,6 +618,10 @@
         <source>Last Step</source>
         <translation>Dernier pas</translation>
     </message>
+    <message>
+        <source>Channels shown</source>
+        <translation>Canaux affichés</translation>
+    </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
@@ -632,6 +636,38 @@
     <message>
         <source>Blue</source>
         <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Red level</source>
+        <translation>Niveau rouge</translation>
+    </message>
+    <message>
+        <source>Red level value</source>
+        <translation>Valeur du niveau rouge</translation>
+    </message>
+    <message>
+        <source>Green level</source>
+        <translation>Niveau vert</translation>
+    </message>
+    <message>
+        <source>Green level value</source>
+        <translation>Valeur du niveau vert</translation>
+    </message>
+    <message>
+        <source>Blue level</source>
+        <translation>Niveau bleu</translation>
+    </message>
+    <message>
+        <source>Blue level value</source>
+        <translation>Valeur du niveau bleu</translation>
+    </message>
+    <message>
+        <source>Channel %1 level</source>
+        <translation>Niveau du canal %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 level value</source>
+        <translation>Valeur du niveau du canal %1</translation>
     </message>
 </context>
 <context>
@@ -774,6 +810,37 @@
         <source>  Key %1</source>
         <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Touche %1</translation>
+    </message>
+    <message>
+        <source>Power-on action</source>
+        <translation>Action à la mise sous tension</translation>
+    </message>
+    <message>
+        <source>Input %1 action</source>
+        <translation>Action de l&apos;entrée %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action</source>
+        <translation>Action de la touche télécommande %1</translation>
+    </message>
+    <message>
+        <source>Power-on action number</source>
+        <extracomment>The number of the scene or program the power-on action chooses.</extracomment>
+        <translation>Numéro de l&apos;action à la mise sous tension</translation>
+    </message>
+    <message>
+        <source>Input %1 action number</source>
+        <extracomment>The number of the scene or program the input&apos;s action chooses.</extracomment>
+        <translation>Numéro de l&apos;action de l&apos;entrée %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action number</source>
+        <extracomment>The number of the scene or program the remote key&apos;s action chooses.</extracomment>
+        <translation>Numéro de l&apos;action de la touche télécommande %1</translation>
+    </message>
+    <message>
+        <source>Input %1 mode</source>
+        <translation>Mode de l&apos;entrée %1</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +1309,22 @@ Relancez « Mettre à jour Kelvo » avec le fichier de mise à jour pour la term
         <source>Preview</source>
         <translation>Aperçu</translation>
     </message>
+    <message>
+        <source>Source step</source>
+        <translation>Pas source</translation>
+    </message>
+    <message>
+        <source>Destination step</source>
+        <translation>Pas de destination</translation>
+    </message>
+    <message>
+        <source>Kind of input to simulate</source>
+        <translation>Type d&apos;entrée à simuler</translation>
+    </message>
+    <message>
+        <source>Number of the input or key to simulate</source>
+        <translation>Numéro de l&apos;entrée ou de la touche à simuler</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -1514,6 +1597,25 @@ Fermez-le, puis connectez-vous à nouveau.</translation>
     </message>
 </context>
 <context>
+    <name>program_conf_delegate</name>
+    <message>
+        <source>Step %1 rise time</source>
+        <translation>Temps de montée du pas %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time</source>
+        <translation>Temps de maintien du pas %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time infinite</source>
+        <translation>Temps de maintien du pas %1 infini</translation>
+    </message>
+    <message>
+        <source>Step %1 fall time</source>
+        <translation>Temps de descente du pas %1</translation>
+    </message>
+</context>
+<context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
@@ -1612,6 +1714,10 @@ Réessayez ou choisissez un autre appareil.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Controller to connect</source>
+        <translation>Contrôleur à connecter</translation>
     </message>
 </context>
 </TS>

@@ -618,6 +618,10 @@
         <source>Last Step</source>
         <translation>Ultimo passo</translation>
     </message>
+    <message>
+        <source>Channels shown</source>
+        <translation>Canali visualizzati</translation>
+    </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
@@ -632,6 +636,38 @@
     <message>
         <source>Blue</source>
         <translation>Blu</translation>
+    </message>
+    <message>
+        <source>Red level</source>
+        <translation>Livello rosso</translation>
+    </message>
+    <message>
+        <source>Red level value</source>
+        <translation>Valore del livello rosso</translation>
+    </message>
+    <message>
+        <source>Green level</source>
+        <translation>Livello verde</translation>
+    </message>
+    <message>
+        <source>Green level value</source>
+        <translation>Valore del livello verde</translation>
+    </message>
+    <message>
+        <source>Blue level</source>
+        <translation>Livello blu</translation>
+    </message>
+    <message>
+        <source>Blue level value</source>
+        <translation>Valore del livello blu</translation>
+    </message>
+    <message>
+        <source>Channel %1 level</source>
+        <translation>Livello del canale %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 level value</source>
+        <translation>Valore del livello del canale %1</translation>
     </message>
 </context>
 <context>
@@ -774,6 +810,37 @@
         <source>  Key %1</source>
         <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Tasto %1</translation>
+    </message>
+    <message>
+        <source>Power-on action</source>
+        <translation>Azione all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Input %1 action</source>
+        <translation>Azione dell&apos;ingresso %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action</source>
+        <translation>Azione del tasto telecomando %1</translation>
+    </message>
+    <message>
+        <source>Power-on action number</source>
+        <extracomment>The number of the scene or program the power-on action chooses.</extracomment>
+        <translation>Numero dell&apos;azione all&apos;accensione</translation>
+    </message>
+    <message>
+        <source>Input %1 action number</source>
+        <extracomment>The number of the scene or program the input&apos;s action chooses.</extracomment>
+        <translation>Numero dell&apos;azione dell&apos;ingresso %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action number</source>
+        <extracomment>The number of the scene or program the remote key&apos;s action chooses.</extracomment>
+        <translation>Numero dell&apos;azione del tasto telecomando %1</translation>
+    </message>
+    <message>
+        <source>Input %1 mode</source>
+        <translation>Modo dell&apos;ingresso %1</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +1309,22 @@ Eseguire di nuovo &quot;Aggiorna Kelvo&quot; con il file di aggiornamento per co
         <source>Preview</source>
         <translation>Anteprima</translation>
     </message>
+    <message>
+        <source>Source step</source>
+        <translation>Passo sorgente</translation>
+    </message>
+    <message>
+        <source>Destination step</source>
+        <translation>Passo di destinazione</translation>
+    </message>
+    <message>
+        <source>Kind of input to simulate</source>
+        <translation>Tipo di ingresso da simulare</translation>
+    </message>
+    <message>
+        <source>Number of the input or key to simulate</source>
+        <translation>Numero dell&apos;ingresso o del tasto da simulare</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -1514,6 +1597,25 @@ Chiudetelo, poi connettetevi di nuovo.</translation>
     </message>
 </context>
 <context>
+    <name>program_conf_delegate</name>
+    <message>
+        <source>Step %1 rise time</source>
+        <translation>Tempo di salita del passo %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time</source>
+        <translation>Permanenza del passo %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time infinite</source>
+        <translation>Permanenza del passo %1 infinita</translation>
+    </message>
+    <message>
+        <source>Step %1 fall time</source>
+        <translation>Tempo di discesa del passo %1</translation>
+    </message>
+</context>
+<context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
@@ -1612,6 +1714,10 @@ Riprova o scegli un altro dispositivo da connettere.</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Controller to connect</source>
+        <translation>Controller da connettere</translation>
     </message>
 </context>
 </TS>

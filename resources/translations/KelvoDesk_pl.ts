@@ -339,7 +339,7 @@
     <name>ProgramTimelineView</name>
     <message>
         <source>Fade-out: %1 s</source>
-        <translation>Wygaszanie: %1 s</translation>
+        <translation>Zanikanie: %1 s</translation>
     </message>
     <message>
         <source>Step %1: rise %2 s, then it holds until something else happens</source>
@@ -470,7 +470,7 @@
     </message>
     <message>
         <source>Program %1: %2 with its fade-out, then it ends</source>
-        <translation>Program %1: %2 z wygaszaniem, potem się kończy</translation>
+        <translation>Program %1: %2 z zanikaniem, potem się kończy</translation>
     </message>
     <message>
         <source>Program %1: %2, then step 1 follows again</source>
@@ -494,7 +494,7 @@
     </message>
     <message>
         <source>Program %1 is fading out</source>
-        <translation>Program %1 wygasa</translation>
+        <translation>Program %1 zanika</translation>
     </message>
     <message>
         <source>Program %1, step %2 of %3, paused</source>
@@ -618,6 +618,10 @@
         <source>Last Step</source>
         <translation>Ostatni krok</translation>
     </message>
+    <message>
+        <source>Channels shown</source>
+        <translation>Widoczne kanały</translation>
+    </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
@@ -632,6 +636,38 @@
     <message>
         <source>Blue</source>
         <translation>Nieb.</translation>
+    </message>
+    <message>
+        <source>Red level</source>
+        <translation>Poziom czerwonego</translation>
+    </message>
+    <message>
+        <source>Red level value</source>
+        <translation>Wartość poziomu czerwonego</translation>
+    </message>
+    <message>
+        <source>Green level</source>
+        <translation>Poziom zielonego</translation>
+    </message>
+    <message>
+        <source>Green level value</source>
+        <translation>Wartość poziomu zielonego</translation>
+    </message>
+    <message>
+        <source>Blue level</source>
+        <translation>Poziom niebieskiego</translation>
+    </message>
+    <message>
+        <source>Blue level value</source>
+        <translation>Wartość poziomu niebieskiego</translation>
+    </message>
+    <message>
+        <source>Channel %1 level</source>
+        <translation>Poziom kanału %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 level value</source>
+        <translation>Wartość poziomu kanału %1</translation>
     </message>
 </context>
 <context>
@@ -774,6 +810,37 @@
         <source>  Key %1</source>
         <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Klawisz %1</translation>
+    </message>
+    <message>
+        <source>Power-on action</source>
+        <translation>Akcja po włączeniu zasilania</translation>
+    </message>
+    <message>
+        <source>Input %1 action</source>
+        <translation>Akcja wejścia %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action</source>
+        <translation>Akcja klawisza pilota %1</translation>
+    </message>
+    <message>
+        <source>Power-on action number</source>
+        <extracomment>The number of the scene or program the power-on action chooses.</extracomment>
+        <translation>Numer akcji po włączeniu zasilania</translation>
+    </message>
+    <message>
+        <source>Input %1 action number</source>
+        <extracomment>The number of the scene or program the input&apos;s action chooses.</extracomment>
+        <translation>Numer akcji wejścia %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action number</source>
+        <extracomment>The number of the scene or program the remote key&apos;s action chooses.</extracomment>
+        <translation>Numer akcji klawisza pilota %1</translation>
+    </message>
+    <message>
+        <source>Input %1 mode</source>
+        <translation>Tryb wejścia %1</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +1309,22 @@ Uruchom ponownie &quot;Aktualizuj Kelvo&quot; z plikiem aktualizacji, aby ją do
         <source>Preview</source>
         <translation>Podgląd</translation>
     </message>
+    <message>
+        <source>Source step</source>
+        <translation>Krok źródłowy</translation>
+    </message>
+    <message>
+        <source>Destination step</source>
+        <translation>Krok docelowy</translation>
+    </message>
+    <message>
+        <source>Kind of input to simulate</source>
+        <translation>Rodzaj symulowanego wejścia</translation>
+    </message>
+    <message>
+        <source>Number of the input or key to simulate</source>
+        <translation>Numer symulowanego wejścia lub klawisza</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -1514,6 +1597,25 @@ Zamknij go, a potem połącz ponownie.</translation>
     </message>
 </context>
 <context>
+    <name>program_conf_delegate</name>
+    <message>
+        <source>Step %1 rise time</source>
+        <translation>Narastanie kroku %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time</source>
+        <translation>Czas trwania kroku %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time infinite</source>
+        <translation>Czas trwania kroku %1 nieskończony</translation>
+    </message>
+    <message>
+        <source>Step %1 fall time</source>
+        <translation>Zanikanie kroku %1</translation>
+    </message>
+</context>
+<context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
@@ -1614,6 +1716,10 @@ Czas trwania zostanie poprawiony.</translation>
 Retry or choose another device to connect.</source>
         <translation>Poprzednio podłączony sterownik nie jest już dostępny !
 Ponów próbę lub wybierz inne urządzenie do połączenia.</translation>
+    </message>
+    <message>
+        <source>Controller to connect</source>
+        <translation>Sterownik do połączenia</translation>
     </message>
 </context>
 </TS>

@@ -618,6 +618,10 @@
         <source>Last Step</source>
         <translation>Посл. шаг</translation>
     </message>
+    <message>
+        <source>Channels shown</source>
+        <translation>Показанные каналы</translation>
+    </message>
 </context>
 <context>
     <name>admx_slider_widget</name>
@@ -632,6 +636,38 @@
     <message>
         <source>Blue</source>
         <translation>Синий</translation>
+    </message>
+    <message>
+        <source>Red level</source>
+        <translation>Уровень красного</translation>
+    </message>
+    <message>
+        <source>Red level value</source>
+        <translation>Значение уровня красного</translation>
+    </message>
+    <message>
+        <source>Green level</source>
+        <translation>Уровень зелёного</translation>
+    </message>
+    <message>
+        <source>Green level value</source>
+        <translation>Значение уровня зелёного</translation>
+    </message>
+    <message>
+        <source>Blue level</source>
+        <translation>Уровень синего</translation>
+    </message>
+    <message>
+        <source>Blue level value</source>
+        <translation>Значение уровня синего</translation>
+    </message>
+    <message>
+        <source>Channel %1 level</source>
+        <translation>Уровень канала %1</translation>
+    </message>
+    <message>
+        <source>Channel %1 level value</source>
+        <translation>Значение уровня канала %1</translation>
     </message>
 </context>
 <context>
@@ -774,6 +810,37 @@
         <source>  Key %1</source>
         <extracomment>The leading blanks indent the row title in the table; %1 is the key number.</extracomment>
         <translation>  Кнопка %1</translation>
+    </message>
+    <message>
+        <source>Power-on action</source>
+        <translation>Действие при включении питания</translation>
+    </message>
+    <message>
+        <source>Input %1 action</source>
+        <translation>Действие входа %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action</source>
+        <translation>Действие кнопки пульта ДУ %1</translation>
+    </message>
+    <message>
+        <source>Power-on action number</source>
+        <extracomment>The number of the scene or program the power-on action chooses.</extracomment>
+        <translation>Номер действия при включении питания</translation>
+    </message>
+    <message>
+        <source>Input %1 action number</source>
+        <extracomment>The number of the scene or program the input&apos;s action chooses.</extracomment>
+        <translation>Номер действия входа %1</translation>
+    </message>
+    <message>
+        <source>Remote key %1 action number</source>
+        <extracomment>The number of the scene or program the remote key&apos;s action chooses.</extracomment>
+        <translation>Номер действия кнопки пульта ДУ %1</translation>
+    </message>
+    <message>
+        <source>Input %1 mode</source>
+        <translation>Режим входа %1</translation>
     </message>
 </context>
 <context>
@@ -1242,6 +1309,22 @@ Run &quot;Upgrade Kelvo&quot; again with the upgrade file to finish it.</source>
         <source>Preview</source>
         <translation>Просмотр</translation>
     </message>
+    <message>
+        <source>Source step</source>
+        <translation>Исходный шаг</translation>
+    </message>
+    <message>
+        <source>Destination step</source>
+        <translation>Целевой шаг</translation>
+    </message>
+    <message>
+        <source>Kind of input to simulate</source>
+        <translation>Вид входа для имитации</translation>
+    </message>
+    <message>
+        <source>Number of the input or key to simulate</source>
+        <translation>Номер входа или кнопки для имитации</translation>
+    </message>
 </context>
 <context>
     <name>input_delegate</name>
@@ -1514,6 +1597,25 @@ Close it, then connect again.</source>
     </message>
 </context>
 <context>
+    <name>program_conf_delegate</name>
+    <message>
+        <source>Step %1 rise time</source>
+        <translation>Время нарастания шага %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time</source>
+        <translation>Время удержания шага %1</translation>
+    </message>
+    <message>
+        <source>Step %1 last time infinite</source>
+        <translation>Время удержания шага %1 бесконечно</translation>
+    </message>
+    <message>
+        <source>Step %1 fall time</source>
+        <translation>Время спада шага %1</translation>
+    </message>
+</context>
+<context>
     <name>program_conf_widget</name>
     <message>
         <source>  infinite</source>
@@ -1614,6 +1716,10 @@ Retry or choose another device to connect.</source>
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Controller to connect</source>
+        <translation>Контроллер для подключения</translation>
     </message>
 </context>
 </TS>
