@@ -5,6 +5,7 @@
 #include "device/kelvoprotocol.h"
 #include "dialogs/reconnectdialog.h"
 #include "editors/funcsetter.h"
+#include "editors/readablecolour.h"
 #include "model/configlayout.h"
 #include "shell/appstate.h"
 #include "shell/gui_class.h"
@@ -276,8 +277,11 @@ void tst_Connection::connectAndDisconnect()
     QVERIFY(rig->kelvo.connected);
     QCOMPARE(rig->debug.lines.last(), QStringLiteral("Ponowienia :0"));
     QCOMPARE(rig->text("lbConn"), QStringLiteral("Connected"));
-    QCOMPARE(rig->child<QLabel>("lbConn")->palette().color(QPalette::WindowText),
-             QColor(0, 155, 0));
+    // Green, and as dark as the window's background needs for it to read.
+    const QColor green = rig->child<QLabel>("lbConn")->palette().color(QPalette::WindowText);
+    QCOMPARE(green.hslHue(), QColor(0, 155, 0).hslHue());
+    QVERIFY(ReadableColour::contrast(green, rig->window->palette().color(QPalette::Window))
+            >= ReadableColour::MinimumContrast);
     QCOMPARE(rig->child<QPushButton>("pbConnect")->text(), QStringLiteral("Disconnect Kelvo"));
     QCOMPARE(rig->text("lbSerial"), serialText);
     QCOMPARE(rig->text("lbFirmWare"), firmwareText);
