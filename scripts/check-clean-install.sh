@@ -34,9 +34,10 @@ else
     echo "Qt's own German texts: not installed"
 fi
 # The window on X11, for a German user started from the menu (the home folder as working
-# directory, no parameters file yet).
+# directory, no parameters file yet); mmdebstrap's hooks run with LC_ALL=C.UTF-8, a desktop
+# session has LANG only.
 mkdir -p /root/clean-home && cd /root/clean-home
-LANG=de_DE.UTF-8 HOME=/root/clean-home xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+env -u LC_ALL -u LANGUAGE LANG=de_DE.UTF-8 HOME=/root/clean-home xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
     kelvodesk >/tmp/kelvodesk.log 2>&1 &
     pid=$!
     sleep 6
@@ -47,7 +48,8 @@ INSIDE
 
 for variant in recommends no-recommends; do
     echo "== apt-get install ($variant)"
-    flag=
+    # mmdebstrap's apt leaves recommendations out unless told otherwise.
+    flag="-o APT::Install-Recommends=true"
     [ "$variant" = no-recommends ] && flag=--no-install-recommends
     mmdebstrap --variant=apt --include=xvfb,xauth,x11-utils \
         --customize-hook="copy-in '$deb' '$tmp/inside.sh' /tmp" \
