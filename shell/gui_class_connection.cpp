@@ -5,7 +5,9 @@
 
 #include "common/connectlog.h"
 #include "common/prompts.h"
+#include "controller/boxtitles.h"
 #include "controller/kelvo_controller_class.h"
+#include "devicejobcontrols.h"
 #include "dialogs/reconnectdialog.h"
 #include "editors/readablecolour.h"
 #include "queuedinputdrop.h"
@@ -97,12 +99,10 @@ QString gui_class::controllerFoundMessage() const
 void gui_class::updateDeviceControls()
 {
     const bool idle = runningJobs == 0;
-    for (QPushButton *button :
-         {ui->pbSendConf, ui->pbReadConf, ui->pbConnect, ui->pbReset, ui->btnKeyFromDev,
-          ui->btnRcFromDev, ui->btnGetRcu, ui->btnSend2Rcu, ui->btnAcceptAdr, ui->btnGenerate})
-        button->setEnabled(idle);
-    ui->pbLiveMode->setEnabled(idle && modesAvailable);
-    ui->pbNormalMode->setEnabled(idle && modesAvailable);
+    for (const char *name : DeviceJobControls::buttons)
+        findChild<QPushButton *>(QLatin1String(name))->setEnabled(idle);
+    for (const char *name : DeviceJobControls::modeButtons)
+        findChild<QPushButton *>(QLatin1String(name))->setEnabled(idle && modesAvailable);
     upgradeAct->setEnabled(idle);
     verifyAct->setEnabled(idle);
 }
@@ -111,7 +111,7 @@ bool gui_class::deviceOpen()
 {
     if (controller->usbDevice.isOpen())
         return true;
-    prompts().critical(this, tr("USB Interface"), tr("Not connected!"));
+    prompts().critical(this, BoxTitles::usb(), tr("Not connected!"));
     return false;
 }
 
@@ -217,7 +217,7 @@ void gui_class::slotReset()
     const auto job = deviceJob();
     // A reset ends whatever the controller is doing, a running program or show included.
     if (controller->usbDevice.isOpen()
-        && prompts().message(Prompts::Kind::Question, this, tr("USB Interface"),
+        && prompts().message(Prompts::Kind::Question, this, BoxTitles::usb(),
                              tr("Reset the controller?\nIt restarts and stops what it is doing."),
                              Prompts::Yes | Prompts::No, Prompts::Yes)
             != Prompts::Yes)

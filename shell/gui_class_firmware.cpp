@@ -3,6 +3,7 @@
 #include "gui_class.h"
 
 #include "common/prompts.h"
+#include "controller/boxtitles.h"
 #include "controller/kelvo_controller_class.h"
 
 #include <QAction>
@@ -13,7 +14,7 @@ void gui_class::connectFirmwareActions()
     connect(upgradeAct, &QAction::triggered, this, &gui_class::slotMenuUpgradeUpgradeKelvo);
     connect(verifyAct, &QAction::triggered, this, &gui_class::slotMenuUpgradeVerify);
     controller->confirmUpgrade = [this](const QString &from, const QString &to) {
-        return prompts().message(Prompts::Kind::Question, this, QStringLiteral("FirmWare upgrade"),
+        return prompts().message(Prompts::Kind::Question, this, BoxTitles::firmware(),
                                  tr("Upgrade the controller from %1 to %2?").arg(from, to),
                                  Prompts::Yes | Prompts::No, Prompts::Yes)
             == Prompts::Yes;

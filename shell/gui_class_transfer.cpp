@@ -4,6 +4,7 @@
 
 #include "common/connectlog.h"
 #include "common/prompts.h"
+#include "controller/boxtitles.h"
 #include "controller/kelvo_controller_class.h"
 #include "ui_mainwindow.h"
 #include "worksession.h"
@@ -20,7 +21,7 @@ void gui_class::sendConfClick(bool)
 {
     const auto job = deviceJob();
     if (!controller->usbDevice.isOpen()) {
-        prompts().critical(this, QStringLiteral("KelvoDesk"),
+        prompts().critical(this, BoxTitles::result(),
                            tr("Not connected !\nConfiguration not sent!"));
         return;
     }
@@ -37,7 +38,7 @@ void gui_class::readConfClick(bool)
 {
     const auto job = deviceJob();
     if (!controller->usbDevice.isOpen()) {
-        prompts().critical(this, QStringLiteral("KelvoDesk"),
+        prompts().critical(this, BoxTitles::result(),
                            tr("Not connected !\nConfiguration not read!"));
         return;
     }
@@ -54,7 +55,7 @@ bool gui_class::refusedInLoader()
     // Connected, but neither live nor normal mode can be had: the loader is running.
     if (!controller->usbDevice.isOpen() || modesAvailable)
         return false;
-    prompts().warning(this, tr("USB Interface"),
+    prompts().warning(this, BoxTitles::usb(),
                       tr("The controller waits for its firmware: an upgrade did not end.\n"
                          "Run \"Upgrade Kelvo\" again with the upgrade file to finish it."));
     return true;

@@ -4,6 +4,7 @@
 #include "gui_class.h"
 
 #include "common/prompts.h"
+#include "controller/boxtitles.h"
 #include "controller/kelvo_controller_class.h"
 #include "editors/program_conf_widget.h"
 #include "places.h"
@@ -97,7 +98,7 @@ bool gui_class::mayReplaceWork()
     if (!session->saved().atRisk())
         return true;
     const Prompts::Button answer = prompts().message(
-        Prompts::Kind::Warning, this, QStringLiteral("KelvoDesk"),
+        Prompts::Kind::Warning, this, BoxTitles::result(),
         tr("The configuration has changes that are neither saved in a file nor sent to the "
            "controller.\n\nSave them to a file first?"),
         Prompts::Save | Prompts::Discard | Prompts::Cancel, Prompts::Save);

@@ -1058,10 +1058,6 @@ ul. Przykladowa 12
 www.kelvo-lighting.example</translation>
     </message>
     <message>
-        <source>USB Interface</source>
-        <translation>USB Interface</translation>
-    </message>
-    <message>
         <source>Not connected!</source>
         <translation>Not connected!</translation>
     </message>

@@ -1058,10 +1058,6 @@ ul. Przykladowa 12
 www.kelvo-lighting.example</translation>
     </message>
     <message>
-        <source>USB Interface</source>
-        <translation>Interfaz USB</translation>
-    </message>
-    <message>
         <source>Not connected!</source>
         <translation>¡Sin conexión!</translation>
     </message>

@@ -1058,10 +1058,6 @@ ul. Przykładowa 12
 www.kelvo-lighting.example</translation>
     </message>
     <message>
-        <source>USB Interface</source>
-        <translation>Interface USB</translation>
-    </message>
-    <message>
         <source>Not connected!</source>
         <translation>Non connecté !</translation>
     </message>

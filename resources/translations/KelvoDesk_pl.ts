@@ -1034,10 +1034,6 @@ E-mail:  support@kelvo-lighting.example</translation>
         <translation>Ovra KelvoDesk - O programie</translation>
     </message>
     <message>
-        <source>USB Interface</source>
-        <translation>Interfejs USB</translation>
-    </message>
-    <message>
         <source>Not connected!</source>
         <translation>Brak połączenia!</translation>
     </message>

@@ -6,6 +6,8 @@
 
 #include "device/kelvoprotocol.h"
 #include "shell/appstate.h"
+#include "shell/devicejobcontrols.h"
+#include "shell/devicejobcontrols.h"
 #include "shell/qtprompts.h"
 #include "support/configfilefixtures.h"
 #include "support/unplugsweep.h"
@@ -36,9 +38,14 @@ namespace {
 const QByteArray firmware = ConfigFileFixtures::randomBytes(31, 4096).repeated(16);
 
 // Every control that starts a device job.
-const char *const deviceButtons[]
-    = {"pbSendConf",    "pbReadConf",   "pbConnect", "pbReset",     "pbLiveMode",   "pbNormalMode",
-       "btnKeyFromDev", "btnRcFromDev", "btnGetRcu", "btnSend2Rcu", "btnAcceptAdr", "btnGenerate"};
+const QList<const char *> deviceButtons = [] {
+    QList<const char *> all;
+    for (const char *name : DeviceJobControls::buttons)
+        all << name;
+    for (const char *name : DeviceJobControls::modeButtons)
+        all << name;
+    return all;
+}();
 const QString upgradeActions[]
     = {QStringLiteral("&Upgrade Kelvo"), QStringLiteral("&Verify Firmware")};
 
