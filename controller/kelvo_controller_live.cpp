@@ -52,7 +52,7 @@ void kelvo_controller_class::sceneLevels(int pgm, int scene, u8 *levels) const
         const u8 colour[3]
             = {image[SpecialLevelRed], image[SpecialLevelGreen], image[SpecialLevelBlue]};
         for (int c = 0; c < ChannelCount; ++c)
-            levels[c] = colour[c % 3];
+            levels[c] = colour[liveSpecialColour(c)];
     } else if (scene < 0) {
         std::memset(levels, 0, ChannelCount); // blackout
     } else {

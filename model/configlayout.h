@@ -116,6 +116,13 @@ inline void setLevel(u8 *image, int page, int step, int channel, u8 value)
     image[levelOffset(page, step, channel)] = value;
 }
 
+// Which of the special scene's colours (0 red, 1 green, 2 blue) live mode shows on a channel:
+// every third channel from the first, whatever the special scene's channel range.
+constexpr int liveSpecialColour(int channel)
+{
+    return channel % 3;
+}
+
 inline bool inputUsed(const u8 *image, int input)
 {
     return image[InputUsedMask] & (1u << input);

@@ -112,9 +112,10 @@ void gui_class::chgdExtra(int idx, int val)
         {ConfigEdit::Kind::SpecialScene, -1, -1, colour, specialColumns[colour].get()});
     if (!liveMode())
         return;
-    // The preview shows the colour on every third channel, whatever the channel range.
-    for (int ch = colour; ch < ChannelCount; ch += 3)
-        controller->send_new_val(ch, val);
+    for (int ch = 0; ch < ChannelCount; ++ch) {
+        if (liveSpecialColour(ch) == colour)
+            controller->send_new_val(ch, val);
+    }
 }
 
 void gui_class::validFirst(int v)
