@@ -27,6 +27,7 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -476,27 +477,98 @@ QString commandNames()
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
 
+// Every option, declared once: its names, its value, its help line, and where its value goes.
+// --help lists them in this order.
 struct OptionSpec
 {
     Option option;
-    const char *spelling; // as messages show it
+    const char *shortName; // nullptr: none
+    const char *name;
+    const char *valueName; // nullptr: a switch
+    const char *help;
+    void (*store)(Options &options, const QStringList &values); // the values given, in order
+
+    // As messages show it.
+    QString spelling() const
+    {
+        return shortName ? QStringLiteral("-") + QLatin1String(shortName)
+                         : QStringLiteral("--") + QLatin1String(name);
+    }
 };
 
 const OptionSpec optionSpecs[] = {
-    {OutputOption, "-o"},
-    {SerialOption, "--serial"},
-    {PortOption, "--port"},
-    {AllOption, "--all"},
-    {YesOption, "--yes"},
-    {AllowOlderOption, "--allow-older"},
-    {JsonOption, "--json"},
-    {QuietOption, "--quiet"},
-    {AtOption, "--at"},
-    {EventsOption, "--events"},
-    {DurationOption, "--duration"},
-    {FpsOption, "--fps"},
-    {ChannelsOption, "--channels"},
+    {OutputOption, "o", "output", "OUT",
+     "The file to write (export: JSON; backup: the configuration; simulate: the frames), or the "
+     "folder for backup --all.",
+     [](Options &o, const QStringList &v) {
+         o.output = v.last();
+     }},
+    {SerialOption, nullptr, "serial", "S",
+     "The controller with this serial number; needed when several are on the bus.",
+     [](Options &o, const QStringList &v) {
+         o.serial = v.last();
+     }},
+    {PortOption, nullptr, "port", "P",
+     "The controller plugged in at this port, as devices lists it (1-4.2: bus 1, port 4 of the "
+     "root hub, port 2 of the hub there); needed when two controllers share a serial number.",
+     [](Options &o, const QStringList &v) {
+         o.port = v.last();
+     }},
+    {AllOption, nullptr, "all", nullptr, "backup: every controller on the bus.",
+     [](Options &o, const QStringList &) {
+         o.all = true;
+     }},
+    {YesOption, nullptr, "yes", nullptr,
+     "restore, flash: go on without asking (without a terminal they refuse unless given).",
+     [](Options &o, const QStringList &) {
+         o.yes = true;
+     }},
+    {AllowOlderOption, nullptr, "allow-older", nullptr, "flash: install an older release too.",
+     [](Options &o, const QStringList &) {
+         o.allowOlder = true;
+     }},
+    {JsonOption, nullptr, "json", nullptr,
+     "Print the result as JSON (devices, diff, simulate and the controller jobs).",
+     [](Options &o, const QStringList &) {
+         o.json = true;
+     }},
+    {QuietOption, nullptr, "quiet", nullptr,
+     "No progress bar and no result line; messages and the exit status stay.",
+     [](Options &o, const QStringList &) {
+         o.quiet = true;
+     }},
+    {AtOption, nullptr, "at", "T:EVENT", "simulate: an event at T seconds (again for more).",
+     [](Options &o, const QStringList &v) {
+         o.at = v;
+     }},
+    {EventsOption, nullptr, "events", "FILE", "simulate: a file of events, one T:EVENT a line.",
+     [](Options &o, const QStringList &v) {
+         o.events = v.last();
+     }},
+    {DurationOption, nullptr, "duration", "S",
+     "simulate: how long to play, in seconds (default 10).",
+     [](Options &o, const QStringList &v) {
+         o.duration = v.last();
+     }},
+    {FpsOption, nullptr, "fps", "N", "simulate: frames a second, 1 to 1000 (default 25).",
+     [](Options &o, const QStringList &v) {
+         o.fps = v.last();
+     }},
+    {ChannelsOption, nullptr, "channels", "A-B",
+     "simulate: the channels to print, from A to B of 1 to 64, or one (default 1-64).",
+     [](Options &o, const QStringList &v) {
+         o.channels = v.last();
+     }},
 };
+
+QCommandLineOption commandLineOption(const OptionSpec &spec)
+{
+    QStringList names {QString::fromLatin1(spec.name)};
+    if (spec.shortName)
+        names.prepend(QString::fromLatin1(spec.shortName));
+    return QCommandLineOption(names, QString::fromLatin1(spec.help),
+                              spec.valueName ? QString::fromLatin1(spec.valueName) : QString());
+}
 
 // "export and backup"
 QString commandsTaking(Option option)
@@ -520,58 +592,11 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     parser.setApplicationDescription(description());
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption outputOption(
-        QStringList {"o", "output"},
-        QStringLiteral("The file to write (export: JSON; backup: the configuration; simulate: "
-                       "the frames), or the folder for backup --all."),
-        QStringLiteral("OUT"));
-    const QCommandLineOption serialOption(
-        QStringLiteral("serial"),
-        QStringLiteral("The controller with this serial number; needed when several are on the "
-                       "bus."),
-        QStringLiteral("S"));
-    const QCommandLineOption portOption(
-        QStringLiteral("port"),
-        QStringLiteral("The controller plugged in at this port, as devices lists it (1-4.2: bus "
-                       "1, port 4 of the root hub, port 2 of the hub there); needed when two "
-                       "controllers share a serial number."),
-        QStringLiteral("P"));
-    const QCommandLineOption allOption(QStringLiteral("all"),
-                                       QStringLiteral("backup: every controller on the bus."));
-    const QCommandLineOption yesOption(
-        QStringLiteral("yes"),
-        QStringLiteral("restore, flash: go on without asking (without a terminal they refuse "
-                       "unless given)."));
-    const QCommandLineOption allowOlderOption(
-        QStringLiteral("allow-older"), QStringLiteral("flash: install an older release too."));
-    const QCommandLineOption jsonOption(
-        QStringLiteral("json"),
-        QStringLiteral("Print the result as JSON (devices, diff, simulate and the controller "
-                       "jobs)."));
-    const QCommandLineOption quietOption(
-        QStringLiteral("quiet"),
-        QStringLiteral("No progress bar and no result line; messages and the exit status stay."));
-    const QCommandLineOption atOption(
-        QStringLiteral("at"), QStringLiteral("simulate: an event at T seconds (again for more)."),
-        QStringLiteral("T:EVENT"));
-    const QCommandLineOption eventsOption(
-        QStringLiteral("events"), QStringLiteral("simulate: a file of events, one T:EVENT a line."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption durationOption(
-        QStringLiteral("duration"),
-        QStringLiteral("simulate: how long to play, in seconds (default 10)."),
-        QStringLiteral("S"));
-    const QCommandLineOption fpsOption(
-        QStringLiteral("fps"), QStringLiteral("simulate: frames a second, 1 to 1000 (default 25)."),
-        QStringLiteral("N"));
-    const QCommandLineOption channelsOption(
-        QStringLiteral("channels"),
-        QStringLiteral("simulate: the channels to print, from A to B of 1 to 64, or one "
-                       "(default 1-64)."),
-        QStringLiteral("A-B"));
-    parser.addOptions({outputOption, serialOption, portOption, allOption, yesOption,
-                       allowOlderOption, jsonOption, quietOption, atOption, eventsOption,
-                       durationOption, fpsOption, channelsOption});
+    std::vector<QCommandLineOption> declared;
+    for (const OptionSpec &spec : optionSpecs) {
+        declared.push_back(commandLineOption(spec));
+        parser.addOption(declared.back());
+    }
     parser.addPositionalArgument(QStringLiteral("command"), commandNames());
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
@@ -593,43 +618,13 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     }
 
     unsigned given = 0;
-    const std::pair<Option, const QCommandLineOption *> parsed[] = {
-        {OutputOption, &outputOption},
-        {SerialOption, &serialOption},
-        {PortOption, &portOption},
-        {AllOption, &allOption},
-        {YesOption, &yesOption},
-        {AllowOlderOption, &allowOlderOption},
-        {JsonOption, &jsonOption},
-        {QuietOption, &quietOption},
-        {AtOption, &atOption},
-        {EventsOption, &eventsOption},
-        {DurationOption, &durationOption},
-        {FpsOption, &fpsOption},
-        {ChannelsOption, &channelsOption},
-    };
-    for (const auto &[option, spec] : parsed) {
-        if (parser.isSet(*spec))
-            given |= option;
-    }
     Options options;
-    if (given & OutputOption)
-        options.output = parser.value(outputOption);
-    options.serial = parser.value(serialOption);
-    options.port = parser.value(portOption);
-    options.all = given & AllOption;
-    options.yes = given & YesOption;
-    options.allowOlder = given & AllowOlderOption;
-    options.json = given & JsonOption;
-    options.quiet = given & QuietOption;
-    options.at = parser.values(atOption);
-    const auto valueIfGiven = [&](Option option, const QCommandLineOption &spec) {
-        return given & option ? std::optional(parser.value(spec)) : std::nullopt;
-    };
-    options.events = valueIfGiven(EventsOption, eventsOption);
-    options.duration = valueIfGiven(DurationOption, durationOption);
-    options.fps = valueIfGiven(FpsOption, fpsOption);
-    options.channels = valueIfGiven(ChannelsOption, channelsOption);
+    for (size_t i = 0; i < std::size(optionSpecs); ++i) {
+        if (!parser.isSet(declared[i]))
+            continue;
+        given |= optionSpecs[i].option;
+        optionSpecs[i].store(options, parser.values(declared[i]));
+    }
     if ((given & SerialOption) && options.serial.isEmpty())
         return console.usage(QStringLiteral("--serial needs a serial number"));
     if ((given & PortOption) && options.port.isEmpty())
@@ -639,9 +634,8 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     const auto refuseOptions = [&](unsigned accepted) -> int {
         for (const OptionSpec &spec : optionSpecs) {
             if ((given & spec.option) && !(accepted & spec.option))
-                return console.usage(
-                    QStringLiteral("%1 goes with %2 only")
-                        .arg(QString::fromLatin1(spec.spelling), commandsTaking(spec.option)));
+                return console.usage(QStringLiteral("%1 goes with %2 only")
+                                         .arg(spec.spelling(), commandsTaking(spec.option)));
         }
         return Console::Ok;
     };
