@@ -380,18 +380,15 @@ const QList<Command> &commands()
          "play a configuration's show as the preview does",
          AtOption | EventsOption | DurationOption | FpsOption | ChannelsOption | JsonOption
              | OutputOption,
-         commandSimulate},
-        {"simulate",
+         commandSimulate,
          "simulate CONFIG ... [--duration S] [--fps N] [--channels A-B] [--json] [-o OUT]",
-         "its output levels frame by frame, as CSV or JSON", 0, nullptr},
+         "its output levels frame by frame, as CSV or JSON"},
         {"devices", "devices [--json]", "list the controllers on the bus and their ports",
          JsonOption, commandDevices},
         {"backup", "backup [--serial S] [--port P] -o FILE",
          "save a controller's configuration to a file",
          OutputOption | SerialOption | PortOption | AllOption | JsonOption | QuietOption,
-         commandBackup},
-        {"backup", "backup --all -o DIR", "save every controller's, as DIR/<serial>.cfgkv", 0,
-         nullptr},
+         commandBackup, "backup --all -o DIR", "save every controller's, as DIR/<serial>.cfgkv"},
         {"restore", "restore [--serial S] [--port P] FILE [--yes]",
          "write a configuration file to a controller",
          SerialOption | PortOption | YesOption | JsonOption | QuietOption, commandRestore},
@@ -453,14 +450,19 @@ QString description()
 {
     QString text = QStringLiteral("Configuration files and controllers of the Kelvo controller "
                                   "from the command line.\n\nCommands:");
-    for (const Command &c : commands()) {
-        const QString synopsis = QString::fromLatin1(c.synopsis);
+    const auto line = [&text](const char *synopsisText, const char *summary) {
+        const QString synopsis = QString::fromLatin1(synopsisText);
         text += synopsis.size() < SynopsisWidth
             ? QStringLiteral("\n  %1%2")
-                  .arg(synopsis.leftJustified(SynopsisWidth), QString::fromLatin1(c.summary))
+                  .arg(synopsis.leftJustified(SynopsisWidth), QString::fromLatin1(summary))
             : QStringLiteral("\n  %1\n  %2%3")
                   .arg(synopsis, QString(SynopsisWidth, QLatin1Char(' ')),
-                       QString::fromLatin1(c.summary));
+                       QString::fromLatin1(summary));
+    };
+    for (const Command &c : commands()) {
+        line(c.synopsis, c.summary);
+        if (c.otherSynopsis)
+            line(c.otherSynopsis, c.otherSummary);
     }
     return text + QString::fromLatin1(exitStatuses);
 }
@@ -469,10 +471,8 @@ QString description()
 QString commandNames()
 {
     QStringList names;
-    for (const Command &c : commands()) {
-        if (!names.contains(QString::fromLatin1(c.name)))
-            names << QString::fromLatin1(c.name);
-    }
+    for (const Command &c : commands())
+        names << QString::fromLatin1(c.name);
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
 }
@@ -575,7 +575,7 @@ QString commandsTaking(Option option)
 {
     QStringList names;
     for (const Command &c : commands()) {
-        if ((c.options & option) && !names.contains(QString::fromLatin1(c.name)))
+        if (c.options & option)
             names << QString::fromLatin1(c.name);
     }
     if (names.size() == 1)
@@ -645,7 +645,7 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
         return console.usage(QStringLiteral("no command given"));
     const QString name = args.takeFirst();
     for (const Command &command : commands()) {
-        if (name != QLatin1String(command.name) || !command.run)
+        if (name != QLatin1String(command.name))
             continue;
         if (const int status = refuseOptions(command.options); status != Console::Ok)
             return status;

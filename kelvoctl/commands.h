@@ -71,6 +71,9 @@ struct Command
     const char *summary;
     unsigned options; // the Options it takes
     int (*run)(const Invocation &call);
+    // A second way to call it, on a line of its own in --help.
+    const char *otherSynopsis = nullptr;
+    const char *otherSummary = nullptr;
 };
 
 // A file name or argument echoed in a message or output: escaped like text from a file, so that

@@ -168,11 +168,16 @@ void tst_KelvoctlCommands::helpListsEveryCommand()
     for (const Kelvoctl::Command &c : Kelvoctl::commands()) {
         QVERIFY2(help.contains(QStringLiteral("\n  %1").arg(QLatin1String(c.synopsis))), c.name);
         QVERIFY2(help.contains(QLatin1String(c.summary)), c.name);
+        if (c.otherSynopsis) {
+            QVERIFY2(help.contains(QStringLiteral("\n  %1").arg(QLatin1String(c.otherSynopsis))),
+                     c.name);
+            QVERIFY2(help.contains(QLatin1String(c.otherSummary)), c.name);
+        }
     }
     QVERIFY(
         help.contains(QStringLiteral("new, info, export, import, diff, firmware-info, simulate,")));
     // The exit statuses scripts rely on are documented where the commands are.
-    for (const char *status : {"\n  0 ", "\n  3 ", "\n  4 ", "\n  5 ", "\n  130 "})
+    for (const char *status : {"\n  0 ", "\n  3 ", "\n  4 ", "\n  5 ", "\n  6 ", "\n  130 "})
         QVERIFY2(help.contains(QLatin1String(status)), status);
 }
 
