@@ -4,6 +4,8 @@
 #include "common/types.h"
 #include "controller/jobresult.h"
 #include "device/t_threadusbdevice.h"
+#include "live/livelink.h"
+#include "live/liveoutput.h"
 #include "model/configdocument.h"
 
 #include <QModelIndex>
@@ -21,8 +23,9 @@ namespace UpgradeFile {
 struct Version;
 }
 
-// The one controller object: owner of the configuration image and of the link to the device.
-class kelvo_controller_class : public QObject
+// The one controller object: owner of the configuration image, of the link to the device, and of
+// the live output that decides what the controller shows in live mode.
+class kelvo_controller_class : public QObject, public LiveLink
 {
     Q_OBJECT
 
@@ -42,6 +45,8 @@ public:
     // document().
     u8 *configImage() const { return configDocument.data(); }
     ConfigDocument &document() { return configDocument; }
+    // What the controller shows in live mode; the editors tell it what they show.
+    LiveOutput &liveOutput() { return live; }
 
     // Remote system address as last learned: 0x80 nothing read, above 31 "not used".
     u8 rcuAddrShown = 0x80;
@@ -109,6 +114,11 @@ public:
     static QString versionText(qint8 major, qint8 minor, char core);
     // True while live values reach the controller.
     bool isLive() const;
+    // The live output's link: live mode asked for with a controller open; a whole scene (the
+    // controller's live mode set first when needed); one channel's level.
+    bool liveRequested() const override;
+    void sendScene(const u8 *levels) override;
+    void sendLevel(int channel, int level) override { send_new_val(channel, level); }
 
     // Sends (upgrade) or compares (verify) the firmware of an upgrade file; every outcome is
     // reported in a box.
@@ -154,7 +164,9 @@ public slots:
     bool read_confDataFromFile(const QString &fileName);
     void setConnection(bool connection);
     int ch_mode(int t);
+    // The live output shows this page (0 independent scenes, 1..8 programs) and step from 1.
     void send_sc_prep(int pgm, int scene);
+    // One channel's level on the wire, in live mode only.
     void send_new_val(int ch, int val);
     bool send_alldata();
     bool read_alldata();
@@ -170,8 +182,6 @@ private:
     bool readVersion(u8 *reply);
     // One prepare-scene exchange; true when the controller confirmed it.
     bool prepareScene(const u8 *levels);
-    // The 64 levels send_sc_prep shows for a page and a 1-based step.
-    void sceneLevels(int pgm, int scene, u8 *levels) const;
     // A REQ_QUERY of one byte, up to ten times; the byte, or -1 with "Command failed !" shown.
     int query(u16 value, u16 selector);
     // Polls the status without pausing until ST_U_DONE; false (and the box shown) on an error,
@@ -193,6 +203,7 @@ private:
     // The 256 blocks.
     JobResult streamFirmware(const QByteArray &image, bool upgrade);
     ConfigDocument configDocument;
+    LiveOutput live {configDocument, *this};
 };
 
 // The controller of the running program; set by start-up.

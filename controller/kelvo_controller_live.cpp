@@ -11,8 +11,6 @@
 #include "device/kelvoprotocol.h"
 #include "model/configlayout.h"
 
-#include <cstring>
-
 using namespace ConfigLayout;
 
 namespace {
@@ -24,8 +22,6 @@ constexpr int QueryAttempts = 10;
 constexpr int StatusReadAttempts = 10;
 constexpr int SimulateSends = 10;
 constexpr qint64 ListenTimeoutMs = 9500;
-constexpr int SpecialScenePage = 0;
-constexpr int SpecialSceneStep = 16; // the prepare request's name for the special scene
 
 } // namespace
 
@@ -43,25 +39,6 @@ void kelvo_controller_class::send_new_val(int ch, int val)
             return;
     }
     linkError();
-}
-
-void kelvo_controller_class::sceneLevels(int pgm, int scene, u8 *levels) const
-{
-    const u8 *image = configImage();
-    if (pgm == SpecialScenePage && scene == SpecialSceneStep) {
-        const u8 colour[3]
-            = {image[SpecialLevelRed], image[SpecialLevelGreen], image[SpecialLevelBlue]};
-        for (int c = 0; c < ChannelCount; ++c)
-            levels[c] = colour[liveSpecialColour(c)];
-    } else if (scene < 0) {
-        std::memset(levels, 0, ChannelCount); // blackout
-    } else {
-        // Step 0 comes from a program table without a current row: show its first step rather
-        // than the last step of the page before.
-        const int step = qBound(0, scene - 1, StepsPerPage - 1);
-        std::memcpy(levels, image + levelOffset(qBound(0, pgm, PageCount - 1), step, 0),
-                    ChannelCount);
-    }
 }
 
 bool kelvo_controller_class::prepareScene(const u8 *levels)
@@ -91,14 +68,20 @@ bool kelvo_controller_class::prepareScene(const u8 *levels)
 
 void kelvo_controller_class::send_sc_prep(int pgm, int scene)
 {
-    if (!usbDevice.isOpen() || requestedMode != RequestedLive || !configImage())
-        return;
+    live.showStep(pgm, scene);
+}
+
+bool kelvo_controller_class::liveRequested() const
+{
+    return usbDevice.isOpen() && requestedMode == RequestedLive;
+}
+
+void kelvo_controller_class::sendScene(const u8 *levels)
+{
     if (deviceMode != MODE_LIVE && setDeviceMode(MODE_LIVE) != MODE_LIVE) {
         linkError();
         return;
     }
-    u8 levels[SCENE_SIZE];
-    sceneLevels(pgm, scene, levels);
     for (int attempt = 0; attempt < ScenePrepAttempts; ++attempt) {
         // A link error closes the device; trying again on it would only repeat the box.
         if (!usbDevice.isOpen())

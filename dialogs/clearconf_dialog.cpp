@@ -1,11 +1,10 @@
 #include "clearconf_dialog.h"
 
 #include "common/connectlog.h"
-#include "controller/kelvo_controller_class.h"
 #include "model/configclear.h"
 #include "ui_clearconf.h"
 
-clearConf_dialog::clearConf_dialog(QWidget *parent, kelvo_controller_class *clearer)
+clearConf_dialog::clearConf_dialog(QWidget *parent, std::function<void(u16 flags)> clear)
     : QDialog(parent)
     , ui(std::make_unique<Ui::clearConf>())
 {
@@ -13,10 +12,8 @@ clearConf_dialog::clearConf_dialog(QWidget *parent, kelvo_controller_class *clea
     ui->setupUi(this);
     logConnection(connect(ui->cbAll, &QCheckBox::stateChanged, this, &clearConf_dialog::chgAll));
     logConnection(connect(ui->okButton, &QPushButton::clicked, this, &clearConf_dialog::clearExec));
-    if (clearer) {
-        logConnection(connect(this, &clearConf_dialog::clearByFlags, clearer,
-                              qOverload<u16>(&kelvo_controller_class::ClearConfig)));
-    }
+    if (clear)
+        logConnection(connect(this, &clearConf_dialog::clearByFlags, this, std::move(clear)));
 }
 
 clearConf_dialog::~clearConf_dialog() = default;

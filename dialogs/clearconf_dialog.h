@@ -4,23 +4,23 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
 class clearConf;
 }
 
-class kelvo_controller_class;
-
-// Asks which areas of the configuration image to reset; "Yes !" hands the choice to the clear of
-// the controller it was given.
+// Asks which areas of the configuration image to reset; "Yes !" hands the choice to the clear it
+// was given (the controller's).
 class clearConf_dialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    // `clearer` receives clearByFlags(); without one the choice only leaves as the signal.
-    explicit clearConf_dialog(QWidget *parent = nullptr, kelvo_controller_class *clearer = nullptr);
+    // `clear` receives clearByFlags(); without one the choice only leaves as the signal.
+    explicit clearConf_dialog(QWidget *parent = nullptr,
+                              std::function<void(u16 flags)> clear = nullptr);
     ~clearConf_dialog() override;
 
 signals:

@@ -2,7 +2,8 @@
 
 #include "admx_slider_widget.h"
 #include "common/connectlog.h"
-#include "controller/kelvo_controller_class.h"
+#include "live/liveoutput.h"
+#include "model/configdocument.h"
 #include "model/configlayout.h"
 #include "model/devicetime.h"
 #include "model/programshape.h"
@@ -47,9 +48,10 @@ QLabel *caption(QWidget *tab, const QString &text, const char *name, int y)
 
 } // namespace
 
-admx32_sliders_widget::admx32_sliders_widget(kelvo_controller_class *controller, QWidget *tab)
+admx32_sliders_widget::admx32_sliders_widget(ConfigDocument &document, LiveOutput &live,
+                                             QWidget *tab)
     : QWidget(nullptr)
-    , kelvo(controller)
+    , document(document)
 {
     sliderBox = new QWidget(tab);
     sliderBox->setObjectName(QStringLiteral("sceneChannels"));
@@ -95,10 +97,8 @@ admx32_sliders_widget::admx32_sliders_widget(kelvo_controller_class *controller,
         connect(scroll, &QScrollBar::valueChanged, this, &admx32_sliders_widget::setSliders));
     columns.front()->slider()->installEventFilter(this);
     columns.back()->spinBox()->installEventFilter(this);
-    logConnection(connect(this, &admx32_sliders_widget::liveNewValue, kelvo,
-                          &kelvo_controller_class::send_new_val));
-    logConnection(connect(this, &admx32_sliders_widget::livePrepareScene, kelvo,
-                          &kelvo_controller_class::send_sc_prep));
+    logConnection(
+        connect(this, &admx32_sliders_widget::livePrepareScene, &live, &LiveOutput::showStep));
     connectTimeControls();
 
     refresh();
@@ -154,7 +154,7 @@ void admx32_sliders_widget::setSliders(int firstSliderNumber)
     if (unsigned(firstSliderNumber) > unsigned(LastFirstChannel))
         return;
     first = firstSliderNumber;
-    const u8 *image = kelvo->configImage();
+    const u8 *image = document.data();
     // Each level echoes back through sCh, which finds it stored already: paging writes nothing.
     for (int i = 0; i < VisibleColumns; ++i) {
         columns[i]->setChannel(first);
@@ -166,10 +166,10 @@ void admx32_sliders_widget::sCh(int ch, int val)
 {
     if (ch < 1 || ch > ChannelCount)
         return;
-    if (level(kelvo->configImage(), page, step, ch - 1) == val)
+    if (level(document.data(), page, step, ch - 1) == val)
         return;
-    kelvo->document().edit({ConfigEdit::Kind::SceneLevel, page, step, ch - 1, this},
-                           [&](u8 *image) { setLevel(image, page, step, ch - 1, u8(val)); });
+    document.edit({ConfigEdit::Kind::SceneLevel, page, step, ch - 1, this},
+                  [&](u8 *image) { setLevel(image, page, step, ch - 1, u8(val)); });
     emit liveNewValue(ch - 1, val);
     if (ch > first && ch <= first + VisibleColumns)
         columns[ch - first - 1]->slider()->setValue(val);
@@ -190,7 +190,7 @@ void admx32_sliders_widget::refresh()
     disconnectTimeControls();
     setSliders(scroll->value());
 
-    const u8 *image = kelvo->configImage();
+    const u8 *image = document.data();
     rise->setTime(fromDeviceTime(stepTime(image, page, step, RiseTime)));
 
     // A marker is shown held to the editor's maximum, in a disabled editor: this scene's value,
@@ -214,9 +214,8 @@ void admx32_sliders_widget::refresh()
 
 void admx32_sliders_widget::storeTime(int field, u16 value)
 {
-    kelvo->document().edit({ConfigEdit::Kind::StepTime, page, step, -1, this}, [&](u8 *image) {
-        setStepTime(image, page, step, TimeField(field), value);
-    });
+    document.edit({ConfigEdit::Kind::StepTime, page, step, -1, this},
+                  [&](u8 *image) { setStepTime(image, page, step, TimeField(field), value); });
 }
 
 void admx32_sliders_widget::chgdRiseTime(QTime &time)

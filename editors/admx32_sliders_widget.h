@@ -8,7 +8,8 @@
 #include <memory>
 
 class admx_slider_widget;
-class kelvo_controller_class;
+class ConfigDocument;
+class LiveOutput;
 class MyTimeEdit;
 class QCheckBox;
 class QLabel;
@@ -26,7 +27,7 @@ public:
     static constexpr int VisibleColumns = 10;
     static constexpr int LastFirstChannel = 54; // channels 55..64 on the last page
 
-    admx32_sliders_widget(kelvo_controller_class *controller, QWidget *tab);
+    admx32_sliders_widget(ConfigDocument &document, LiveOutput &live, QWidget *tab);
     ~admx32_sliders_widget() override;
 
     // The edited scene; the main window writes these directly. page 0: independent scenes,
@@ -45,9 +46,9 @@ public:
     QCheckBox *lastStepBox() const { return lastStep; }
 
 signals:
-    // Page and 1-based step the controller should show live.
+    // Page and 1-based step the controller should show live; the live output is told.
     void livePrepareScene(int pgm, int sc);
-    // Channel index 0..63 and its level.
+    // Channel index 0..63 and its level, as stored; the live output hears it from the document.
     void liveNewValue(int ch, int val);
 
 public slots:
@@ -71,7 +72,7 @@ private:
     void connectTimeControls();
     void disconnectTimeControls();
 
-    kelvo_controller_class *kelvo;
+    ConfigDocument &document;
     int first = 0;
 
     std::array<std::unique_ptr<admx_slider_widget>, VisibleColumns> columns;

@@ -2,9 +2,10 @@
 
 #include "common/connectlog.h"
 #include "common/prompts.h"
-#include "controller/kelvo_controller_class.h"
+#include "live/liveoutput.h"
 #include "model/configclear.h"
 #include "model/configcopy.h"
+#include "model/configdocument.h"
 #include "model/configlayout.h"
 #include "model/devicetime.h"
 #include "model/programshape.h"
@@ -25,9 +26,11 @@ namespace {
 constexpr qint64 TenthsPerDay = 24 * 60 * 60 * 10;
 } // namespace
 
-program_conf_widget::program_conf_widget(kelvo_controller_class *controller, QWidget *parent)
+program_conf_widget::program_conf_widget(ConfigDocument &document, LiveOutput &live,
+                                         QWidget *parent)
     : QTableView(parent)
-    , kelvo(controller)
+    , document(document)
+    , live(live)
     , steps(new QStandardItemModel(0, ColumnCount, this))
     , delegate(new program_conf_delegate(this))
 {
@@ -62,13 +65,13 @@ program_conf_widget::~program_conf_widget()
 
 const u8 *program_conf_widget::image() const
 {
-    return kelvo->configImage();
+    return document.data();
 }
 
 void program_conf_widget::edit(ConfigEdit::Kind kind, int step,
                                const std::function<void(u8 *image)> &change)
 {
-    kelvo->document().edit({kind, page(), step, -1, this}, change);
+    document.edit({kind, page(), step, -1, this}, change);
 }
 
 void program_conf_widget::setLoop(bool on)
@@ -128,7 +131,7 @@ void program_conf_widget::setProgramNumber(int v)
     delegate->setProgramNumber(program);
     reRead();
     refresh();
-    kelvo->send_sc_prep(v, currentRow() + 1);
+    live.showStep(v, currentRow() + 1);
 }
 
 void program_conf_widget::reRead()
@@ -237,7 +240,7 @@ void program_conf_widget::refresh()
 void program_conf_widget::indexChanged(const QModelIndex &current, const QModelIndex &)
 {
     refresh();
-    kelvo->send_sc_prep(program + 1, current.row() + 1);
+    live.showStep(program + 1, current.row() + 1);
 }
 
 void program_conf_widget::toEdit()

@@ -7,7 +7,8 @@
 
 #include <functional>
 
-class kelvo_controller_class;
+class ConfigDocument;
+class LiveOutput;
 class program_conf_delegate;
 class QStandardItemModel;
 
@@ -21,7 +22,7 @@ class program_conf_widget : public QTableView
 public:
     enum Column { StepColumn, RiseColumn, LastColumn, FallColumn, TotalColumn, ColumnCount };
 
-    program_conf_widget(kelvo_controller_class *controller, QWidget *parent = nullptr);
+    program_conf_widget(ConfigDocument &document, LiveOutput &live, QWidget *parent = nullptr);
     ~program_conf_widget() override;
 
     void setStepCount(int n);
@@ -67,7 +68,8 @@ private:
     void setCell(int row, int column, const QString &text);
     int currentRow() const;
 
-    kelvo_controller_class *kelvo;
+    ConfigDocument &document;
+    LiveOutput &live;
     QStandardItemModel *steps;
     program_conf_delegate *delegate;
     int program = 0;

@@ -293,25 +293,36 @@ void gui_class::confRead()
 
 void gui_class::refresh()
 {
-    // In live mode the controller shows what the page shows.
-    const bool live = controller->requestedMode == kelvo_controller_class::RequestedLive;
+    refreshPage();
+    showPageLive();
+}
+
+void gui_class::refreshPage()
+{
     QWidget *page = ui->tabWidget_main->currentWidget();
     if (page == ui->tab_settings
-        && ui->tabWidget_settings->currentWidget() == ui->tab_settings_other) {
+        && ui->tabWidget_settings->currentWidget() == ui->tab_settings_other)
         refreshOtherPage();
-        if (live)
-            controller->send_sc_prep(0, 16); // the special scene
-    } else if (page == ui->tab_settings) {
+    else if (page == ui->tab_settings)
         refreshFunctionTables();
-    } else if (page == ui->tab_scenes) {
+    else if (page == ui->tab_scenes)
         refreshScenesPage();
-        if (live)
-            controller->send_sc_prep(ui->sbProgram->value(), ui->sbStep->value());
-    } else if (page == ui->tab_programs) {
+    else if (page == ui->tab_programs)
         refreshProgramsPage();
-        if (live)
-            controller->send_sc_prep(ui->sbProgP->value(), programTable->currentIndex().row() + 1);
-    }
+}
+
+void gui_class::showPageLive()
+{
+    // In live mode the controller shows what the page shows.
+    LiveOutput &live = controller->liveOutput();
+    QWidget *page = ui->tabWidget_main->currentWidget();
+    if (page == ui->tab_settings
+        && ui->tabWidget_settings->currentWidget() == ui->tab_settings_other)
+        live.showSpecialScene();
+    else if (page == ui->tab_scenes)
+        live.showStep(ui->sbProgram->value(), ui->sbStep->value());
+    else if (page == ui->tab_programs)
+        live.showStep(ui->sbProgP->value(), programTable->currentIndex().row() + 1);
 }
 
 void gui_class::refreshOtherPage()
@@ -350,12 +361,9 @@ void gui_class::slotMenuFileQuit()
 void gui_class::slotMenuHovered(QAction *action)
 {
     // Hovering a menu title shows that menu's status tip; Qt shows an action's own tip itself.
-    const std::pair<QString, QMenu *> titles[] = {{tr("File"), fileMenu},
-                                                  {tr("Edit"), editMenu},
-                                                  {tr("Preview"), previewMenu},
-                                                  {tr("Upgrade"), upgradeMenu},
-                                                  {tr("Help"), helpMenu},
-                                                  {tr("Language"), languageMenu}};
+    const std::pair<QString, QMenu *> titles[]
+        = {{tr("File"), fileMenu},       {tr("Edit"), editMenu}, {tr("Preview"), previewMenu},
+           {tr("Upgrade"), upgradeMenu}, {tr("Help"), helpMenu}, {tr("Language"), languageMenu}};
     for (const auto &[title, menu] : titles) {
         if (action->toolTip() == title) {
             statusBar()->showMessage(menu->statusTip());

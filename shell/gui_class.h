@@ -137,6 +137,9 @@ private:
     void connectTransferControls();
     void connectFirmwareActions();
     void refreshOtherPage();
+    // The page on screen shows the image; the live output is told what it shows.
+    void refreshPage();
+    void showPageLive();
     void createFunctionTables();
     void refreshFunctionTables();
     // Names for screen readers where no label names a control, and the labels that do.

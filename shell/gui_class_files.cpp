@@ -127,7 +127,7 @@ void gui_class::ClearConfig(bool)
 
 void gui_class::ClearConfig()
 {
-    clearConf_dialog dialog(this, controller);
+    clearConf_dialog dialog(this, [](u16 flags) { controller->ClearConfig(flags); });
     dialog.exec();
     // Cancelled or not, the widgets show the image as it now is.
     confRead();

@@ -21,16 +21,12 @@ using namespace ConfigLayout;
 namespace {
 enum MainPage { ScenesPage = 1 };
 const char *const colourNames[] = {"columnRed", "columnGreen", "columnBlue"};
-
-bool liveMode()
-{
-    return controller->requestedMode == kelvo_controller_class::RequestedLive;
-}
 } // namespace
 
 void gui_class::createSceneEditor()
 {
-    sceneEditor = std::make_unique<admx32_sliders_widget>(controller, ui->tab_scenes);
+    sceneEditor = std::make_unique<admx32_sliders_widget>(controller->document(),
+                                                          controller->liveOutput(), ui->tab_scenes);
 }
 
 void gui_class::connectSceneControls()
@@ -110,12 +106,6 @@ void gui_class::chgdExtra(int idx, int val)
     controller->document().setByte(
         SpecialLevelRed + colour, u8(val),
         {ConfigEdit::Kind::SpecialScene, -1, -1, colour, specialColumns[colour].get()});
-    if (!liveMode())
-        return;
-    for (int ch = 0; ch < ChannelCount; ++ch) {
-        if (liveSpecialColour(ch) == colour)
-            controller->send_new_val(ch, val);
-    }
 }
 
 void gui_class::validFirst(int v)

@@ -90,7 +90,7 @@ void gui_class::updateTitle()
 void gui_class::imageRestored()
 {
     controller->showRcuAddressOfImage();
-    refresh();
+    refreshPage(); // the live output sends what was put back
 }
 
 bool gui_class::mayReplaceWork()

@@ -133,7 +133,8 @@ void tst_Editors::buildEditor(quint32 seed)
     std::memcpy(image(), bytes.constData(), ImageSize);
     page = std::make_unique<QWidget>();
     page->resize(851, 670);
-    editor = std::make_unique<admx32_sliders_widget>(kelvo, page.get());
+    editor = std::make_unique<admx32_sliders_widget>(kelvo->document(), kelvo->liveOutput(),
+                                                     page.get());
     connect(editor.get(), &admx32_sliders_widget::liveNewValue,
             [this](int ch, int val) { liveValues << Pair(ch, val); });
     connect(editor.get(), &admx32_sliders_widget::livePrepareScene,

@@ -86,7 +86,7 @@ private:
     }
     void showProgram()
     {
-        table = std::make_unique<program_conf_widget>(kelvo.get());
+        table = std::make_unique<program_conf_widget>(kelvo->document(), kelvo->liveOutput());
         table->resize(552, 357);
         table->show();
         table->setProgramNumber(Page);
@@ -153,7 +153,7 @@ void tst_ProgramTable::shapeFromFallTimes()
     QFETCH(QString, lastFall);
 
     setSteps(steps);
-    table = std::make_unique<program_conf_widget>(kelvo.get());
+    table = std::make_unique<program_conf_widget>(kelvo->document(), kelvo->liveOutput());
     QSignalSpy lengths(table.get(), &program_conf_widget::setLen);
     QSignalSpy modes(table.get(), &program_conf_widget::pgmMode2Gui);
     const QByteArray before = imageBytes();
@@ -425,7 +425,7 @@ void tst_ProgramTable::bothTimesZero()
 
     // Steps 1 and 3 break the rule, and step 6 beyond the count too.
     setSteps({{0, 0, 0xFFFF}, {20, 0, 0xFFFF}, {0, 0, 0xFFFF}, {20, 35, 10}, {5, 5, 5}, {0, 0, 0}});
-    table = std::make_unique<program_conf_widget>(kelvo.get());
+    table = std::make_unique<program_conf_widget>(kelvo->document(), kelvo->liveOutput());
     script->shown.clear();
     script->answers = answers;
     table->setProgramNumber(Page);

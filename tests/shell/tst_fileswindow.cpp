@@ -393,7 +393,7 @@ void tst_FilesWindow::clearFlags()
     const QByteArray before = randomImage(5);
     setImage(before);
     kelvo->rcuAddrShown = 9;
-    clearConf_dialog dialog(window.get(), kelvo.get());
+    clearConf_dialog dialog(window.get(), [this](u16 flags) { kelvo->ClearConfig(flags); });
     QSignalSpy emitted(&dialog, &clearConf_dialog::clearByFlags);
     int resultWhenEmitted = -1; // the dialog is accepted before the image is cleared
     connect(&dialog, &clearConf_dialog::clearByFlags, this,
@@ -417,7 +417,8 @@ void tst_FilesWindow::clearDialogForm()
     ContextRecorder recorder;
     QCoreApplication::installTranslator(&recorder);
     DebugCapture debug;
-    auto dialog = std::make_unique<clearConf_dialog>(window.get(), kelvo.get());
+    auto dialog = std::make_unique<clearConf_dialog>(
+        window.get(), [this](u16 flags) { kelvo->ClearConfig(flags); });
     QCoreApplication::removeTranslator(&recorder);
 
     QCOMPARE(dialog->parent(), window.get());
