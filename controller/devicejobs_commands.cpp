@@ -1,7 +1,7 @@
 // The controller command set: status polling, mode changes, the link-error reaction,
 // reset and serial-number write.
 
-#include "kelvo_controller_class.h"
+#include "devicejobs.h"
 
 #include "boxtitles.h"
 
@@ -18,12 +18,12 @@ constexpr int SerialWriteAttempts = 10;
 constexpr int SerialNumberBytes = 8;
 } // namespace
 
-void kelvo_controller_class::pause100()
+void DeviceJobs::pause100()
 {
     Clock::current().sleep(100);
 }
 
-bool kelvo_controller_class::readStatus(u16 &status)
+bool DeviceJobs::readStatus(u16 &status)
 {
     u8 word[2] = {0, 0};
     if (usbDevice.controlIn(REQ_STATUS, 0, 0, word, 2) != 2)
@@ -32,7 +32,7 @@ bool kelvo_controller_class::readStatus(u16 &status)
     return true;
 }
 
-int kelvo_controller_class::waitStatusClear(u16 mask, int n)
+int DeviceJobs::waitStatusClear(u16 mask, int n)
 {
     int masked = mask;
     for (int read = 0; read < n; ++read) {
@@ -49,7 +49,7 @@ int kelvo_controller_class::waitStatusClear(u16 mask, int n)
     return masked;
 }
 
-int kelvo_controller_class::waitStatusSet(u16 mask, int n)
+int DeviceJobs::waitStatusSet(u16 mask, int n)
 {
     int masked = 0;
     for (int read = 0; read < n; ++read) {
@@ -66,7 +66,7 @@ int kelvo_controller_class::waitStatusSet(u16 mask, int n)
     return masked;
 }
 
-int kelvo_controller_class::waitDone()
+int DeviceJobs::waitDone()
 {
     for (int read = 0; read < WaitDoneReads; ++read) {
         const int done = waitStatusSet(ST_U_DONE | ST_U_ERR, 1);
@@ -86,13 +86,13 @@ int kelvo_controller_class::waitDone()
     return -1;
 }
 
-void kelvo_controller_class::linkError()
+void DeviceJobs::linkError()
 {
     prompts().critical(nullptr, QStringLiteral("kelvo"), QStringLiteral("USB connection ERROR"));
     setConnection(false);
 }
 
-int kelvo_controller_class::setDeviceMode(int m)
+int DeviceJobs::setDeviceMode(int m)
 {
     if (m < MODE_NORMAL || m > MODE_LIVE) {
         deviceMode = 0;
@@ -142,7 +142,7 @@ int kelvo_controller_class::setDeviceMode(int m)
     return deviceMode;
 }
 
-int kelvo_controller_class::ch_mode(int t)
+int DeviceJobs::ch_mode(int t)
 {
     requestedMode = t;
     if (t == RequestedNormal) {
@@ -155,12 +155,12 @@ int kelvo_controller_class::ch_mode(int t)
     return requestedMode;
 }
 
-bool kelvo_controller_class::isLoaderMode()
+bool DeviceJobs::isLoaderMode()
 {
     return waitStatusSet(ST_MODE_LOADER, 5) != 0;
 }
 
-int kelvo_controller_class::reportedMode()
+int DeviceJobs::reportedMode()
 {
     u16 status = 0;
     if (!readStatus(status))
@@ -174,7 +174,7 @@ int kelvo_controller_class::reportedMode()
     return MODE_NORMAL;
 }
 
-int kelvo_controller_class::enterLoaderMode()
+int DeviceJobs::enterLoaderMode()
 {
     if (waitStatusSet(ST_MODE_LOADER, 1) & ST_MODE_LOADER)
         return 0;
@@ -182,7 +182,7 @@ int kelvo_controller_class::enterLoaderMode()
     return (waitStatusSet(ST_MODE_LOADER, 1) & ST_MODE_LOADER) ? 0 : -1;
 }
 
-void kelvo_controller_class::sendReset()
+void DeviceJobs::sendReset()
 {
     if (!connected) {
         prompts().critical(dialogParent, BoxTitles::usb(), tr("Not connected !"));
@@ -199,7 +199,7 @@ void kelvo_controller_class::sendReset()
     setConnection(false);
 }
 
-int kelvo_controller_class::sendSN(char *sn)
+int DeviceJobs::sendSN(char *sn)
 {
     if (!connected)
         return -1;
@@ -218,7 +218,7 @@ int kelvo_controller_class::sendSN(char *sn)
     return 0;
 }
 
-void kelvo_controller_class::trapSlot(QModelIndex, QModelIndex)
+void DeviceJobs::trapSlot(QModelIndex, QModelIndex)
 {
     qCDebug(lcKelvo, "was here ! :-)");
 }

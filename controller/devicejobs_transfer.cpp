@@ -1,7 +1,7 @@
 // The whole configuration to and from the controller: 41 framed blocks over the bulk pipes,
 // with a progress dialog that can be cancelled.
 
-#include "kelvo_controller_class.h"
+#include "devicejobs.h"
 
 #include "boxtitles.h"
 
@@ -29,12 +29,12 @@ constexpr int ReconnectAttempts = 10;
 constexpr int FrameSize = BulkBlock::HeaderSize + BLOCK_DATA_SIZE; // 260
 } // namespace
 
-void kelvo_controller_class::openProgress(const QString &label)
+void DeviceJobs::openProgress(const QString &label)
 {
     progressDialog = prompts().progress(nullptr, label, tr("Cancel"), CONF_BLOCK_COUNT, true);
 }
 
-bool kelvo_controller_class::startTransfer(u8 request)
+bool DeviceJobs::startTransfer(u8 request)
 {
     if (deviceMode != MODE_CONF && setDeviceMode(MODE_CONF) != MODE_CONF) {
         linkError(); // again: the mode change has reported already
@@ -51,7 +51,7 @@ bool kelvo_controller_class::startTransfer(u8 request)
     return true;
 }
 
-bool kelvo_controller_class::waitWriteReady()
+bool DeviceJobs::waitWriteReady()
 {
     Clock &clock = Clock::current();
     const qint64 started = clock.now();
@@ -67,7 +67,7 @@ bool kelvo_controller_class::waitWriteReady()
     return true;
 }
 
-JobResult kelvo_controller_class::writeConfiguration(const u8 *from)
+JobResult DeviceJobs::writeConfiguration(const u8 *from)
 {
     JobResult result;
     const bool wasOpen = usbDevice.isOpen();
@@ -112,7 +112,7 @@ JobResult kelvo_controller_class::writeConfiguration(const u8 *from)
     return result;
 }
 
-void kelvo_controller_class::restartController()
+void DeviceJobs::restartController()
 {
     sendReset();
     for (int attempt = 0; attempt < ReconnectAttempts && !connected; ++attempt) {
@@ -121,25 +121,7 @@ void kelvo_controller_class::restartController()
     }
 }
 
-bool kelvo_controller_class::send_alldata()
-{
-    if (!configImage())
-        return false;
-    const JobResult result = writeConfiguration(configImage());
-    if (!result.started || result.outcome == JobResult::Outcome::WrongAnswer)
-        return false; // the link error was the report
-    if (result.ok()) {
-        prompts().information(dialogParent, BoxTitles::result(),
-                              //: The blanks centre the second line in the box; keep the line break.
-                              tr("Write configuration\n     Sucessfull!"));
-        restartController(); // the controller restarts with the new configuration
-        return true;
-    }
-    prompts().critical(dialogParent, BoxTitles::result(), tr("Write configuration\n     Failed!"));
-    return false;
-}
-
-bool kelvo_controller_class::waitReadReady()
+bool DeviceJobs::waitReadReady()
 {
     u16 status = 0;
     for (int poll = 0; poll < ReadReadyPolls; ++poll) {
@@ -158,7 +140,7 @@ bool kelvo_controller_class::waitReadReady()
     return false;
 }
 
-bool kelvo_controller_class::readBlock(ConfigBlockReader &reader)
+bool DeviceJobs::readBlock(ConfigBlockReader &reader)
 {
     if (waitStatusClear(ST_BULK_BUSY, BusyPolls) != 0) {
         linkError();
@@ -187,7 +169,7 @@ bool kelvo_controller_class::readBlock(ConfigBlockReader &reader)
     return false;
 }
 
-JobResult kelvo_controller_class::readConfiguration(u8 *into)
+JobResult DeviceJobs::readConfiguration(u8 *into)
 {
     JobResult result;
     const bool wasOpen = usbDevice.isOpen();
@@ -237,30 +219,4 @@ JobResult kelvo_controller_class::readConfiguration(u8 *into)
     if (usbDevice.isOpen() && setDeviceMode(previousMode) != previousMode)
         linkError();
     return result;
-}
-
-bool kelvo_controller_class::read_alldata()
-{
-    if (!configImage())
-        return false;
-    QByteArray read = configDocument.snapshot();
-    const JobResult result = readConfiguration(reinterpret_cast<u8 *>(read.data()));
-    if (!result.started)
-        return false;
-    if (result.outcome == JobResult::Outcome::Cancelled) {
-        prompts().information(dialogParent, BoxTitles::result(),
-                              tr("Read configuration\ncancelled !"));
-        return false;
-    }
-    if (result.ok())
-        configDocument.restore(read, {ConfigEdit::Kind::ControllerRead});
-    showRcuAddressOfImage();
-    emit readKelvoFinished();
-    if (result.ok())
-        prompts().information(dialogParent, BoxTitles::result(),
-                              //: Two lines in a small box; keep the line break.
-                              tr("Read configuration\nSucessfull!"));
-    else
-        prompts().critical(dialogParent, BoxTitles::result(), tr("Read configuration\n Failed!"));
-    return result.ok();
 }

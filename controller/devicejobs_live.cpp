@@ -2,7 +2,7 @@
 // controller helps with: learning an input or remote key, the remote's system address, and
 // simulated presses.
 
-#include "kelvo_controller_class.h"
+#include "devicejobs.h"
 
 #include "boxtitles.h"
 
@@ -25,12 +25,12 @@ constexpr qint64 ListenTimeoutMs = 9500;
 
 } // namespace
 
-bool kelvo_controller_class::isLive() const
+bool DeviceJobs::isLive() const
 {
     return usbDevice.isOpen() && requestedMode == RequestedLive && deviceMode == MODE_LIVE;
 }
 
-void kelvo_controller_class::send_new_val(int ch, int val)
+void DeviceJobs::send_new_val(int ch, int val)
 {
     if (!isLive())
         return;
@@ -41,7 +41,7 @@ void kelvo_controller_class::send_new_val(int ch, int val)
     linkError();
 }
 
-bool kelvo_controller_class::prepareScene(const u8 *levels)
+bool DeviceJobs::prepareScene(const u8 *levels)
 {
     if (usbDevice.controlOut(REQ_SCENE_PREP, 1, 0, nullptr, 0) < 0) {
         linkError();
@@ -66,17 +66,12 @@ bool kelvo_controller_class::prepareScene(const u8 *levels)
     return false;
 }
 
-void kelvo_controller_class::send_sc_prep(int pgm, int scene)
-{
-    live.showStep(pgm, scene);
-}
-
-bool kelvo_controller_class::liveRequested() const
+bool DeviceJobs::liveRequested() const
 {
     return usbDevice.isOpen() && requestedMode == RequestedLive;
 }
 
-void kelvo_controller_class::sendScene(const u8 *levels)
+void DeviceJobs::sendScene(const u8 *levels)
 {
     if (deviceMode != MODE_LIVE && setDeviceMode(MODE_LIVE) != MODE_LIVE) {
         linkError();
@@ -93,12 +88,12 @@ void kelvo_controller_class::sendScene(const u8 *levels)
         linkError();
 }
 
-void kelvo_controller_class::commandFailed()
+void DeviceJobs::commandFailed()
 {
     prompts().critical(dialogParent, BoxTitles::usb(), tr("Command failed !"));
 }
 
-int kelvo_controller_class::query(u16 value, u16 selector)
+int DeviceJobs::query(u16 value, u16 selector)
 {
     for (int attempt = 0; attempt < QueryAttempts; ++attempt) {
         u8 reply = 0;
@@ -109,7 +104,7 @@ int kelvo_controller_class::query(u16 value, u16 selector)
     return -1;
 }
 
-bool kelvo_controller_class::waitForDevice(const QString &timeoutTitle)
+bool DeviceJobs::waitForDevice(const QString &timeoutTitle)
 {
     Clock &clock = Clock::current();
     qint64 waited = 0;
@@ -135,7 +130,7 @@ bool kelvo_controller_class::waitForDevice(const QString &timeoutTitle)
     }
 }
 
-int kelvo_controller_class::learnKey(bool remote)
+int DeviceJobs::learnKey(bool remote)
 {
     if (!connected) {
         prompts().critical(dialogParent, BoxTitles::usb(), tr("Not connected !"));
@@ -151,7 +146,7 @@ int kelvo_controller_class::learnKey(bool remote)
     return learned < 0 ? -1 : qint8(learned);
 }
 
-int kelvo_controller_class::readSysAddress()
+int DeviceJobs::querySysAddress()
 {
     if (!connected) {
         prompts().critical(dialogParent, BoxTitles::usb(), tr("Not connected !"));
@@ -164,14 +159,10 @@ int kelvo_controller_class::readSysAddress()
         prompts().critical(dialogParent, tr("Remote control :"), tr("Invalid system address !"));
         return -1;
     }
-    rcuAddrShown = u8(address);
-    // The image mirrors the controller: the next configuration write must not bring back the old
-    // address.
-    configDocument.setByte(RcuSysAddr, u8(address), {ConfigEdit::Kind::RemoteAddress});
     return address;
 }
 
-int kelvo_controller_class::writeSysAddress(u8 address)
+int DeviceJobs::setSysAddress(u8 address)
 {
     if ((address > MaxRcuSysAddr && address != ADDRESS_NOT_USED && address != ADDRESS_FROM_KEY)
         || !connected)
@@ -180,10 +171,10 @@ int kelvo_controller_class::writeSysAddress(u8 address)
         return -1;
     if (!waitForDevice(tr("Remote control :")))
         return -1;
-    return readSysAddress();
+    return 0;
 }
 
-void kelvo_controller_class::simulateInput(int type, int number)
+void DeviceJobs::simulateInput(int type, int number)
 {
     for (int send = 0; send < SimulateSends; ++send) {
         if (usbDevice.controlOut(REQ_SIMULATE, type, number, nullptr, 0) >= 0)

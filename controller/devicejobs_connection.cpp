@@ -1,6 +1,6 @@
 // Connecting and disconnecting, and what the labels show of the connected controller.
 
-#include "kelvo_controller_class.h"
+#include "devicejobs.h"
 
 #include "boxtitles.h"
 #include "device/kelvoprotocol.h"
@@ -10,7 +10,7 @@ namespace {
 constexpr int VersionReadAttempts = 10;
 } // namespace
 
-void kelvo_controller_class::setConnection(bool connection)
+void DeviceJobs::setConnection(bool connection)
 {
     if (connection) {
         connectController();
@@ -28,7 +28,7 @@ void kelvo_controller_class::setConnection(bool connection)
     emit setConnectionStatus(false);
 }
 
-JobResult kelvo_controller_class::connectController()
+JobResult DeviceJobs::connectController()
 {
     serialText = QStringLiteral("S/N ----");
     firmwareText = QStringLiteral("F/W ----");
@@ -56,7 +56,7 @@ JobResult kelvo_controller_class::connectController()
                                  : JobResult::Outcome::Cancelled);
 }
 
-QString kelvo_controller_class::busyText(const DeviceHolder &holder)
+QString DeviceJobs::busyText(const DeviceHolder &holder)
 {
     if (!holder.known())
         return tr("Another program is using the Kelvo controller.\nThe system does not tell which "
@@ -69,7 +69,7 @@ QString kelvo_controller_class::busyText(const DeviceHolder &holder)
         .arg(holder.pid);
 }
 
-void kelvo_controller_class::readIdentity()
+void DeviceJobs::readIdentity()
 {
     if (usbDevice.readSerialNumber() == 0)
         serialText = QStringLiteral("S/N ") + usbDevice.serialNumber;
@@ -80,13 +80,13 @@ void kelvo_controller_class::readIdentity()
     }
 }
 
-QString kelvo_controller_class::versionText(qint8 major, qint8 minor, char core)
+QString DeviceJobs::versionText(qint8 major, qint8 minor, char core)
 {
     return QString::number(major) + QLatin1Char('.')
         + QStringLiteral("%1").arg(minor, 2, 10, QLatin1Char('0')) + QLatin1Char(core);
 }
 
-bool kelvo_controller_class::readVersion(u8 *reply)
+bool DeviceJobs::readVersion(u8 *reply)
 {
     for (int attempt = 0; attempt < VersionReadAttempts; ++attempt) {
         if (usbDevice.controlIn(REQ_VERSION, 0, 0, reply, VersionReplySize) > 0)

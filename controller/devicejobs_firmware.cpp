@@ -1,7 +1,7 @@
 // Firmware upgrade and verify: the file is checked completely before the controller is touched;
 // then loader mode, 256 framed blocks with a status check each, reset and reconnect.
 
-#include "kelvo_controller_class.h"
+#include "devicejobs.h"
 
 #include "boxtitles.h"
 
@@ -24,8 +24,7 @@ constexpr int ProgressEnd = FW_BLOCK_COUNT + 10;
 
 } // namespace
 
-JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bool upgrade,
-                                                     QByteArray *image)
+JobResult DeviceJobs::firmwareFileUsable(const QString &fileName, bool upgrade, QByteArray *image)
 {
     const auto refused = [](const QString &why) {
         return JobResult::failed(JobResult::Outcome::Refused, why, Prompts::Kind::Warning,
@@ -67,8 +66,7 @@ JobResult kelvo_controller_class::firmwareFileUsable(const QString &fileName, bo
     return JobResult::done();
 }
 
-JobResult kelvo_controller_class::versionAllows(const UpgradeFile::Version &fileVersion,
-                                                bool upgrade)
+JobResult DeviceJobs::versionAllows(const UpgradeFile::Version &fileVersion, bool upgrade)
 {
     u8 reply[VersionReplySize] = {};
     if (!readVersion(reply))
@@ -100,7 +98,7 @@ JobResult kelvo_controller_class::versionAllows(const UpgradeFile::Version &file
     return JobResult::done();
 }
 
-JobResult kelvo_controller_class::startFirmwareJob(bool upgrade)
+JobResult DeviceJobs::startFirmwareJob(bool upgrade)
 {
     if (usbDevice.controlOut(upgrade ? REQ_FW_UPGRADE : REQ_FW_VERIFY, FW_BLOCK_COUNT, 0, nullptr,
                              0)
@@ -119,7 +117,7 @@ JobResult kelvo_controller_class::startFirmwareJob(bool upgrade)
                              Prompts::Kind::Warning, BoxTitles::usb());
 }
 
-JobResult kelvo_controller_class::streamFirmware(const QByteArray &image, bool upgrade)
+JobResult DeviceJobs::streamFirmware(const QByteArray &image, bool upgrade)
 {
     JobResult result;
     const auto failed = [&](JobResult::Outcome outcome, const QString &detail) {
@@ -177,7 +175,7 @@ JobResult kelvo_controller_class::streamFirmware(const QByteArray &image, bool u
     return result;
 }
 
-JobResult kelvo_controller_class::runFirmwareJob(const QString &fileName, bool upgrade)
+JobResult DeviceJobs::runFirmwareJob(const QString &fileName, bool upgrade)
 {
     if (!connected)
         return JobResult::failed(JobResult::Outcome::NotConnected, tr("Not connected !"),
@@ -209,29 +207,4 @@ JobResult kelvo_controller_class::runFirmwareJob(const QString &fileName, bool u
     progressDialog.reset();
     result.started = true;
     return result;
-}
-
-void kelvo_controller_class::upgradeFirmware(const QString &fileName, bool upgrade)
-{
-    const JobResult result = runFirmwareJob(fileName, upgrade);
-    if (!result.detail.isEmpty())
-        prompts().message(result.detailKind, dialogParent, result.detailTitle, result.detail);
-    if (!result.started)
-        return; // refused before the controller was touched
-    switch (result.outcome) {
-    case JobResult::Outcome::Done:
-        sendReset(); // the controller restarts with its firmware
-        prompts().information(dialogParent, BoxTitles::firmware(),
-                              upgrade ? tr("Upgrade sucessfull !") : tr("Verify successfull !"));
-        setConnection(true);
-        break;
-    case JobResult::Outcome::Differs:
-        prompts().critical(dialogParent, BoxTitles::firmware(),
-                           tr("Verify of %1 block(s) failed !").arg(result.differingBlocks.size()));
-        break;
-    default:
-        prompts().critical(dialogParent, BoxTitles::firmware(),
-                           upgrade ? tr("Upgrade failed !") : tr("Verification failed !"));
-        break;
-    }
 }
