@@ -162,7 +162,7 @@ public:
         // The window's own question, asked in its words; a verify goes on past a differing
         // block by its default, so that every one is listed.
         if (call.options.allowOlder)
-            prompts.answeredYes << kelvo_controller_class::tr(
+            prompts.answeredYes << DeviceJobs::tr(
                 "Do you really want to install older firmware release?");
         notify(QStringLiteral("Ctrl+C: stopping before anything is changed"),
                QStringLiteral("stopped; nothing was changed"));

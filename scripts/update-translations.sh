@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
-"$lupdate" -no-obsolete -locations none common model firmware controller dialogs editors shell simulator demo \
+"$lupdate" -no-obsolete -locations none common model live firmware controller dialogs editors shell simulator demo \
     -ts resources/translations/KelvoDesk_*.ts

@@ -9,6 +9,137 @@
     </message>
 </context>
 <context>
+    <name>DeviceJobs</name>
+    <message>
+        <source>Not connected !</source>
+        <translation>Nicht verbunden!</translation>
+    </message>
+    <message>
+        <source>Control error !</source>
+        <translation>Steuerungsfehler!</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Ein anderes Programm verwendet den Kelvo-Controller.
+Das System sagt nicht, welches. Schließen Sie es und verbinden Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Ein anderes Programm verwendet den Kelvo-Controller:
+%1 (Prozess %2)
+Schließen Sie es und verbinden Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>Not enough memory !</source>
+        <translation>Nicht genügend Speicher!</translation>
+    </message>
+    <message>
+        <source>File not found : %1</source>
+        <translation>Datei nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory!</source>
+        <translation>Speicher erschöpft!</translation>
+    </message>
+    <message>
+        <source>Current version read error !</source>
+        <translation>Fehler beim Lesen der aktuellen Version!</translation>
+    </message>
+    <message>
+        <source>Different versions !</source>
+        <translation>Unterschiedliche Versionen!</translation>
+    </message>
+    <message>
+        <source>Do you really want to install older firmware release?</source>
+        <translation>Wirklich eine ältere Firmware-Version installieren?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Ja, wirklich!</translation>
+    </message>
+    <message>
+        <source>This upgrade is made for another firmware core !
+Installing it may permanently damage the device !
+To reprogram all the firmware contact with Ovra.</source>
+        <translation>Dieses Update ist für einen anderen Firmware-Kern bestimmt!
+Die Installation kann das Gerät dauerhaft beschädigen!
+Zum Neuprogrammieren der gesamten Firmware wenden Sie sich an Ovra.</translation>
+    </message>
+    <message>
+        <source>Write error !</source>
+        <translation>Schreibfehler!</translation>
+    </message>
+    <message>
+        <source>Protocol error !</source>
+        <translation>Protokollfehler!</translation>
+    </message>
+    <message>
+        <source>Process canceled !</source>
+        <translation>Vorgang abgebrochen!</translation>
+    </message>
+    <message>
+        <source>Verification failed : block %1
+  Continue ?</source>
+        <translation>Prüfung fehlgeschlagen: Block %1
+  Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Yes !</source>
+        <translation>Ja!</translation>
+    </message>
+    <message>
+        <source>No ...</source>
+        <translation>Nein...</translation>
+    </message>
+    <message>
+        <source>Preparing device...</source>
+        <translation>Gerät wird vorbereitet...</translation>
+    </message>
+    <message>
+        <source>Transferring firmware...</source>
+        <translation>Firmware wird übertragen...</translation>
+    </message>
+    <message>
+        <source>Comparing firmware...</source>
+        <translation>Firmware wird verglichen...</translation>
+    </message>
+    <message>
+        <source>Command failed !</source>
+        <translation>Befehl fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Time is over !</source>
+        <translation>Zeit abgelaufen!</translation>
+    </message>
+    <message>
+        <source>Input selection :</source>
+        <translation>Eingangswahl:</translation>
+    </message>
+    <message>
+        <source>Remote control :</source>
+        <translation>Fernbedienung:</translation>
+    </message>
+    <message>
+        <source>Invalid system address !</source>
+        <translation>Ungültige Systemadresse!</translation>
+    </message>
+    <message>
+        <source>Configuration is sending...</source>
+        <translation>Konfiguration wird gesendet...</translation>
+    </message>
+    <message>
+        <source>Configuration is reading...</source>
+        <translation>Konfiguration wird gelesen...</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -1382,18 +1513,6 @@ ist keine gültige Update-Datei!</translation>
         <translation>Firmware-Update</translation>
     </message>
     <message>
-        <source>Not connected !</source>
-        <translation>Nicht verbunden!</translation>
-    </message>
-    <message>
-        <source>Control error !</source>
-        <translation>Steuerungsfehler!</translation>
-    </message>
-    <message>
-        <source>Not enough memory !</source>
-        <translation>Nicht genügend Speicher!</translation>
-    </message>
-    <message>
         <source>Data write to file %1
 Sucessfull!</source>
         <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
@@ -1424,80 +1543,6 @@ File is broken.</source>
 Die Datei ist beschädigt.</translation>
     </message>
     <message>
-        <source>File not found : %1</source>
-        <translation>Datei nicht gefunden: %1</translation>
-    </message>
-    <message>
-        <source>Out of memory!</source>
-        <translation>Speicher erschöpft!</translation>
-    </message>
-    <message>
-        <source>Current version read error !</source>
-        <translation>Fehler beim Lesen der aktuellen Version!</translation>
-    </message>
-    <message>
-        <source>Different versions !</source>
-        <translation>Unterschiedliche Versionen!</translation>
-    </message>
-    <message>
-        <source>Do you really want to install older firmware release?</source>
-        <translation>Wirklich eine ältere Firmware-Version installieren?</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Yes, I do!</source>
-        <translation>Ja, wirklich!</translation>
-    </message>
-    <message>
-        <source>This upgrade is made for another firmware core !
-Installing it may permanently damage the device !
-To reprogram all the firmware contact with Ovra.</source>
-        <translation>Dieses Update ist für einen anderen Firmware-Kern bestimmt!
-Die Installation kann das Gerät dauerhaft beschädigen!
-Zum Neuprogrammieren der gesamten Firmware wenden Sie sich an Ovra.</translation>
-    </message>
-    <message>
-        <source>Write error !</source>
-        <translation>Schreibfehler!</translation>
-    </message>
-    <message>
-        <source>Protocol error !</source>
-        <translation>Protokollfehler!</translation>
-    </message>
-    <message>
-        <source>Process canceled !</source>
-        <translation>Vorgang abgebrochen!</translation>
-    </message>
-    <message>
-        <source>Verification failed : block %1
-  Continue ?</source>
-        <translation>Prüfung fehlgeschlagen: Block %1
-  Fortfahren?</translation>
-    </message>
-    <message>
-        <source>Yes !</source>
-        <translation>Ja!</translation>
-    </message>
-    <message>
-        <source>No ...</source>
-        <translation>Nein...</translation>
-    </message>
-    <message>
-        <source>Preparing device...</source>
-        <translation>Gerät wird vorbereitet...</translation>
-    </message>
-    <message>
-        <source>Transferring firmware...</source>
-        <translation>Firmware wird übertragen...</translation>
-    </message>
-    <message>
-        <source>Comparing firmware...</source>
-        <translation>Firmware wird verglichen...</translation>
-    </message>
-    <message>
         <source>Upgrade sucessfull !</source>
         <translation>Update erfolgreich!</translation>
     </message>
@@ -1518,30 +1563,6 @@ Zum Neuprogrammieren der gesamten Firmware wenden Sie sich an Ovra.</translation
         <translation>Prüfung fehlgeschlagen!</translation>
     </message>
     <message>
-        <source>Command failed !</source>
-        <translation>Befehl fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <source>Time is over !</source>
-        <translation>Zeit abgelaufen!</translation>
-    </message>
-    <message>
-        <source>Input selection :</source>
-        <translation>Eingangswahl:</translation>
-    </message>
-    <message>
-        <source>Remote control :</source>
-        <translation>Fernbedienung:</translation>
-    </message>
-    <message>
-        <source>Invalid system address !</source>
-        <translation>Ungültige Systemadresse!</translation>
-    </message>
-    <message>
-        <source>Configuration is sending...</source>
-        <translation>Konfiguration wird gesendet...</translation>
-    </message>
-    <message>
         <source>Write configuration
      Sucessfull!</source>
         <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
@@ -1553,10 +1574,6 @@ Zum Neuprogrammieren der gesamten Firmware wenden Sie sich an Ovra.</translation
      Failed!</source>
         <translation>Schreiben der Konfiguration
      fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <source>Configuration is reading...</source>
-        <translation>Konfiguration wird gelesen...</translation>
     </message>
     <message>
         <source>Read configuration
@@ -1576,20 +1593,6 @@ erfolgreich!</translation>
  Failed!</source>
         <translation>Lesen der Konfiguration
  fehlgeschlagen!</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller.
-The system does not tell which one. Close it, then connect again.</source>
-        <translation>Ein anderes Programm verwendet den Kelvo-Controller.
-Das System sagt nicht, welches. Schließen Sie es und verbinden Sie dann erneut.</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller:
-%1 (process %2)
-Close it, then connect again.</source>
-        <translation>Ein anderes Programm verwendet den Kelvo-Controller:
-%1 (Prozess %2)
-Schließen Sie es und verbinden Sie dann erneut.</translation>
     </message>
 </context>
 <context>

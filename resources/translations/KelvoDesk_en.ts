@@ -9,6 +9,137 @@
     </message>
 </context>
 <context>
+    <name>DeviceJobs</name>
+    <message>
+        <source>Not connected !</source>
+        <translation>Not connected !</translation>
+    </message>
+    <message>
+        <source>Control error !</source>
+        <translation>Control error !</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</translation>
+    </message>
+    <message>
+        <source>Not enough memory !</source>
+        <translation>Not enough memory !</translation>
+    </message>
+    <message>
+        <source>File not found : %1</source>
+        <translation>File not found : %1</translation>
+    </message>
+    <message>
+        <source>Out of memory!</source>
+        <translation>Out of memory!</translation>
+    </message>
+    <message>
+        <source>Current version read error !</source>
+        <translation>Current version read error !</translation>
+    </message>
+    <message>
+        <source>Different versions !</source>
+        <translation>Different versions !</translation>
+    </message>
+    <message>
+        <source>Do you really want to install older firmware release?</source>
+        <translation>Do you really want to install older firmware release?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Yes, I do!</translation>
+    </message>
+    <message>
+        <source>This upgrade is made for another firmware core !
+Installing it may permanently damage the device !
+To reprogram all the firmware contact with Ovra.</source>
+        <translation>This upgrade is made for another firmware core !
+Installing it may permanently damage the device !
+To reprogram all the firmware contact with Ovra.</translation>
+    </message>
+    <message>
+        <source>Write error !</source>
+        <translation>Write error !</translation>
+    </message>
+    <message>
+        <source>Protocol error !</source>
+        <translation>Protocol error !</translation>
+    </message>
+    <message>
+        <source>Process canceled !</source>
+        <translation>Process canceled !</translation>
+    </message>
+    <message>
+        <source>Verification failed : block %1
+  Continue ?</source>
+        <translation>Verification failed : block %1
+  Continue ?</translation>
+    </message>
+    <message>
+        <source>Yes !</source>
+        <translation>Yes !</translation>
+    </message>
+    <message>
+        <source>No ...</source>
+        <translation>No ...</translation>
+    </message>
+    <message>
+        <source>Preparing device...</source>
+        <translation>Preparing device...</translation>
+    </message>
+    <message>
+        <source>Transferring firmware...</source>
+        <translation>Transferring firmware...</translation>
+    </message>
+    <message>
+        <source>Comparing firmware...</source>
+        <translation>Comparing firmware...</translation>
+    </message>
+    <message>
+        <source>Command failed !</source>
+        <translation>Command failed !</translation>
+    </message>
+    <message>
+        <source>Time is over !</source>
+        <translation>Time is over !</translation>
+    </message>
+    <message>
+        <source>Input selection :</source>
+        <translation>Input selection :</translation>
+    </message>
+    <message>
+        <source>Remote control :</source>
+        <translation>Remote control :</translation>
+    </message>
+    <message>
+        <source>Invalid system address !</source>
+        <translation>Invalid system address !</translation>
+    </message>
+    <message>
+        <source>Configuration is sending...</source>
+        <translation>Configuration is sending...</translation>
+    </message>
+    <message>
+        <source>Configuration is reading...</source>
+        <translation>Configuration is reading...</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -1382,18 +1513,6 @@ isn&apos;t proper upgrade file !</translation>
         <translation>Firmware upgrade</translation>
     </message>
     <message>
-        <source>Not connected !</source>
-        <translation>Not connected !</translation>
-    </message>
-    <message>
-        <source>Control error !</source>
-        <translation>Control error !</translation>
-    </message>
-    <message>
-        <source>Not enough memory !</source>
-        <translation>Not enough memory !</translation>
-    </message>
-    <message>
         <source>Data write to file %1
 Sucessfull!</source>
         <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
@@ -1424,80 +1543,6 @@ File is broken.</source>
 File is broken.</translation>
     </message>
     <message>
-        <source>File not found : %1</source>
-        <translation>File not found : %1</translation>
-    </message>
-    <message>
-        <source>Out of memory!</source>
-        <translation>Out of memory!</translation>
-    </message>
-    <message>
-        <source>Current version read error !</source>
-        <translation>Current version read error !</translation>
-    </message>
-    <message>
-        <source>Different versions !</source>
-        <translation>Different versions !</translation>
-    </message>
-    <message>
-        <source>Do you really want to install older firmware release?</source>
-        <translation>Do you really want to install older firmware release?</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Yes, I do!</source>
-        <translation>Yes, I do!</translation>
-    </message>
-    <message>
-        <source>This upgrade is made for another firmware core !
-Installing it may permanently damage the device !
-To reprogram all the firmware contact with Ovra.</source>
-        <translation>This upgrade is made for another firmware core !
-Installing it may permanently damage the device !
-To reprogram all the firmware contact with Ovra.</translation>
-    </message>
-    <message>
-        <source>Write error !</source>
-        <translation>Write error !</translation>
-    </message>
-    <message>
-        <source>Protocol error !</source>
-        <translation>Protocol error !</translation>
-    </message>
-    <message>
-        <source>Process canceled !</source>
-        <translation>Process canceled !</translation>
-    </message>
-    <message>
-        <source>Verification failed : block %1
-  Continue ?</source>
-        <translation>Verification failed : block %1
-  Continue ?</translation>
-    </message>
-    <message>
-        <source>Yes !</source>
-        <translation>Yes !</translation>
-    </message>
-    <message>
-        <source>No ...</source>
-        <translation>No ...</translation>
-    </message>
-    <message>
-        <source>Preparing device...</source>
-        <translation>Preparing device...</translation>
-    </message>
-    <message>
-        <source>Transferring firmware...</source>
-        <translation>Transferring firmware...</translation>
-    </message>
-    <message>
-        <source>Comparing firmware...</source>
-        <translation>Comparing firmware...</translation>
-    </message>
-    <message>
         <source>Upgrade sucessfull !</source>
         <translation>Upgrade successful !</translation>
     </message>
@@ -1518,30 +1563,6 @@ To reprogram all the firmware contact with Ovra.</translation>
         <translation>Verification failed !</translation>
     </message>
     <message>
-        <source>Command failed !</source>
-        <translation>Command failed !</translation>
-    </message>
-    <message>
-        <source>Time is over !</source>
-        <translation>Time is over !</translation>
-    </message>
-    <message>
-        <source>Input selection :</source>
-        <translation>Input selection :</translation>
-    </message>
-    <message>
-        <source>Remote control :</source>
-        <translation>Remote control :</translation>
-    </message>
-    <message>
-        <source>Invalid system address !</source>
-        <translation>Invalid system address !</translation>
-    </message>
-    <message>
-        <source>Configuration is sending...</source>
-        <translation>Configuration is sending...</translation>
-    </message>
-    <message>
         <source>Write configuration
      Sucessfull!</source>
         <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
@@ -1553,10 +1574,6 @@ To reprogram all the firmware contact with Ovra.</translation>
      Failed!</source>
         <translation>Write configuration
      Failed!</translation>
-    </message>
-    <message>
-        <source>Configuration is reading...</source>
-        <translation>Configuration is reading...</translation>
     </message>
     <message>
         <source>Read configuration
@@ -1576,20 +1593,6 @@ Successful!</translation>
  Failed!</source>
         <translation>Read configuration
  Failed!</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller.
-The system does not tell which one. Close it, then connect again.</source>
-        <translation>Another program is using the Kelvo controller.
-The system does not tell which one. Close it, then connect again.</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller:
-%1 (process %2)
-Close it, then connect again.</source>
-        <translation>Another program is using the Kelvo controller:
-%1 (process %2)
-Close it, then connect again.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,137 @@
     </message>
 </context>
 <context>
+    <name>DeviceJobs</name>
+    <message>
+        <source>Not connected !</source>
+        <translation>¡Sin conexión!</translation>
+    </message>
+    <message>
+        <source>Control error !</source>
+        <translation>¡Error de control!</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Otro programa está usando el controlador Kelvo.
+El sistema no indica cuál. Ciérrelo y vuelva a conectar.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Otro programa está usando el controlador Kelvo:
+%1 (proceso %2)
+Ciérrelo y vuelva a conectar.</translation>
+    </message>
+    <message>
+        <source>Not enough memory !</source>
+        <translation>¡Memoria insuficiente!</translation>
+    </message>
+    <message>
+        <source>File not found : %1</source>
+        <translation>Archivo no encontrado: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory!</source>
+        <translation>¡Sin memoria!</translation>
+    </message>
+    <message>
+        <source>Current version read error !</source>
+        <translation>¡Error al leer la versión actual!</translation>
+    </message>
+    <message>
+        <source>Different versions !</source>
+        <translation>¡Versiones diferentes!</translation>
+    </message>
+    <message>
+        <source>Do you really want to install older firmware release?</source>
+        <translation>¿Seguro que desea instalar una versión anterior del firmware?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>¡Sí, seguro!</translation>
+    </message>
+    <message>
+        <source>This upgrade is made for another firmware core !
+Installing it may permanently damage the device !
+To reprogram all the firmware contact with Ovra.</source>
+        <translation>¡Esta actualización es para otro núcleo de firmware!
+¡Instalarla puede dañar el equipo de forma permanente!
+Para reprogramar todo el firmware, contacte con Ovra.</translation>
+    </message>
+    <message>
+        <source>Write error !</source>
+        <translation>¡Error de escritura!</translation>
+    </message>
+    <message>
+        <source>Protocol error !</source>
+        <translation>¡Error de protocolo!</translation>
+    </message>
+    <message>
+        <source>Process canceled !</source>
+        <translation>¡Proceso cancelado!</translation>
+    </message>
+    <message>
+        <source>Verification failed : block %1
+  Continue ?</source>
+        <translation>Verificación fallida: bloque %1
+  ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Yes !</source>
+        <translation>¡Sí!</translation>
+    </message>
+    <message>
+        <source>No ...</source>
+        <translation>No...</translation>
+    </message>
+    <message>
+        <source>Preparing device...</source>
+        <translation>Preparando el equipo...</translation>
+    </message>
+    <message>
+        <source>Transferring firmware...</source>
+        <translation>Transfiriendo el firmware...</translation>
+    </message>
+    <message>
+        <source>Comparing firmware...</source>
+        <translation>Comparando el firmware...</translation>
+    </message>
+    <message>
+        <source>Command failed !</source>
+        <translation>¡Error en el comando!</translation>
+    </message>
+    <message>
+        <source>Time is over !</source>
+        <translation>¡Tiempo agotado!</translation>
+    </message>
+    <message>
+        <source>Input selection :</source>
+        <translation>Selección de entrada:</translation>
+    </message>
+    <message>
+        <source>Remote control :</source>
+        <translation>Mando a distancia:</translation>
+    </message>
+    <message>
+        <source>Invalid system address !</source>
+        <translation>¡Dirección de sistema no válida!</translation>
+    </message>
+    <message>
+        <source>Configuration is sending...</source>
+        <translation>Enviando la configuración...</translation>
+    </message>
+    <message>
+        <source>Configuration is reading...</source>
+        <translation>Leyendo la configuración...</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -1382,18 +1513,6 @@ no es un archivo de actualización válido!</translation>
         <translation>Actualización de firmware</translation>
     </message>
     <message>
-        <source>Not connected !</source>
-        <translation>¡Sin conexión!</translation>
-    </message>
-    <message>
-        <source>Control error !</source>
-        <translation>¡Error de control!</translation>
-    </message>
-    <message>
-        <source>Not enough memory !</source>
-        <translation>¡Memoria insuficiente!</translation>
-    </message>
-    <message>
         <source>Data write to file %1
 Sucessfull!</source>
         <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
@@ -1424,80 +1543,6 @@ File is broken.</source>
 El archivo está dañado.</translation>
     </message>
     <message>
-        <source>File not found : %1</source>
-        <translation>Archivo no encontrado: %1</translation>
-    </message>
-    <message>
-        <source>Out of memory!</source>
-        <translation>¡Sin memoria!</translation>
-    </message>
-    <message>
-        <source>Current version read error !</source>
-        <translation>¡Error al leer la versión actual!</translation>
-    </message>
-    <message>
-        <source>Different versions !</source>
-        <translation>¡Versiones diferentes!</translation>
-    </message>
-    <message>
-        <source>Do you really want to install older firmware release?</source>
-        <translation>¿Seguro que desea instalar una versión anterior del firmware?</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Yes, I do!</source>
-        <translation>¡Sí, seguro!</translation>
-    </message>
-    <message>
-        <source>This upgrade is made for another firmware core !
-Installing it may permanently damage the device !
-To reprogram all the firmware contact with Ovra.</source>
-        <translation>¡Esta actualización es para otro núcleo de firmware!
-¡Instalarla puede dañar el equipo de forma permanente!
-Para reprogramar todo el firmware, contacte con Ovra.</translation>
-    </message>
-    <message>
-        <source>Write error !</source>
-        <translation>¡Error de escritura!</translation>
-    </message>
-    <message>
-        <source>Protocol error !</source>
-        <translation>¡Error de protocolo!</translation>
-    </message>
-    <message>
-        <source>Process canceled !</source>
-        <translation>¡Proceso cancelado!</translation>
-    </message>
-    <message>
-        <source>Verification failed : block %1
-  Continue ?</source>
-        <translation>Verificación fallida: bloque %1
-  ¿Continuar?</translation>
-    </message>
-    <message>
-        <source>Yes !</source>
-        <translation>¡Sí!</translation>
-    </message>
-    <message>
-        <source>No ...</source>
-        <translation>No...</translation>
-    </message>
-    <message>
-        <source>Preparing device...</source>
-        <translation>Preparando el equipo...</translation>
-    </message>
-    <message>
-        <source>Transferring firmware...</source>
-        <translation>Transfiriendo el firmware...</translation>
-    </message>
-    <message>
-        <source>Comparing firmware...</source>
-        <translation>Comparando el firmware...</translation>
-    </message>
-    <message>
         <source>Upgrade sucessfull !</source>
         <translation>¡Actualización correcta!</translation>
     </message>
@@ -1518,30 +1563,6 @@ Para reprogramar todo el firmware, contacte con Ovra.</translation>
         <translation>¡Verificación fallida!</translation>
     </message>
     <message>
-        <source>Command failed !</source>
-        <translation>¡Error en el comando!</translation>
-    </message>
-    <message>
-        <source>Time is over !</source>
-        <translation>¡Tiempo agotado!</translation>
-    </message>
-    <message>
-        <source>Input selection :</source>
-        <translation>Selección de entrada:</translation>
-    </message>
-    <message>
-        <source>Remote control :</source>
-        <translation>Mando a distancia:</translation>
-    </message>
-    <message>
-        <source>Invalid system address !</source>
-        <translation>¡Dirección de sistema no válida!</translation>
-    </message>
-    <message>
-        <source>Configuration is sending...</source>
-        <translation>Enviando la configuración...</translation>
-    </message>
-    <message>
         <source>Write configuration
      Sucessfull!</source>
         <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
@@ -1553,10 +1574,6 @@ Para reprogramar todo el firmware, contacte con Ovra.</translation>
      Failed!</source>
         <translation>Escritura de configuración
      ¡Fallida!</translation>
-    </message>
-    <message>
-        <source>Configuration is reading...</source>
-        <translation>Leyendo la configuración...</translation>
     </message>
     <message>
         <source>Read configuration
@@ -1576,20 +1593,6 @@ Sucessfull!</source>
  Failed!</source>
         <translation>Lectura de configuración
  ¡Fallida!</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller.
-The system does not tell which one. Close it, then connect again.</source>
-        <translation>Otro programa está usando el controlador Kelvo.
-El sistema no indica cuál. Ciérrelo y vuelva a conectar.</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller:
-%1 (process %2)
-Close it, then connect again.</source>
-        <translation>Otro programa está usando el controlador Kelvo:
-%1 (proceso %2)
-Ciérrelo y vuelva a conectar.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,137 @@
     </message>
 </context>
 <context>
+    <name>DeviceJobs</name>
+    <message>
+        <source>Not connected !</source>
+        <translation>Non connecté !</translation>
+    </message>
+    <message>
+        <source>Control error !</source>
+        <translation>Erreur de commande !</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Un autre programme utilise le contrôleur Kelvo.
+Le système ne dit pas lequel. Fermez-le, puis connectez-vous à nouveau.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Un autre programme utilise le contrôleur Kelvo :
+%1 (processus %2)
+Fermez-le, puis connectez-vous à nouveau.</translation>
+    </message>
+    <message>
+        <source>Not enough memory !</source>
+        <translation>Mémoire insuffisante !</translation>
+    </message>
+    <message>
+        <source>File not found : %1</source>
+        <translation>Fichier introuvable : %1</translation>
+    </message>
+    <message>
+        <source>Out of memory!</source>
+        <translation>Mémoire épuisée !</translation>
+    </message>
+    <message>
+        <source>Current version read error !</source>
+        <translation>Erreur de lecture de la version actuelle !</translation>
+    </message>
+    <message>
+        <source>Different versions !</source>
+        <translation>Versions différentes !</translation>
+    </message>
+    <message>
+        <source>Do you really want to install older firmware release?</source>
+        <translation>Voulez-vous vraiment installer une version plus ancienne du firmware ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Oui, je confirme !</translation>
+    </message>
+    <message>
+        <source>This upgrade is made for another firmware core !
+Installing it may permanently damage the device !
+To reprogram all the firmware contact with Ovra.</source>
+        <translation>Cette mise à jour est destinée à un autre noyau de firmware !
+L&apos;installer peut endommager définitivement l&apos;appareil !
+Pour reprogrammer tout le firmware, contactez Ovra.</translation>
+    </message>
+    <message>
+        <source>Write error !</source>
+        <translation>Erreur d&apos;écriture !</translation>
+    </message>
+    <message>
+        <source>Protocol error !</source>
+        <translation>Erreur de protocole !</translation>
+    </message>
+    <message>
+        <source>Process canceled !</source>
+        <translation>Opération annulée !</translation>
+    </message>
+    <message>
+        <source>Verification failed : block %1
+  Continue ?</source>
+        <translation>Échec de la vérification : bloc %1
+  Continuer ?</translation>
+    </message>
+    <message>
+        <source>Yes !</source>
+        <translation>Oui !</translation>
+    </message>
+    <message>
+        <source>No ...</source>
+        <translation>Non...</translation>
+    </message>
+    <message>
+        <source>Preparing device...</source>
+        <translation>Préparation de l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>Transferring firmware...</source>
+        <translation>Transfert du firmware...</translation>
+    </message>
+    <message>
+        <source>Comparing firmware...</source>
+        <translation>Comparaison du firmware...</translation>
+    </message>
+    <message>
+        <source>Command failed !</source>
+        <translation>Échec de la commande !</translation>
+    </message>
+    <message>
+        <source>Time is over !</source>
+        <translation>Délai dépassé !</translation>
+    </message>
+    <message>
+        <source>Input selection :</source>
+        <translation>Sélection de l&apos;entrée :</translation>
+    </message>
+    <message>
+        <source>Remote control :</source>
+        <translation>Télécommande :</translation>
+    </message>
+    <message>
+        <source>Invalid system address !</source>
+        <translation>Adresse système non valide !</translation>
+    </message>
+    <message>
+        <source>Configuration is sending...</source>
+        <translation>Envoi de la configuration...</translation>
+    </message>
+    <message>
+        <source>Configuration is reading...</source>
+        <translation>Lecture de la configuration...</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -1382,18 +1513,6 @@ n&apos;est pas un fichier de mise à jour valide !</translation>
         <translation>Mise à jour du firmware</translation>
     </message>
     <message>
-        <source>Not connected !</source>
-        <translation>Non connecté !</translation>
-    </message>
-    <message>
-        <source>Control error !</source>
-        <translation>Erreur de commande !</translation>
-    </message>
-    <message>
-        <source>Not enough memory !</source>
-        <translation>Mémoire insuffisante !</translation>
-    </message>
-    <message>
         <source>Data write to file %1
 Sucessfull!</source>
         <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
@@ -1424,80 +1543,6 @@ File is broken.</source>
 Le fichier est endommagé.</translation>
     </message>
     <message>
-        <source>File not found : %1</source>
-        <translation>Fichier introuvable : %1</translation>
-    </message>
-    <message>
-        <source>Out of memory!</source>
-        <translation>Mémoire épuisée !</translation>
-    </message>
-    <message>
-        <source>Current version read error !</source>
-        <translation>Erreur de lecture de la version actuelle !</translation>
-    </message>
-    <message>
-        <source>Different versions !</source>
-        <translation>Versions différentes !</translation>
-    </message>
-    <message>
-        <source>Do you really want to install older firmware release?</source>
-        <translation>Voulez-vous vraiment installer une version plus ancienne du firmware ?</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Yes, I do!</source>
-        <translation>Oui, je confirme !</translation>
-    </message>
-    <message>
-        <source>This upgrade is made for another firmware core !
-Installing it may permanently damage the device !
-To reprogram all the firmware contact with Ovra.</source>
-        <translation>Cette mise à jour est destinée à un autre noyau de firmware !
-L&apos;installer peut endommager définitivement l&apos;appareil !
-Pour reprogrammer tout le firmware, contactez Ovra.</translation>
-    </message>
-    <message>
-        <source>Write error !</source>
-        <translation>Erreur d&apos;écriture !</translation>
-    </message>
-    <message>
-        <source>Protocol error !</source>
-        <translation>Erreur de protocole !</translation>
-    </message>
-    <message>
-        <source>Process canceled !</source>
-        <translation>Opération annulée !</translation>
-    </message>
-    <message>
-        <source>Verification failed : block %1
-  Continue ?</source>
-        <translation>Échec de la vérification : bloc %1
-  Continuer ?</translation>
-    </message>
-    <message>
-        <source>Yes !</source>
-        <translation>Oui !</translation>
-    </message>
-    <message>
-        <source>No ...</source>
-        <translation>Non...</translation>
-    </message>
-    <message>
-        <source>Preparing device...</source>
-        <translation>Préparation de l&apos;appareil...</translation>
-    </message>
-    <message>
-        <source>Transferring firmware...</source>
-        <translation>Transfert du firmware...</translation>
-    </message>
-    <message>
-        <source>Comparing firmware...</source>
-        <translation>Comparaison du firmware...</translation>
-    </message>
-    <message>
         <source>Upgrade sucessfull !</source>
         <translation>Mise à jour réussie !</translation>
     </message>
@@ -1518,30 +1563,6 @@ Pour reprogrammer tout le firmware, contactez Ovra.</translation>
         <translation>Échec de la vérification !</translation>
     </message>
     <message>
-        <source>Command failed !</source>
-        <translation>Échec de la commande !</translation>
-    </message>
-    <message>
-        <source>Time is over !</source>
-        <translation>Délai dépassé !</translation>
-    </message>
-    <message>
-        <source>Input selection :</source>
-        <translation>Sélection de l&apos;entrée :</translation>
-    </message>
-    <message>
-        <source>Remote control :</source>
-        <translation>Télécommande :</translation>
-    </message>
-    <message>
-        <source>Invalid system address !</source>
-        <translation>Adresse système non valide !</translation>
-    </message>
-    <message>
-        <source>Configuration is sending...</source>
-        <translation>Envoi de la configuration...</translation>
-    </message>
-    <message>
         <source>Write configuration
      Sucessfull!</source>
         <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
@@ -1553,10 +1574,6 @@ Pour reprogrammer tout le firmware, contactez Ovra.</translation>
      Failed!</source>
         <translation>Écriture de la configuration
      échouée !</translation>
-    </message>
-    <message>
-        <source>Configuration is reading...</source>
-        <translation>Lecture de la configuration...</translation>
     </message>
     <message>
         <source>Read configuration
@@ -1576,20 +1593,6 @@ réussie !</translation>
  Failed!</source>
         <translation>Lecture de la configuration
  échouée !</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller.
-The system does not tell which one. Close it, then connect again.</source>
-        <translation>Un autre programme utilise le contrôleur Kelvo.
-Le système ne dit pas lequel. Fermez-le, puis connectez-vous à nouveau.</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller:
-%1 (process %2)
-Close it, then connect again.</source>
-        <translation>Un autre programme utilise le contrôleur Kelvo :
-%1 (processus %2)
-Fermez-le, puis connectez-vous à nouveau.</translation>
     </message>
 </context>
 <context>

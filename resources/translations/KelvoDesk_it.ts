@@ -9,6 +9,137 @@
     </message>
 </context>
 <context>
+    <name>DeviceJobs</name>
+    <message>
+        <source>Not connected !</source>
+        <translation>Nessuna connessione!</translation>
+    </message>
+    <message>
+        <source>Control error !</source>
+        <translation>Errore di comando!</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Un altro programma sta usando il controller Kelvo.
+Il sistema non dice quale. Chiudetelo, poi connettetevi di nuovo.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Un altro programma sta usando il controller Kelvo:
+%1 (processo %2)
+Chiudetelo, poi connettetevi di nuovo.</translation>
+    </message>
+    <message>
+        <source>Not enough memory !</source>
+        <translation>Memoria insufficiente!</translation>
+    </message>
+    <message>
+        <source>File not found : %1</source>
+        <translation>File non trovato: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory!</source>
+        <translation>Memoria esaurita!</translation>
+    </message>
+    <message>
+        <source>Current version read error !</source>
+        <translation>Errore di lettura della versione attuale!</translation>
+    </message>
+    <message>
+        <source>Different versions !</source>
+        <translation>Versioni diverse!</translation>
+    </message>
+    <message>
+        <source>Do you really want to install older firmware release?</source>
+        <translation>Installare davvero una versione precedente del firmware?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Sì, installa!</translation>
+    </message>
+    <message>
+        <source>This upgrade is made for another firmware core !
+Installing it may permanently damage the device !
+To reprogram all the firmware contact with Ovra.</source>
+        <translation>Questo aggiornamento è destinato a un altro core del firmware!
+Installarlo può danneggiare in modo permanente il dispositivo!
+Per riprogrammare l&apos;intero firmware contattare Ovra.</translation>
+    </message>
+    <message>
+        <source>Write error !</source>
+        <translation>Errore di scrittura!</translation>
+    </message>
+    <message>
+        <source>Protocol error !</source>
+        <translation>Errore di protocollo!</translation>
+    </message>
+    <message>
+        <source>Process canceled !</source>
+        <translation>Operazione annullata!</translation>
+    </message>
+    <message>
+        <source>Verification failed : block %1
+  Continue ?</source>
+        <translation>Verifica fallita: blocco %1
+  Continuare?</translation>
+    </message>
+    <message>
+        <source>Yes !</source>
+        <translation>Sì!</translation>
+    </message>
+    <message>
+        <source>No ...</source>
+        <translation>No...</translation>
+    </message>
+    <message>
+        <source>Preparing device...</source>
+        <translation>Preparazione del dispositivo...</translation>
+    </message>
+    <message>
+        <source>Transferring firmware...</source>
+        <translation>Trasferimento del firmware...</translation>
+    </message>
+    <message>
+        <source>Comparing firmware...</source>
+        <translation>Confronto del firmware...</translation>
+    </message>
+    <message>
+        <source>Command failed !</source>
+        <translation>Comando non riuscito!</translation>
+    </message>
+    <message>
+        <source>Time is over !</source>
+        <translation>Tempo scaduto!</translation>
+    </message>
+    <message>
+        <source>Input selection :</source>
+        <translation>Selezione ingresso:</translation>
+    </message>
+    <message>
+        <source>Remote control :</source>
+        <translation>Telecomando:</translation>
+    </message>
+    <message>
+        <source>Invalid system address !</source>
+        <translation>Indirizzo di sistema non valido!</translation>
+    </message>
+    <message>
+        <source>Configuration is sending...</source>
+        <translation>Invio della configurazione...</translation>
+    </message>
+    <message>
+        <source>Configuration is reading...</source>
+        <translation>Lettura della configurazione...</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -1382,18 +1513,6 @@ non è un file di aggiornamento valido!</translation>
         <translation>Aggiornamento firmware</translation>
     </message>
     <message>
-        <source>Not connected !</source>
-        <translation>Nessuna connessione!</translation>
-    </message>
-    <message>
-        <source>Control error !</source>
-        <translation>Errore di comando!</translation>
-    </message>
-    <message>
-        <source>Not enough memory !</source>
-        <translation>Memoria insufficiente!</translation>
-    </message>
-    <message>
         <source>Data write to file %1
 Sucessfull!</source>
         <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
@@ -1424,80 +1543,6 @@ File is broken.</source>
 Il file è danneggiato.</translation>
     </message>
     <message>
-        <source>File not found : %1</source>
-        <translation>File non trovato: %1</translation>
-    </message>
-    <message>
-        <source>Out of memory!</source>
-        <translation>Memoria esaurita!</translation>
-    </message>
-    <message>
-        <source>Current version read error !</source>
-        <translation>Errore di lettura della versione attuale!</translation>
-    </message>
-    <message>
-        <source>Different versions !</source>
-        <translation>Versioni diverse!</translation>
-    </message>
-    <message>
-        <source>Do you really want to install older firmware release?</source>
-        <translation>Installare davvero una versione precedente del firmware?</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>Yes, I do!</source>
-        <translation>Sì, installa!</translation>
-    </message>
-    <message>
-        <source>This upgrade is made for another firmware core !
-Installing it may permanently damage the device !
-To reprogram all the firmware contact with Ovra.</source>
-        <translation>Questo aggiornamento è destinato a un altro core del firmware!
-Installarlo può danneggiare in modo permanente il dispositivo!
-Per riprogrammare l&apos;intero firmware contattare Ovra.</translation>
-    </message>
-    <message>
-        <source>Write error !</source>
-        <translation>Errore di scrittura!</translation>
-    </message>
-    <message>
-        <source>Protocol error !</source>
-        <translation>Errore di protocollo!</translation>
-    </message>
-    <message>
-        <source>Process canceled !</source>
-        <translation>Operazione annullata!</translation>
-    </message>
-    <message>
-        <source>Verification failed : block %1
-  Continue ?</source>
-        <translation>Verifica fallita: blocco %1
-  Continuare?</translation>
-    </message>
-    <message>
-        <source>Yes !</source>
-        <translation>Sì!</translation>
-    </message>
-    <message>
-        <source>No ...</source>
-        <translation>No...</translation>
-    </message>
-    <message>
-        <source>Preparing device...</source>
-        <translation>Preparazione del dispositivo...</translation>
-    </message>
-    <message>
-        <source>Transferring firmware...</source>
-        <translation>Trasferimento del firmware...</translation>
-    </message>
-    <message>
-        <source>Comparing firmware...</source>
-        <translation>Confronto del firmware...</translation>
-    </message>
-    <message>
         <source>Upgrade sucessfull !</source>
         <translation>Aggiornamento riuscito!</translation>
     </message>
@@ -1518,30 +1563,6 @@ Per riprogrammare l&apos;intero firmware contattare Ovra.</translation>
         <translation>Verifica fallita!</translation>
     </message>
     <message>
-        <source>Command failed !</source>
-        <translation>Comando non riuscito!</translation>
-    </message>
-    <message>
-        <source>Time is over !</source>
-        <translation>Tempo scaduto!</translation>
-    </message>
-    <message>
-        <source>Input selection :</source>
-        <translation>Selezione ingresso:</translation>
-    </message>
-    <message>
-        <source>Remote control :</source>
-        <translation>Telecomando:</translation>
-    </message>
-    <message>
-        <source>Invalid system address !</source>
-        <translation>Indirizzo di sistema non valido!</translation>
-    </message>
-    <message>
-        <source>Configuration is sending...</source>
-        <translation>Invio della configurazione...</translation>
-    </message>
-    <message>
         <source>Write configuration
      Sucessfull!</source>
         <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
@@ -1553,10 +1574,6 @@ Per riprogrammare l&apos;intero firmware contattare Ovra.</translation>
      Failed!</source>
         <translation>Invio configurazione
      Fallito!</translation>
-    </message>
-    <message>
-        <source>Configuration is reading...</source>
-        <translation>Lettura della configurazione...</translation>
     </message>
     <message>
         <source>Read configuration
@@ -1576,20 +1593,6 @@ Riuscita!</translation>
  Failed!</source>
         <translation>Lettura configurazione
  Fallita!</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller.
-The system does not tell which one. Close it, then connect again.</source>
-        <translation>Un altro programma sta usando il controller Kelvo.
-Il sistema non dice quale. Chiudetelo, poi connettetevi di nuovo.</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller:
-%1 (process %2)
-Close it, then connect again.</source>
-        <translation>Un altro programma sta usando il controller Kelvo:
-%1 (processo %2)
-Chiudetelo, poi connettetevi di nuovo.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,137 @@
     </message>
 </context>
 <context>
+    <name>DeviceJobs</name>
+    <message>
+        <source>Not connected !</source>
+        <translation>Brak połączenia !</translation>
+    </message>
+    <message>
+        <source>Control error !</source>
+        <translation>Błąd sterowania !</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Inny program używa sterownika Kelvo.
+System nie podaje, który. Zamknij go, a potem połącz ponownie.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Inny program używa sterownika Kelvo:
+%1 (proces %2)
+Zamknij go, a potem połącz ponownie.</translation>
+    </message>
+    <message>
+        <source>Not enough memory !</source>
+        <translation>Za mało pamięci !</translation>
+    </message>
+    <message>
+        <source>File not found : %1</source>
+        <translation>Nie znaleziono pliku : %1</translation>
+    </message>
+    <message>
+        <source>Out of memory!</source>
+        <translation>Brak pamięci!</translation>
+    </message>
+    <message>
+        <source>Current version read error !</source>
+        <translation>Błąd odczytu bieżącej wersji !</translation>
+    </message>
+    <message>
+        <source>Different versions !</source>
+        <translation>Różne wersje !</translation>
+    </message>
+    <message>
+        <source>Do you really want to install older firmware release?</source>
+        <translation>Czy na pewno zainstalować starszą wersję oprogramowania?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Tak, na pewno!</translation>
+    </message>
+    <message>
+        <source>This upgrade is made for another firmware core !
+Installing it may permanently damage the device !
+To reprogram all the firmware contact with Ovra.</source>
+        <translation>Ta aktualizacja jest przeznaczona dla innego rdzenia oprogramowania !
+Jej instalacja może trwale uszkodzić urządzenie !
+Aby przeprogramować całe oprogramowanie, skontaktuj się z Ovra.</translation>
+    </message>
+    <message>
+        <source>Write error !</source>
+        <translation>Błąd zapisu !</translation>
+    </message>
+    <message>
+        <source>Protocol error !</source>
+        <translation>Błąd protokołu !</translation>
+    </message>
+    <message>
+        <source>Process canceled !</source>
+        <translation>Proces anulowany !</translation>
+    </message>
+    <message>
+        <source>Verification failed : block %1
+  Continue ?</source>
+        <translation>Weryfikacja nieudana : blok %1
+  Kontynuować ?</translation>
+    </message>
+    <message>
+        <source>Yes !</source>
+        <translation>Tak !</translation>
+    </message>
+    <message>
+        <source>No ...</source>
+        <translation>Nie ...</translation>
+    </message>
+    <message>
+        <source>Preparing device...</source>
+        <translation>Przygotowanie urządzenia...</translation>
+    </message>
+    <message>
+        <source>Transferring firmware...</source>
+        <translation>Przesyłanie oprogramowania...</translation>
+    </message>
+    <message>
+        <source>Comparing firmware...</source>
+        <translation>Porównywanie oprogramowania...</translation>
+    </message>
+    <message>
+        <source>Command failed !</source>
+        <translation>Polecenie nie powiodło się !</translation>
+    </message>
+    <message>
+        <source>Time is over !</source>
+        <translation>Czas minął !</translation>
+    </message>
+    <message>
+        <source>Input selection :</source>
+        <translation>Wybór wejścia :</translation>
+    </message>
+    <message>
+        <source>Remote control :</source>
+        <translation>Pilot :</translation>
+    </message>
+    <message>
+        <source>Invalid system address !</source>
+        <translation>Nieprawidłowy adres systemowy !</translation>
+    </message>
+    <message>
+        <source>Configuration is sending...</source>
+        <translation>Wysyłanie konfiguracji...</translation>
+    </message>
+    <message>
+        <source>Configuration is reading...</source>
+        <translation>Odczyt konfiguracji...</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -1356,14 +1487,6 @@ Uruchom ponownie &quot;Aktualizuj Kelvo&quot; z plikiem aktualizacji, aby ją do
         <translation>Interfejs USB</translation>
     </message>
     <message>
-        <source>Not connected !</source>
-        <translation>Brak połączenia !</translation>
-    </message>
-    <message>
-        <source>Control error !</source>
-        <translation>Błąd sterowania !</translation>
-    </message>
-    <message>
         <source>Data read from file
     Sucessfull!</source>
         <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
@@ -1381,34 +1504,6 @@ File is broken.</source>
 Plik jest uszkodzony.</translation>
     </message>
     <message>
-        <source>Command failed !</source>
-        <translation>Polecenie nie powiodło się !</translation>
-    </message>
-    <message>
-        <source>Time is over !</source>
-        <translation>Czas minął !</translation>
-    </message>
-    <message>
-        <source>Input selection :</source>
-        <translation>Wybór wejścia :</translation>
-    </message>
-    <message>
-        <source>Remote control :</source>
-        <translation>Pilot :</translation>
-    </message>
-    <message>
-        <source>Invalid system address !</source>
-        <translation>Nieprawidłowy adres systemowy !</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Anuluj</translation>
-    </message>
-    <message>
-        <source>Configuration is sending...</source>
-        <translation>Wysyłanie konfiguracji...</translation>
-    </message>
-    <message>
         <source>Write configuration
      Sucessfull!</source>
         <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
@@ -1420,10 +1515,6 @@ Plik jest uszkodzony.</translation>
      Failed!</source>
         <translation>Zapis konfiguracji
      Nieudany!</translation>
-    </message>
-    <message>
-        <source>Configuration is reading...</source>
-        <translation>Odczyt konfiguracji...</translation>
     </message>
     <message>
         <source>Read configuration
@@ -1449,78 +1540,12 @@ Udany!</translation>
         <translation>Aktualizacja oprogramowania</translation>
     </message>
     <message>
-        <source>Out of memory!</source>
-        <translation>Brak pamięci!</translation>
-    </message>
-    <message>
         <source>CRC error in block !</source>
         <translation>Błąd CRC w bloku !</translation>
     </message>
     <message>
         <source>Uncompressing error !</source>
         <translation>Błąd rozpakowywania !</translation>
-    </message>
-    <message>
-        <source>Current version read error !</source>
-        <translation>Błąd odczytu bieżącej wersji !</translation>
-    </message>
-    <message>
-        <source>Different versions !</source>
-        <translation>Różne wersje !</translation>
-    </message>
-    <message>
-        <source>Do you really want to install older firmware release?</source>
-        <translation>Czy na pewno zainstalować starszą wersję oprogramowania?</translation>
-    </message>
-    <message>
-        <source>Yes, I do!</source>
-        <translation>Tak, na pewno!</translation>
-    </message>
-    <message>
-        <source>This upgrade is made for another firmware core !
-Installing it may permanently damage the device !
-To reprogram all the firmware contact with Ovra.</source>
-        <translation>Ta aktualizacja jest przeznaczona dla innego rdzenia oprogramowania !
-Jej instalacja może trwale uszkodzić urządzenie !
-Aby przeprogramować całe oprogramowanie, skontaktuj się z Ovra.</translation>
-    </message>
-    <message>
-        <source>Write error !</source>
-        <translation>Błąd zapisu !</translation>
-    </message>
-    <message>
-        <source>Protocol error !</source>
-        <translation>Błąd protokołu !</translation>
-    </message>
-    <message>
-        <source>Process canceled !</source>
-        <translation>Proces anulowany !</translation>
-    </message>
-    <message>
-        <source>Verification failed : block %1
-  Continue ?</source>
-        <translation>Weryfikacja nieudana : blok %1
-  Kontynuować ?</translation>
-    </message>
-    <message>
-        <source>Yes !</source>
-        <translation>Tak !</translation>
-    </message>
-    <message>
-        <source>No ...</source>
-        <translation>Nie ...</translation>
-    </message>
-    <message>
-        <source>Preparing device...</source>
-        <translation>Przygotowanie urządzenia...</translation>
-    </message>
-    <message>
-        <source>Transferring firmware...</source>
-        <translation>Przesyłanie oprogramowania...</translation>
-    </message>
-    <message>
-        <source>Comparing firmware...</source>
-        <translation>Porównywanie oprogramowania...</translation>
     </message>
     <message>
         <source>Upgrade failed !</source>
@@ -1543,10 +1568,6 @@ Aby przeprogramować całe oprogramowanie, skontaktuj się z Ovra.</translation>
         <translation>Weryfikacja udana !</translation>
     </message>
     <message>
-        <source>Not enough memory !</source>
-        <translation>Za mało pamięci !</translation>
-    </message>
-    <message>
         <source>Data write to file %1
 Sucessfull!</source>
         <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
@@ -1558,10 +1579,6 @@ Udany!</translation>
 Failed!</source>
         <translation>Zapis danych do pliku %1
 Nieudany!</translation>
-    </message>
-    <message>
-        <source>File not found : %1</source>
-        <translation>Nie znaleziono pliku : %1</translation>
     </message>
     <message>
         <source>File read error : %1</source>
@@ -1576,20 +1593,6 @@ nie jest poprawnym plikiem aktualizacji !</translation>
     <message>
         <source>Seek error : %1</source>
         <translation>Błąd pozycjonowania : %1</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller.
-The system does not tell which one. Close it, then connect again.</source>
-        <translation>Inny program używa sterownika Kelvo.
-System nie podaje, który. Zamknij go, a potem połącz ponownie.</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller:
-%1 (process %2)
-Close it, then connect again.</source>
-        <translation>Inny program używa sterownika Kelvo:
-%1 (proces %2)
-Zamknij go, a potem połącz ponownie.</translation>
     </message>
 </context>
 <context>

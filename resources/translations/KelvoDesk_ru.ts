@@ -9,6 +9,137 @@
     </message>
 </context>
 <context>
+    <name>DeviceJobs</name>
+    <message>
+        <source>Not connected !</source>
+        <translation>Нет подключения!</translation>
+    </message>
+    <message>
+        <source>Control error !</source>
+        <translation>Ошибка управления!</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller.
+The system does not tell which one. Close it, then connect again.</source>
+        <translation>Контроллер Kelvo использует другая программа.
+Система не сообщает, какая. Закройте её и подключитесь снова.</translation>
+    </message>
+    <message>
+        <source>Another program is using the Kelvo controller:
+%1 (process %2)
+Close it, then connect again.</source>
+        <translation>Контроллер Kelvo использует другая программа:
+%1 (процесс %2)
+Закройте её и подключитесь снова.</translation>
+    </message>
+    <message>
+        <source>Not enough memory !</source>
+        <translation>Недостаточно памяти!</translation>
+    </message>
+    <message>
+        <source>File not found : %1</source>
+        <translation>Файл не найден: %1</translation>
+    </message>
+    <message>
+        <source>Out of memory!</source>
+        <translation>Недостаточно памяти!</translation>
+    </message>
+    <message>
+        <source>Current version read error !</source>
+        <translation>Ошибка чтения текущей версии!</translation>
+    </message>
+    <message>
+        <source>Different versions !</source>
+        <translation>Версии различаются!</translation>
+    </message>
+    <message>
+        <source>Do you really want to install older firmware release?</source>
+        <translation>Вы действительно хотите установить более старую версию прошивки?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Yes, I do!</source>
+        <translation>Да, установить!</translation>
+    </message>
+    <message>
+        <source>This upgrade is made for another firmware core !
+Installing it may permanently damage the device !
+To reprogram all the firmware contact with Ovra.</source>
+        <translation>Это обновление предназначено для другого ядра прошивки!
+Его установка может необратимо повредить устройство!
+Для полной перепрошивки обратитесь в Ovra.</translation>
+    </message>
+    <message>
+        <source>Write error !</source>
+        <translation>Ошибка записи!</translation>
+    </message>
+    <message>
+        <source>Protocol error !</source>
+        <translation>Ошибка протокола!</translation>
+    </message>
+    <message>
+        <source>Process canceled !</source>
+        <translation>Процесс отменён!</translation>
+    </message>
+    <message>
+        <source>Verification failed : block %1
+  Continue ?</source>
+        <translation>Ошибка проверки: блок %1
+  Продолжить?</translation>
+    </message>
+    <message>
+        <source>Yes !</source>
+        <translation>Да!</translation>
+    </message>
+    <message>
+        <source>No ...</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Preparing device...</source>
+        <translation>Подготовка устройства...</translation>
+    </message>
+    <message>
+        <source>Transferring firmware...</source>
+        <translation>Передача прошивки...</translation>
+    </message>
+    <message>
+        <source>Comparing firmware...</source>
+        <translation>Сравнение прошивки...</translation>
+    </message>
+    <message>
+        <source>Command failed !</source>
+        <translation>Команда не выполнена!</translation>
+    </message>
+    <message>
+        <source>Time is over !</source>
+        <translation>Время ожидания истекло!</translation>
+    </message>
+    <message>
+        <source>Input selection :</source>
+        <translation>Выбор входа:</translation>
+    </message>
+    <message>
+        <source>Remote control :</source>
+        <translation>Пульт ДУ:</translation>
+    </message>
+    <message>
+        <source>Invalid system address !</source>
+        <translation>Недопустимый системный адрес!</translation>
+    </message>
+    <message>
+        <source>Configuration is sending...</source>
+        <translation>Отправка конфигурации...</translation>
+    </message>
+    <message>
+        <source>Configuration is reading...</source>
+        <translation>Чтение конфигурации...</translation>
+    </message>
+</context>
+<context>
     <name>FileIo</name>
     <message>
         <source>write failed</source>
@@ -1382,18 +1513,6 @@ isn&apos;t proper upgrade file !</source>
         <translation>Обновление прошивки</translation>
     </message>
     <message>
-        <source>Not connected !</source>
-        <translation>Нет подключения!</translation>
-    </message>
-    <message>
-        <source>Control error !</source>
-        <translation>Ошибка управления!</translation>
-    </message>
-    <message>
-        <source>Not enough memory !</source>
-        <translation>Недостаточно памяти!</translation>
-    </message>
-    <message>
         <source>Data write to file %1
 Sucessfull!</source>
         <extracomment>%1 is the file&apos;s whole path, on a line of its own.</extracomment>
@@ -1424,80 +1543,6 @@ File is broken.</source>
 Файл повреждён.</translation>
     </message>
     <message>
-        <source>File not found : %1</source>
-        <translation>Файл не найден: %1</translation>
-    </message>
-    <message>
-        <source>Out of memory!</source>
-        <translation>Недостаточно памяти!</translation>
-    </message>
-    <message>
-        <source>Current version read error !</source>
-        <translation>Ошибка чтения текущей версии!</translation>
-    </message>
-    <message>
-        <source>Different versions !</source>
-        <translation>Версии различаются!</translation>
-    </message>
-    <message>
-        <source>Do you really want to install older firmware release?</source>
-        <translation>Вы действительно хотите установить более старую версию прошивки?</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Yes, I do!</source>
-        <translation>Да, установить!</translation>
-    </message>
-    <message>
-        <source>This upgrade is made for another firmware core !
-Installing it may permanently damage the device !
-To reprogram all the firmware contact with Ovra.</source>
-        <translation>Это обновление предназначено для другого ядра прошивки!
-Его установка может необратимо повредить устройство!
-Для полной перепрошивки обратитесь в Ovra.</translation>
-    </message>
-    <message>
-        <source>Write error !</source>
-        <translation>Ошибка записи!</translation>
-    </message>
-    <message>
-        <source>Protocol error !</source>
-        <translation>Ошибка протокола!</translation>
-    </message>
-    <message>
-        <source>Process canceled !</source>
-        <translation>Процесс отменён!</translation>
-    </message>
-    <message>
-        <source>Verification failed : block %1
-  Continue ?</source>
-        <translation>Ошибка проверки: блок %1
-  Продолжить?</translation>
-    </message>
-    <message>
-        <source>Yes !</source>
-        <translation>Да!</translation>
-    </message>
-    <message>
-        <source>No ...</source>
-        <translation>Нет</translation>
-    </message>
-    <message>
-        <source>Preparing device...</source>
-        <translation>Подготовка устройства...</translation>
-    </message>
-    <message>
-        <source>Transferring firmware...</source>
-        <translation>Передача прошивки...</translation>
-    </message>
-    <message>
-        <source>Comparing firmware...</source>
-        <translation>Сравнение прошивки...</translation>
-    </message>
-    <message>
         <source>Upgrade sucessfull !</source>
         <translation>Обновление выполнено успешно!</translation>
     </message>
@@ -1518,30 +1563,6 @@ To reprogram all the firmware contact with Ovra.</source>
         <translation>Проверка не пройдена!</translation>
     </message>
     <message>
-        <source>Command failed !</source>
-        <translation>Команда не выполнена!</translation>
-    </message>
-    <message>
-        <source>Time is over !</source>
-        <translation>Время ожидания истекло!</translation>
-    </message>
-    <message>
-        <source>Input selection :</source>
-        <translation>Выбор входа:</translation>
-    </message>
-    <message>
-        <source>Remote control :</source>
-        <translation>Пульт ДУ:</translation>
-    </message>
-    <message>
-        <source>Invalid system address !</source>
-        <translation>Недопустимый системный адрес!</translation>
-    </message>
-    <message>
-        <source>Configuration is sending...</source>
-        <translation>Отправка конфигурации...</translation>
-    </message>
-    <message>
         <source>Write configuration
      Sucessfull!</source>
         <extracomment>The blanks centre the second line in the box; keep the line break.</extracomment>
@@ -1553,10 +1574,6 @@ To reprogram all the firmware contact with Ovra.</source>
      Failed!</source>
         <translation>Запись конфигурации
      Не удалось!</translation>
-    </message>
-    <message>
-        <source>Configuration is reading...</source>
-        <translation>Чтение конфигурации...</translation>
     </message>
     <message>
         <source>Read configuration
@@ -1576,20 +1593,6 @@ Sucessfull!</source>
  Failed!</source>
         <translation>Чтение конфигурации
  Не удалось!</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller.
-The system does not tell which one. Close it, then connect again.</source>
-        <translation>Контроллер Kelvo использует другая программа.
-Система не сообщает, какая. Закройте её и подключитесь снова.</translation>
-    </message>
-    <message>
-        <source>Another program is using the Kelvo controller:
-%1 (process %2)
-Close it, then connect again.</source>
-        <translation>Контроллер Kelvo использует другая программа:
-%1 (процесс %2)
-Закройте её и подключитесь снова.</translation>
     </message>
 </context>
 <context>
