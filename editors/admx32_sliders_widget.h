@@ -70,7 +70,6 @@ private:
     // One time of the step shown (a ConfigLayout::TimeField), as one edit.
     void storeTime(int field, u16 value);
     void connectTimeControls();
-    void disconnectTimeControls();
 
     ConfigDocument &document;
     int first = 0;
