@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
         return 1;
 
     QWidget page;
-    admx32_sliders_widget editor(&kelvo, &page);
+    admx32_sliders_widget editor(kelvo.document(), kelvo.liveOutput(), &page);
     editor.page = 1;
     editor.refresh();
     QSlider *sliders[admx32_sliders_widget::VisibleColumns];

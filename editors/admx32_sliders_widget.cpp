@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 
@@ -99,6 +98,8 @@ admx32_sliders_widget::admx32_sliders_widget(ConfigDocument &document, LiveOutpu
     columns.front()->slider()->installEventFilter(this);
     columns.back()->spinBox()->installEventFilter(this);
     logConnection(
+        connect(this, &admx32_sliders_widget::liveNewValue, &live, &LiveOutput::showLevel));
+    logConnection(
         connect(this, &admx32_sliders_widget::livePrepareScene, &live, &LiveOutput::showStep));
     connectTimeControls();
 
@@ -141,6 +142,14 @@ void admx32_sliders_widget::connectTimeControls()
         connect(infinite, &QCheckBox::stateChanged, this, &admx32_sliders_widget::chgdInfinite));
 }
 
+void admx32_sliders_widget::disconnectTimeControls()
+{
+    disconnect(rise, &MyTimeEdit::timeChanged, this, &admx32_sliders_widget::chgdRiseTime);
+    disconnect(last, &MyTimeEdit::timeChanged, this, &admx32_sliders_widget::chgdLastTime);
+    disconnect(fall, &MyTimeEdit::timeChanged, this, &admx32_sliders_widget::chgdFallTime);
+    disconnect(infinite, &QCheckBox::stateChanged, this, &admx32_sliders_widget::chgdInfinite);
+}
+
 void admx32_sliders_widget::setSliders(int firstSliderNumber)
 {
     // Compared as unsigned, so negative positions are refused too.
@@ -148,9 +157,8 @@ void admx32_sliders_widget::setSliders(int firstSliderNumber)
         return;
     first = firstSliderNumber;
     const u8 *image = document.data();
-    // Showing the levels must not write them back: paging writes nothing.
+    // Each level echoes back through sCh, which finds it stored already: paging writes nothing.
     for (int i = 0; i < VisibleColumns; ++i) {
-        const QSignalBlocker quiet(columns[i].get());
         columns[i]->setChannel(first);
         columns[i]->slider()->setValue(level(image, page, step, first + i));
     }
@@ -181,7 +189,7 @@ void admx32_sliders_widget::setSceneNumber(int sc)
 void admx32_sliders_widget::refresh()
 {
     // Showing the stored times must not write them back.
-    const QSignalBlocker quietRise(rise), quietLast(last), quietFall(fall), quietInf(infinite);
+    disconnectTimeControls();
     setSliders(scroll->value());
 
     const u8 *image = document.data();
@@ -202,6 +210,8 @@ void admx32_sliders_widget::refresh()
     lastStep->setChecked(programsLast && fallTime != FallNextStep);
     fall->setTime(fromDeviceTime(fallTime));
     fall->setEnabled(!marker);
+
+    connectTimeControls();
 }
 
 void admx32_sliders_widget::storeTime(int field, u16 value)

@@ -48,7 +48,7 @@ public:
 signals:
     // Page and 1-based step the controller should show live; the live output is told.
     void livePrepareScene(int pgm, int sc);
-    // Channel index 0..63 and its level, as stored; the live output hears it from the document.
+    // Channel index 0..63 and its level, as stored; the live output is told.
     void liveNewValue(int ch, int val);
 
 public slots:
@@ -70,6 +70,7 @@ private:
     // One time of the step shown (a ConfigLayout::TimeField), as one edit.
     void storeTime(int field, u16 value);
     void connectTimeControls();
+    void disconnectTimeControls();
 
     ConfigDocument &document;
     int first = 0;

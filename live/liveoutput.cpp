@@ -43,6 +43,12 @@ void LiveOutput::showStep(int page, int step)
     resend();
 }
 
+void LiveOutput::showLevel(int channel, int level)
+{
+    if (channel >= 0 && channel < ChannelCount)
+        link.sendLevel(channel, level);
+}
+
 void LiveOutput::resend()
 {
     if (!link.liveRequested() || !document.data())
@@ -56,11 +62,6 @@ void LiveOutput::edited(const ConfigEdit &edit, const QByteArray &)
 {
     const u8 *image = document.data();
     switch (edit.kind) {
-    case ConfigEdit::Kind::SceneLevel:
-        // The scene editor edits the step it shows, and that is what is on the outputs.
-        if (edit.index >= 0 && edit.index < ChannelCount)
-            link.sendLevel(edit.index, level(image, edit.page, edit.step, edit.index));
-        break;
     case ConfigEdit::Kind::SpecialScene:
         // One colour's slider: every channel the spread gives that colour.
         if (edit.index >= 0 && edit.index < 3) {

@@ -10,9 +10,10 @@ class LiveLink;
 struct ConfigEdit;
 
 // The one place that decides what the controller shows in live mode. A page says what it shows
-// (a step of a page, the special scene); the levels then come from the document, and each edit
-// of what is shown reaches the controller as it is made: a level as one value, a special-scene
-// colour spread over its channels, a snapshot put back as the whole scene.
+// (a step of a page, the special scene) and the scene editor each level it changes there; the
+// levels come from the document, and its edits reach the controller as they are made: a
+// special-scene colour spread over its channels, a snapshot put back (undo, redo) as the whole
+// scene.
 class LiveOutput : public QObject
 {
     Q_OBJECT
@@ -32,6 +33,8 @@ public slots:
     // What the page on screen shows; in live mode the controller shows it at once.
     void showStep(int page, int step);
     void showSpecialScene() { showStep(SpecialScenePage, SpecialSceneStep); }
+    // A channel (0..63) of the step shown now has this level: the scene editor's liveNewValue.
+    void showLevel(int channel, int level);
     // Sends what is shown again (another image is in place).
     void resend();
 

@@ -89,6 +89,7 @@ void tst_LiveOutput::editsOfWhatIsShown()
     switch (Change(change)) {
     case LevelOfShownStep:
         document().setByte(levelOffset(2, 3, 6), NewLevel, {ConfigEdit::Kind::SceneLevel, 2, 3, 6});
+        output().showLevel(6, NewLevel); // as the scene editor says it
         break;
     case SpecialGreen:
         document().setByte(SpecialLevelGreen, NewLevel,
@@ -104,8 +105,8 @@ void tst_LiveOutput::editsOfWhatIsShown()
         document().restore(putBack, {ConfigEdit::Kind::Restore});
         break;
     case NoChange:
-        document().setByte(levelOffset(2, 3, 6), document().data()[levelOffset(2, 3, 6)],
-                           {ConfigEdit::Kind::SceneLevel, 2, 3, 6});
+        document().setByte(SpecialLevelGreen, document().data()[SpecialLevelGreen],
+                           {ConfigEdit::Kind::SpecialScene, -1, -1, 1});
         break;
     }
 
