@@ -159,11 +159,6 @@ public:
                   call.environment.interrupt)
     {
         kelvo.setUsbBackend(call.environment.usb);
-        // The window's own question, asked in its words; a verify goes on past a differing
-        // block by its default, so that every one is listed.
-        if (call.options.allowOlder)
-            prompts.answeredYes << kelvo_controller_class::tr(
-                "Do you really want to install older firmware release?");
         notify(QStringLiteral("Ctrl+C: stopping before anything is changed"),
                QStringLiteral("stopped; nothing was changed"));
     }
@@ -806,7 +801,13 @@ int firmwareJob(const Invocation &call, bool upgrade)
                                      "loader: %2")
                           .arg(session.who(), session.flashHint())))
         return session.conclude();
-    const JobResult result = session.kelvo.runFirmwareJob(fileName, upgrade);
+    // Nothing is asked during the job: a verify goes on past a differing block, so that every
+    // one is listed.
+    FirmwareJobOptions answers;
+    answers.installOlder = call.options.allowOlder ? FirmwareJobOptions::Answer::Yes
+                                                   : FirmwareJobOptions::Answer::No;
+    answers.continuePastDifference = FirmwareJobOptions::Answer::Yes;
+    const JobResult result = session.kelvo.runFirmwareJob(fileName, upgrade, answers);
     session.firmwareStarted = result.started;
     // A verify leaves the firmware as it was: it can run again whatever the outcome.
     if (!upgrade && result.started && !result.ok())
