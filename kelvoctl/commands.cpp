@@ -3,7 +3,6 @@
 #include "commands.h"
 
 #include "configdiffoutput.h"
-#include "controllercommands.h"
 #include "jobreport.h"
 #include "simulatecommand.h"
 
@@ -363,7 +362,7 @@ QString upgradeFileRefusal(const QString &fileName)
     return refusal == UpgradeFile::Refusal::None ? QString() : refusalMessage(refusal, fileName);
 }
 
-const QList<Command> &commands()
+const QList<Command> &fileCommands()
 {
     static const QList<Command> table {
         {"new", "new OUT", "write a configuration file with all defaults", 0, commandNew},
@@ -383,25 +382,6 @@ const QList<Command> &commands()
          commandSimulate,
          "simulate CONFIG ... [--duration S] [--fps N] [--channels A-B] [--json] [-o OUT]",
          "its output levels frame by frame, as CSV or JSON"},
-        {"devices", "devices [--json]", "list the controllers on the bus and their ports",
-         JsonOption, commandDevices},
-        {"backup", "backup [--serial S] [--port P] -o FILE",
-         "save a controller's configuration to a file",
-         OutputOption | SerialOption | PortOption | AllOption | JsonOption | QuietOption,
-         commandBackup, "backup --all -o DIR", "save every controller's, as DIR/<serial>.cfgkv"},
-        {"restore", "restore [--serial S] [--port P] FILE [--yes]",
-         "write a configuration file to a controller",
-         SerialOption | PortOption | YesOption | JsonOption | QuietOption, commandRestore},
-        {"verify-config", "verify-config [--serial S] [--port P] FILE",
-         "compare a controller's configuration with a file",
-         SerialOption | PortOption | JsonOption | QuietOption, commandVerifyConfig},
-        {"flash", "flash [--serial S] [--port P] FILE.upg [--allow-older] [--yes]",
-         "install the firmware of an upgrade file",
-         SerialOption | PortOption | YesOption | AllowOlderOption | JsonOption | QuietOption,
-         commandFlash},
-        {"verify-firmware", "verify-firmware [--serial S] [--port P] FILE.upg",
-         "compare a controller's firmware with an upgrade file",
-         SerialOption | PortOption | JsonOption | QuietOption, commandVerifyFirmware},
     };
     return table;
 }
@@ -446,7 +426,7 @@ Exit status:
   6    the controller is used by another program (named when the system tells)
   130  cancelled (Ctrl+C, or a question answered no))";
 
-QString description()
+QString description(const QList<Command> &table)
 {
     QString text = QStringLiteral("Configuration files and controllers of the Kelvo controller "
                                   "from the command line.\n\nCommands:");
@@ -459,7 +439,7 @@ QString description()
                   .arg(synopsis, QString(SynopsisWidth, QLatin1Char(' ')),
                        QString::fromLatin1(summary));
     };
-    for (const Command &c : commands()) {
+    for (const Command &c : table) {
         line(c.synopsis, c.summary);
         if (c.otherSynopsis)
             line(c.otherSynopsis, c.otherSummary);
@@ -468,10 +448,10 @@ QString description()
 }
 
 // "new, info, export, import or firmware-info"
-QString commandNames()
+QString commandNames(const QList<Command> &table)
 {
     QStringList names;
-    for (const Command &c : commands())
+    for (const Command &c : table)
         names << QString::fromLatin1(c.name);
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
@@ -571,10 +551,10 @@ QCommandLineOption commandLineOption(const OptionSpec &spec)
 }
 
 // "export and backup"
-QString commandsTaking(Option option)
+QString commandsTaking(const QList<Command> &table, Option option)
 {
     QStringList names;
-    for (const Command &c : commands()) {
+    for (const Command &c : table) {
         if (c.options & option)
             names << QString::fromLatin1(c.name);
     }
@@ -586,10 +566,11 @@ QString commandsTaking(Option option)
 
 } // namespace
 
-int run(const QStringList &arguments, Console &console, const Environment &environment)
+int run(const QStringList &arguments, const QList<Command> &table, Console &console,
+        const Environment &environment)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(description());
+    parser.setApplicationDescription(description(table));
     parser.addHelpOption();
     parser.addVersionOption();
     std::vector<QCommandLineOption> declared;
@@ -597,7 +578,7 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
         declared.push_back(commandLineOption(spec));
         parser.addOption(declared.back());
     }
-    parser.addPositionalArgument(QStringLiteral("command"), commandNames());
+    parser.addPositionalArgument(QStringLiteral("command"), commandNames(table));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
 
@@ -635,7 +616,7 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
         for (const OptionSpec &spec : optionSpecs) {
             if ((given & spec.option) && !(accepted & spec.option))
                 return console.usage(QStringLiteral("%1 goes with %2 only")
-                                         .arg(spec.spelling(), commandsTaking(spec.option)));
+                                         .arg(spec.spelling(), commandsTaking(table, spec.option)));
         }
         return Console::Ok;
     };
@@ -644,7 +625,7 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     if (args.isEmpty())
         return console.usage(QStringLiteral("no command given"));
     const QString name = args.takeFirst();
-    for (const Command &command : commands()) {
+    for (const Command &command : table) {
         if (name != QLatin1String(command.name))
             continue;
         if (const int status = refuseOptions(command.options); status != Console::Ok)

@@ -88,11 +88,13 @@ bool sameFile(const QString &a, const QString &b);
 // with nothing to load said in words too.
 QString upgradeFileRefusal(const QString &fileName);
 
-// Every command, in the order --help lists them.
-const QList<Command> &commands();
+// The commands on files alone, in the order --help lists them.
+const QList<Command> &fileCommands();
 
 // kelvoctl with its arguments (the program's name first, as QCoreApplication::arguments() gives
-// them); the exit status. Expects a QCoreApplication with name and version set.
-int run(const QStringList &arguments, Console &console, const Environment &environment = {});
+// them) and the commands of `table`, in the order --help lists them; the exit status. Expects a
+// QCoreApplication with name and version set.
+int run(const QStringList &arguments, const QList<Command> &table, Console &console,
+        const Environment &environment = {});
 
 } // namespace Kelvoctl

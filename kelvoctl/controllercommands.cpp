@@ -869,4 +869,30 @@ int commandVerifyFirmware(const Invocation &call)
     return firmwareJob(call, false);
 }
 
+const QList<Command> &controllerCommands()
+{
+    static const QList<Command> table {
+        {"devices", "devices [--json]", "list the controllers on the bus and their ports",
+         JsonOption, commandDevices},
+        {"backup", "backup [--serial S] [--port P] -o FILE",
+         "save a controller's configuration to a file",
+         OutputOption | SerialOption | PortOption | AllOption | JsonOption | QuietOption,
+         commandBackup, "backup --all -o DIR", "save every controller's, as DIR/<serial>.cfgkv"},
+        {"restore", "restore [--serial S] [--port P] FILE [--yes]",
+         "write a configuration file to a controller",
+         SerialOption | PortOption | YesOption | JsonOption | QuietOption, commandRestore},
+        {"verify-config", "verify-config [--serial S] [--port P] FILE",
+         "compare a controller's configuration with a file",
+         SerialOption | PortOption | JsonOption | QuietOption, commandVerifyConfig},
+        {"flash", "flash [--serial S] [--port P] FILE.upg [--allow-older] [--yes]",
+         "install the firmware of an upgrade file",
+         SerialOption | PortOption | YesOption | AllowOlderOption | JsonOption | QuietOption,
+         commandFlash},
+        {"verify-firmware", "verify-firmware [--serial S] [--port P] FILE.upg",
+         "compare a controller's firmware with an upgrade file",
+         SerialOption | PortOption | JsonOption | QuietOption, commandVerifyFirmware},
+    };
+    return table;
+}
+
 } // namespace Kelvoctl

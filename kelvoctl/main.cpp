@@ -1,7 +1,7 @@
 // kelvoctl: configuration and upgrade files and controllers from the command line. The commands are
 // in commands.cpp; this is what only a process needs.
 
-#include "commands.h"
+#include "commandtable.h"
 #include "common/version.h"
 #include "interrupt.h"
 
