@@ -305,7 +305,7 @@ int commandFirmwareInfo(const Invocation &call)
 }
 int commandDiff(const Invocation &call)
 {
-    JobReport report(QStringLiteral("diff"), true);
+    JobReport report(QString::fromLatin1(call.command.name), call.command.comparison);
     if (call.args.size() != 2) {
         report.end(JobReport::Ending::Usage,
                    QStringLiteral("diff takes two file names: kelvoctl diff A B"));
@@ -365,21 +365,23 @@ QString upgradeFileRefusal(const QString &fileName)
 const QList<Command> &fileCommands()
 {
     static const QList<Command> table {
-        {"new", "new OUT", "write a configuration file with all defaults", 0, commandNew},
-        {"info", "info FILE", "check a configuration file and summarise it", 0, commandInfo},
+        {"new", "new OUT", "write a configuration file with all defaults", 0, Needs::Files, false,
+         commandNew},
+        {"info", "info FILE", "check a configuration file and summarise it", 0, Needs::Files, false,
+         commandInfo},
         {"export", "export FILE [-o OUT.json]", "write the whole configuration as JSON",
-         OutputOption, commandExport},
+         OutputOption, Needs::Files, false, commandExport},
         {"import", "import IN.json OUT", "build a configuration file from such JSON", 0,
-         commandImport},
+         Needs::Files, false, commandImport},
         {"diff", "diff A B [--json]", "the differences between two configuration files", JsonOption,
-         commandDiff},
+         Needs::Files, true, commandDiff},
         {"firmware-info", "firmware-info FILE.upg", "check an upgrade file without a controller", 0,
-         commandFirmwareInfo},
+         Needs::Files, false, commandFirmwareInfo},
         {"simulate", "simulate CONFIG [--at T:EVENT]... [--events FILE]",
          "play a configuration's show as the preview does",
          AtOption | EventsOption | DurationOption | FpsOption | ChannelsOption | JsonOption
              | OutputOption,
-         commandSimulate,
+         Needs::Files, false, commandSimulate,
          "simulate CONFIG ... [--duration S] [--fps N] [--channels A-B] [--json] [-o OUT]",
          "its output levels frame by frame, as CSV or JSON"},
     };
@@ -630,7 +632,7 @@ int run(const QStringList &arguments, const QList<Command> &table, Console &cons
             continue;
         if (const int status = refuseOptions(command.options); status != Console::Ok)
             return status;
-        return command.run({args, options, console, environment});
+        return command.run({command, args, options, given, console, environment});
     }
     if (const int status = refuseOptions(0); status != Console::Ok)
         return status;

@@ -150,11 +150,11 @@ QStringList backupNames(const QList<Found> &found)
 class Session
 {
 public:
-    Session(const Invocation &call, const QString &command, bool comparison = false)
+    explicit Session(const Invocation &call)
         : call(call)
         , console(call.console)
-        , command(command)
-        , report(command, comparison)
+        , command(QString::fromLatin1(call.command.name))
+        , report(command, call.command.comparison)
         , prompts(call.console, !call.options.quiet && call.console.errorIsTerminal(),
                   call.environment.interrupt)
     {
@@ -469,13 +469,14 @@ public:
     QSet<QString> serialShared;
     bool firmwareStarted = false;
     qsizetype boxesBefore = 0;
+    // The configuration file the command sends or compares with.
+    std::vector<u8> file;
 };
 
-int usage(const Invocation &call, const QString &command, bool comparison, const char *text)
+// Always false, for `return usage(...)` where the arguments are wrong.
+bool usage(Session &session, const char *text)
 {
-    JobReport report(command, comparison);
-    report.end(Ending::Usage, QString::fromLatin1(text));
-    return report.print(call.console, call.options);
+    return session.end(Ending::Usage, QString::fromLatin1(text));
 }
 
 // The configuration file a command sends or compares with; false after ending the report.
@@ -514,15 +515,36 @@ bool readInto(Session &session, std::vector<u8> &image, const QString &firstNoti
     return false;
 }
 
-} // namespace
+// Each command on controllers in two steps: what it checks before any controller is touched (its
+// arguments, its files; false after ending the report), and its work once the controller it
+// needs is there (the exit status).
+using Check = bool (*)(Session &session);
+using Work = int (*)(Session &session);
 
-int commandDevices(const Invocation &call)
+// The one runner of the commands on controllers: the controller the command's row says it needs
+// is found and opened here, and one that waits in its firmware loader refused unless the row
+// takes that.
+template<Check check, Work work> int onControllers(const Invocation &call)
 {
-    const QString command = QStringLiteral("devices");
-    if (!call.args.isEmpty())
-        return usage(call, command, false,
-                     "devices takes no file names: kelvoctl devices [--json]");
-    Session session(call, command);
+    Session session(call);
+    if (!check(session))
+        return session.conclude();
+    const Command &row = call.command;
+    const Needs needs = (call.given & row.everyControllerWith) ? Needs::Bus : row.needs;
+    if (needs != Needs::Bus && !session.choose(needs == Needs::ControllerOrLoader))
+        return session.conclude();
+    return work(session);
+}
+
+bool devicesCheck(Session &session)
+{
+    return session.call.args.isEmpty()
+        || usage(session, "devices takes no file names: kelvoctl devices [--json]");
+}
+
+int devices(Session &session)
+{
+    const Invocation &call = session.call;
     QJsonArray list;
     QString text;
     const QList<Found> found = session.discover();
@@ -573,10 +595,9 @@ int commandDevices(const Invocation &call)
     return status;
 }
 
-namespace {
-
-int backupAll(const Invocation &call)
+int backupAll(Session &session)
 {
+    const Invocation &call = session.call;
     const Options &options = call.options;
     QJsonArray results;
     const auto printed = [&](int status) {
@@ -585,7 +606,6 @@ int backupAll(const Invocation &call)
             return int(Console::Failed);
         return status;
     };
-    Session session(call, QStringLiteral("backup"));
     const QDir folder(*options.output);
     if (!folder.exists())
         session.end(Ending::Failed, QStringLiteral("%1: not a folder").arg(shown(*options.output)));
@@ -666,25 +686,25 @@ int backupAll(const Invocation &call)
     return printed(status);
 }
 
-} // namespace
-
-int commandBackup(const Invocation &call)
+bool backupCheck(Session &session)
 {
-    const Options &options = call.options;
-    const QString command = QStringLiteral("backup");
-    if (!call.args.isEmpty() || !options.output || options.output->isEmpty())
-        return usage(call, command, false,
+    const Options &options = session.call.options;
+    if (!session.call.args.isEmpty() || !options.output || options.output->isEmpty())
+        return usage(session,
                      "backup needs -o: kelvoctl backup [--serial S] [--port P] -o FILE, "
                      "or kelvoctl backup --all -o DIR");
     if (options.all && (!options.serial.isEmpty() || !options.port.isEmpty()))
-        return usage(call, command, false, "--all goes with neither --serial nor --port");
-    if (options.all)
-        return backupAll(call);
+        return usage(session, "--all goes with neither --serial nor --port");
+    return true;
+}
 
-    Session session(call, command);
+int backup(Session &session)
+{
+    const Options &options = session.call.options;
+    if (options.all)
+        return backupAll(session);
     std::vector<u8> image;
-    if (session.choose()
-        && readInto(session, image, readNotice(session, QStringLiteral("no file is written")))) {
+    if (readInto(session, image, readNotice(session, QStringLiteral("no file is written")))) {
         QString reason;
         session.report.fields.insert(QStringLiteral("file"), *options.output);
         if (ConfigFile::write(*options.output, image.data(), &reason))
@@ -698,20 +718,21 @@ int commandBackup(const Invocation &call)
     return session.conclude();
 }
 
-int commandRestore(const Invocation &call)
+bool restoreCheck(Session &session)
 {
-    const QString command = QStringLiteral("restore");
-    if (call.args.size() != 1)
-        return usage(call, command, false,
+    if (session.call.args.size() != 1)
+        return usage(session,
                      "restore takes one file name: kelvoctl restore [--serial S] [--port P] "
                      "FILE [--yes]");
-    const QString &fileName = call.args[0];
-    Session session(call, command);
-    std::vector<u8> image;
-    if (!readFile(session, fileName, image) || !session.choose()
-        || !session.agreed(QStringLiteral("configuration"),
-                           QStringLiteral("Replace the configuration of %1 with %2?")
-                               .arg(session.who(), shown(fileName))))
+    return readFile(session, session.call.args[0], session.file);
+}
+
+int restore(Session &session)
+{
+    const QString &fileName = session.call.args[0];
+    if (!session.agreed(QStringLiteral("configuration"),
+                        QStringLiteral("Replace the configuration of %1 with %2?")
+                            .arg(session.who(), shown(fileName))))
         return session.conclude();
     const QString doing = QStringLiteral("writing the configuration");
     const QString incomplete = QStringLiteral("its configuration may be incomplete: restore again");
@@ -723,7 +744,7 @@ int commandRestore(const Invocation &call)
                            .arg(session.who()),
                        QStringLiteral("stopped at once; %1").arg(incomplete)))
         return session.conclude();
-    const JobResult result = session.kelvo.writeConfiguration(image.data());
+    const JobResult result = session.kelvo.writeConfiguration(session.file.data());
     if (!result.ok()) {
         session.jobFailed(result, doing, incomplete);
         return session.conclude();
@@ -740,50 +761,59 @@ int commandRestore(const Invocation &call)
     return session.conclude();
 }
 
-int commandVerifyConfig(const Invocation &call)
+bool verifyConfigCheck(Session &session)
 {
-    const QString command = QStringLiteral("verify-config");
-    if (call.args.size() != 1)
-        return usage(call, command, true,
+    if (session.call.args.size() != 1)
+        return usage(session,
                      "verify-config takes one file name: kelvoctl verify-config [--serial S] "
                      "[--port P] FILE");
-    const QString &fileName = call.args[0];
-    Session session(call, command, true);
-    std::vector<u8> expected;
+    return readFile(session, session.call.args[0], session.file);
+}
+
+int verifyConfig(Session &session)
+{
     std::vector<u8> actual;
-    if (readFile(session, fileName, expected) && session.choose()
-        && readInto(session, actual, readNotice(session, QStringLiteral("nothing is compared"))))
-        compareInto(session.report, fileName,
-                    QStringLiteral("controller %1").arg(session.target.serial), expected.data(),
+    if (readInto(session, actual, readNotice(session, QStringLiteral("nothing is compared"))))
+        compareInto(session.report, session.call.args[0],
+                    QStringLiteral("controller %1").arg(session.target.serial), session.file.data(),
                     actual.data());
     return session.conclude();
 }
 
-namespace {
-
-int firmwareJob(const Invocation &call, bool upgrade)
+// The whole upgrade file is checked before any controller is touched, and refused in kelvoctl's
+// words.
+bool upgradeFileCheck(Session &session, const char *usageText)
 {
-    const QString command = upgrade ? QStringLiteral("flash") : QStringLiteral("verify-firmware");
-    if (call.args.size() != 1)
-        return usage(call, command, !upgrade,
-                     upgrade ? "flash takes one upgrade file: kelvoctl flash [--serial S] "
-                               "[--port P] FILE.upg [--allow-older] [--yes]"
-                             : "verify-firmware takes one upgrade file: kelvoctl "
-                               "verify-firmware [--serial S] [--port P] FILE.upg");
-    const QString &fileName = call.args[0];
-    Session session(call, command, !upgrade);
+    if (session.call.args.size() != 1)
+        return usage(session, usageText);
+    const QString &fileName = session.call.args[0];
     session.report.fields.insert(QStringLiteral("file"), fileName);
-    // The whole file is checked before any controller is touched, and refused in kelvoctl's words.
-    if (QString refusal = upgradeFileRefusal(fileName); !refusal.isEmpty()) {
-        session.end(Ending::Failed, refusal.replace(QLatin1Char('\n'), QLatin1Char(' ')));
-        return session.conclude();
-    }
-    // A controller in its loader can take firmware; that is how an interrupted upgrade ends.
-    if (!session.choose(upgrade)
-        || (upgrade
-            && !session.agreed(
-                QStringLiteral("firmware"),
-                QStringLiteral("Install %1 on %2?").arg(shown(fileName), session.who()))))
+    if (QString refusal = upgradeFileRefusal(fileName); !refusal.isEmpty())
+        return session.end(Ending::Failed, refusal.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    return true;
+}
+
+bool flashCheck(Session &session)
+{
+    return upgradeFileCheck(session,
+                            "flash takes one upgrade file: kelvoctl flash [--serial S] "
+                            "[--port P] FILE.upg [--allow-older] [--yes]");
+}
+
+bool verifyFirmwareCheck(Session &session)
+{
+    return upgradeFileCheck(session,
+                            "verify-firmware takes one upgrade file: kelvoctl "
+                            "verify-firmware [--serial S] [--port P] FILE.upg");
+}
+
+int firmwareJob(Session &session, bool upgrade)
+{
+    const Invocation &call = session.call;
+    const QString &fileName = call.args[0];
+    if (upgrade
+        && !session.agreed(QStringLiteral("firmware"),
+                           QStringLiteral("Install %1 on %2?").arg(shown(fileName), session.who())))
         return session.conclude();
     const QString doing = upgrade ? QStringLiteral("installing the firmware")
                                   : QStringLiteral("comparing the firmware");
@@ -857,40 +887,44 @@ int firmwareJob(const Invocation &call, bool upgrade)
     return session.conclude();
 }
 
+int flash(Session &session)
+{
+    return firmwareJob(session, true);
+}
+
+int verifyFirmware(Session &session)
+{
+    return firmwareJob(session, false);
+}
+
 } // namespace
-
-int commandFlash(const Invocation &call)
-{
-    return firmwareJob(call, true);
-}
-
-int commandVerifyFirmware(const Invocation &call)
-{
-    return firmwareJob(call, false);
-}
 
 const QList<Command> &controllerCommands()
 {
     static const QList<Command> table {
         {"devices", "devices [--json]", "list the controllers on the bus and their ports",
-         JsonOption, commandDevices},
+         JsonOption, Needs::Bus, false, onControllers<devicesCheck, devices>},
         {"backup", "backup [--serial S] [--port P] -o FILE",
          "save a controller's configuration to a file",
          OutputOption | SerialOption | PortOption | AllOption | JsonOption | QuietOption,
-         commandBackup, "backup --all -o DIR", "save every controller's, as DIR/<serial>.cfgkv"},
+         Needs::Controller, false, onControllers<backupCheck, backup>, "backup --all -o DIR",
+         "save every controller's, as DIR/<serial>.cfgkv", AllOption},
         {"restore", "restore [--serial S] [--port P] FILE [--yes]",
          "write a configuration file to a controller",
-         SerialOption | PortOption | YesOption | JsonOption | QuietOption, commandRestore},
+         SerialOption | PortOption | YesOption | JsonOption | QuietOption, Needs::Controller, false,
+         onControllers<restoreCheck, restore>},
         {"verify-config", "verify-config [--serial S] [--port P] FILE",
          "compare a controller's configuration with a file",
-         SerialOption | PortOption | JsonOption | QuietOption, commandVerifyConfig},
+         SerialOption | PortOption | JsonOption | QuietOption, Needs::Controller, true,
+         onControllers<verifyConfigCheck, verifyConfig>},
         {"flash", "flash [--serial S] [--port P] FILE.upg [--allow-older] [--yes]",
          "install the firmware of an upgrade file",
          SerialOption | PortOption | YesOption | AllowOlderOption | JsonOption | QuietOption,
-         commandFlash},
+         Needs::ControllerOrLoader, false, onControllers<flashCheck, flash>},
         {"verify-firmware", "verify-firmware [--serial S] [--port P] FILE.upg",
          "compare a controller's firmware with an upgrade file",
-         SerialOption | PortOption | JsonOption | QuietOption, commandVerifyFirmware},
+         SerialOption | PortOption | JsonOption | QuietOption, Needs::Controller, true,
+         onControllers<verifyFirmwareCheck, verifyFirmware>},
     };
     return table;
 }
