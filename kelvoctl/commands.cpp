@@ -392,6 +392,20 @@ namespace {
 
 constexpr int SynopsisWidth = 27;
 
+// The commands `which` picks, as a sentence names them: "export, simulate and backup".
+template<typename Predicate> QString namesOf(const QList<Command> &table, Predicate which)
+{
+    QStringList names;
+    for (const Command &c : table) {
+        if (which(c))
+            names << QString::fromLatin1(c.name);
+    }
+    if (names.size() == 1)
+        return names.first();
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
+
 const char exitStatuses[] = R"(
 
 simulate plays CONFIG as the program's preview does and prints the levels
@@ -418,15 +432,7 @@ happen; backup --all then reads no further controller. A second Ctrl+C ends
 kelvoctl at once and says what state the controller is left in.
 
 Exit status:
-  0    done; for diff, verify-config and verify-firmware: the same
-  1    failed; for diff, verify-config and verify-firmware: different
-  2    wrong usage; for diff, verify-config and verify-firmware: any trouble
-  3    no controller found, none with the serial number or port given, or
-       several and none named with --serial or --port
-  4    the controller left the bus or stopped answering during the job
-  5    the controller is in its firmware loader (only flash works then)
-  6    the controller is used by another program (named when the system tells)
-  130  cancelled (Ctrl+C, or a question answered no))";
+)";
 
 QString description(const QList<Command> &table)
 {
@@ -446,7 +452,8 @@ QString description(const QList<Command> &table)
         if (c.otherSynopsis)
             line(c.otherSynopsis, c.otherSummary);
     }
-    return text + QString::fromLatin1(exitStatuses);
+    return text + QString::fromLatin1(exitStatuses)
+        + JobReport::statusHelp(namesOf(table, [](const Command &c) { return c.comparison; }));
 }
 
 // "new, info, export, import or firmware-info"
@@ -552,20 +559,6 @@ QCommandLineOption commandLineOption(const OptionSpec &spec)
                               spec.valueName ? QString::fromLatin1(spec.valueName) : QString());
 }
 
-// "export and backup"
-QString commandsTaking(const QList<Command> &table, Option option)
-{
-    QStringList names;
-    for (const Command &c : table) {
-        if (c.options & option)
-            names << QString::fromLatin1(c.name);
-    }
-    if (names.size() == 1)
-        return names.first();
-    const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-}
-
 } // namespace
 
 int run(const QStringList &arguments, const QList<Command> &table, Console &console,
@@ -616,9 +609,13 @@ int run(const QStringList &arguments, const QList<Command> &table, Console &cons
     // An option the command does not take is a mistake, named before anything is done.
     const auto refuseOptions = [&](unsigned accepted) -> int {
         for (const OptionSpec &spec : optionSpecs) {
-            if ((given & spec.option) && !(accepted & spec.option))
-                return console.usage(QStringLiteral("%1 goes with %2 only")
-                                         .arg(spec.spelling(), commandsTaking(table, spec.option)));
+            if (!(given & spec.option) || (accepted & spec.option))
+                continue;
+            const auto takesIt = [&spec](const Command &c) {
+                return (c.options & spec.option) != 0;
+            };
+            return console.usage(QStringLiteral("%1 goes with %2 only")
+                                     .arg(spec.spelling(), namesOf(table, takesIt)));
         }
         return Console::Ok;
     };

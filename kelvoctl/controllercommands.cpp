@@ -580,19 +580,19 @@ int devices(Session &session)
                     .arg(shown(b.port), shown(b.location), heldBy(b.holder));
     }
     // Listing works while some are held; only where none is free does it fail.
-    int status = Console::Ok;
+    Ending ending = Ending::Done;
     if (found.isEmpty() && session.busy.isEmpty()) {
         call.console.fail(QStringLiteral("no Kelvo controller found"));
-        status = Console::NoController;
+        ending = Ending::NoController;
     } else if (found.isEmpty()) {
         call.console.fail(busyList(session.busy));
-        status = Console::Busy;
+        ending = Ending::Busy;
     }
     const QByteArray output
         = call.options.json ? QJsonDocument(list).toJson(QJsonDocument::Indented) : text.toUtf8();
     if (!output.isEmpty() && !call.console.out(output))
-        return Console::Failed;
-    return status;
+        ending = Ending::Failed;
+    return JobReport::status(ending, call.command.comparison);
 }
 
 int backupAll(Session &session)
@@ -600,11 +600,11 @@ int backupAll(Session &session)
     const Invocation &call = session.call;
     const Options &options = call.options;
     QJsonArray results;
-    const auto printed = [&](int status) {
+    const auto printed = [&](Ending ending) {
         if (options.json
             && !call.console.out(QJsonDocument(results).toJson(QJsonDocument::Indented)))
-            return int(Console::Failed);
-        return status;
+            ending = Ending::Failed;
+        return JobReport::status(ending, call.command.comparison);
     };
     const QDir folder(*options.output);
     if (!folder.exists())
@@ -619,11 +619,11 @@ int backupAll(Session &session)
     if (!session.report.succeeded()) {
         session.report.tell(call.console, false);
         results.append(session.report.json());
-        return printed(session.report.status());
+        return printed(session.report.ending);
     }
 
-    // Every controller is tried; the status is the first trouble met.
-    int status = Console::Ok;
+    // Every controller is tried; the status is that of the first trouble met.
+    Ending first = Ending::Done;
     const QStringList names = backupNames(found);
     for (int i = 0; i < found.size(); ++i) {
         if (session.interrupted()) {
@@ -640,8 +640,8 @@ int backupAll(Session &session)
                 skipped.end(Ending::Cancelled, QStringLiteral("cancelled before it was read"));
                 results.append(skipped.json());
             }
-            if (status == Console::Ok)
-                status = Console::Cancelled;
+            if (first == Ending::Done)
+                first = Ending::Cancelled;
             break;
         }
         session.report = JobReport(session.command, false);
@@ -668,22 +668,22 @@ int backupAll(Session &session)
         if (!session.report.tell(call.console, !options.quiet && !options.json))
             session.report.end(Ending::Failed, QStringLiteral("standard output failed"));
         results.append(session.report.json());
-        if (status == Console::Ok)
-            status = session.report.status();
+        if (first == Ending::Done)
+            first = session.report.ending;
     }
     // Those another program holds are not read, and said so, each as a controller of the run.
     for (const BusyController &b : busy) {
-        if (status == Console::Cancelled)
+        if (first == Ending::Cancelled)
             break;
         JobReport held(session.command, false);
         held.fields = {{QStringLiteral("port"), b.port}};
         held.end(Ending::Busy, busyList({b}));
         held.tell(call.console, false);
         results.append(held.json());
-        if (status == Console::Ok)
-            status = held.status();
+        if (first == Ending::Done)
+            first = held.ending;
     }
-    return printed(status);
+    return printed(first);
 }
 
 bool backupCheck(Session &session)
