@@ -145,6 +145,31 @@ QStringList backupNames(const QList<Found> &found)
     return names;
 }
 
+// How kelvoctl ends after each outcome of the program's controller jobs; the words are the
+// command's, as only it knows what was being done.
+Ending endingOf(JobResult::Outcome outcome)
+{
+    using Outcome = JobResult::Outcome;
+    switch (outcome) {
+    case Outcome::Done:
+        return Ending::Done;
+    case Outcome::Differs:
+        return Ending::Differs;
+    case Outcome::Busy:
+        return Ending::Busy;
+    case Outcome::NotConnected: // it was there a moment ago
+    case Outcome::LinkLost:
+        return Ending::ControllerLost;
+    case Outcome::Cancelled:
+        return Ending::Cancelled;
+    case Outcome::Refused:
+    case Outcome::WrongAnswer:
+    case Outcome::FileError:
+        break;
+    }
+    return Ending::Failed;
+}
+
 // One controller job of one command: the controller object on the chosen bus, the prompts that
 // turn its boxes and progress into the command line's, Ctrl+C, and the report.
 class Session
@@ -218,7 +243,7 @@ public:
         kelvo.usbDevice.requiredPort = found.port;
         if (const JobResult result = kelvo.connectController(); !result.ok()) {
             const QList<BusyController> &held = kelvo.usbDevice.busyControllers;
-            if (result.outcome == JobResult::Outcome::Busy && !held.isEmpty())
+            if (endingOf(result.outcome) == Ending::Busy && !held.isEmpty())
                 report.end(Ending::Busy,
                            QStringLiteral("%1 is %2").arg(who(), heldBy(held.first().holder)));
             else
@@ -350,19 +375,18 @@ public:
     {
         const QString tail = afterwards.isEmpty() ? QString() : QStringLiteral("; ") + afterwards;
         // A cancelled write ends in a link error; the flag tells it apart.
-        if (result.outcome == JobResult::Outcome::Cancelled || interrupted()) {
-            end(Ending::Cancelled, QStringLiteral("%1 of %2 cancelled%3").arg(doing, who(), tail));
-            return;
-        }
+        Ending how = interrupted() ? Ending::Cancelled : endingOf(result.outcome);
         // A controller that vanished can leave any of the failures behind; the bus tells.
-        if (result.outcome == JobResult::Outcome::LinkLost
-            || result.outcome == JobResult::Outcome::NotConnected || !kelvo.usbDevice.isOpen()
-            || !discover().contains(target)) {
+        if (how != Ending::Cancelled && how != Ending::ControllerLost
+            && (!kelvo.usbDevice.isOpen() || !discover().contains(target)))
+            how = Ending::ControllerLost;
+        if (how == Ending::Cancelled)
+            end(how, QStringLiteral("%1 of %2 cancelled%3").arg(doing, who(), tail));
+        else if (how == Ending::ControllerLost)
             lost(doing, afterwards);
-            return;
-        }
-        end(Ending::Failed,
-            QStringLiteral("%1 of %2 failed: %3%4").arg(doing, who(), reason(result), tail));
+        else
+            end(Ending::Failed,
+                QStringLiteral("%1 of %2 failed: %3%4").arg(doing, who(), reason(result), tail));
     }
 
     // Why a job failed, in words that are never empty.
@@ -842,7 +866,8 @@ int firmwareJob(Session &session, bool upgrade)
     // A verify leaves the firmware as it was: it can run again whatever the outcome.
     if (!upgrade && result.started && !result.ok())
         session.kelvo.restartController();
-    if (result.outcome == JobResult::Outcome::Differs) {
+    const Ending ending = endingOf(result.outcome);
+    if (ending == Ending::Differs) {
         // Compared to the end: nothing went wrong with the link.
         QStringList blocks;
         QJsonArray list;
@@ -858,8 +883,8 @@ int firmwareJob(Session &session, bool upgrade)
         session.report.end(Ending::Differs);
         return session.conclude();
     }
-    if (!result.ok()) {
-        if (!result.started && result.outcome == JobResult::Outcome::Cancelled)
+    if (ending != Ending::Done) {
+        if (!result.started && ending == Ending::Cancelled)
             session.end(Ending::Cancelled,
                         session.interrupted()
                             ? QStringLiteral("%1 of %2 cancelled; nothing was changed")
