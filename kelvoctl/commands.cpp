@@ -400,8 +400,8 @@ template<typename Predicate> QString namesOf(const QList<Command> &table, Predic
         if (which(c))
             names << QString::fromLatin1(c.name);
     }
-    if (names.size() == 1)
-        return names.first();
+    if (names.size() <= 1)
+        return names.value(0);
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
 }

@@ -78,7 +78,8 @@ QString JobReport::statusHelp(const QString &comparisons)
         QString line = QStringLiteral("  %1%2").arg(QString::number(row.status).leftJustified(5),
                                                     QString::fromLatin1(row.meaning));
         for (const EndingRow &compared : endingRows) {
-            if (compared.comparisonStatus == row.status && compared.comparisonMeaning)
+            if (compared.comparisonStatus == row.status && compared.comparisonMeaning
+                && !comparisons.isEmpty())
                 line += QStringLiteral("; for %1: %2")
                             .arg(comparisons, QString::fromLatin1(compared.comparisonMeaning));
         }

@@ -35,7 +35,7 @@ public:
     // "done", "differs" or "failed", as JSON says it.
     static QString outcome(Ending ending);
     // The lines of --help that say what each exit status means; `comparisons` names the commands
-    // that compare ("diff, verify-config and verify-firmware").
+    // that compare ("diff, verify-config and verify-firmware"; empty: none does).
     static QString statusHelp(const QString &comparisons);
     bool succeeded() const { return ending == Ending::Done || ending == Ending::Differs; }
 
