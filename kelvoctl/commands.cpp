@@ -131,7 +131,7 @@ int commandNew(const Invocation &call)
         return console.usage(QStringLiteral("new takes one file name: kelvoctl new OUT"));
     Image image(ImageSize);
     clearImage(image.data(), ClearFlags::All);
-    return saveConfig(console, args[0], image.data()) ? Console::Ok : Console::Failed;
+    return JobReport::doneOrFailed(saveConfig(console, args[0], image.data()));
 }
 
 int commandInfo(const Invocation &call)
@@ -143,7 +143,7 @@ int commandInfo(const Invocation &call)
     Image data;
     QByteArray bytes;
     if (!loadConfig(console, args[0], data, &bytes))
-        return Console::Failed;
+        return JobReport::doneOrFailed(false);
     const u8 *image = data.data();
     QString text;
     QTextStream o(&text);
@@ -199,7 +199,7 @@ int commandInfo(const Invocation &call)
     o << "System address: "
       << (address <= MaxRcuSysAddr ? QString::number(address) : QStringLiteral("not used")) << '\n';
     o.flush();
-    return console.out(text.toUtf8()) ? Console::Ok : Console::Failed;
+    return JobReport::doneOrFailed(console.out(text.toUtf8()));
 }
 
 int commandExport(const Invocation &call)
@@ -216,14 +216,14 @@ int commandExport(const Invocation &call)
             QStringLiteral("-o needs a file name (export writes to standard output "
                            "without -o)"));
     if (output && !distinctOutput(console, args[0], *output))
-        return Console::Failed;
+        return JobReport::doneOrFailed(false);
     Image image;
     if (!loadConfig(console, args[0], image))
-        return Console::Failed;
+        return JobReport::doneOrFailed(false);
     const QByteArray json = QJsonDocument(ConfigJson::toJson(image.data())).toJson();
     if (!output)
-        return console.out(json) ? Console::Ok : Console::Failed;
-    return saveBytes(console, *output, json) ? Console::Ok : Console::Failed;
+        return JobReport::doneOrFailed(console.out(json));
+    return JobReport::doneOrFailed(saveBytes(console, *output, json));
 }
 
 int commandImport(const Invocation &call)
@@ -234,7 +234,7 @@ int commandImport(const Invocation &call)
         return console.usage(
             QStringLiteral("import takes two file names: kelvoctl import IN.json OUT"));
     if (!distinctOutput(console, args[0], args[1]))
-        return Console::Failed;
+        return JobReport::doneOrFailed(false);
     QByteArray text;
     QString reason;
     if (FileIo::read(args[0], ConfigJson::MaxTextSize, &text, &reason) != FileIo::ReadResult::Ok)
@@ -244,7 +244,7 @@ int commandImport(const Invocation &call)
     // The parser escapes what it quotes from the document already.
     if (!ConfigJson::parse(text, image.data(), &error))
         return console.fail(QStringLiteral("%1: %2").arg(shown(args[0]), error));
-    return saveConfig(console, args[1], image.data()) ? Console::Ok : Console::Failed;
+    return JobReport::doneOrFailed(saveConfig(console, args[1], image.data()));
 }
 
 // The program's own words for a refused file; it passes over a file with nothing to load
@@ -301,7 +301,7 @@ int commandFirmwareInfo(const Invocation &call)
     }
     text += "Compressed size: " + QByteArray::number(qint64(descriptor.dataLengthMinus1) + 1)
         + " bytes\nFirmware: unpacks to a valid 64 KiB image\n";
-    return console.out(text) ? Console::Ok : Console::Failed;
+    return JobReport::doneOrFailed(console.out(text));
 }
 int commandDiff(const Invocation &call)
 {
@@ -585,12 +585,12 @@ int run(const QStringList &arguments, const QList<Command> &table, Console &cons
         QString help = parser.helpText();
         help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                      QStringLiteral("Usage: kelvoctl"));
-        return console.out(help.toUtf8()) ? Console::Ok : Console::Failed;
+        return JobReport::doneOrFailed(console.out(help.toUtf8()));
     }
     if (parser.isSet(QStringLiteral("version"))) {
         const QString line = QCoreApplication::applicationName() + QLatin1Char(' ')
             + QCoreApplication::applicationVersion() + QLatin1Char('\n');
-        return console.out(line.toUtf8()) ? Console::Ok : Console::Failed;
+        return JobReport::doneOrFailed(console.out(line.toUtf8()));
     }
 
     unsigned given = 0;
