@@ -4,7 +4,7 @@
 // command adds around the protocol shows: discovery, checks, the file, the restart.
 
 #include "benchsupport.h"
-#include "kelvoctl/commands.h"
+#include "kelvoctl/commandtable.h"
 #include "model/configlayout.h"
 
 #include <QCoreApplication>

@@ -2,6 +2,7 @@
 
 #include "common/prompts.h"
 #include "common/types.h"
+#include "controller/firmwarejoboptions.h"
 #include "controller/jobresult.h"
 #include "device/t_threadusbdevice.h"
 #include "live/livelink.h"
@@ -117,8 +118,10 @@ public:
     JobResult readConfiguration(u8 *into);
     // The controller restarts (with a new configuration or firmware) and is connected again.
     void restartController();
-    // The upgrade file checked (against the controller's version too), then sent or compared.
-    JobResult runFirmwareJob(const QString &fileName, bool upgrade);
+    // The upgrade file checked (against the controller's version too), then sent or compared;
+    // a question whose answer `answers` gives is not asked.
+    JobResult runFirmwareJob(const QString &fileName, bool upgrade,
+                             const FirmwareJobOptions &answers = {});
     // The configuration file into `into`, or the image into the file.
     static JobResult readConfigurationFile(const QString &fileName, u8 *into);
     static JobResult writeConfigurationFile(const QString &fileName, const u8 *image);
@@ -160,9 +163,12 @@ private:
     bool readBlock(ConfigBlockReader &reader);
     // Firmware: every check of the file (and the version against the controller's) before the
     // controller is touched; the unscrambled image when the job may go on.
-    JobResult firmwareFileUsable(const QString &fileName, bool upgrade, QByteArray *image);
-    JobResult versionAllows(const UpgradeFile::Version &fileVersion, bool upgrade);
+    JobResult firmwareFileUsable(const QString &fileName, bool upgrade,
+                                 const FirmwareJobOptions &answers, QByteArray *image);
+    JobResult versionAllows(const UpgradeFile::Version &fileVersion, bool upgrade,
+                            const FirmwareJobOptions &answers);
     JobResult startFirmwareJob(bool upgrade);
     // The 256 blocks.
-    JobResult streamFirmware(const QByteArray &image, bool upgrade);
+    JobResult streamFirmware(const QByteArray &image, bool upgrade,
+                             const FirmwareJobOptions &answers);
 };

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
 #include <new>
 
 namespace {
@@ -22,9 +23,18 @@ constexpr int BlockPolls = 100;
 constexpr int ProgressBlocksStart = 10; // the dialog runs from 10 for block 0 to 265
 constexpr int ProgressEnd = FW_BLOCK_COUNT + 10;
 
+// The answer given, or the one the user gives to the box `ask` shows.
+bool answeredYes(FirmwareJobOptions::Answer given, const std::function<bool()> &ask)
+{
+    if (given == FirmwareJobOptions::Answer::Ask)
+        return ask();
+    return given == FirmwareJobOptions::Answer::Yes;
+}
+
 } // namespace
 
-JobResult DeviceJobs::firmwareFileUsable(const QString &fileName, bool upgrade, QByteArray *image)
+JobResult DeviceJobs::firmwareFileUsable(const QString &fileName, bool upgrade,
+                                         const FirmwareJobOptions &answers, QByteArray *image)
 {
     const auto refused = [](const QString &why) {
         return JobResult::failed(JobResult::Outcome::Refused, why, Prompts::Kind::Warning,
@@ -44,7 +54,7 @@ JobResult DeviceJobs::firmwareFileUsable(const QString &fileName, bool upgrade, 
 
     const UpgradeFile::Version fileVersion = UpgradeFile::version(bytes);
     if (fileVersion.tagged) {
-        if (JobResult allowed = versionAllows(fileVersion, upgrade); !allowed.ok())
+        if (JobResult allowed = versionAllows(fileVersion, upgrade, answers); !allowed.ok())
             return allowed;
     }
 
@@ -66,7 +76,8 @@ JobResult DeviceJobs::firmwareFileUsable(const QString &fileName, bool upgrade, 
     return JobResult::done();
 }
 
-JobResult DeviceJobs::versionAllows(const UpgradeFile::Version &fileVersion, bool upgrade)
+JobResult DeviceJobs::versionAllows(const UpgradeFile::Version &fileVersion, bool upgrade,
+                                    const FirmwareJobOptions &answers)
 {
     u8 reply[VersionReplySize] = {};
     if (!readVersion(reply))
@@ -79,14 +90,15 @@ JobResult DeviceJobs::versionAllows(const UpgradeFile::Version &fileVersion, boo
                                      Prompts::Kind::Information, BoxTitles::firmware());
         return JobResult::done();
     }
-    if (fileVersion.rank() < deviceRank) {
-        if (prompts().choose(Prompts::Kind::Question, dialogParent, BoxTitles::firmware(),
-                             tr("Do you really want to install older firmware release?"),
-                             {{Prompts::Cancel, tr("Cancel")}, {Prompts::Yes, tr("Yes, I do!")}},
-                             Prompts::Cancel)
-            != Prompts::Yes)
-            return JobResult::failed(JobResult::Outcome::Cancelled);
-    }
+    const auto askOlder = [this] {
+        return prompts().choose(Prompts::Kind::Question, dialogParent, BoxTitles::firmware(),
+                                tr("Do you really want to install older firmware release?"),
+                                {{Prompts::Cancel, tr("Cancel")}, {Prompts::Yes, tr("Yes, I do!")}},
+                                Prompts::Cancel)
+            == Prompts::Yes;
+    };
+    if (fileVersion.rank() < deviceRank && !answeredYes(answers.installOlder, askOlder))
+        return JobResult::failed(JobResult::Outcome::Cancelled);
     const u8 core = u8(fileVersion.core);
     if (core > 0x40 && core < 0x80 && fileVersion.core != char(reply[2])) {
         return JobResult::failed(JobResult::Outcome::Refused,
@@ -117,7 +129,8 @@ JobResult DeviceJobs::startFirmwareJob(bool upgrade)
                              Prompts::Kind::Warning, BoxTitles::usb());
 }
 
-JobResult DeviceJobs::streamFirmware(const QByteArray &image, bool upgrade)
+JobResult DeviceJobs::streamFirmware(const QByteArray &image, bool upgrade,
+                                     const FirmwareJobOptions &answers)
 {
     JobResult result;
     const auto failed = [&](JobResult::Outcome outcome, const QString &detail) {
@@ -153,11 +166,15 @@ JobResult DeviceJobs::streamFirmware(const QByteArray &image, bool upgrade)
                 return failed(JobResult::Outcome::LinkLost, tr("Protocol error !"));
             if (!upgrade && (status & ST_U_ERR)) {
                 result.differingBlocks << k + 1;
-                if (prompts().choose(Prompts::Kind::Question, dialogParent, BoxTitles::firmware(),
-                                     tr("Verification failed : block %1\n  Continue ?").arg(k + 1),
-                                     {{Prompts::Yes, tr("Yes !")}, {Prompts::No, tr("No ...")}},
-                                     Prompts::Yes)
-                    == Prompts::No)
+                const auto askContinue = [&] {
+                    return prompts().choose(
+                               Prompts::Kind::Question, dialogParent, BoxTitles::firmware(),
+                               tr("Verification failed : block %1\n  Continue ?").arg(k + 1),
+                               {{Prompts::Yes, tr("Yes !")}, {Prompts::No, tr("No ...")}},
+                               Prompts::Yes)
+                        != Prompts::No;
+                };
+                if (!answeredYes(answers.continuePastDifference, askContinue))
                     return failed(JobResult::Outcome::Cancelled, {});
                 answered = true; // "Yes !": this block's polling ends
             } else if (status & acknowledged) {
@@ -175,13 +192,14 @@ JobResult DeviceJobs::streamFirmware(const QByteArray &image, bool upgrade)
     return result;
 }
 
-JobResult DeviceJobs::runFirmwareJob(const QString &fileName, bool upgrade)
+JobResult DeviceJobs::runFirmwareJob(const QString &fileName, bool upgrade,
+                                     const FirmwareJobOptions &answers)
 {
     if (!connected)
         return JobResult::failed(JobResult::Outcome::NotConnected, tr("Not connected !"),
                                  Prompts::Kind::Information, BoxTitles::firmware());
     QByteArray image;
-    if (JobResult usable = firmwareFileUsable(fileName, upgrade, &image); !usable.ok())
+    if (JobResult usable = firmwareFileUsable(fileName, upgrade, answers, &image); !usable.ok())
         return usable;
 
     progressDialog
@@ -200,7 +218,7 @@ JobResult DeviceJobs::runFirmwareJob(const QString &fileName, bool upgrade)
     if (result.ok()) {
         progressDialog->setLabelText(upgrade ? tr("Transferring firmware...")
                                              : tr("Comparing firmware..."));
-        result = streamFirmware(image, upgrade);
+        result = streamFirmware(image, upgrade, answers);
     }
     progressDialog->setValue(ProgressEnd);
     progressDialog->reset();

@@ -147,9 +147,10 @@ bool kelvo_controller_class::read_confDataFromFile(const QString &fileName)
     return ok;
 }
 
-void kelvo_controller_class::upgradeFirmware(const QString &fileName, bool upgrade)
+void kelvo_controller_class::upgradeFirmware(const QString &fileName, bool upgrade,
+                                             const FirmwareJobOptions &answers)
 {
-    const JobResult result = runFirmwareJob(fileName, upgrade);
+    const JobResult result = runFirmwareJob(fileName, upgrade, answers);
     if (!result.detail.isEmpty())
         prompts().message(result.detailKind, dialogParent, result.detailTitle, result.detail);
     if (!result.started)

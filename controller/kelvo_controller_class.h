@@ -49,8 +49,9 @@ public:
     void showRcuAddressOfImage();
 
     // Sends (upgrade) or compares (verify) the firmware of an upgrade file; every outcome is
-    // reported in a box.
-    void upgradeFirmware(const QString &fileName, bool upgrade);
+    // reported in a box. `answers` are the user's to the job's questions; Ask shows each.
+    void upgradeFirmware(const QString &fileName, bool upgrade,
+                         const FirmwareJobOptions &answers = {});
 
 signals:
     void readFileFinished();

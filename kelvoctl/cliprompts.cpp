@@ -87,24 +87,16 @@ CliPrompts::~CliPrompts()
 }
 
 Prompts::Button CliPrompts::message(Kind kind, QObject *, const QString &title, const QString &text,
-                                    Buttons buttons, Button defaultButton)
+                                    Buttons, Button defaultButton)
 {
     boxes.append({kind, title, text});
-    if (answeredYes.contains(text) && buttons.testFlag(Yes))
-        return Yes;
     return defaultButton != NoButton ? defaultButton : Ok;
 }
 
 Prompts::Button CliPrompts::choose(Kind kind, QObject *, const QString &title, const QString &text,
-                                   const QList<Choice> &choices, Button defaultButton)
+                                   const QList<Choice> &, Button defaultButton)
 {
     boxes.append({kind, title, text});
-    if (answeredYes.contains(text)) {
-        for (const Choice &choice : choices) {
-            if (choice.role == Yes)
-                return Yes;
-        }
-    }
     return defaultButton;
 }
 

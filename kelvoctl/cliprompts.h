@@ -4,15 +4,14 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 class Console;
 class Interrupt;
 
 // The controller's boxes and progress dialogs for a command line: boxes are kept for the
-// command to report from (nothing is shown twice), questions get the answers the options gave,
-// and a progress dialog becomes a bar on standard error that Ctrl+C cancels. Installed for its
-// lifetime.
+// command to report from (nothing is shown twice), a question gets its default answer (the
+// commands give the jobs their answers beforehand), and a progress dialog becomes a bar on
+// standard error that Ctrl+C cancels. Installed for its lifetime.
 class CliPrompts : public Prompts
 {
 public:
@@ -28,8 +27,6 @@ public:
     CliPrompts(const CliPrompts &) = delete;
     CliPrompts &operator=(const CliPrompts &) = delete;
 
-    // Questions answered Yes (an option said so); every other one gets its default answer.
-    QStringList answeredYes;
     QList<Box> boxes;
 
     Button message(Kind kind, QObject *parent, const QString &title, const QString &text,

@@ -3,7 +3,6 @@
 #include "commands.h"
 
 #include "configdiffoutput.h"
-#include "controllercommands.h"
 #include "jobreport.h"
 #include "simulatecommand.h"
 
@@ -132,7 +131,7 @@ int commandNew(const Invocation &call)
         return console.usage(QStringLiteral("new takes one file name: kelvoctl new OUT"));
     Image image(ImageSize);
     clearImage(image.data(), ClearFlags::All);
-    return saveConfig(console, args[0], image.data()) ? Console::Ok : Console::Failed;
+    return JobReport::doneOrFailed(saveConfig(console, args[0], image.data()));
 }
 
 int commandInfo(const Invocation &call)
@@ -144,7 +143,7 @@ int commandInfo(const Invocation &call)
     Image data;
     QByteArray bytes;
     if (!loadConfig(console, args[0], data, &bytes))
-        return Console::Failed;
+        return JobReport::doneOrFailed(false);
     const u8 *image = data.data();
     QString text;
     QTextStream o(&text);
@@ -200,7 +199,7 @@ int commandInfo(const Invocation &call)
     o << "System address: "
       << (address <= MaxRcuSysAddr ? QString::number(address) : QStringLiteral("not used")) << '\n';
     o.flush();
-    return console.out(text.toUtf8()) ? Console::Ok : Console::Failed;
+    return JobReport::doneOrFailed(console.out(text.toUtf8()));
 }
 
 int commandExport(const Invocation &call)
@@ -217,14 +216,14 @@ int commandExport(const Invocation &call)
             QStringLiteral("-o needs a file name (export writes to standard output "
                            "without -o)"));
     if (output && !distinctOutput(console, args[0], *output))
-        return Console::Failed;
+        return JobReport::doneOrFailed(false);
     Image image;
     if (!loadConfig(console, args[0], image))
-        return Console::Failed;
+        return JobReport::doneOrFailed(false);
     const QByteArray json = QJsonDocument(ConfigJson::toJson(image.data())).toJson();
     if (!output)
-        return console.out(json) ? Console::Ok : Console::Failed;
-    return saveBytes(console, *output, json) ? Console::Ok : Console::Failed;
+        return JobReport::doneOrFailed(console.out(json));
+    return JobReport::doneOrFailed(saveBytes(console, *output, json));
 }
 
 int commandImport(const Invocation &call)
@@ -235,7 +234,7 @@ int commandImport(const Invocation &call)
         return console.usage(
             QStringLiteral("import takes two file names: kelvoctl import IN.json OUT"));
     if (!distinctOutput(console, args[0], args[1]))
-        return Console::Failed;
+        return JobReport::doneOrFailed(false);
     QByteArray text;
     QString reason;
     if (FileIo::read(args[0], ConfigJson::MaxTextSize, &text, &reason) != FileIo::ReadResult::Ok)
@@ -245,7 +244,7 @@ int commandImport(const Invocation &call)
     // The parser escapes what it quotes from the document already.
     if (!ConfigJson::parse(text, image.data(), &error))
         return console.fail(QStringLiteral("%1: %2").arg(shown(args[0]), error));
-    return saveConfig(console, args[1], image.data()) ? Console::Ok : Console::Failed;
+    return JobReport::doneOrFailed(saveConfig(console, args[1], image.data()));
 }
 
 // The program's own words for a refused file; it passes over a file with nothing to load
@@ -302,11 +301,11 @@ int commandFirmwareInfo(const Invocation &call)
     }
     text += "Compressed size: " + QByteArray::number(qint64(descriptor.dataLengthMinus1) + 1)
         + " bytes\nFirmware: unpacks to a valid 64 KiB image\n";
-    return console.out(text) ? Console::Ok : Console::Failed;
+    return JobReport::doneOrFailed(console.out(text));
 }
 int commandDiff(const Invocation &call)
 {
-    JobReport report(QStringLiteral("diff"), true);
+    JobReport report(QString::fromLatin1(call.command.name), call.command.comparison);
     if (call.args.size() != 2) {
         report.end(JobReport::Ending::Usage,
                    QStringLiteral("diff takes two file names: kelvoctl diff A B"));
@@ -363,45 +362,28 @@ QString upgradeFileRefusal(const QString &fileName)
     return refusal == UpgradeFile::Refusal::None ? QString() : refusalMessage(refusal, fileName);
 }
 
-const QList<Command> &commands()
+const QList<Command> &fileCommands()
 {
     static const QList<Command> table {
-        {"new", "new OUT", "write a configuration file with all defaults", 0, commandNew},
-        {"info", "info FILE", "check a configuration file and summarise it", 0, commandInfo},
+        {"new", "new OUT", "write a configuration file with all defaults", 0, Needs::Files, false,
+         commandNew},
+        {"info", "info FILE", "check a configuration file and summarise it", 0, Needs::Files, false,
+         commandInfo},
         {"export", "export FILE [-o OUT.json]", "write the whole configuration as JSON",
-         OutputOption, commandExport},
+         OutputOption, Needs::Files, false, commandExport},
         {"import", "import IN.json OUT", "build a configuration file from such JSON", 0,
-         commandImport},
+         Needs::Files, false, commandImport},
         {"diff", "diff A B [--json]", "the differences between two configuration files", JsonOption,
-         commandDiff},
+         Needs::Files, true, commandDiff},
         {"firmware-info", "firmware-info FILE.upg", "check an upgrade file without a controller", 0,
-         commandFirmwareInfo},
+         Needs::Files, false, commandFirmwareInfo},
         {"simulate", "simulate CONFIG [--at T:EVENT]... [--events FILE]",
          "play a configuration's show as the preview does",
          AtOption | EventsOption | DurationOption | FpsOption | ChannelsOption | JsonOption
              | OutputOption,
-         commandSimulate,
+         Needs::Files, false, commandSimulate,
          "simulate CONFIG ... [--duration S] [--fps N] [--channels A-B] [--json] [-o OUT]",
          "its output levels frame by frame, as CSV or JSON"},
-        {"devices", "devices [--json]", "list the controllers on the bus and their ports",
-         JsonOption, commandDevices},
-        {"backup", "backup [--serial S] [--port P] -o FILE",
-         "save a controller's configuration to a file",
-         OutputOption | SerialOption | PortOption | AllOption | JsonOption | QuietOption,
-         commandBackup, "backup --all -o DIR", "save every controller's, as DIR/<serial>.cfgkv"},
-        {"restore", "restore [--serial S] [--port P] FILE [--yes]",
-         "write a configuration file to a controller",
-         SerialOption | PortOption | YesOption | JsonOption | QuietOption, commandRestore},
-        {"verify-config", "verify-config [--serial S] [--port P] FILE",
-         "compare a controller's configuration with a file",
-         SerialOption | PortOption | JsonOption | QuietOption, commandVerifyConfig},
-        {"flash", "flash [--serial S] [--port P] FILE.upg [--allow-older] [--yes]",
-         "install the firmware of an upgrade file",
-         SerialOption | PortOption | YesOption | AllowOlderOption | JsonOption | QuietOption,
-         commandFlash},
-        {"verify-firmware", "verify-firmware [--serial S] [--port P] FILE.upg",
-         "compare a controller's firmware with an upgrade file",
-         SerialOption | PortOption | JsonOption | QuietOption, commandVerifyFirmware},
     };
     return table;
 }
@@ -409,6 +391,20 @@ const QList<Command> &commands()
 namespace {
 
 constexpr int SynopsisWidth = 27;
+
+// The commands `which` picks, as a sentence names them: "export, simulate and backup".
+template<typename Predicate> QString namesOf(const QList<Command> &table, Predicate which)
+{
+    QStringList names;
+    for (const Command &c : table) {
+        if (which(c))
+            names << QString::fromLatin1(c.name);
+    }
+    if (names.size() <= 1)
+        return names.value(0);
+    const QString last = names.takeLast();
+    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+}
 
 const char exitStatuses[] = R"(
 
@@ -436,17 +432,9 @@ happen; backup --all then reads no further controller. A second Ctrl+C ends
 kelvoctl at once and says what state the controller is left in.
 
 Exit status:
-  0    done; for diff, verify-config and verify-firmware: the same
-  1    failed; for diff, verify-config and verify-firmware: different
-  2    wrong usage; for diff, verify-config and verify-firmware: any trouble
-  3    no controller found, none with the serial number or port given, or
-       several and none named with --serial or --port
-  4    the controller left the bus or stopped answering during the job
-  5    the controller is in its firmware loader (only flash works then)
-  6    the controller is used by another program (named when the system tells)
-  130  cancelled (Ctrl+C, or a question answered no))";
+)";
 
-QString description()
+QString description(const QList<Command> &table)
 {
     QString text = QStringLiteral("Configuration files and controllers of the Kelvo controller "
                                   "from the command line.\n\nCommands:");
@@ -459,19 +447,20 @@ QString description()
                   .arg(synopsis, QString(SynopsisWidth, QLatin1Char(' ')),
                        QString::fromLatin1(summary));
     };
-    for (const Command &c : commands()) {
+    for (const Command &c : table) {
         line(c.synopsis, c.summary);
         if (c.otherSynopsis)
             line(c.otherSynopsis, c.otherSummary);
     }
-    return text + QString::fromLatin1(exitStatuses);
+    return text + QString::fromLatin1(exitStatuses)
+        + JobReport::statusHelp(namesOf(table, [](const Command &c) { return c.comparison; }));
 }
 
 // "new, info, export, import or firmware-info"
-QString commandNames()
+QString commandNames(const QList<Command> &table)
 {
     QStringList names;
-    for (const Command &c : commands())
+    for (const Command &c : table)
         names << QString::fromLatin1(c.name);
     const QString last = names.takeLast();
     return names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
@@ -570,26 +559,13 @@ QCommandLineOption commandLineOption(const OptionSpec &spec)
                               spec.valueName ? QString::fromLatin1(spec.valueName) : QString());
 }
 
-// "export and backup"
-QString commandsTaking(Option option)
-{
-    QStringList names;
-    for (const Command &c : commands()) {
-        if (c.options & option)
-            names << QString::fromLatin1(c.name);
-    }
-    if (names.size() == 1)
-        return names.first();
-    const QString last = names.takeLast();
-    return names.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
-}
-
 } // namespace
 
-int run(const QStringList &arguments, Console &console, const Environment &environment)
+int run(const QStringList &arguments, const QList<Command> &table, Console &console,
+        const Environment &environment)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(description());
+    parser.setApplicationDescription(description(table));
     parser.addHelpOption();
     parser.addVersionOption();
     std::vector<QCommandLineOption> declared;
@@ -597,7 +573,7 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
         declared.push_back(commandLineOption(spec));
         parser.addOption(declared.back());
     }
-    parser.addPositionalArgument(QStringLiteral("command"), commandNames());
+    parser.addPositionalArgument(QStringLiteral("command"), commandNames(table));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
 
@@ -609,12 +585,12 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
         QString help = parser.helpText();
         help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
                      QStringLiteral("Usage: kelvoctl"));
-        return console.out(help.toUtf8()) ? Console::Ok : Console::Failed;
+        return JobReport::doneOrFailed(console.out(help.toUtf8()));
     }
     if (parser.isSet(QStringLiteral("version"))) {
         const QString line = QCoreApplication::applicationName() + QLatin1Char(' ')
             + QCoreApplication::applicationVersion() + QLatin1Char('\n');
-        return console.out(line.toUtf8()) ? Console::Ok : Console::Failed;
+        return JobReport::doneOrFailed(console.out(line.toUtf8()));
     }
 
     unsigned given = 0;
@@ -633,9 +609,13 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     // An option the command does not take is a mistake, named before anything is done.
     const auto refuseOptions = [&](unsigned accepted) -> int {
         for (const OptionSpec &spec : optionSpecs) {
-            if ((given & spec.option) && !(accepted & spec.option))
-                return console.usage(QStringLiteral("%1 goes with %2 only")
-                                         .arg(spec.spelling(), commandsTaking(spec.option)));
+            if (!(given & spec.option) || (accepted & spec.option))
+                continue;
+            const auto takesIt = [&spec](const Command &c) {
+                return (c.options & spec.option) != 0;
+            };
+            return console.usage(QStringLiteral("%1 goes with %2 only")
+                                     .arg(spec.spelling(), namesOf(table, takesIt)));
         }
         return Console::Ok;
     };
@@ -644,12 +624,12 @@ int run(const QStringList &arguments, Console &console, const Environment &envir
     if (args.isEmpty())
         return console.usage(QStringLiteral("no command given"));
     const QString name = args.takeFirst();
-    for (const Command &command : commands()) {
+    for (const Command &command : table) {
         if (name != QLatin1String(command.name))
             continue;
         if (const int status = refuseOptions(command.options); status != Console::Ok)
             return status;
-        return command.run({args, options, console, environment});
+        return command.run({command, args, options, given, console, environment});
     }
     if (const int status = refuseOptions(0); status != Console::Ok)
         return status;

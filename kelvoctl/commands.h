@@ -55,13 +55,26 @@ struct Environment
     Interrupt *interrupt = nullptr;
 };
 
+struct Command;
+
 // One command as it was asked for.
 struct Invocation
 {
+    const Command &command;
     QStringList args; // after the command's name
     Options options;
+    unsigned given; // the Options given
     Console &console;
     Environment environment;
+};
+
+// What a command works on. Whatever is needed of a controller is seen to before the command's
+// own work, in one place for all of them.
+enum class Needs {
+    Files,
+    Bus, // every controller on the bus, each the command's to open
+    Controller, // the one --serial and --port name, or the only one, running its firmware
+    ControllerOrLoader, // the same, or waiting in its firmware loader
 };
 
 struct Command
@@ -70,10 +83,15 @@ struct Command
     const char *synopsis; // as --help lists it
     const char *summary;
     unsigned options; // the Options it takes
+    Needs needs;
+    // Compares, and exits as diff(1) does: 0 the same, 1 different, 2 any trouble.
+    bool comparison;
     int (*run)(const Invocation &call);
     // A second way to call it, on a line of its own in --help.
     const char *otherSynopsis = nullptr;
     const char *otherSummary = nullptr;
+    // With this option it works on every controller on the bus instead of one.
+    Option everyControllerWith = Option(0);
 };
 
 // A file name or argument echoed in a message or output: escaped like text from a file, so that
@@ -88,11 +106,13 @@ bool sameFile(const QString &a, const QString &b);
 // with nothing to load said in words too.
 QString upgradeFileRefusal(const QString &fileName);
 
-// Every command, in the order --help lists them.
-const QList<Command> &commands();
+// The commands on files alone, in the order --help lists them.
+const QList<Command> &fileCommands();
 
 // kelvoctl with its arguments (the program's name first, as QCoreApplication::arguments() gives
-// them); the exit status. Expects a QCoreApplication with name and version set.
-int run(const QStringList &arguments, Console &console, const Environment &environment = {});
+// them) and the commands of `table`, in the order --help lists them; the exit status. Expects a
+// QCoreApplication with name and version set.
+int run(const QStringList &arguments, const QList<Command> &table, Console &console,
+        const Environment &environment = {});
 
 } // namespace Kelvoctl

@@ -1,5 +1,7 @@
 #include "console.h"
 
+#include "jobreport.h"
+
 #include <QTextStream>
 
 #include <cerrno>
@@ -19,13 +21,13 @@ bool Console::out(const QByteArray &bytes)
 int Console::fail(const QString &message)
 {
     writeErr(QStringLiteral("kelvoctl: ") + message + QLatin1Char('\n'));
-    return Failed;
+    return Kelvoctl::JobReport::status(Kelvoctl::JobReport::Ending::Failed, false);
 }
 
 int Console::usage(const QString &message)
 {
     writeErr(QStringLiteral("kelvoctl: ") + message + QStringLiteral("\nTry 'kelvoctl --help'.\n"));
-    return Usage;
+    return Kelvoctl::JobReport::status(Kelvoctl::JobReport::Ending::Usage, false);
 }
 
 bool Console::confirm(const QString &question)

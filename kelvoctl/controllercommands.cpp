@@ -145,25 +145,45 @@ QStringList backupNames(const QList<Found> &found)
     return names;
 }
 
+// How kelvoctl ends after each outcome of the program's controller jobs; the words are the
+// command's, as only it knows what was being done.
+Ending endingOf(JobResult::Outcome outcome)
+{
+    using Outcome = JobResult::Outcome;
+    switch (outcome) {
+    case Outcome::Done:
+        return Ending::Done;
+    case Outcome::Differs:
+        return Ending::Differs;
+    case Outcome::Busy:
+        return Ending::Busy;
+    case Outcome::NotConnected: // it was there a moment ago
+    case Outcome::LinkLost:
+        return Ending::ControllerLost;
+    case Outcome::Cancelled:
+        return Ending::Cancelled;
+    case Outcome::Refused:
+    case Outcome::WrongAnswer:
+    case Outcome::FileError:
+        break;
+    }
+    return Ending::Failed;
+}
+
 // One controller job of one command: the controller object on the chosen bus, the prompts that
 // turn its boxes and progress into the command line's, Ctrl+C, and the report.
 class Session
 {
 public:
-    Session(const Invocation &call, const QString &command, bool comparison = false)
+    explicit Session(const Invocation &call)
         : call(call)
         , console(call.console)
-        , command(command)
-        , report(command, comparison)
+        , command(QString::fromLatin1(call.command.name))
+        , report(command, call.command.comparison)
         , prompts(call.console, !call.options.quiet && call.console.errorIsTerminal(),
                   call.environment.interrupt)
     {
         kelvo.setUsbBackend(call.environment.usb);
-        // The window's own question, asked in its words; a verify goes on past a differing
-        // block by its default, so that every one is listed.
-        if (call.options.allowOlder)
-            prompts.answeredYes << DeviceJobs::tr(
-                "Do you really want to install older firmware release?");
         notify(QStringLiteral("Ctrl+C: stopping before anything is changed"),
                QStringLiteral("stopped; nothing was changed"));
     }
@@ -223,7 +243,7 @@ public:
         kelvo.usbDevice.requiredPort = found.port;
         if (const JobResult result = kelvo.connectController(); !result.ok()) {
             const QList<BusyController> &held = kelvo.usbDevice.busyControllers;
-            if (result.outcome == JobResult::Outcome::Busy && !held.isEmpty())
+            if (endingOf(result.outcome) == Ending::Busy && !held.isEmpty())
                 report.end(Ending::Busy,
                            QStringLiteral("%1 is %2").arg(who(), heldBy(held.first().holder)));
             else
@@ -355,19 +375,18 @@ public:
     {
         const QString tail = afterwards.isEmpty() ? QString() : QStringLiteral("; ") + afterwards;
         // A cancelled write ends in a link error; the flag tells it apart.
-        if (result.outcome == JobResult::Outcome::Cancelled || interrupted()) {
-            end(Ending::Cancelled, QStringLiteral("%1 of %2 cancelled%3").arg(doing, who(), tail));
-            return;
-        }
+        Ending how = interrupted() ? Ending::Cancelled : endingOf(result.outcome);
         // A controller that vanished can leave any of the failures behind; the bus tells.
-        if (result.outcome == JobResult::Outcome::LinkLost
-            || result.outcome == JobResult::Outcome::NotConnected || !kelvo.usbDevice.isOpen()
-            || !discover().contains(target)) {
+        if (how != Ending::Cancelled && how != Ending::ControllerLost
+            && (!kelvo.usbDevice.isOpen() || !discover().contains(target)))
+            how = Ending::ControllerLost;
+        if (how == Ending::Cancelled)
+            end(how, QStringLiteral("%1 of %2 cancelled%3").arg(doing, who(), tail));
+        else if (how == Ending::ControllerLost)
             lost(doing, afterwards);
-            return;
-        }
-        end(Ending::Failed,
-            QStringLiteral("%1 of %2 failed: %3%4").arg(doing, who(), reason(result), tail));
+        else
+            end(Ending::Failed,
+                QStringLiteral("%1 of %2 failed: %3%4").arg(doing, who(), reason(result), tail));
     }
 
     // Why a job failed, in words that are never empty.
@@ -474,13 +493,14 @@ public:
     QSet<QString> serialShared;
     bool firmwareStarted = false;
     qsizetype boxesBefore = 0;
+    // The configuration file the command sends or compares with.
+    std::vector<u8> file;
 };
 
-int usage(const Invocation &call, const QString &command, bool comparison, const char *text)
+// Always false, for `return usage(...)` where the arguments are wrong.
+bool usage(Session &session, const char *text)
 {
-    JobReport report(command, comparison);
-    report.end(Ending::Usage, QString::fromLatin1(text));
-    return report.print(call.console, call.options);
+    return session.end(Ending::Usage, QString::fromLatin1(text));
 }
 
 // The configuration file a command sends or compares with; false after ending the report.
@@ -519,15 +539,36 @@ bool readInto(Session &session, std::vector<u8> &image, const QString &firstNoti
     return false;
 }
 
-} // namespace
+// Each command on controllers in two steps: what it checks before any controller is touched (its
+// arguments, its files; false after ending the report), and its work once the controller it
+// needs is there (the exit status).
+using Check = bool (*)(Session &session);
+using Work = int (*)(Session &session);
 
-int commandDevices(const Invocation &call)
+// The one runner of the commands on controllers: the controller the command's row says it needs
+// is found and opened here, and one that waits in its firmware loader refused unless the row
+// takes that.
+template<Check check, Work work> int onControllers(const Invocation &call)
 {
-    const QString command = QStringLiteral("devices");
-    if (!call.args.isEmpty())
-        return usage(call, command, false,
-                     "devices takes no file names: kelvoctl devices [--json]");
-    Session session(call, command);
+    Session session(call);
+    if (!check(session))
+        return session.conclude();
+    const Command &row = call.command;
+    const Needs needs = (call.given & row.everyControllerWith) ? Needs::Bus : row.needs;
+    if (needs != Needs::Bus && !session.choose(needs == Needs::ControllerOrLoader))
+        return session.conclude();
+    return work(session);
+}
+
+bool devicesCheck(Session &session)
+{
+    return session.call.args.isEmpty()
+        || usage(session, "devices takes no file names: kelvoctl devices [--json]");
+}
+
+int devices(Session &session)
+{
+    const Invocation &call = session.call;
     QJsonArray list;
     QString text;
     const QList<Found> found = session.discover();
@@ -563,34 +604,32 @@ int commandDevices(const Invocation &call)
                     .arg(shown(b.port), shown(b.location), heldBy(b.holder));
     }
     // Listing works while some are held; only where none is free does it fail.
-    int status = Console::Ok;
+    Ending ending = Ending::Done;
     if (found.isEmpty() && session.busy.isEmpty()) {
         call.console.fail(QStringLiteral("no Kelvo controller found"));
-        status = Console::NoController;
+        ending = Ending::NoController;
     } else if (found.isEmpty()) {
         call.console.fail(busyList(session.busy));
-        status = Console::Busy;
+        ending = Ending::Busy;
     }
     const QByteArray output
         = call.options.json ? QJsonDocument(list).toJson(QJsonDocument::Indented) : text.toUtf8();
     if (!output.isEmpty() && !call.console.out(output))
-        return Console::Failed;
-    return status;
+        ending = Ending::Failed;
+    return JobReport::status(ending, call.command.comparison);
 }
 
-namespace {
-
-int backupAll(const Invocation &call)
+int backupAll(Session &session)
 {
+    const Invocation &call = session.call;
     const Options &options = call.options;
     QJsonArray results;
-    const auto printed = [&](int status) {
+    const auto printed = [&](Ending ending) {
         if (options.json
             && !call.console.out(QJsonDocument(results).toJson(QJsonDocument::Indented)))
-            return int(Console::Failed);
-        return status;
+            ending = Ending::Failed;
+        return JobReport::status(ending, call.command.comparison);
     };
-    Session session(call, QStringLiteral("backup"));
     const QDir folder(*options.output);
     if (!folder.exists())
         session.end(Ending::Failed, QStringLiteral("%1: not a folder").arg(shown(*options.output)));
@@ -604,11 +643,11 @@ int backupAll(const Invocation &call)
     if (!session.report.succeeded()) {
         session.report.tell(call.console, false);
         results.append(session.report.json());
-        return printed(session.report.status());
+        return printed(session.report.ending);
     }
 
-    // Every controller is tried; the status is the first trouble met.
-    int status = Console::Ok;
+    // Every controller is tried; the status is that of the first trouble met.
+    Ending first = Ending::Done;
     const QStringList names = backupNames(found);
     for (int i = 0; i < found.size(); ++i) {
         if (session.interrupted()) {
@@ -625,8 +664,8 @@ int backupAll(const Invocation &call)
                 skipped.end(Ending::Cancelled, QStringLiteral("cancelled before it was read"));
                 results.append(skipped.json());
             }
-            if (status == Console::Ok)
-                status = Console::Cancelled;
+            if (first == Ending::Done)
+                first = Ending::Cancelled;
             break;
         }
         session.report = JobReport(session.command, false);
@@ -653,43 +692,43 @@ int backupAll(const Invocation &call)
         if (!session.report.tell(call.console, !options.quiet && !options.json))
             session.report.end(Ending::Failed, QStringLiteral("standard output failed"));
         results.append(session.report.json());
-        if (status == Console::Ok)
-            status = session.report.status();
+        if (first == Ending::Done)
+            first = session.report.ending;
     }
     // Those another program holds are not read, and said so, each as a controller of the run.
     for (const BusyController &b : busy) {
-        if (status == Console::Cancelled)
+        if (first == Ending::Cancelled)
             break;
         JobReport held(session.command, false);
         held.fields = {{QStringLiteral("port"), b.port}};
         held.end(Ending::Busy, busyList({b}));
         held.tell(call.console, false);
         results.append(held.json());
-        if (status == Console::Ok)
-            status = held.status();
+        if (first == Ending::Done)
+            first = held.ending;
     }
-    return printed(status);
+    return printed(first);
 }
 
-} // namespace
-
-int commandBackup(const Invocation &call)
+bool backupCheck(Session &session)
 {
-    const Options &options = call.options;
-    const QString command = QStringLiteral("backup");
-    if (!call.args.isEmpty() || !options.output || options.output->isEmpty())
-        return usage(call, command, false,
+    const Options &options = session.call.options;
+    if (!session.call.args.isEmpty() || !options.output || options.output->isEmpty())
+        return usage(session,
                      "backup needs -o: kelvoctl backup [--serial S] [--port P] -o FILE, "
                      "or kelvoctl backup --all -o DIR");
     if (options.all && (!options.serial.isEmpty() || !options.port.isEmpty()))
-        return usage(call, command, false, "--all goes with neither --serial nor --port");
-    if (options.all)
-        return backupAll(call);
+        return usage(session, "--all goes with neither --serial nor --port");
+    return true;
+}
 
-    Session session(call, command);
+int backup(Session &session)
+{
+    const Options &options = session.call.options;
+    if (options.all)
+        return backupAll(session);
     std::vector<u8> image;
-    if (session.choose()
-        && readInto(session, image, readNotice(session, QStringLiteral("no file is written")))) {
+    if (readInto(session, image, readNotice(session, QStringLiteral("no file is written")))) {
         QString reason;
         session.report.fields.insert(QStringLiteral("file"), *options.output);
         if (ConfigFile::write(*options.output, image.data(), &reason))
@@ -703,20 +742,21 @@ int commandBackup(const Invocation &call)
     return session.conclude();
 }
 
-int commandRestore(const Invocation &call)
+bool restoreCheck(Session &session)
 {
-    const QString command = QStringLiteral("restore");
-    if (call.args.size() != 1)
-        return usage(call, command, false,
+    if (session.call.args.size() != 1)
+        return usage(session,
                      "restore takes one file name: kelvoctl restore [--serial S] [--port P] "
                      "FILE [--yes]");
-    const QString &fileName = call.args[0];
-    Session session(call, command);
-    std::vector<u8> image;
-    if (!readFile(session, fileName, image) || !session.choose()
-        || !session.agreed(QStringLiteral("configuration"),
-                           QStringLiteral("Replace the configuration of %1 with %2?")
-                               .arg(session.who(), shown(fileName))))
+    return readFile(session, session.call.args[0], session.file);
+}
+
+int restore(Session &session)
+{
+    const QString &fileName = session.call.args[0];
+    if (!session.agreed(QStringLiteral("configuration"),
+                        QStringLiteral("Replace the configuration of %1 with %2?")
+                            .arg(session.who(), shown(fileName))))
         return session.conclude();
     const QString doing = QStringLiteral("writing the configuration");
     const QString incomplete = QStringLiteral("its configuration may be incomplete: restore again");
@@ -728,7 +768,7 @@ int commandRestore(const Invocation &call)
                            .arg(session.who()),
                        QStringLiteral("stopped at once; %1").arg(incomplete)))
         return session.conclude();
-    const JobResult result = session.kelvo.writeConfiguration(image.data());
+    const JobResult result = session.kelvo.writeConfiguration(session.file.data());
     if (!result.ok()) {
         session.jobFailed(result, doing, incomplete);
         return session.conclude();
@@ -745,50 +785,59 @@ int commandRestore(const Invocation &call)
     return session.conclude();
 }
 
-int commandVerifyConfig(const Invocation &call)
+bool verifyConfigCheck(Session &session)
 {
-    const QString command = QStringLiteral("verify-config");
-    if (call.args.size() != 1)
-        return usage(call, command, true,
+    if (session.call.args.size() != 1)
+        return usage(session,
                      "verify-config takes one file name: kelvoctl verify-config [--serial S] "
                      "[--port P] FILE");
-    const QString &fileName = call.args[0];
-    Session session(call, command, true);
-    std::vector<u8> expected;
+    return readFile(session, session.call.args[0], session.file);
+}
+
+int verifyConfig(Session &session)
+{
     std::vector<u8> actual;
-    if (readFile(session, fileName, expected) && session.choose()
-        && readInto(session, actual, readNotice(session, QStringLiteral("nothing is compared"))))
-        compareInto(session.report, fileName,
-                    QStringLiteral("controller %1").arg(session.target.serial), expected.data(),
+    if (readInto(session, actual, readNotice(session, QStringLiteral("nothing is compared"))))
+        compareInto(session.report, session.call.args[0],
+                    QStringLiteral("controller %1").arg(session.target.serial), session.file.data(),
                     actual.data());
     return session.conclude();
 }
 
-namespace {
-
-int firmwareJob(const Invocation &call, bool upgrade)
+// The whole upgrade file is checked before any controller is touched, and refused in kelvoctl's
+// words.
+bool upgradeFileCheck(Session &session, const char *usageText)
 {
-    const QString command = upgrade ? QStringLiteral("flash") : QStringLiteral("verify-firmware");
-    if (call.args.size() != 1)
-        return usage(call, command, !upgrade,
-                     upgrade ? "flash takes one upgrade file: kelvoctl flash [--serial S] "
-                               "[--port P] FILE.upg [--allow-older] [--yes]"
-                             : "verify-firmware takes one upgrade file: kelvoctl "
-                               "verify-firmware [--serial S] [--port P] FILE.upg");
-    const QString &fileName = call.args[0];
-    Session session(call, command, !upgrade);
+    if (session.call.args.size() != 1)
+        return usage(session, usageText);
+    const QString &fileName = session.call.args[0];
     session.report.fields.insert(QStringLiteral("file"), fileName);
-    // The whole file is checked before any controller is touched, and refused in kelvoctl's words.
-    if (QString refusal = upgradeFileRefusal(fileName); !refusal.isEmpty()) {
-        session.end(Ending::Failed, refusal.replace(QLatin1Char('\n'), QLatin1Char(' ')));
-        return session.conclude();
-    }
-    // A controller in its loader can take firmware; that is how an interrupted upgrade ends.
-    if (!session.choose(upgrade)
-        || (upgrade
-            && !session.agreed(
-                QStringLiteral("firmware"),
-                QStringLiteral("Install %1 on %2?").arg(shown(fileName), session.who()))))
+    if (QString refusal = upgradeFileRefusal(fileName); !refusal.isEmpty())
+        return session.end(Ending::Failed, refusal.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    return true;
+}
+
+bool flashCheck(Session &session)
+{
+    return upgradeFileCheck(session,
+                            "flash takes one upgrade file: kelvoctl flash [--serial S] "
+                            "[--port P] FILE.upg [--allow-older] [--yes]");
+}
+
+bool verifyFirmwareCheck(Session &session)
+{
+    return upgradeFileCheck(session,
+                            "verify-firmware takes one upgrade file: kelvoctl "
+                            "verify-firmware [--serial S] [--port P] FILE.upg");
+}
+
+int firmwareJob(Session &session, bool upgrade)
+{
+    const Invocation &call = session.call;
+    const QString &fileName = call.args[0];
+    if (upgrade
+        && !session.agreed(QStringLiteral("firmware"),
+                           QStringLiteral("Install %1 on %2?").arg(shown(fileName), session.who())))
         return session.conclude();
     const QString doing = upgrade ? QStringLiteral("installing the firmware")
                                   : QStringLiteral("comparing the firmware");
@@ -806,12 +855,19 @@ int firmwareJob(const Invocation &call, bool upgrade)
                                      "loader: %2")
                           .arg(session.who(), session.flashHint())))
         return session.conclude();
-    const JobResult result = session.kelvo.runFirmwareJob(fileName, upgrade);
+    // Nothing is asked during the job: a verify goes on past a differing block, so that every
+    // one is listed.
+    FirmwareJobOptions answers;
+    answers.installOlder = call.options.allowOlder ? FirmwareJobOptions::Answer::Yes
+                                                   : FirmwareJobOptions::Answer::No;
+    answers.continuePastDifference = FirmwareJobOptions::Answer::Yes;
+    const JobResult result = session.kelvo.runFirmwareJob(fileName, upgrade, answers);
     session.firmwareStarted = result.started;
     // A verify leaves the firmware as it was: it can run again whatever the outcome.
     if (!upgrade && result.started && !result.ok())
         session.kelvo.restartController();
-    if (result.outcome == JobResult::Outcome::Differs) {
+    const Ending ending = endingOf(result.outcome);
+    if (ending == Ending::Differs) {
         // Compared to the end: nothing went wrong with the link.
         QStringList blocks;
         QJsonArray list;
@@ -827,8 +883,8 @@ int firmwareJob(const Invocation &call, bool upgrade)
         session.report.end(Ending::Differs);
         return session.conclude();
     }
-    if (!result.ok()) {
-        if (!result.started && result.outcome == JobResult::Outcome::Cancelled)
+    if (ending != Ending::Done) {
+        if (!result.started && ending == Ending::Cancelled)
             session.end(Ending::Cancelled,
                         session.interrupted()
                             ? QStringLiteral("%1 of %2 cancelled; nothing was changed")
@@ -856,16 +912,46 @@ int firmwareJob(const Invocation &call, bool upgrade)
     return session.conclude();
 }
 
-} // namespace
-
-int commandFlash(const Invocation &call)
+int flash(Session &session)
 {
-    return firmwareJob(call, true);
+    return firmwareJob(session, true);
 }
 
-int commandVerifyFirmware(const Invocation &call)
+int verifyFirmware(Session &session)
 {
-    return firmwareJob(call, false);
+    return firmwareJob(session, false);
+}
+
+} // namespace
+
+const QList<Command> &controllerCommands()
+{
+    static const QList<Command> table {
+        {"devices", "devices [--json]", "list the controllers on the bus and their ports",
+         JsonOption, Needs::Bus, false, onControllers<devicesCheck, devices>},
+        {"backup", "backup [--serial S] [--port P] -o FILE",
+         "save a controller's configuration to a file",
+         OutputOption | SerialOption | PortOption | AllOption | JsonOption | QuietOption,
+         Needs::Controller, false, onControllers<backupCheck, backup>, "backup --all -o DIR",
+         "save every controller's, as DIR/<serial>.cfgkv", AllOption},
+        {"restore", "restore [--serial S] [--port P] FILE [--yes]",
+         "write a configuration file to a controller",
+         SerialOption | PortOption | YesOption | JsonOption | QuietOption, Needs::Controller, false,
+         onControllers<restoreCheck, restore>},
+        {"verify-config", "verify-config [--serial S] [--port P] FILE",
+         "compare a controller's configuration with a file",
+         SerialOption | PortOption | JsonOption | QuietOption, Needs::Controller, true,
+         onControllers<verifyConfigCheck, verifyConfig>},
+        {"flash", "flash [--serial S] [--port P] FILE.upg [--allow-older] [--yes]",
+         "install the firmware of an upgrade file",
+         SerialOption | PortOption | YesOption | AllowOlderOption | JsonOption | QuietOption,
+         Needs::ControllerOrLoader, false, onControllers<flashCheck, flash>},
+        {"verify-firmware", "verify-firmware [--serial S] [--port P] FILE.upg",
+         "compare a controller's firmware with an upgrade file",
+         SerialOption | PortOption | JsonOption | QuietOption, Needs::Controller, true,
+         onControllers<verifyFirmwareCheck, verifyFirmware>},
+    };
+    return table;
 }
 
 } // namespace Kelvoctl

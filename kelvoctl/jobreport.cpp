@@ -12,35 +12,80 @@ JobReport::JobReport(const QString &command, bool comparison)
     , comparison(comparison)
 { }
 
+namespace {
+
+using Ending = JobReport::Ending;
+
+// Each ending once: its exit status, its word in JSON and what --help says of its status.
+struct EndingRow
+{
+    Ending ending;
+    int status;
+    // A comparison's is diff(1)'s: 1 means "different", so any trouble is 2.
+    int comparisonStatus;
+    const char *outcome;
+    const char *meaning; // nullptr: the status is another ending's, which says it
+    const char *comparisonMeaning; // nullptr: another ending says it
+};
+
+constexpr EndingRow endingRows[] = {
+    {Ending::Done, Console::Ok, Console::Ok, "done", "done", "the same"},
+    {Ending::Differs, Console::Failed, Console::Failed, "differs", nullptr, "different"},
+    {Ending::Failed, Console::Failed, Console::Usage, "failed", "failed", nullptr},
+    {Ending::Usage, Console::Usage, Console::Usage, "failed", "wrong usage", "any trouble"},
+    {Ending::NoController, Console::NoController, Console::Usage, "failed",
+     "no controller found, none with the serial number or port given, or\n"
+     "       several and none named with --serial or --port",
+     nullptr},
+    {Ending::ControllerLost, Console::ControllerLost, Console::Usage, "failed",
+     "the controller left the bus or stopped answering during the job", nullptr},
+    {Ending::InLoader, Console::InLoader, Console::Usage, "failed",
+     "the controller is in its firmware loader (only flash works then)", nullptr},
+    {Ending::Busy, Console::Busy, Console::Usage, "failed",
+     "the controller is used by another program (named when the system tells)", nullptr},
+    {Ending::Cancelled, Console::Cancelled, Console::Usage, "failed",
+     "cancelled (Ctrl+C, or a question answered no)", nullptr},
+};
+
+const EndingRow &rowOf(Ending ending)
+{
+    for (const EndingRow &row : endingRows) {
+        if (row.ending == ending)
+            return row;
+    }
+    Q_UNREACHABLE();
+}
+
+} // namespace
+
 int JobReport::status(Ending ending, bool comparison)
 {
-    switch (ending) {
-    case Ending::Done:
-        return Console::Ok;
-    case Ending::Differs:
-        return Console::Failed;
-    default:
-        break;
+    const EndingRow &row = rowOf(ending);
+    return comparison ? row.comparisonStatus : row.status;
+}
+
+QString JobReport::outcome(Ending ending)
+{
+    return QString::fromLatin1(rowOf(ending).outcome);
+}
+
+QString JobReport::statusHelp(const QString &comparisons)
+{
+    QStringList lines;
+    for (const EndingRow &row : endingRows) {
+        if (!row.meaning)
+            continue;
+        QString line = QStringLiteral("  %1%2").arg(QString::number(row.status).leftJustified(5),
+                                                    QString::fromLatin1(row.meaning));
+        for (const EndingRow &compared : endingRows) {
+            if (compared.comparisonStatus == row.status && compared.comparisonMeaning
+                && !comparisons.isEmpty())
+                line += QStringLiteral("; for %1: %2")
+                            .arg(comparisons, QString::fromLatin1(compared.comparisonMeaning));
+        }
+        lines << line;
     }
-    // Any trouble of a comparison is 2, as diff(1) has it: 1 means "different".
-    if (comparison)
-        return Console::Usage;
-    switch (ending) {
-    case Ending::Usage:
-        return Console::Usage;
-    case Ending::NoController:
-        return Console::NoController;
-    case Ending::ControllerLost:
-        return Console::ControllerLost;
-    case Ending::InLoader:
-        return Console::InLoader;
-    case Ending::Busy:
-        return Console::Busy;
-    case Ending::Cancelled:
-        return Console::Cancelled;
-    default:
-        return Console::Failed;
-    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 void JobReport::end(Ending how, const QString &why)
@@ -70,10 +115,7 @@ QJsonObject JobReport::json() const
 {
     QJsonObject object = fields;
     object.insert(QStringLiteral("command"), command);
-    object.insert(QStringLiteral("outcome"),
-                  ending == Ending::Done          ? QStringLiteral("done")
-                      : ending == Ending::Differs ? QStringLiteral("differs")
-                                                  : QStringLiteral("failed"));
+    object.insert(QStringLiteral("outcome"), outcome(ending));
     object.insert(QStringLiteral("status"), status());
     if (!message.isEmpty())
         object.insert(QStringLiteral("message"), message);

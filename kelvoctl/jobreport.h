@@ -32,6 +32,16 @@ public:
 
     static int status(Ending ending, bool comparison);
     int status() const { return status(ending, comparison); }
+    // The status of a command that ends done or failed without a report.
+    static int doneOrFailed(bool done)
+    {
+        return status(done ? Ending::Done : Ending::Failed, false);
+    }
+    // "done", "differs" or "failed", as JSON says it.
+    static QString outcome(Ending ending);
+    // The lines of --help that say what each exit status means; `comparisons` names the commands
+    // that compare ("diff, verify-config and verify-firmware"; empty: none does).
+    static QString statusHelp(const QString &comparisons);
     bool succeeded() const { return ending == Ending::Done || ending == Ending::Differs; }
 
     // Ends it so; `message` (for standard error) says why, and must not be empty unless the

@@ -1,9 +1,10 @@
 // kelvoctl: configuration and upgrade files and controllers from the command line. The commands are
-// in commands.cpp; this is what only a process needs.
+// in commands.cpp and controllercommands.cpp; this is what only a process needs.
 
-#include "commands.h"
+#include "commandtable.h"
 #include "common/version.h"
 #include "interrupt.h"
+#include "jobreport.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -108,7 +109,7 @@ int main(int argc, char *argv[])
     handleInterrupts(&interruptRead);
     StandardConsole console(interruptRead);
     if (!argumentsEncodeBack(console, argc, argv))
-        return Console::Failed;
+        return Kelvoctl::JobReport::doneOrFailed(false);
     Kelvoctl::Environment environment;
     environment.interrupt = &interruption;
     return Kelvoctl::run(QCoreApplication::arguments(), console, environment);

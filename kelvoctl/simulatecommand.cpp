@@ -242,17 +242,17 @@ int commandSimulate(const Invocation &call)
             text += '\n';
         }
         if (!writer.written(false))
-            return Console::Failed;
+            return JobReport::doneOrFailed(false);
     }
     if (options.json)
         text += "]}\n";
 
     if (!output)
-        return writer.written(true) ? Console::Ok : Console::Failed;
+        return JobReport::doneOrFailed(writer.written(true));
     if (!FileIo::write(*output, text, &reason))
         return ending(Ending::Failed,
                       QStringLiteral("%1: cannot write: %2").arg(shown(*output), shown(reason)));
-    return Console::Ok;
+    return JobReport::doneOrFailed(true);
 }
 
 } // namespace Kelvoctl

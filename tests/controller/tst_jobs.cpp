@@ -20,8 +20,10 @@
 
 using namespace ConfigLayout;
 using Outcome = JobResult::Outcome;
+using Answer = FirmwareJobOptions::Answer;
 
 Q_DECLARE_METATYPE(Outcome)
+Q_DECLARE_METATYPE(Answer)
 
 // A firmware file for the rig's controller carries core 'A' in these tests.
 struct JobRig : ControllerRig
@@ -46,6 +48,8 @@ private slots:
     void readIntoTheCallersBuffer();
     void firmware_data();
     void firmware();
+    void firmwareAnswersGivenAreNotAsked_data();
+    void firmwareAnswersGivenAreNotAsked();
     void files_data();
     void files();
 
@@ -245,6 +249,84 @@ void tst_Jobs::firmware()
     // Only the questions a job asks are boxes; its outcome is the caller's to tell.
     for (const ScriptedPrompts::Shown &box : rig.script.shown)
         QCOMPARE(box.kind, Prompts::Kind::Question);
+}
+
+void tst_Jobs::firmwareAnswersGivenAreNotAsked_data()
+{
+    QTest::addColumn<bool>("upgrade");
+    QTest::addColumn<Answer>("given"); // to the one question the job meets
+    QTest::addColumn<QList<Prompts::Button>>("clicked"); // on the boxes that are asked
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QList<int>>("differing");
+
+    // The controller runs 1.05; the upgrade file is 1.00. A verify meets blocks 4 and 200.
+    const QString older = QStringLiteral("Do you really want to install older firmware release?");
+    const QString block4 = QStringLiteral("Verification failed : block 4\n  Continue ?");
+    const QString block200 = QStringLiteral("Verification failed : block 200\n  Continue ?");
+    const QList<Prompts::Button> none;
+    QTest::newRow("older, asked, Yes, I do!")
+        << true << Answer::Ask << QList<Prompts::Button> {Prompts::Yes} << QStringList {older}
+        << Outcome::Done << QList<int>();
+    QTest::newRow("older, asked, Cancel")
+        << true << Answer::Ask << QList<Prompts::Button> {Prompts::Cancel} << QStringList {older}
+        << Outcome::Cancelled << QList<int>();
+    QTest::newRow("older, yes given")
+        << true << Answer::Yes << none << QStringList() << Outcome::Done << QList<int>();
+    QTest::newRow("older, no given")
+        << true << Answer::No << none << QStringList() << Outcome::Cancelled << QList<int>();
+    QTest::newRow("verify, asked, Yes ! twice")
+        << false << Answer::Ask << QList<Prompts::Button> {Prompts::Yes, Prompts::Yes}
+        << QStringList {block4, block200} << Outcome::Differs << QList<int> {4, 200};
+    QTest::newRow("verify, asked, No ...")
+        << false << Answer::Ask << QList<Prompts::Button> {Prompts::No} << QStringList {block4}
+        << Outcome::Cancelled << QList<int> {4};
+    QTest::newRow("verify, yes given")
+        << false << Answer::Yes << none << QStringList() << Outcome::Differs << QList<int> {4, 200};
+    QTest::newRow("verify, no given")
+        << false << Answer::No << none << QStringList() << Outcome::Cancelled << QList<int> {4};
+}
+
+void tst_Jobs::firmwareAnswersGivenAreNotAsked()
+{
+    QFETCH(bool, upgrade);
+    QFETCH(Answer, given);
+    QFETCH(QList<Prompts::Button>, clicked);
+    QFETCH(QStringList, asked);
+    QFETCH(Outcome, outcome);
+    QFETCH(QList<int>, differing);
+
+    JobRig rig;
+    QVERIFY(rig.connect());
+    UpgradeFileMaker maker;
+    maker.firmware = ConfigFileFixtures::randomBytes(3, 4096).repeated(16);
+    if (upgrade)
+        maker.text = "Kelvo firmware v_1_00A\r\n";
+    const QString name = dir.filePath(QStringLiteral("answers.upg"));
+    QVERIFY(ConfigFileFixtures::writeFile(name, maker.build()));
+    const std::vector<u8> before = rig.device->firmware;
+    if (!upgrade) {
+        std::memcpy(rig.device->firmware.data(), maker.firmware.constData(),
+                    SimulatedController::FirmwareSize);
+        rig.device->firmware[3 * BLOCK_DATA_SIZE] ^= 1;
+        rig.device->firmware[199 * BLOCK_DATA_SIZE + 5] ^= 1;
+    }
+    rig.script.answers = clicked;
+    // The other question is answered the other way: a mix-up of the two shows.
+    FirmwareJobOptions answers;
+    const Answer other = given == Answer::Yes ? Answer::No : Answer::Yes;
+    answers.installOlder = upgrade ? given : other;
+    answers.continuePastDifference = upgrade ? other : given;
+
+    const JobResult result = rig.kelvo.runFirmwareJob(name, upgrade, answers);
+    QVERIFY2(result.outcome == outcome, qPrintable(result.detail));
+    QCOMPARE(result.differingBlocks, differing);
+    QStringList shown;
+    for (const ScriptedPrompts::Shown &box : rig.script.shown)
+        shown << box.text;
+    QCOMPARE(shown, asked);
+    if (upgrade)
+        QCOMPARE(rig.device->firmware == before, outcome != Outcome::Done);
 }
 
 void tst_Jobs::files_data()

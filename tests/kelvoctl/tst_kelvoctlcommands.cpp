@@ -2,7 +2,7 @@
 // and the refusals. The process tests (tst_kelvoctl) keep exit codes, descriptors and shells.
 
 #include "common/version.h"
-#include "kelvoctl/commands.h"
+#include "kelvoctl/commandtable.h"
 #include "model/configclear.h"
 #include "model/configfile.h"
 #include "model/configlayout.h"

@@ -5,7 +5,7 @@
 #include "common/version.h"
 #include "controller/kelvo_controller_class.h"
 #include "device/kelvoprotocol.h"
-#include "kelvoctl/commands.h"
+#include "kelvoctl/commandtable.h"
 #include "kelvoctl/interrupt.h"
 #include "model/configclear.h"
 #include "model/configfile.h"

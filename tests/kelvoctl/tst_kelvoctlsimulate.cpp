@@ -3,7 +3,7 @@
 // is written.
 
 #include "common/version.h"
-#include "kelvoctl/commands.h"
+#include "kelvoctl/commandtable.h"
 #include "model/configclear.h"
 #include "model/configfile.h"
 #include "model/configlayout.h"
