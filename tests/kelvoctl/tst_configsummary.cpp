@@ -30,12 +30,13 @@ void tst_ConfigSummary::showsEveryChange_data()
         QList<Instance> places;
         forEachInstance(all[f].shape, [&](Instance at) { places << at; });
         for (const Instance at : {places.first(), places.last()}) {
-            const QString name = placeName(all[f].shape, at);
-            QTest::newRow(qPrintable(QStringLiteral("%1 %2 (page %3, %4)")
-                                         .arg(name, QLatin1String(all[f].key ? all[f].key : ""))
-                                         .arg(at.page)
-                                         .arg(at.index)))
-                << int(f) << at.page << at.index;
+            QStringList name {placeName(all[f].shape, at)};
+            if (all[f].group)
+                name << QLatin1String(all[f].group);
+            if (all[f].key)
+                name << QLatin1String(all[f].key);
+            name.removeAll(QString());
+            QTest::newRow(qPrintable(name.join(QLatin1Char(' ')))) << int(f) << at.page << at.index;
             if (places.size() == 1)
                 break;
         }
