@@ -38,14 +38,6 @@ const ListWords *listOf(Shape shape)
     return nullptr;
 }
 
-// The shape directly inside `outer` that holds places of `shape`.
-Shape within(Shape shape, Shape outer)
-{
-    while (parent(shape) != outer)
-        shape = parent(shape);
-    return shape;
-}
-
 QString numberList(const QList<int> &numbers)
 {
     if (numbers.isEmpty())
@@ -94,24 +86,18 @@ public:
             if (field.shape == outer && field.info && field.infoLeads)
                 piece(field, valueText(field, image, at), at);
         }
-        for (size_t i = 0; i < run.size();) {
-            if (run[i].shape == outer) {
-                if (run[i].info && !run[i].infoLeads)
-                    piece(run[i], valueText(run[i], image, at), at);
-                ++i;
-                continue;
-            }
-            const Shape inner = within(run[i].shape, outer);
-            size_t end = i;
-            while (end < run.size() && run[end].shape != outer
-                   && within(run[end].shape, outer) == inner)
-                ++end;
-            if (const ListWords *list = listOf(inner))
-                listed(*list, run.subspan(i, end - i), at);
-            else
-                gathered(run.subspan(i, end - i), inner, at);
-            i = end;
-        }
+        forEachPart(
+            run, outer,
+            [&](const Field &field) {
+                if (field.info && !field.infoLeads)
+                    piece(field, valueText(field, image, at), at);
+            },
+            [&](std::span<const Field> inner, Shape shape) {
+                if (const ListWords *list = listOf(shape))
+                    listed(*list, inner, at);
+                else
+                    gathered(inner, shape, at);
+            });
     }
 
     void endLine()

@@ -25,14 +25,6 @@ QString hex(uint value, int digits)
         + QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
 }
 
-// The shape directly inside `outer` that holds places of `shape`.
-Shape within(Shape shape, Shape outer)
-{
-    while (parent(shape) != outer)
-        shape = parent(shape);
-    return shape;
-}
-
 // The stored value of a one- or two-byte place.
 QString raw(const u8 *image, int offset, int size)
 {
@@ -147,20 +139,12 @@ public:
     // shape inside it place by place, all of that shape's fields at each place in turn.
     void walk(std::span<const Field> run, Shape outer, Instance at)
     {
-        for (size_t i = 0; i < run.size();) {
-            if (run[i].shape == outer) {
-                place(run[i++], at);
-                continue;
-            }
-            const Shape inner = within(run[i].shape, outer);
-            size_t end = i;
-            while (end < run.size() && run[end].shape != outer
-                   && within(run[end].shape, outer) == inner)
-                ++end;
-            for (int k = 0; k < count(inner); ++k)
-                walk(run.subspan(i, end - i), inner, element(inner, at, k));
-            i = end;
-        }
+        forEachPart(
+            run, outer, [&](const Field &f) { place(f, at); },
+            [&](std::span<const Field> inner, Shape shape) {
+                for (int k = 0; k < count(shape); ++k)
+                    walk(inner, shape, element(shape, at, k));
+            });
     }
 
     // Whatever no place above named.

@@ -267,6 +267,32 @@ Shape parent(Shape shape)
     return shape == Shape::ProgramStep ? Shape::Program : Shape::Single;
 }
 
+Shape within(Shape shape, Shape outer)
+{
+    while (parent(shape) != outer)
+        shape = parent(shape);
+    return shape;
+}
+
+void forEachPart(std::span<const Field> run, Shape outer,
+                 const std::function<void(const Field &)> &own,
+                 const std::function<void(std::span<const Field>, Shape)> &inner)
+{
+    for (size_t i = 0; i < run.size();) {
+        if (run[i].shape == outer) {
+            own(run[i++]);
+            continue;
+        }
+        const Shape shape = within(run[i].shape, outer);
+        size_t end = i;
+        while (end < run.size() && run[end].shape != outer
+               && within(run[end].shape, outer) == shape)
+            ++end;
+        inner(run.subspan(i, end - i), shape);
+        i = end;
+    }
+}
+
 Instance element(Shape shape, Instance outer, int i)
 {
     switch (shape) {

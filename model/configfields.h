@@ -85,6 +85,13 @@ const char *arrayGroup(Shape shape);
 int count(Shape shape);
 // The shape a shape's array sits in (ProgramStep in Program); Single for the root.
 Shape parent(Shape shape);
+// The shape directly inside `outer` that holds places of `shape`.
+Shape within(Shape shape, Shape outer);
+// Goes through `run`, fields of places inside `outer` in table order: each field of `outer`
+// itself to `own`, each run of fields inside one shape directly inside it to `inner`.
+void forEachPart(std::span<const Field> run, Shape outer,
+                 const std::function<void(const Field &)> &own,
+                 const std::function<void(std::span<const Field>, Shape)> &inner);
 // Place i of a shape inside `outer`, a place of its parent shape.
 Instance element(Shape shape, Instance outer, int i);
 // Every place of a shape, in order.
