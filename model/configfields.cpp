@@ -85,13 +85,13 @@ constexpr Field lastTimeField(Shape shape)
 constexpr Field single(const char *group, const char *key, Kind kind, int (*place)(Instance),
                        const char *diff, const char *info)
 {
-    const bool time = kind == Kind::Time;
+    const bool twoBytes = kind == Kind::Time;
     return {.shape = Shape::Single,
             .key = key,
             .kind = kind,
             .place = place,
-            .size = time ? 2 : 1,
-            .max = time ? 0xFFFF : 255,
+            .size = twoBytes ? 2 : 1,
+            .max = twoBytes ? 0xFFFF : 255,
             .group = group,
             .diff = diff,
             .info = info};
@@ -134,7 +134,7 @@ const Field table[] {
     {.shape = Shape::Program,
      .key = "stepCount",
      .kind = Kind::StepCount,
-     .max = 16,
+     .max = StepsPerPage,
      .diff = "steps",
      .info = "%1"},
     {.shape = Shape::Program,
