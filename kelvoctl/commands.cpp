@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "configdiffoutput.h"
+#include "configsummary.h"
 #include "jobreport.h"
 #include "simulatecommand.h"
 
@@ -85,44 +86,6 @@ bool saveConfig(Console &console, const QString &fileName, const u8 *image)
     return true;
 }
 
-QString actionText(u8 code)
-{
-    const FunctionCode::Decoded d = FunctionCode::decode(code);
-    QString text = functionCodeText(code);
-    if (FunctionCode::showsParameter(d))
-        text += QStringLiteral(" %1").arg(d.offset + 1);
-    return text;
-}
-
-QString seconds(u16 units)
-{
-    return QStringLiteral("%1.%2 s").arg(units / 10).arg(units % 10);
-}
-
-QString numberList(const QList<int> &numbers)
-{
-    if (numbers.isEmpty())
-        return QStringLiteral("none");
-    QStringList parts;
-    for (int n : numbers)
-        parts << QString::number(n);
-    return parts.join(QStringLiteral(", "));
-}
-
-QList<int> stepsWithLevels(const u8 *image, int page)
-{
-    QList<int> steps;
-    for (int s = 0; s < StepsPerPage; ++s) {
-        for (int c = 0; c < ChannelCount; ++c) {
-            if (level(image, page, s, c)) {
-                steps << s + 1;
-                break;
-            }
-        }
-    }
-    return steps;
-}
-
 int commandNew(const Invocation &call)
 {
     Console &console = call.console;
@@ -164,40 +127,7 @@ int commandInfo(const Invocation &call)
     }
     o << "CRC: OK\n";
 
-    o << "Scenes with levels: " << numberList(stepsWithLevels(image, 0)) << '\n';
-    o << "Programs:\n";
-    for (int p = 1; p < PageCount; ++p) {
-        const ProgramShape::Shape shape = ProgramShape::read(image, p);
-        o << "  Program " << p << ": " << shape.steps << (shape.steps == 1 ? " step, " : " steps, ")
-          << ProgramShape::runModeName(shape.mode)
-          << "; steps with levels: " << numberList(stepsWithLevels(image, p)) << '\n';
-    }
-    o << "Inputs:\n";
-    for (int i = 0; i < InputCount; ++i) {
-        o << "  Input " << i + 1 << ": " << contactModeName(contactMode(image, i)) << ", "
-          << actionText(image[InputFunc + i]) << '\n';
-    }
-    o << "Power on: " << actionText(image[PowerOnFunc]) << '\n';
-    o << "Remote keys:";
-    int keysWithAction = 0;
-    for (int k = 0; k < RcuKeyCount; ++k) {
-        if (image[RcuKeyFunc + k] != FunctionCode::NoAction) {
-            o << "\n  Key " << k + 1 << ": " << actionText(image[RcuKeyFunc + k]);
-            ++keysWithAction;
-        }
-    }
-    o << (keysWithAction ? "\n" : " all No action\n");
-    o << "Special scene: red " << image[SpecialLevelRed] << ", green " << image[SpecialLevelGreen]
-      << ", blue " << image[SpecialLevelBlue] << ", channels " << image[SpecialFirstChannel] + 1
-      << ".." << image[SpecialLastChannel] + 1 << ", rise time "
-      << seconds(readU16(image, SpecialRiseTime)) << '\n';
-    o << "Preview: channels " << image[PreviewFirstChannel] + 1 << ".."
-      << image[PreviewFirstChannel] + 3 << '\n';
-    o << "Scene mixing mode: "
-      << (image[MixMode] ? "Standard (bigger win) mode" : "Proportional mode") << '\n';
-    const u8 address = image[RcuSysAddr];
-    o << "System address: "
-      << (address <= MaxRcuSysAddr ? QString::number(address) : QStringLiteral("not used")) << '\n';
+    o << configSummary(image);
     o.flush();
     return JobReport::doneOrFailed(console.out(text.toUtf8()));
 }

@@ -5,7 +5,7 @@
 
 #include "cliprompts.h"
 #include "configdiffoutput.h"
-#include "controller/kelvo_controller_class.h"
+#include "controller/devicejobs.h"
 #include "device/kelvoprotocol.h"
 #include "interrupt.h"
 #include "jobreport.h"
@@ -485,7 +485,7 @@ public:
     QString command;
     JobReport report;
     CliPrompts prompts; // before the controller: it may ask from its first call
-    kelvo_controller_class kelvo;
+    DeviceJobs kelvo;
     Found target;
     // The controllers that the last discovery found held by another program.
     QList<BusyController> busy;

@@ -1,9 +1,8 @@
 #include "configdiff.h"
 
+#include "configfields.h"
 #include "configlayout.h"
 #include "contactmode.h"
-#include "functioncode.h"
-#include "programshape.h"
 
 #include <QJsonObject>
 
@@ -11,6 +10,7 @@
 #include <vector>
 
 using namespace ConfigLayout;
+using namespace ConfigFields;
 
 namespace ConfigDiff {
 
@@ -18,25 +18,6 @@ namespace {
 
 // Each input owns one bit of the two mask bytes; a spare bit would need a place of its own.
 static_assert(InputCount == 8);
-
-QString seconds(u16 units)
-{
-    return QStringLiteral("%1.%2 s").arg(units / 10).arg(units % 10);
-}
-
-QString lastTimeText(u16 units)
-{
-    return units == LastInfinite ? QStringLiteral("infinite") : seconds(units);
-}
-
-QString programFallText(u16 units)
-{
-    if (units == FallNextStep)
-        return QStringLiteral("next step");
-    if (units == FallLoop)
-        return QStringLiteral("loop");
-    return seconds(units);
-}
 
 QString hex(uint value, int digits)
 {
@@ -94,67 +75,59 @@ public:
         report(where(), before, after);
     }
 
-    // A scene, or a step of a program.
-    void step(int page, int s)
+    // One field at one place; its name is built only when it differs.
+    void place(const Field &f, Instance at)
     {
-        const int levels = levelOffset(page, s, 0);
-        const int record = timeRecordOffset(page, s);
-        if (!differs(levels, ChannelCount) && !differs(record, TimeRecordSize))
+        if (!f.diff)
+            return; // reserved: the byte lines name them
+        const auto name = [&f, at] {
+            QString name = placeName(f.shape, at);
+            if (*f.diff && !name.isEmpty())
+                name += QLatin1Char(' ');
+            return name + QLatin1String(f.diff);
+        };
+        switch (f.kind) {
+        case Kind::Levels:
+            if (!differs(offset(f, at), elements(f) * f.size))
+                return;
+            for (int c = 0; c < elements(f); ++c) {
+                field(
+                    offset(f, at, c), f.size,
+                    [&] { return name() + QStringLiteral(" %1").arg(c + 1); },
+                    [&](const u8 *image) { return text(f, image, at, c); });
+            }
             return;
-        const QString name = page == 0 ? QStringLiteral("scene %1").arg(s + 1)
-                                       : QStringLiteral("program %1 step %2").arg(page).arg(s + 1);
-        for (int c = 0; c < ChannelCount; ++c) {
-            field(
-                levelOffset(page, s, c), 1,
-                [&] { return name + QStringLiteral(" channel %1").arg(c + 1); },
-                [&](const u8 *image) { return QString::number(level(image, page, s, c)); });
+        case Kind::Contact:
+            contact(name, at.index);
+            return;
+        case Kind::StepCount:
+        case Kind::RunMode: {
+            // Read off the fall times, whose own lines account for the bytes.
+            const QString before = text(f, a, at);
+            const QString after = text(f, b, at);
+            if (before != after)
+                report(name(), before, after);
+            return;
         }
-        const auto time = [&](TimeField f, const char *label, QString (*text)(u16)) {
-            field(
-                timeOffset(page, s, f), 2, [&] { return name + QLatin1String(label); },
-                [&](const u8 *image) { return text(stepTime(image, page, s, f)); });
-        };
-        time(RiseTime, " rise time", seconds);
-        time(LastTime, " last time", lastTimeText);
-        // Scenes do not chain: their fall time is always a time.
-        time(FallTime, " fall time", page == 0 ? seconds : programFallText);
+        default:
+            field(offset(f, at), f.size, name, [&](const u8 *image) { return text(f, image, at); });
+        }
     }
 
-    void program(int page)
+    template<typename Name> void contact(Name name, int i)
     {
-        const ProgramShape::Shape before = ProgramShape::read(a, page);
-        const ProgramShape::Shape after = ProgramShape::read(b, page);
-        // The shape follows from the fall times, whose own lines account for the bytes.
-        if (before.steps != after.steps)
-            report(QStringLiteral("program %1 steps").arg(page), QString::number(before.steps),
-                   QString::number(after.steps));
-        if (before.mode != after.mode)
-            report(QStringLiteral("program %1 run mode").arg(page),
-                   QLatin1String(ProgramShape::runModeName(before.mode)),
-                   QLatin1String(ProgramShape::runModeName(after.mode)));
-        for (int s = 0; s < StepsPerPage; ++s)
-            step(page, s);
-    }
-
-    void input(int i)
-    {
-        const auto name = [i] {
-            return QStringLiteral("input %1").arg(i + 1);
-        };
-        field(InputFunc + i, 1, name,
-              [i](const u8 *image) { return actionText(image[InputFunc + i]); });
         const ContactMode before = contactMode(a, i);
         const ContactMode after = contactMode(b, i);
         if (before != after) {
-            report(name() + QStringLiteral(" contact"), QLatin1String(contactModeName(before)),
+            report(name(), QLatin1String(contactModeName(before)),
                    QLatin1String(contactModeName(after)));
         } else if (inputNormallyOpen(a, i) != inputNormallyOpen(b, i)) {
             // An unused input keeps the bit though nothing shows it.
             const auto bit = [](bool on) {
                 return on ? QStringLiteral("set") : QStringLiteral("clear");
             };
-            report(name() + QStringLiteral(" normally-open bit"), bit(inputNormallyOpen(a, i)),
-                   bit(inputNormallyOpen(b, i)));
+            report(placeName(Shape::Input, {0, i}) + QStringLiteral(" normally-open bit"),
+                   bit(inputNormallyOpen(a, i)), bit(inputNormallyOpen(b, i)));
         } else {
             return;
         }
@@ -162,18 +135,16 @@ public:
         explain(InputNoMask, 1);
     }
 
-    void action(int offset, const QString &where)
+    // The fields of `run` at a place of `outer`: a field of that shape at once, one of a
+    // shape inside it place by place, all of that shape's fields at each place in turn.
+    void walk(std::span<const Field> run, Shape outer, Instance at)
     {
-        field(
-            offset, 1, [&] { return where; },
-            [offset](const u8 *image) { return actionText(image[offset]); });
-    }
-
-    void number(int offset, const char *where, int shownFrom)
-    {
-        field(
-            offset, 1, [where] { return QLatin1String(where); },
-            [=](const u8 *image) { return QString::number(image[offset] + shownFrom); });
+        forEachPart(
+            run, outer, [&](const Field &f) { place(f, at); },
+            [&](std::span<const Field> inner, Shape shape) {
+                for (int k = 0; k < count(shape); ++k)
+                    walk(inner, shape, element(shape, at, k));
+            });
     }
 
     // Whatever no place above named.
@@ -198,57 +169,12 @@ QString Difference::line() const
     return where + QStringLiteral(": ") + before + QStringLiteral(" -> ") + after;
 }
 
-QString actionText(u8 code)
-{
-    const FunctionCode::Decoded d = FunctionCode::decode(code);
-    QString text = functionCodeText(code);
-    // The parameter as the window's action tables show it.
-    if (FunctionCode::showsParameter(d))
-        text += QStringLiteral(" : %1").arg(d.offset + 1);
-    return text;
-}
-
 QList<Difference> compare(const u8 *a, const u8 *b)
 {
     if (std::memcmp(a, b, ImageSize) == 0)
         return {};
     Differ d(a, b);
-
-    for (int s = 0; s < StepsPerPage; ++s)
-        d.step(0, s);
-    for (int p = 1; p < PageCount; ++p)
-        d.program(p);
-    for (int i = 0; i < InputCount; ++i)
-        d.input(i);
-    d.action(PowerOnFunc, QStringLiteral("power on"));
-    for (int k = 0; k < RcuKeyCount; ++k) {
-        if (d.differs(RcuKeyFunc + k, 1))
-            d.action(RcuKeyFunc + k, QStringLiteral("remote key %1").arg(k + 1));
-    }
-
-    d.number(SpecialLevelRed, "special scene red", 0);
-    d.number(SpecialLevelGreen, "special scene green", 0);
-    d.number(SpecialLevelBlue, "special scene blue", 0);
-    d.number(SpecialFirstChannel, "special scene first channel", 1);
-    d.number(SpecialLastChannel, "special scene last channel", 1);
-    d.field(
-        SpecialRiseTime, 2, [] { return QStringLiteral("special scene rise time"); },
-        [](const u8 *image) { return seconds(readU16(image, SpecialRiseTime)); });
-
-    d.number(PreviewFirstChannel, "preview first channel", 1);
-    d.field(
-        MixMode, 1, [] { return QStringLiteral("scene mixing mode"); },
-        [](const u8 *image) {
-            return image[MixMode] ? QStringLiteral("Standard (bigger win) mode")
-                                  : QStringLiteral("Proportional mode");
-        });
-    d.field(
-        RcuSysAddr, 1, [] { return QStringLiteral("remote system address"); },
-        [](const u8 *image) {
-            const u8 address = rcuAddressShown(image);
-            return address <= MaxRcuSysAddr ? QString::number(address) : QStringLiteral("not used");
-        });
-
+    d.walk(fields(), Shape::Single, {});
     d.bytes();
     return d.differences;
 }

@@ -27,8 +27,4 @@ QList<Difference> compare(const u8 *a, const u8 *b);
 // The differences as JSON: an array of objects {"where":..., "before":..., "after":...}.
 QJsonArray toJson(const QList<Difference> &differences);
 
-// An action code as the window's tables show it: the label, then " : " and the 1-based
-// parameter when it has one.
-QString actionText(u8 code);
-
 } // namespace ConfigDiff

@@ -1,5 +1,6 @@
 #include "configjson.h"
 
+#include "configfields.h"
 #include "configlayout.h"
 #include "contactmode.h"
 #include "functioncode.h"
@@ -15,19 +16,12 @@
 #include <vector>
 
 using namespace ConfigLayout;
+using namespace ConfigFields;
 
 namespace {
 
 const QString formatName = QStringLiteral("kelvodesk-configuration");
 constexpr int formatVersion = 1;
-
-// Reserved bytes: where they are and their JSON key.
-struct ReservedRun
-{
-    const char *key;
-    int offset;
-    int size;
-};
 
 QString hex(const u8 *bytes, int size)
 {
@@ -43,24 +37,6 @@ QJsonObject actionToJson(u8 code)
     return action;
 }
 
-QJsonValue timeToJson(u16 value, u16 marker, const char *markerName, u16 marker2 = 0,
-                      const char *marker2Name = nullptr)
-{
-    if (value == marker)
-        return QString::fromLatin1(markerName);
-    if (marker2Name && value == marker2)
-        return QString::fromLatin1(marker2Name);
-    return value;
-}
-
-QJsonArray levelsToJson(const u8 *image, int page, int step)
-{
-    QJsonArray levels;
-    for (int c = 0; c < ChannelCount; ++c)
-        levels.append(level(image, page, step, c));
-    return levels;
-}
-
 QJsonObject contactToJson(const u8 *image, int input)
 {
     const ContactMode mode = contactMode(image, input);
@@ -69,14 +45,6 @@ QJsonObject contactToJson(const u8 *image, int input)
     if (mode == ContactMode::NotUsed)
         contact.insert(QStringLiteral("normallyOpenBit"), inputNormallyOpen(image, input));
     return contact;
-}
-
-std::vector<ReservedRun> reservedRuns()
-{
-    std::vector<ReservedRun> runs {{"head", ReservedHead, ReservedHeadSize},
-                                   {"byte5C", Reserved5C, 1},
-                                   {"globals", ReservedGlobals, ReservedGlobalsSize}};
-    return runs;
 }
 
 // Walks a JSON document, remembering where it is so that every refusal names its field.
@@ -272,91 +240,270 @@ struct Container
     QSet<QString> keys;
 };
 
-void readLevels(Reader &r, const QJsonValue &value, const QString &path, u8 *image, int page,
-                int step)
+// The document's objects and arrays, made from the field table: an object's members in table
+// order, an array's one element standing for each of its shape's places.
+struct Node
 {
-    const QJsonArray levels = r.array(value, path, ChannelCount);
-    for (int c = 0; c < levels.size() && !r.failed(); ++c)
-        setLevel(image, page, step, c, u8(r.integer(levels[c], Reader::index(path, c), 0, 255)));
+    QString key; // the member's name in its object
+    const Field *field = nullptr; // a value
+    Shape array = Shape::Single; // an array of this shape's places
+    std::vector<Node> members; // an object's members; an array's element
+
+    Node &member(const QString &name)
+    {
+        for (Node &m : members) {
+            if (m.key == name)
+                return m;
+        }
+        members.push_back(Node {name, nullptr, Shape::Single, {}});
+        return members.back();
+    }
+
+    bool derived() const { return field && !field->place; }
+};
+
+// The object (or bare value) standing for each place of `shape`.
+Node &placeNode(Node &root, Shape shape)
+{
+    if (shape == Shape::Single)
+        return root;
+    Node &outer = placeNode(root, parent(shape));
+    Node &holder = arrayGroup(shape) ? outer.member(QLatin1String(arrayGroup(shape))) : outer;
+    Node &array = holder.member(QLatin1String(arrayName(shape)));
+    if (array.members.empty()) {
+        array.array = shape;
+        array.members.push_back(Node {});
+    }
+    return array.members.front();
+}
+
+const Node &document()
+{
+    static const Node root = [] {
+        Node root;
+        for (const Field &field : fields()) {
+            Node &place = placeNode(root, field.shape);
+            Node &object = field.group ? place.member(QLatin1String(field.group)) : place;
+            if (field.key)
+                object.members.push_back(
+                    Node {QLatin1String(field.key), &field, Shape::Single, {}});
+            else
+                object.field = &field;
+        }
+        return root;
+    }();
+    return root;
+}
+
+QJsonValue valueToJson(const Field &field, const u8 *image, Instance at)
+{
+    switch (field.kind) {
+    case Kind::Levels: {
+        QJsonArray levels;
+        for (int c = 0; c < elements(field); ++c)
+            levels.append(int(value(field, image, at, c)));
+        return levels;
+    }
+    case Kind::Time:
+    case Kind::Choice: {
+        const uint stored = value(field, image, at);
+        const Name *name = nameOf(field, stored);
+        return name ? QJsonValue(QLatin1String(name->json)) : QJsonValue(int(stored));
+    }
+    case Kind::Action:
+        return actionToJson(u8(value(field, image, at)));
+    case Kind::Contact:
+        return contactToJson(image, at.index);
+    case Kind::Hex:
+        return hex(image + offset(field, at), field.size);
+    case Kind::StepCount:
+        return ProgramShape::read(image, at.page).steps;
+    case Kind::RunMode:
+        return QLatin1String(ProgramShape::runModeName(ProgramShape::read(image, at.page).mode));
+    case Kind::Number:
+    case Kind::Address:
+        break;
+    }
+    return int(value(field, image, at));
+}
+
+QJsonValue nodeToJson(const Node &node, const u8 *image, Instance at)
+{
+    if (node.field)
+        return valueToJson(*node.field, image, at);
+    if (node.array != Shape::Single) {
+        QJsonArray array;
+        for (int i = 0; i < count(node.array); ++i)
+            array.append(nodeToJson(node.members.front(), image, element(node.array, at, i)));
+        return array;
+    }
+    QJsonObject object;
+    for (const Node &member : node.members)
+        object.insert(member.key, nodeToJson(member, image, at));
+    return object;
+}
+
+void readContact(Reader &r, const QJsonValue &value, const QString &path, u8 *image, int input)
+{
+    const QJsonObject contact = r.object(value, path);
+    if (r.failed())
+        return;
+    const QString mode = contact.value("mode").toString();
+    const auto is = [&mode](ContactMode m) {
+        return mode == QLatin1String(contactModeName(m));
+    };
+    if (is(ContactMode::NotUsed)) {
+        if (r.keys(contact, path, {"mode", "normallyOpenBit"}))
+            setContactMode(
+                image, input, ContactMode::NotUsed,
+                r.boolean(contact.value("normallyOpenBit"), Reader::join(path, "normallyOpenBit")));
+    } else if (is(ContactMode::NormallyOpen) || is(ContactMode::NormallyClosed)) {
+        if (r.keys(contact, path, {"mode"}))
+            setContactMode(image, input,
+                           is(ContactMode::NormallyOpen) ? ContactMode::NormallyOpen
+                                                         : ContactMode::NormallyClosed);
+    } else {
+        r.fail(Reader::join(path, "mode"),
+               QStringLiteral("must be \"%1\", \"%2\" or \"%3\"")
+                   .arg(QLatin1String(contactModeName(ContactMode::NormallyOpen)),
+                        QLatin1String(contactModeName(ContactMode::NormallyClosed)),
+                        QLatin1String(contactModeName(ContactMode::NotUsed))));
+    }
+}
+
+void readValue(Reader &r, const Field &field, const QJsonValue &json, const QString &path,
+               u8 *image, Instance at)
+{
+    switch (field.kind) {
+    case Kind::Levels: {
+        const QJsonArray levels = r.array(json, path, elements(field));
+        for (int c = 0; c < levels.size() && !r.failed(); ++c)
+            setValue(field, image, at,
+                     uint(r.integer(levels[c], Reader::index(path, c), 0, field.max)), c);
+        return;
+    }
+    case Kind::Time: {
+        QList<QPair<QString, u16>> markers;
+        for (const Name &name : field.names)
+            markers.append({QLatin1String(name.json), name.value});
+        setValue(field, image, at, r.time(json, path, field.max, markers));
+        return;
+    }
+    case Kind::Action:
+        setValue(field, image, at, r.action(json, path));
+        return;
+    case Kind::Contact:
+        readContact(r, json, path, image, at.index);
+        return;
+    case Kind::Choice: {
+        for (const Name &name : field.names) {
+            if (json == QLatin1String(name.json)) {
+                setValue(field, image, at, name.value);
+                return;
+            }
+        }
+        if (json.isDouble()) {
+            setValue(field, image, at, uint(r.integer(json, path, 0, field.max)));
+            return;
+        }
+        QString allowed;
+        for (const Name &name : field.names)
+            allowed += QStringLiteral("\"%1\", ").arg(QLatin1String(name.json));
+        allowed.chop(2);
+        r.fail(path,
+               QStringLiteral("must be %1 or an integer from 0 to %2").arg(allowed).arg(field.max));
+        return;
+    }
+    case Kind::Hex: {
+        const QByteArray bytes = r.bytes(json, path, field.size);
+        std::copy(bytes.cbegin(), bytes.cend(), image + offset(field, at));
+        return;
+    }
+    case Kind::StepCount:
+    case Kind::RunMode:
+        return; // checked once the steps are read
+    case Kind::Number:
+    case Kind::Address:
+        break;
+    }
+    setValue(field, image, at, uint(r.integer(json, path, 0, field.max)));
+}
+
+// A program's length and mode follow from its steps' fall times; when given they must say the
+// same.
+void checkDerived(Reader &r, const Field &field, const QJsonValue &json, const QString &path,
+                  const u8 *image, Instance at)
+{
+    const ProgramShape::Shape shape = ProgramShape::read(image, at.page);
+    if (field.kind == Kind::StepCount) {
+        if (r.integer(json, path, 1, field.max) != shape.steps && !r.failed())
+            r.fail(path,
+                   QStringLiteral("must be %1, as the steps' fall times say").arg(shape.steps));
+    } else if (json != QLatin1String(ProgramShape::runModeName(shape.mode))) {
+        r.fail(path,
+               QStringLiteral("must be \"%1\", as the steps' fall times say")
+                   .arg(QLatin1String(ProgramShape::runModeName(shape.mode))));
+    }
+}
+
+void readNode(Reader &r, const Node &node, const QJsonValue &json, const QString &path, u8 *image,
+              Instance at);
+
+// An object's members, once its keys are known to be the format's.
+void readMembers(Reader &r, const Node &node, const QJsonObject &object, const QString &path,
+                 u8 *image, Instance at)
+{
+    for (const Node &member : node.members) {
+        if (r.failed())
+            return;
+        if (!member.derived())
+            readNode(r, member, object.value(member.key), Reader::join(path, member.key), image,
+                     at);
+    }
+    for (const Node &member : node.members) {
+        if (member.derived() && object.contains(member.key) && !r.failed())
+            checkDerived(r, *member.field, object.value(member.key), Reader::join(path, member.key),
+                         image, at);
+    }
+}
+
+// Derived values may be left out; everything else must be there.
+bool knownKeys(Reader &r, const Node &node, const QJsonObject &object, const QString &path,
+               const QStringList &more = {})
+{
+    QStringList required = more;
+    QStringList optional;
+    for (const Node &member : node.members)
+        (member.derived() ? optional : required).append(member.key);
+    return r.keys(object, path, required, optional);
+}
+
+void readNode(Reader &r, const Node &node, const QJsonValue &json, const QString &path, u8 *image,
+              Instance at)
+{
+    if (node.field) {
+        readValue(r, *node.field, json, path, image, at);
+        return;
+    }
+    if (node.array != Shape::Single) {
+        const QJsonArray array = r.array(json, path, count(node.array));
+        for (int i = 0; i < array.size() && !r.failed(); ++i)
+            readNode(r, node.members.front(), array[i], Reader::index(path, i), image,
+                     element(node.array, at, i));
+        return;
+    }
+    const QJsonObject object = r.object(json, path);
+    if (!r.failed() && knownKeys(r, node, object, path))
+        readMembers(r, node, object, path, image, at);
 }
 
 } // namespace
 
 QJsonObject ConfigJson::toJson(const u8 *image)
 {
-    QJsonObject json;
+    QJsonObject json = nodeToJson(document(), image, {}).toObject();
     json.insert("format", formatName);
     json.insert("version", formatVersion);
-
-    QJsonArray scenes;
-    for (int s = 0; s < StepsPerPage; ++s) {
-        scenes.append(QJsonObject {
-            {"levels", levelsToJson(image, 0, s)},
-            {"riseTime", stepTime(image, 0, s, RiseTime)},
-            {"lastTime", timeToJson(stepTime(image, 0, s, LastTime), LastInfinite, "infinite")},
-            {"fallTime", stepTime(image, 0, s, FallTime)},
-        });
-    }
-    json.insert("scenes", scenes);
-
-    QJsonArray programs;
-    for (int p = 1; p < PageCount; ++p) {
-        const ProgramShape::Shape shape = ProgramShape::read(image, p);
-        QJsonArray steps;
-        for (int s = 0; s < StepsPerPage; ++s) {
-            steps.append(QJsonObject {
-                {"levels", levelsToJson(image, p, s)},
-                {"riseTime", stepTime(image, p, s, RiseTime)},
-                {"lastTime", timeToJson(stepTime(image, p, s, LastTime), LastInfinite, "infinite")},
-                {"fallTime",
-                 timeToJson(stepTime(image, p, s, FallTime), FallNextStep, "next", FallLoop,
-                            "loop")},
-            });
-        }
-        programs.append(
-            QJsonObject {{"stepCount", shape.steps},
-                         {"runMode", QLatin1String(ProgramShape::runModeName(shape.mode))},
-                         {"steps", steps}});
-    }
-    json.insert("programs", programs);
-
-    QJsonArray inputs;
-    for (int i = 0; i < InputCount; ++i) {
-        inputs.append(QJsonObject {{"action", actionToJson(image[InputFunc + i])},
-                                   {"contact", contactToJson(image, i)}});
-    }
-    json.insert("inputs", inputs);
-
-    QJsonArray keys;
-    for (int k = 0; k < RcuKeyCount; ++k)
-        keys.append(actionToJson(image[RcuKeyFunc + k]));
-    json.insert("remoteKeys", keys);
-    json.insert("powerOn", actionToJson(image[PowerOnFunc]));
-
-    json.insert("specialScene",
-                QJsonObject {{"red", image[SpecialLevelRed]},
-                             {"green", image[SpecialLevelGreen]},
-                             {"blue", image[SpecialLevelBlue]},
-                             {"firstChannel", image[SpecialFirstChannel]},
-                             {"lastChannel", image[SpecialLastChannel]},
-                             {"riseTime", readU16(image, SpecialRiseTime)}});
-    json.insert("previewFirstChannel", image[PreviewFirstChannel]);
-    const u8 mix = image[MixMode];
-    json.insert("mixMode",
-                mix == 0          ? QJsonValue(QStringLiteral("proportional"))
-                    : mix == 0xFF ? QJsonValue(QStringLiteral("standard"))
-                                  : QJsonValue(mix));
-    json.insert("systemAddress", image[RcuSysAddr]);
-
-    QJsonObject reserved;
-    for (const ReservedRun &run : reservedRuns())
-        reserved.insert(run.key, hex(image + run.offset, run.size));
-    QJsonArray pageTails;
-    for (int p = 0; p < PageCount; ++p)
-        pageTails.append(
-            hex(image + timeRecordOffset(p, 0) + TimePageUsed, TimePageSize - TimePageUsed));
-    reserved.insert("timePageTails", pageTails);
-    json.insert("reserved", reserved);
     return json;
 }
 
@@ -367,179 +514,12 @@ bool ConfigJson::fromJson(const QJsonObject &json, u8 *target, QString *error)
     Reader r;
     const QString root = QStringLiteral("$");
 
-    if (!r.keys(json, root,
-                {"format", "version", "scenes", "programs", "inputs", "remoteKeys", "powerOn",
-                 "specialScene", "previewFirstChannel", "mixMode", "systemAddress", "reserved"})) {
-        *error = r.error;
-        return false;
-    }
-    if (json.value("format") != formatName)
-        r.fail("$.format", QStringLiteral("must be \"%1\"").arg(formatName));
-    if (!r.failed())
-        r.integer(json.value("version"), "$.version", formatVersion, formatVersion);
-
-    const auto readTimes = [&r, image](const QJsonObject &step, const QString &path, int page,
-                                       int s) {
-        setStepTime(image, page, s, RiseTime,
-                    r.time(step.value("riseTime"), Reader::join(path, "riseTime"), 0xFFFF, {}));
-        setStepTime(image, page, s, LastTime,
-                    r.time(step.value("lastTime"), Reader::join(path, "lastTime"), MaxLastTime,
-                           {{"infinite", LastInfinite}}));
-    };
-
-    const QJsonArray scenes
-        = r.failed() ? QJsonArray() : r.array(json.value("scenes"), "$.scenes", StepsPerPage);
-    for (int s = 0; s < scenes.size() && !r.failed(); ++s) {
-        const QString path = Reader::index("$.scenes", s);
-        const QJsonObject scene = r.object(scenes[s], path);
-        if (r.failed() || !r.keys(scene, path, {"levels", "riseTime", "lastTime", "fallTime"}))
-            break;
-        readLevels(r, scene.value("levels"), Reader::join(path, "levels"), image, 0, s);
-        readTimes(scene, path, 0, s);
-        setStepTime(image, 0, s, FallTime,
-                    r.time(scene.value("fallTime"), Reader::join(path, "fallTime"), 0xFFFF, {}));
-    }
-
-    const QJsonArray programs
-        = r.failed() ? QJsonArray() : r.array(json.value("programs"), "$.programs", PageCount - 1);
-    for (int p = 0; p < programs.size() && !r.failed(); ++p) {
-        const QString path = Reader::index("$.programs", p);
-        const QJsonObject program = r.object(programs[p], path);
-        if (r.failed() || !r.keys(program, path, {"steps"}, {"stepCount", "runMode"}))
-            break;
-        const QString stepsPath = Reader::join(path, "steps");
-        const QJsonArray steps = r.array(program.value("steps"), stepsPath, StepsPerPage);
-        for (int s = 0; s < steps.size() && !r.failed(); ++s) {
-            const QString stepPath = Reader::index(stepsPath, s);
-            const QJsonObject step = r.object(steps[s], stepPath);
-            if (r.failed()
-                || !r.keys(step, stepPath, {"levels", "riseTime", "lastTime", "fallTime"}))
-                break;
-            readLevels(r, step.value("levels"), Reader::join(stepPath, "levels"), image, p + 1, s);
-            readTimes(step, stepPath, p + 1, s);
-            setStepTime(image, p + 1, s, FallTime,
-                        r.time(step.value("fallTime"), Reader::join(stepPath, "fallTime"),
-                               MaxFallTime, {{"next", FallNextStep}, {"loop", FallLoop}}));
-        }
-        if (r.failed())
-            break;
-        // Length and mode follow from the fall times; when given they must say the same.
-        const ProgramShape::Shape shape = ProgramShape::read(image, p + 1);
-        if (program.contains("stepCount")
-            && r.integer(program.value("stepCount"), Reader::join(path, "stepCount"), 1, 16)
-                != shape.steps
-            && !r.failed())
-            r.fail(Reader::join(path, "stepCount"),
-                   QStringLiteral("must be %1, as the steps' fall times say").arg(shape.steps));
-        if (program.contains("runMode") && !r.failed()
-            && program.value("runMode") != QLatin1String(ProgramShape::runModeName(shape.mode)))
-            r.fail(Reader::join(path, "runMode"),
-                   QStringLiteral("must be \"%1\", as the steps' fall times say")
-                       .arg(QLatin1String(ProgramShape::runModeName(shape.mode))));
-    }
-
-    const QJsonArray inputs
-        = r.failed() ? QJsonArray() : r.array(json.value("inputs"), "$.inputs", InputCount);
-    for (int i = 0; i < inputs.size() && !r.failed(); ++i) {
-        const QString path = Reader::index("$.inputs", i);
-        const QJsonObject input = r.object(inputs[i], path);
-        if (r.failed() || !r.keys(input, path, {"action", "contact"}))
-            break;
-        image[InputFunc + i] = r.action(input.value("action"), Reader::join(path, "action"));
-        const QString contactPath = Reader::join(path, "contact");
-        const QJsonObject contact = r.object(input.value("contact"), contactPath);
-        if (r.failed())
-            break;
-        const QString mode = contact.value("mode").toString();
-        const auto is = [&mode](ContactMode m) {
-            return mode == QLatin1String(contactModeName(m));
-        };
-        if (is(ContactMode::NotUsed)) {
-            if (!r.keys(contact, contactPath, {"mode", "normallyOpenBit"}))
-                break;
-            setContactMode(image, i, ContactMode::NotUsed,
-                           r.boolean(contact.value("normallyOpenBit"),
-                                     Reader::join(contactPath, "normallyOpenBit")));
-        } else if (is(ContactMode::NormallyOpen) || is(ContactMode::NormallyClosed)) {
-            if (!r.keys(contact, contactPath, {"mode"}))
-                break;
-            setContactMode(image, i,
-                           is(ContactMode::NormallyOpen) ? ContactMode::NormallyOpen
-                                                         : ContactMode::NormallyClosed);
-        } else {
-            r.fail(Reader::join(contactPath, "mode"),
-                   QStringLiteral("must be \"%1\", \"%2\" or \"%3\"")
-                       .arg(QLatin1String(contactModeName(ContactMode::NormallyOpen)),
-                            QLatin1String(contactModeName(ContactMode::NormallyClosed)),
-                            QLatin1String(contactModeName(ContactMode::NotUsed))));
-        }
-    }
-
-    const QJsonArray keys = r.failed()
-        ? QJsonArray()
-        : r.array(json.value("remoteKeys"), "$.remoteKeys", RcuKeyCount);
-    for (int k = 0; k < keys.size() && !r.failed(); ++k)
-        image[RcuKeyFunc + k] = r.action(keys[k], Reader::index("$.remoteKeys", k));
-    if (!r.failed())
-        image[PowerOnFunc] = r.action(json.value("powerOn"), "$.powerOn");
-
-    if (!r.failed()) {
-        const QJsonObject special = r.object(json.value("specialScene"), "$.specialScene");
-        if (!r.failed()
-            && r.keys(special, "$.specialScene",
-                      {"red", "green", "blue", "firstChannel", "lastChannel", "riseTime"})) {
-            const auto byte = [&](const char *key) {
-                return u8(r.integer(special.value(key),
-                                    Reader::join("$.specialScene", QLatin1String(key)), 0, 255));
-            };
-            image[SpecialLevelRed] = byte("red");
-            image[SpecialLevelGreen] = byte("green");
-            image[SpecialLevelBlue] = byte("blue");
-            image[SpecialFirstChannel] = byte("firstChannel");
-            image[SpecialLastChannel] = byte("lastChannel");
-            writeU16(image, SpecialRiseTime,
-                     r.time(special.value("riseTime"), "$.specialScene.riseTime", 0xFFFF, {}));
-        }
-    }
-    if (!r.failed())
-        image[PreviewFirstChannel]
-            = u8(r.integer(json.value("previewFirstChannel"), "$.previewFirstChannel", 0, 255));
-    if (!r.failed()) {
-        const QJsonValue mix = json.value("mixMode");
-        if (mix == QLatin1String("proportional"))
-            image[MixMode] = 0;
-        else if (mix == QLatin1String("standard"))
-            image[MixMode] = 0xFF;
-        else if (mix.isDouble())
-            image[MixMode] = u8(r.integer(mix, "$.mixMode", 0, 255));
-        else
-            r.fail("$.mixMode",
-                   QStringLiteral("must be \"proportional\", \"standard\" or an integer from 0 "
-                                  "to 255"));
-    }
-    if (!r.failed())
-        image[RcuSysAddr] = u8(r.integer(json.value("systemAddress"), "$.systemAddress", 0, 255));
-
-    if (!r.failed()) {
-        const QJsonObject reserved = r.object(json.value("reserved"), "$.reserved");
-        if (!r.failed()
-            && r.keys(reserved, "$.reserved", {"head", "byte5C", "globals", "timePageTails"})) {
-            for (const ReservedRun &run : reservedRuns()) {
-                const QByteArray bytes
-                    = r.bytes(reserved.value(run.key),
-                              Reader::join("$.reserved", QLatin1String(run.key)), run.size);
-                std::copy(bytes.cbegin(), bytes.cend(), image + run.offset);
-            }
-            const int tail = TimePageSize - TimePageUsed;
-            const QJsonArray tails
-                = r.array(reserved.value("timePageTails"), "$.reserved.timePageTails", PageCount);
-            for (int p = 0; p < tails.size() && !r.failed(); ++p) {
-                const QByteArray bytes
-                    = r.bytes(tails[p], Reader::index("$.reserved.timePageTails", p), tail);
-                std::copy(bytes.cbegin(), bytes.cend(),
-                          image + timeRecordOffset(p, 0) + TimePageUsed);
-            }
-        }
+    if (knownKeys(r, document(), json, root, {"format", "version"})) {
+        if (json.value("format") != formatName)
+            r.fail("$.format", QStringLiteral("must be \"%1\"").arg(formatName));
+        if (!r.failed())
+            r.integer(json.value("version"), "$.version", formatVersion, formatVersion);
+        readMembers(r, document(), json, root, image, {});
     }
 
     if (r.failed()) {

@@ -61,6 +61,8 @@ constexpr u16 FreshLastTime = 10;
 constexpr u8 RcuAddrUnknown = 0x80; // rcuAddrShown before anything was learned
 constexpr int MaxRcuSysAddr = 31;
 
+constexpr int PreviewChannels = 3; // the preview shows red, green and blue from its first channel
+
 // The remote's system address to show for an image that came whole (from a file or the
 // controller): the stored one, or 0xFF ("not used") for anything above the largest.
 inline u8 rcuAddressShown(const u8 *image)
