@@ -93,7 +93,7 @@ template<class Build> qint64 appearNs(Build build)
 std::unique_ptr<gui_class> programWindow(kelvo_controller_class &kelvo)
 {
     languageTable.clear();
-    auto window = std::make_unique<gui_class>();
+    auto window = std::make_unique<gui_class>(kelvo);
     mainWindow = window.get();
     kelvo.dialogParent = window.get();
     return window;

@@ -43,10 +43,11 @@ QAction *makeAction(QWidget *window, const QString &text, const QString &statusT
 
 } // namespace
 
-gui_class::gui_class(WorkSession *work, QWidget *parent)
+gui_class::gui_class(kelvo_controller_class &kelvo, WorkSession *work, QWidget *parent)
     : QMainWindow(parent)
+    , kelvo(kelvo)
     , ui(std::make_unique<Ui::MainWindow>())
-    , ownSession(work ? nullptr : std::make_unique<WorkSession>(controller->document()))
+    , ownSession(work ? nullptr : std::make_unique<WorkSession>(kelvo.document()))
     , session(work ? work : ownSession.get())
 {
     ui->setupUi(this);
@@ -111,9 +112,9 @@ gui_class::gui_class(WorkSession *work, QWidget *parent)
                                           rcu);
 
     // A window rebuilt for another language finds the controller connected.
-    if (controller->usbDevice.isOpen()) {
+    if (kelvo.usbDevice.isOpen()) {
         connectionStatusChange(true);
-        if (controller->requestedMode == kelvo_controller_class::RequestedLive)
+        if (kelvo.requestedMode == kelvo_controller_class::RequestedLive)
             ui->lbWMode->setText(tr("Live"));
     }
 
@@ -127,9 +128,9 @@ gui_class::~gui_class()
 {
     keepView();
     keepPlace();
-    controller->reconnectPrompt = nullptr; // it would ask this window
-    controller->confirmUpgrade = nullptr;
-    controller->usbDevice.watchHotplug(nullptr); // it would tell this window
+    kelvo.reconnectPrompt = nullptr; // it would ask this window
+    kelvo.confirmUpgrade = nullptr;
+    kelvo.usbDevice.watchHotplug(nullptr); // it would tell this window
 
     // Tearing the pages down moves the focus, and a box losing it would call a slot of this
     // half-destroyed window.
@@ -294,30 +295,30 @@ void gui_class::confRead()
 void gui_class::refresh()
 {
     // In live mode the controller shows what the page shows.
-    const bool live = controller->requestedMode == kelvo_controller_class::RequestedLive;
+    const bool live = kelvo.requestedMode == kelvo_controller_class::RequestedLive;
     QWidget *page = ui->tabWidget_main->currentWidget();
     if (page == ui->tab_settings
         && ui->tabWidget_settings->currentWidget() == ui->tab_settings_other) {
         refreshOtherPage();
         if (live)
-            controller->send_sc_prep(0, 16); // the special scene
+            kelvo.send_sc_prep(0, 16); // the special scene
     } else if (page == ui->tab_settings) {
         refreshFunctionTables();
     } else if (page == ui->tab_scenes) {
         refreshScenesPage();
         if (live)
-            controller->send_sc_prep(ui->sbProgram->value(), ui->sbStep->value());
+            kelvo.send_sc_prep(ui->sbProgram->value(), ui->sbStep->value());
     } else if (page == ui->tab_programs) {
         refreshProgramsPage();
         if (live)
-            controller->send_sc_prep(ui->sbProgP->value(), programTable->currentIndex().row() + 1);
+            kelvo.send_sc_prep(ui->sbProgP->value(), programTable->currentIndex().row() + 1);
     }
 }
 
 void gui_class::refreshOtherPage()
 {
     loadSpecialScene();
-    const u8 *image = controller->configImage();
+    const u8 *image = kelvo.configImage();
     {
         // Showing the image must not write it back (a stored value above the box's range would).
         const QSignalBlocker blocker(ui->sbPreview);
@@ -331,14 +332,14 @@ void gui_class::refreshOtherPage()
             ui->rbProportional->setChecked(true);
     }
 
-    const u8 shown = controller->rcuAddrShown;
+    const u8 shown = kelvo.rcuAddrShown;
     showAddress(shown == RcuAddrUnknown ? -1 : shown);
 }
 
 void gui_class::mixModeProp(bool proportional)
 {
-    controller->document().setByte(MixMode, proportional ? 0 : 0xFF,
-                                   {ConfigEdit::Kind::Setting, -1, -1, -1, ui->rbProportional});
+    kelvo.document().setByte(MixMode, proportional ? 0 : 0xFF,
+                             {ConfigEdit::Kind::Setting, -1, -1, -1, ui->rbProportional});
 }
 
 void gui_class::slotMenuFileQuit()
@@ -350,12 +351,9 @@ void gui_class::slotMenuFileQuit()
 void gui_class::slotMenuHovered(QAction *action)
 {
     // Hovering a menu title shows that menu's status tip; Qt shows an action's own tip itself.
-    const std::pair<QString, QMenu *> titles[] = {{tr("File"), fileMenu},
-                                                  {tr("Edit"), editMenu},
-                                                  {tr("Preview"), previewMenu},
-                                                  {tr("Upgrade"), upgradeMenu},
-                                                  {tr("Help"), helpMenu},
-                                                  {tr("Language"), languageMenu}};
+    const std::pair<QString, QMenu *> titles[]
+        = {{tr("File"), fileMenu},       {tr("Edit"), editMenu}, {tr("Preview"), previewMenu},
+           {tr("Upgrade"), upgradeMenu}, {tr("Help"), helpMenu}, {tr("Language"), languageMenu}};
     for (const auto &[title, menu] : titles) {
         if (action->toolTip() == title) {
             statusBar()->showMessage(menu->statusTip());

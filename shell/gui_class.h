@@ -18,6 +18,7 @@ class admx_slider_widget;
 class funcSetter;
 class program_conf_widget;
 class guardedSpinBox;
+class kelvo_controller_class;
 class MyTimeEdit;
 class QAction;
 class QCheckBox;
@@ -41,13 +42,16 @@ class gui_class : public QMainWindow
 public:
     // The window works on `session` (not owned), which outlives it when the window is rebuilt;
     // without one it keeps a session of its own.
-    explicit gui_class(WorkSession *session = nullptr, QWidget *parent = nullptr);
+    explicit gui_class(kelvo_controller_class &kelvo, WorkSession *session = nullptr,
+                       QWidget *parent = nullptr);
     ~gui_class() override;
 
     // Shown after the program's name in the title (the demo says what it runs on).
     void setTitleNote(const QString &note);
     // Reads the configuration from this file as "Open file" does, asking first about unsaved work.
     void openFile(const QString &fileName);
+    // The controller the window works with.
+    kelvo_controller_class &controller() const { return kelvo; }
 
 signals:
     void currentTabChanged();
@@ -193,6 +197,7 @@ private:
     // Undo or redo put another image in place: show it, and in live mode send it.
     void imageRestored();
 
+    kelvo_controller_class &kelvo;
     std::unique_ptr<Ui::MainWindow> ui;
 
     std::unique_ptr<WorkSession> ownSession;

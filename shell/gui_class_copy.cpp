@@ -47,9 +47,9 @@ bool runsFit(QWidget *parent, int src, int dst, int last, QSpinBox *countBox,
 }
 
 // A copy is one edit of the image, however many scenes or steps it moves.
-void copyInImage(const std::function<void(u8 *image)> &copy)
+void copyInImage(ConfigDocument &document, const std::function<void(u8 *image)> &copy)
 {
-    controller->document().edit({ConfigEdit::Kind::Copy}, copy);
+    document.edit({ConfigEdit::Kind::Copy}, copy);
 }
 
 void refuseSame(QWidget *parent)
@@ -94,7 +94,7 @@ void gui_class::copyScenes()
                 tr("Number of scenes to copy exceeds possible range !\r\nTo accept corrected "
                    "value press the Copy button again"),
                 true))
-        copyInImage([&](u8 *image) {
+        copyInImage(kelvo.document(), [&](u8 *image) {
             ConfigCopy::copyScenes(image, src - 1, dst - 1, ui->sbNoSc->value());
         });
 }
@@ -114,7 +114,7 @@ void gui_class::copyProgs()
                     tr("Number of programs to copy exceeds possible range !\r\nTo accept "
                        "corrected value press the Copy button again"),
                     true))
-            copyInImage([&](u8 *image) {
+            copyInImage(kelvo.document(), [&](u8 *image) {
                 ConfigCopy::copyPrograms(image, srcPgm, dstPgm, ui->sbNoPgms->value());
             });
         return;
@@ -131,7 +131,7 @@ void gui_class::copyProgs()
                 tr("Number of steps to copy exceeds possible range !\r\nTo accept corrected "
                    "value press the Copy button again"),
                 srcPgm == dstPgm))
-        copyInImage([&](u8 *image) {
+        copyInImage(kelvo.document(), [&](u8 *image) {
             ConfigCopy::copySteps(image, srcPgm, srcStep - 1, dstPgm, dstStep - 1,
                                   ui->sbNoPgms->value());
         });

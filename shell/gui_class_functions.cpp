@@ -12,8 +12,8 @@ using namespace ConfigLayout;
 
 void gui_class::createFunctionTables()
 {
-    u8 *image = controller->configImage();
-    ConfigDocument *document = &controller->document();
+    u8 *image = kelvo.configImage();
+    ConfigDocument *document = &kelvo.document();
     inputTable
         = new funcSetter(InputCount, image + InputFunc, true, ui->tab_settings_Inputs, document);
     inputTable->setObjectName(QStringLiteral("inputTable"));

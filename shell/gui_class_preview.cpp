@@ -47,7 +47,7 @@ void gui_class::createPreviewMenu()
 ShowPreviewWindow *gui_class::previewWindow()
 {
     if (!showPreview) {
-        showPreview = new ShowPreviewWindow(controller->document(), this);
+        showPreview = new ShowPreviewWindow(kelvo.document(), this);
         showPreview->setAttribute(Qt::WA_DeleteOnClose, false);
     }
     return showPreview;

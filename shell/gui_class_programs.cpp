@@ -17,7 +17,7 @@ using ConfigLayout::StepsPerPage;
 
 void gui_class::createProgramTable()
 {
-    programTable = new program_conf_widget(controller, ui->tab_programs);
+    programTable = new program_conf_widget(&kelvo, ui->tab_programs);
     programTable->setObjectName(QStringLiteral("programTable"));
     programTable->setGeometry(145, 80, 552, 357);
     programTable->setProgramNumber(1);

@@ -22,15 +22,15 @@ namespace {
 enum MainPage { ScenesPage = 1 };
 const char *const colourNames[] = {"columnRed", "columnGreen", "columnBlue"};
 
-bool liveMode()
+bool liveMode(const kelvo_controller_class &kelvo)
 {
-    return controller->requestedMode == kelvo_controller_class::RequestedLive;
+    return kelvo.requestedMode == kelvo_controller_class::RequestedLive;
 }
 } // namespace
 
 void gui_class::createSceneEditor()
 {
-    sceneEditor = std::make_unique<admx32_sliders_widget>(controller, ui->tab_scenes);
+    sceneEditor = std::make_unique<admx32_sliders_widget>(&kelvo, ui->tab_scenes);
 }
 
 void gui_class::connectSceneControls()
@@ -107,53 +107,53 @@ void gui_class::chgdExtra(int idx, int val)
     const int colour = -idx - 1; // 0 red, 1 green, 2 blue
     if (colour < 0 || colour > 2)
         return;
-    controller->document().setByte(
+    kelvo.document().setByte(
         SpecialLevelRed + colour, u8(val),
         {ConfigEdit::Kind::SpecialScene, -1, -1, colour, specialColumns[colour].get()});
-    if (!liveMode())
+    if (!liveMode(kelvo))
         return;
     for (int ch = 0; ch < ChannelCount; ++ch) {
         if (liveSpecialColour(ch) == colour)
-            controller->send_new_val(ch, val);
+            kelvo.send_new_val(ch, val);
     }
 }
 
 void gui_class::validFirst(int v)
 {
-    controller->document().edit({ConfigEdit::Kind::SpecialScene, -1, -1, -1, firstChannelBox},
-                                [&](u8 *image) {
-                                    image[SpecialFirstChannel] = u8(v - 1);
-                                    // Setting the other box does not report it, so its byte is
-                                    // written here.
-                                    if (lastChannelBox->value() < v) {
-                                        lastChannelBox->setValue(v);
-                                        image[SpecialLastChannel] = u8(v - 1);
-                                    }
-                                });
+    kelvo.document().edit({ConfigEdit::Kind::SpecialScene, -1, -1, -1, firstChannelBox},
+                          [&](u8 *image) {
+                              image[SpecialFirstChannel] = u8(v - 1);
+                              // Setting the other box does not report it, so its byte is
+                              // written here.
+                              if (lastChannelBox->value() < v) {
+                                  lastChannelBox->setValue(v);
+                                  image[SpecialLastChannel] = u8(v - 1);
+                              }
+                          });
 }
 
 void gui_class::validLast(int v)
 {
-    controller->document().edit({ConfigEdit::Kind::SpecialScene, -1, -1, -1, lastChannelBox},
-                                [&](u8 *image) {
-                                    image[SpecialLastChannel] = u8(v - 1);
-                                    if (v < firstChannelBox->value()) {
-                                        firstChannelBox->setValue(v);
-                                        image[SpecialFirstChannel] = u8(v - 1);
-                                    }
-                                });
+    kelvo.document().edit({ConfigEdit::Kind::SpecialScene, -1, -1, -1, lastChannelBox},
+                          [&](u8 *image) {
+                              image[SpecialLastChannel] = u8(v - 1);
+                              if (v < firstChannelBox->value()) {
+                                  firstChannelBox->setValue(v);
+                                  image[SpecialFirstChannel] = u8(v - 1);
+                              }
+                          });
 }
 
 void gui_class::chgdSSRT(QTime &time)
 {
     const u16 rise = toDeviceTime(time);
-    controller->document().edit({ConfigEdit::Kind::SpecialScene, -1, -1, -1, specialRiseEdit},
-                                [rise](u8 *image) { writeU16(image, SpecialRiseTime, rise); });
+    kelvo.document().edit({ConfigEdit::Kind::SpecialScene, -1, -1, -1, specialRiseEdit},
+                          [rise](u8 *image) { writeU16(image, SpecialRiseTime, rise); });
 }
 
 void gui_class::loadSpecialScene()
 {
-    const u8 *image = controller->configImage();
+    const u8 *image = kelvo.configImage();
     for (int i = 0; i < 3; ++i) {
         // Showing the levels must not write them back or send them live; the page's scene
         // preparation shows them on the controller.

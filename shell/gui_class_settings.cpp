@@ -36,8 +36,8 @@ void gui_class::connectSettingsControls()
 void gui_class::chgdPrev(int value)
 {
     // Reaches the controller with the next configuration write.
-    controller->document().setByte(PreviewFirstChannel, u8(value - 1),
-                                   {ConfigEdit::Kind::Setting, -1, -1, -1, ui->sbPreview});
+    kelvo.document().setByte(PreviewFirstChannel, u8(value - 1),
+                             {ConfigEdit::Kind::Setting, -1, -1, -1, ui->sbPreview});
 }
 
 void gui_class::selKeyDev()
@@ -49,9 +49,9 @@ void gui_class::selKeyDev()
     const bool remote = page == RemoteKeysPage;
     funcSetter *table = remote ? remoteKeyTable : inputTable;
     table->selRow(-1);
-    if (controller->usbDevice.isOpen())
+    if (kelvo.usbDevice.isOpen())
         showWaitHint(remote ? tr("Press a key on the remote now") : tr("Operate the input now"));
-    const int learned = controller->learnKey(remote);
+    const int learned = kelvo.learnKey(remote);
     showWaitHint(QString());
     if (learned >= 0 && learned < (remote ? RcuKeyCount : InputCount))
         table->selRow(learned);
@@ -71,7 +71,7 @@ void gui_class::sysAdrFromDev()
 {
     const auto job = deviceJob();
     if (deviceOpen())
-        showAddress(controller->readSysAddress());
+        showAddress(kelvo.readSysAddress());
 }
 
 void gui_class::sysAdr2Dev()
@@ -79,7 +79,7 @@ void gui_class::sysAdr2Dev()
     const auto job = deviceJob();
     // -1 ("not used") goes out as 255.
     if (deviceOpen())
-        showAddress(controller->writeSysAddress(u8(ui->sbSetValue->value())));
+        showAddress(kelvo.writeSysAddress(u8(ui->sbSetValue->value())));
 }
 
 void gui_class::acceptRCUaddr()
@@ -88,7 +88,7 @@ void gui_class::acceptRCUaddr()
     if (!deviceOpen())
         return;
     showWaitHint(tr("Press a key on the remote now"));
-    const int address = controller->writeSysAddress(ADDRESS_FROM_KEY);
+    const int address = kelvo.writeSysAddress(ADDRESS_FROM_KEY);
     showWaitHint(QString());
     showAddress(address);
 }
@@ -97,7 +97,7 @@ void gui_class::Wygeneruj()
 {
     const auto job = deviceJob();
     if (deviceOpen())
-        controller->simulateInput(ui->cbInputType->currentIndex(), ui->sbInputNo->value() - 1);
+        kelvo.simulateInput(ui->cbInputType->currentIndex(), ui->sbInputNo->value() - 1);
 }
 
 void gui_class::evTypeChanged(int type)

@@ -89,7 +89,7 @@ void gui_class::updateTitle()
 
 void gui_class::imageRestored()
 {
-    controller->showRcuAddressOfImage();
+    kelvo.showRcuAddressOfImage();
     refresh();
 }
 

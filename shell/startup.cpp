@@ -76,7 +76,7 @@ int runKelvoDesk(const StartupSeams &seams)
                 useTranslators(languageTable[size_t(currentLanguage)], false);
             currentLanguage = requestedLanguage;
             useTranslators(languageTable[size_t(currentLanguage)], true);
-            window = std::make_unique<gui_class>(&session);
+            window = std::make_unique<gui_class>(kelvo, &session);
             window->setTitleNote(seams.windowTitleNote);
             mainWindow = window.get();
             kelvo.dialogParent = window.get();

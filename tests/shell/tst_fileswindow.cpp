@@ -132,7 +132,7 @@ void tst_FilesWindow::init()
     kelvo = std::make_unique<kelvo_controller_class>();
     controller = kelvo.get();
     languageTable.clear();
-    window = std::make_unique<gui_class>();
+    window = std::make_unique<gui_class>(*kelvo);
     mainWindow = window.get();
     kelvo->dialogParent = window.get();
     tmp = std::make_unique<QTemporaryDir>();

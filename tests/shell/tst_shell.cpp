@@ -69,7 +69,7 @@ private:
 
     gui_class *build()
     {
-        window = std::make_unique<gui_class>();
+        window = std::make_unique<gui_class>(*kelvo);
         return window.get();
     }
     template<class T> T *child(const char *name)
@@ -123,7 +123,7 @@ void tst_Shell::startupReturnsEventLoopStatus()
     bool controllerHadImage = false;
     QTimer::singleShot(0, [&] {
         seen = mainWindow;
-        controllerHadImage = controller && controller->configImage();
+        controllerHadImage = mainWindow && mainWindow->controller().configImage();
         if (how == 0) {
             mainWindow->close();
         } else if (how == 1) {

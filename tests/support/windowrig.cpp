@@ -21,7 +21,7 @@ void WindowRig::rebuild()
 {
     mainWindow = nullptr;
     window.reset();
-    window = std::make_unique<gui_class>(&session);
+    window = std::make_unique<gui_class>(kelvo, &session);
     mainWindow = window.get();
     kelvo.dialogParent = window.get();
 }
