@@ -5,25 +5,16 @@
 #include "common/prompts.h"
 #include "common/version.h"
 #include "controller/kelvo_controller_class.h"
-#include "editors/admx32_sliders_widget.h"
-#include "editors/admx_slider_widget.h"
-#include "editors/guardedspinbox.h"
-#include "editors/mytimeedit.h"
-#include "editors/program_conf_widget.h"
 #include "model/configlayout.h"
+#include "pages/windowpage.h"
 #include "ui_mainwindow.h"
 #include "worksession.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDesktopServices>
-#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
-#include <QPushButton>
-#include <QSignalBlocker>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -57,11 +48,6 @@ gui_class::gui_class(kelvo_controller_class &kelvo, WorkSession *work, QWidget *
     serialFont.setStretch(QFont::SemiCondensed);
     ui->lbSerial->setFont(serialFont);
 
-    logConnection(
-        connect(ui->tabWidget_main, &QTabWidget::currentChanged, this, &gui_class::tabChange));
-    logConnection(connect(ui->tabWidget_settings, &QTabWidget::currentChanged, this,
-                          &gui_class::tabSettingsChange));
-
     createActions();
     createMenus();
     connectFirmwareActions();
@@ -72,44 +58,10 @@ gui_class::gui_class(kelvo_controller_class &kelvo, WorkSession *work, QWidget *
     connectConnectionControls();
 
     showConnectionColour(Disconnected);
-
-    ui->sbProgram->setMaximum(8);
-    ui->sbProgram->setPrefix(tr("Program "));
-    ui->sbStep->setRange(1, 16);
-    createSceneEditor();
-    connectSceneControls();
-
-    createProgramControls();
-    connectProgramControls();
-
-    ui->sbSrcSc->setRange(1, 16);
-    ui->sbNoSc->setRange(1, 15);
-    ui->sbDstSc->setRange(1, 16);
-    ui->sbSrcPgm->setRange(1, 8);
-    ui->sbSrcStep->setRange(0, 16);
-    ui->sbNoPgms->setRange(1, 7);
-    ui->sbDstPgm->setRange(1, 8);
-    ui->sbDstStep->setRange(0, 16);
-    ui->sbSrcStep->setEnabled(false);
-    ui->sbDstStep->setEnabled(false);
-    connectCopyControls();
-
-    createSpecialSceneControls();
-    connectSpecialSceneControls();
-    createFunctionTables();
-    connectSettingsControls();
-
-    logConnection(
-        connect(ui->rbProportional, &QRadioButton::toggled, this, &gui_class::mixModeProp));
-    nameControls();
     orderTabs();
 
-    const QString rcu = tr("RCU: the controller's infra-red remote control");
-    for (QWidget *w : std::initializer_list<QWidget *> {ui->btnRcFromDev, ui->gbSysAdr,
-                                                        ui->btnAcceptAdr, ui->btnGetRcu})
-        w->setToolTip(rcu);
     ui->tabWidget_settings->setTabToolTip(ui->tabWidget_settings->indexOf(ui->tab_settings_ired),
-                                          rcu);
+                                          tr("RCU: the controller's infra-red remote control"));
 
     // A window rebuilt for another language finds the controller connected.
     if (kelvo.usbDevice.isOpen()) {
@@ -120,6 +72,11 @@ gui_class::gui_class(kelvo_controller_class &kelvo, WorkSession *work, QWidget *
 
     connectWorkSession();
     showKeptView();
+    // Only the page shown is built now; the others when their tab is first shown.
+    logConnection(
+        connect(ui->tabWidget_main, &QTabWidget::currentChanged, this, &gui_class::tabChange));
+    logConnection(connect(ui->tabWidget_settings, &QTabWidget::currentChanged, this,
+                          &gui_class::tabSettingsChange));
     restorePlace();
     refresh();
 }
@@ -216,67 +173,6 @@ void gui_class::createMenus()
     logConnection(connect(bar, &QMenuBar::hovered, this, &gui_class::slotMenuHovered));
 }
 
-void gui_class::createProgramControls()
-{
-    QWidget *page = ui->tab_programs;
-    ui->sbProgP->setRange(1, 8);
-    createProgramTable();
-
-    stepCountLabel = new QLabel(tr("Number of steps in program:"), page);
-    stepCountLabel->setObjectName(QStringLiteral("lbStepCount"));
-    stepCountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    stepCountLabel->setGeometry(150, 500, 240, 20);
-
-    stepCountBox = new QSpinBox(page);
-    stepCountBox->setObjectName(QStringLiteral("sbStepCount"));
-    stepCountBox->setRange(1, 16);
-    stepCountBox->setGeometry(395, 500, 40, 20);
-    // Every count reshapes the program: "12" typed must not make a 1-step program on the way.
-    stepCountBox->setKeyboardTracking(false);
-
-    continuedBox = new QCheckBox(tr("Continued"), page);
-    continuedBox->setObjectName(QStringLiteral("cbContinued"));
-    continuedBox->setGeometry(450, 500, 120, 20);
-
-    loopBox = new QCheckBox(tr("Loop"), page);
-    loopBox->setObjectName(QStringLiteral("cbLoop"));
-    loopBox->setGeometry(590, 500, 150, 20);
-
-    editStepButton = new QPushButton(tr("Edit step"), page);
-    editStepButton->setObjectName(QStringLiteral("pbEditStep"));
-    editStepButton->setGeometry(145, 445, 90, 25);
-
-    insertStepButton = new QPushButton(tr("Insert"), page);
-    insertStepButton->setObjectName(QStringLiteral("pbInsertStep"));
-    insertStepButton->setGeometry(490, 445, 90, 25);
-
-    deleteStepButton = new QPushButton(tr("Delete"), page);
-    deleteStepButton->setObjectName(QStringLiteral("pbDeleteStep"));
-    deleteStepButton->setGeometry(610, 445, 90, 25);
-}
-
-void gui_class::createSpecialSceneControls()
-{
-    QWidget *group = ui->gbExtra;
-    const auto label = [group](const QString &text, const char *name, QRect geometry) {
-        auto *l = new QLabel(text, group);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        l->setGeometry(geometry);
-        return l;
-    };
-    firstChannelLabel = label(tr("First channel :"), "lbFirstChannel", QRect(30, 240, 120, 18));
-    lastChannelLabel = label(tr("Last channel :"), "lbLastChannel", QRect(220, 240, 120, 18));
-    riseTimeLabel = label(tr("Rise time"), "lbRiseTime", QRect(70, 280, 120, 18));
-    createSpecialSceneEditors();
-
-    ui->sbSetValue->setRange(-1, 31);
-    ui->sbSetValue->setValue(-1);
-    ui->cbInputType->addItem(tr("Standard input"));
-    ui->cbInputType->addItem(tr("RCU key"));
-    ui->sbInputNo->setRange(1, 8);
-}
-
 void gui_class::tabChange(int)
 {
     refresh();
@@ -294,52 +190,11 @@ void gui_class::confRead()
 
 void gui_class::refresh()
 {
-    // In live mode the controller shows what the page shows.
-    const bool live = kelvo.requestedMode == kelvo_controller_class::RequestedLive;
-    QWidget *page = ui->tabWidget_main->currentWidget();
-    if (page == ui->tab_settings
-        && ui->tabWidget_settings->currentWidget() == ui->tab_settings_other) {
-        refreshOtherPage();
-        if (live)
-            kelvo.send_sc_prep(0, 16); // the special scene
-    } else if (page == ui->tab_settings) {
-        refreshFunctionTables();
-    } else if (page == ui->tab_scenes) {
-        refreshScenesPage();
-        if (live)
-            kelvo.send_sc_prep(ui->sbProgram->value(), ui->sbStep->value());
-    } else if (page == ui->tab_programs) {
-        refreshProgramsPage();
-        if (live)
-            kelvo.send_sc_prep(ui->sbProgP->value(), programTable->currentIndex().row() + 1);
-    }
-}
-
-void gui_class::refreshOtherPage()
-{
-    loadSpecialScene();
-    const u8 *image = kelvo.configImage();
-    {
-        // Showing the image must not write it back (a stored value above the box's range would).
-        const QSignalBlocker blocker(ui->sbPreview);
-        ui->sbPreview->setValue(image[PreviewFirstChannel] + 1);
-    }
-    {
-        const QSignalBlocker blocker(ui->rbProportional);
-        if (image[MixMode])
-            ui->rbBiggerWin->setChecked(true);
-        else
-            ui->rbProportional->setChecked(true);
-    }
-
-    const u8 shown = kelvo.rcuAddrShown;
-    showAddress(shown == RcuAddrUnknown ? -1 : shown);
-}
-
-void gui_class::mixModeProp(bool proportional)
-{
-    kelvo.document().setByte(MixMode, proportional ? 0 : 0xFF,
-                             {ConfigEdit::Kind::Setting, -1, -1, -1, ui->rbProportional});
+    QWidget *shown = ui->tabWidget_main->currentWidget();
+    if (shown == ui->tab_settings)
+        shown = ui->tabWidget_settings->currentWidget();
+    if (WindowPage *page = buildPage(shown))
+        page->refresh();
 }
 
 void gui_class::slotMenuFileQuit()

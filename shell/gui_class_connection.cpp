@@ -99,8 +99,11 @@ QString gui_class::controllerFoundMessage() const
 void gui_class::updateDeviceControls()
 {
     const bool idle = runningJobs == 0;
-    for (const char *name : DeviceJobControls::buttons)
-        findChild<QPushButton *>(QLatin1String(name))->setEnabled(idle);
+    // A page not built yet gets the state when it is.
+    for (const char *name : DeviceJobControls::buttons) {
+        if (auto *button = findChild<QPushButton *>(QLatin1String(name)))
+            button->setEnabled(idle);
+    }
     for (const char *name : DeviceJobControls::modeButtons)
         findChild<QPushButton *>(QLatin1String(name))->setEnabled(idle && modesAvailable);
     upgradeAct->setEnabled(idle);

@@ -133,6 +133,7 @@ void tst_FilesWindow::init()
     controller = kelvo.get();
     languageTable.clear();
     window = std::make_unique<gui_class>(*kelvo);
+    window->buildAllPages(); // the tests look into every page
     mainWindow = window.get();
     kelvo->dialogParent = window.get();
     tmp = std::make_unique<QTemporaryDir>();

@@ -22,6 +22,8 @@ void WindowRig::rebuild()
     mainWindow = nullptr;
     window.reset();
     window = std::make_unique<gui_class>(kelvo, &session);
+    // The tests look into every page, shown or not.
+    window->buildAllPages();
     mainWindow = window.get();
     kelvo.dialogParent = window.get();
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+// A page of the main window: it owns its controls, shows the configuration and tells the window
+// through signals what the window must do (device jobs, going to another page).
+class WindowPage : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    ~WindowPage() override;
+
+    // Shows the configuration as it now is; in live mode the controller shows the page's scene.
+    virtual void refresh() = 0;
+    // The page's controls in the order Tab visits them.
+    virtual QList<QWidget *> tabOrder() const = 0;
+
+protected:
+    // Tearing the controls down moves the focus, and a box losing it would call a slot of this
+    // half-destroyed page: a page whose destructor frees controls calls this first.
+    void disconnectControls();
+};
