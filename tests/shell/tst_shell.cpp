@@ -4,6 +4,7 @@
 #include "shell/appstate.h"
 #include "shell/gui_class.h"
 #include "shell/startup.h"
+#include "shell/worksession.h"
 #include "support/debugcapture.h"
 #include "support/scriptedprompts.h"
 
@@ -47,6 +48,9 @@ private slots:
     void spinBoxRanges_data();
     void spinBoxRanges();
     void initialPagesAndFrame();
+    void pageBuiltWhenFirstShown_data();
+    void pageBuiltWhenFirstShown();
+    void viewOfPageNeverShownIsKept();
     void windowKeepsTheCommandColumn_data();
     void windowKeepsTheCommandColumn();
     void everyConnectionIsLogged();
@@ -394,6 +398,74 @@ void tst_Shell::initialPagesAndFrame()
     window->resize(2000, 2000);
     QVERIFY(window->width() <= 1024);
     QVERIFY(window->height() <= 768);
+}
+
+void tst_Shell::pageBuiltWhenFirstShown_data()
+{
+    QTest::addColumn<int>("main");
+    QTest::addColumn<int>("settings");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("RCU keys") << 0 << 1 << "remoteKeyTable";
+    QTest::newRow("Other") << 0 << 2 << "sbPreview";
+    QTest::newRow("Scenes, Steps") << 1 << -1 << "sbProgram";
+    QTest::newRow("Programs") << 2 << -1 << "programTable";
+    QTest::newRow("Copying") << 3 << -1 << "btnCopySc";
+}
+
+void tst_Shell::pageBuiltWhenFirstShown()
+{
+    QFETCH(int, main);
+    QFETCH(int, settings);
+    QFETCH(QString, control);
+
+    window = std::make_unique<gui_class>(*kelvo);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // Only the page the window opens on is there.
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("inputTable")));
+    QVERIFY(!window->findChild<QWidget *>(control));
+
+    if (settings >= 0)
+        child<QTabWidget>("tabWidget_settings")->setCurrentIndex(settings);
+    child<QTabWidget>("tabWidget_main")->setCurrentIndex(main);
+    QWidget *shown = window->findChild<QWidget *>(control);
+    QVERIFY(shown);
+    QVERIFY(shown->isVisible());
+
+    // Where a window with every page built has it.
+    gui_class whole(*kelvo);
+    whole.buildAllPages();
+    whole.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&whole));
+    QWidget *built = whole.findChild<QWidget *>(control);
+    QCOMPARE(QRect(shown->mapTo(window.get(), QPoint(0, 0)), shown->size()),
+             QRect(built->mapTo(&whole, QPoint(0, 0)), built->size()));
+}
+
+void tst_Shell::viewOfPageNeverShownIsKept()
+{
+    WorkSession session(kelvo->document());
+    const auto box = [](gui_class &w, const char *name) {
+        return w.findChild<QSpinBox *>(QString::fromLatin1(name));
+    };
+    {
+        gui_class first(*kelvo, &session);
+        first.buildAllPages();
+        box(first, "sbProgram")->setValue(3);
+        box(first, "sbStep")->setValue(5);
+        box(first, "sbProgP")->setValue(4);
+    }
+    {
+        // A language change in which the scenes and programs pages were not visited.
+        gui_class second(*kelvo, &session);
+        QVERIFY(!box(second, "sbProgram"));
+        QVERIFY(!box(second, "sbProgP"));
+    }
+    gui_class third(*kelvo, &session);
+    third.buildAllPages();
+    QCOMPARE(box(third, "sbProgram")->value(), 3);
+    QCOMPARE(box(third, "sbStep")->value(), 5);
+    QCOMPARE(box(third, "sbProgP")->value(), 4);
 }
 
 void tst_Shell::windowKeepsTheCommandColumn_data()
