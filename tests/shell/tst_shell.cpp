@@ -418,12 +418,21 @@ void tst_Shell::pageBuiltWhenFirstShown()
     QFETCH(int, settings);
     QFETCH(QString, control);
 
+    // A window with every page built, to compare with.
+    gui_class whole(*kelvo);
+    whole.buildAllPages();
+    whole.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&whole));
+
     window = std::make_unique<gui_class>(*kelvo);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    // Only the page the window opens on is there.
+    // Only the page the window opens on is there, and the window's size does not show it.
     QVERIFY(window->findChild<QWidget *>(QStringLiteral("inputTable")));
     QVERIFY(!window->findChild<QWidget *>(control));
+    QCOMPARE(window->size(), whole.size());
+    QCOMPARE(window->sizeHint(), whole.sizeHint());
+    QCOMPARE(window->minimumSizeHint(), whole.minimumSizeHint());
 
     if (settings >= 0)
         child<QTabWidget>("tabWidget_settings")->setCurrentIndex(settings);
@@ -431,12 +440,7 @@ void tst_Shell::pageBuiltWhenFirstShown()
     QWidget *shown = window->findChild<QWidget *>(control);
     QVERIFY(shown);
     QVERIFY(shown->isVisible());
-
-    // Where a window with every page built has it.
-    gui_class whole(*kelvo);
-    whole.buildAllPages();
-    whole.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&whole));
+    // Where the window with every page built has it.
     QWidget *built = whole.findChild<QWidget *>(control);
     QCOMPARE(QRect(shown->mapTo(window.get(), QPoint(0, 0)), shown->size()),
              QRect(built->mapTo(&whole, QPoint(0, 0)), built->size()));
