@@ -6,7 +6,8 @@
 // - the window alone built, shown and painted N times in one process.
 //
 // "Appears" is the same point for both: constructed, shown, and the window's first paint event
-// delivered (its children are painted in the same pass).
+// delivered (its children are painted in the same pass). With the starts, the peak resident
+// memory of each kind of process (the child's ru_maxrss, as medians).
 
 #include "benchsupport.h"
 #include "controller/kelvo_controller_class.h"
@@ -29,6 +30,7 @@
 #include <vector>
 
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace {
@@ -93,7 +95,7 @@ template<class Build> qint64 appearNs(Build build)
 std::unique_ptr<gui_class> programWindow(kelvo_controller_class &kelvo)
 {
     languageTable.clear();
-    auto window = std::make_unique<gui_class>();
+    auto window = std::make_unique<gui_class>(kelvo);
     mainWindow = window.get();
     kelvo.dialogParent = window.get();
     return window;
@@ -110,10 +112,15 @@ std::unique_ptr<QMainWindow> bareWindow()
     return window;
 }
 
-double medianMs(std::vector<qint64> ns)
+qint64 median(std::vector<qint64> values)
 {
-    std::sort(ns.begin(), ns.end());
-    return double(ns[ns.size() / 2]) / 1e6;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double medianMs(const std::vector<qint64> &ns)
+{
+    return double(median(ns)) / 1e6;
 }
 
 } // namespace
@@ -121,9 +128,10 @@ double medianMs(std::vector<qint64> ns)
 // A child process that shows one window and ends: "--child program" or "--child bare".
 int child(const QByteArray &kind, int argc, char *argv[]);
 
-// Starts this program as a child of the kind and waits for it; the wall time, or -1. Spawned and
-// waited for directly: QProcess adds a wake-up of its own that hides a few milliseconds.
-qint64 childNs(const QString &self, const QString &kind)
+// Starts this program as a child of the kind and waits for it; the wall time, or -1, and the
+// child's peak resident memory in KiB. Spawned and waited for directly: QProcess adds a wake-up of
+// its own that hides a few milliseconds.
+qint64 childNs(const QString &self, const QString &kind, qint64 *peakKiB = nullptr)
 {
     const QByteArray program = QFile::encodeName(self);
     const QByteArray kindArgument = kind.toLatin1();
@@ -135,9 +143,13 @@ qint64 childNs(const QString &self, const QString &kind)
     if (posix_spawn(&pid, program.constData(), nullptr, nullptr, argv, environ) != 0)
         return -1;
     int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    rusage usage {};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return -1;
-    return timer.nsecsElapsed();
+    const qint64 elapsed = timer.nsecsElapsed();
+    if (peakKiB)
+        *peakKiB = usage.ru_maxrss;
+    return elapsed;
 }
 
 int main(int argc, char *argv[])
@@ -151,12 +163,17 @@ int main(int argc, char *argv[])
 
     std::vector<qint64> programStarts;
     std::vector<qint64> bareStarts;
+    std::vector<qint64> programPeaks;
+    std::vector<qint64> barePeaks;
     const QString self = QCoreApplication::applicationFilePath();
     childNs(self, QStringLiteral("program")); // the first start reads the files from disk
     childNs(self, QStringLiteral("bare"));
     for (int i = 0; i < runs; ++i) {
-        programStarts.push_back(childNs(self, QStringLiteral("program")));
-        bareStarts.push_back(childNs(self, QStringLiteral("bare")));
+        qint64 peak = 0;
+        programStarts.push_back(childNs(self, QStringLiteral("program"), &peak));
+        programPeaks.push_back(peak);
+        bareStarts.push_back(childNs(self, QStringLiteral("bare"), &peak));
+        barePeaks.push_back(peak);
     }
     if (std::count(programStarts.cbegin(), programStarts.cend(), -1)
         || std::count(bareStarts.cbegin(), bareStarts.cend(), -1)) {
@@ -169,7 +186,6 @@ int main(int argc, char *argv[])
     SimulatedBus bus;
     kelvo_controller_class kelvo;
     kelvo.setUsbBackend(&bus);
-    controller = &kelvo;
 
     const auto program = [&] {
         return programWindow(kelvo);
@@ -186,7 +202,6 @@ int main(int argc, char *argv[])
         bareNs.push_back(appearNs(bare));
     }
     mainWindow = nullptr;
-    controller = nullptr;
     Prompts::install(previousPrompts);
 
     const double windowMs = medianMs(programNs);
@@ -199,6 +214,12 @@ int main(int argc, char *argv[])
     std::printf("  bare window:                               %.2f\n", bareStartMs);
     std::printf("  main window / bare window:                 %.2f\n",
                 programStartMs / bareStartMs);
+    const double programPeak = double(median(programPeaks)) / 1024.0;
+    const double barePeak = double(median(barePeaks)) / 1024.0;
+    std::printf("peak resident memory of the process, median MiB\n");
+    std::printf("  main window:                               %.1f\n", programPeak);
+    std::printf("  bare window:                               %.1f\n", barePeak);
+    std::printf("  main window / bare window:                 %.2f\n", programPeak / barePeak);
     std::printf("window built, shown and painted once in one process, median ms\n");
     std::printf("  main window:                               %.2f\n", windowMs);
     std::printf("  bare window:                               %.2f\n", bareMs);

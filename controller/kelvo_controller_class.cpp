@@ -12,8 +12,6 @@
 
 using namespace ConfigLayout;
 
-kelvo_controller_class *controller = nullptr;
-
 std::unique_ptr<u8[]> kelvo_controller_class::allocateImage(std::size_t size)
 {
     return ConfigDocument::allocate(size);

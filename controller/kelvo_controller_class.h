@@ -73,6 +73,3 @@ private:
     ConfigDocument configDocument;
     LiveOutput live {configDocument, *this};
 };
-
-// The controller of the running program; set by start-up.
-extern kelvo_controller_class *controller;

@@ -5,25 +5,16 @@
 #include "common/prompts.h"
 #include "common/version.h"
 #include "controller/kelvo_controller_class.h"
-#include "editors/admx32_sliders_widget.h"
-#include "editors/admx_slider_widget.h"
-#include "editors/guardedspinbox.h"
-#include "editors/mytimeedit.h"
-#include "editors/program_conf_widget.h"
 #include "model/configlayout.h"
+#include "pages/windowpage.h"
 #include "ui_mainwindow.h"
 #include "worksession.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDesktopServices>
-#include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
-#include <QPushButton>
-#include <QSignalBlocker>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QUrl>
 
@@ -43,10 +34,11 @@ QAction *makeAction(QWidget *window, const QString &text, const QString &statusT
 
 } // namespace
 
-gui_class::gui_class(WorkSession *work, QWidget *parent)
+gui_class::gui_class(kelvo_controller_class &kelvo, WorkSession *work, QWidget *parent)
     : QMainWindow(parent)
+    , kelvo(kelvo)
     , ui(std::make_unique<Ui::MainWindow>())
-    , ownSession(work ? nullptr : std::make_unique<WorkSession>(controller->document()))
+    , ownSession(work ? nullptr : std::make_unique<WorkSession>(kelvo.document()))
     , session(work ? work : ownSession.get())
 {
     ui->setupUi(this);
@@ -55,11 +47,6 @@ gui_class::gui_class(WorkSession *work, QWidget *parent)
     QFont serialFont = ui->lbSerial->font();
     serialFont.setStretch(QFont::SemiCondensed);
     ui->lbSerial->setFont(serialFont);
-
-    logConnection(
-        connect(ui->tabWidget_main, &QTabWidget::currentChanged, this, &gui_class::tabChange));
-    logConnection(connect(ui->tabWidget_settings, &QTabWidget::currentChanged, this,
-                          &gui_class::tabSettingsChange));
 
     createActions();
     createMenus();
@@ -71,54 +58,25 @@ gui_class::gui_class(WorkSession *work, QWidget *parent)
     connectConnectionControls();
 
     showConnectionColour(Disconnected);
-
-    ui->sbProgram->setMaximum(8);
-    ui->sbProgram->setPrefix(tr("Program "));
-    ui->sbStep->setRange(1, 16);
-    createSceneEditor();
-    connectSceneControls();
-
-    createProgramControls();
-    connectProgramControls();
-
-    ui->sbSrcSc->setRange(1, 16);
-    ui->sbNoSc->setRange(1, 15);
-    ui->sbDstSc->setRange(1, 16);
-    ui->sbSrcPgm->setRange(1, 8);
-    ui->sbSrcStep->setRange(0, 16);
-    ui->sbNoPgms->setRange(1, 7);
-    ui->sbDstPgm->setRange(1, 8);
-    ui->sbDstStep->setRange(0, 16);
-    ui->sbSrcStep->setEnabled(false);
-    ui->sbDstStep->setEnabled(false);
-    connectCopyControls();
-
-    createSpecialSceneControls();
-    connectSpecialSceneControls();
-    createFunctionTables();
-    connectSettingsControls();
-
-    logConnection(
-        connect(ui->rbProportional, &QRadioButton::toggled, this, &gui_class::mixModeProp));
-    nameControls();
     orderTabs();
 
-    const QString rcu = tr("RCU: the controller's infra-red remote control");
-    for (QWidget *w : std::initializer_list<QWidget *> {ui->btnRcFromDev, ui->gbSysAdr,
-                                                        ui->btnAcceptAdr, ui->btnGetRcu})
-        w->setToolTip(rcu);
     ui->tabWidget_settings->setTabToolTip(ui->tabWidget_settings->indexOf(ui->tab_settings_ired),
-                                          rcu);
+                                          tr("RCU: the controller's infra-red remote control"));
 
     // A window rebuilt for another language finds the controller connected.
-    if (controller->usbDevice.isOpen()) {
+    if (kelvo.usbDevice.isOpen()) {
         connectionStatusChange(true);
-        if (controller->requestedMode == kelvo_controller_class::RequestedLive)
+        if (kelvo.requestedMode == kelvo_controller_class::RequestedLive)
             ui->lbWMode->setText(tr("Live"));
     }
 
     connectWorkSession();
     showKeptView();
+    // Only the page shown is built now; the others when their tab is first shown.
+    logConnection(
+        connect(ui->tabWidget_main, &QTabWidget::currentChanged, this, &gui_class::tabChange));
+    logConnection(connect(ui->tabWidget_settings, &QTabWidget::currentChanged, this,
+                          &gui_class::tabSettingsChange));
     restorePlace();
     refresh();
 }
@@ -127,9 +85,9 @@ gui_class::~gui_class()
 {
     keepView();
     keepPlace();
-    controller->reconnectPrompt = nullptr; // it would ask this window
-    controller->confirmUpgrade = nullptr;
-    controller->usbDevice.watchHotplug(nullptr); // it would tell this window
+    kelvo.reconnectPrompt = nullptr; // it would ask this window
+    kelvo.confirmUpgrade = nullptr;
+    kelvo.usbDevice.watchHotplug(nullptr); // it would tell this window
 
     // Tearing the pages down moves the focus, and a box losing it would call a slot of this
     // half-destroyed window.
@@ -215,67 +173,6 @@ void gui_class::createMenus()
     logConnection(connect(bar, &QMenuBar::hovered, this, &gui_class::slotMenuHovered));
 }
 
-void gui_class::createProgramControls()
-{
-    QWidget *page = ui->tab_programs;
-    ui->sbProgP->setRange(1, 8);
-    createProgramTable();
-
-    stepCountLabel = new QLabel(tr("Number of steps in program:"), page);
-    stepCountLabel->setObjectName(QStringLiteral("lbStepCount"));
-    stepCountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    stepCountLabel->setGeometry(150, 500, 240, 20);
-
-    stepCountBox = new QSpinBox(page);
-    stepCountBox->setObjectName(QStringLiteral("sbStepCount"));
-    stepCountBox->setRange(1, 16);
-    stepCountBox->setGeometry(395, 500, 40, 20);
-    // Every count reshapes the program: "12" typed must not make a 1-step program on the way.
-    stepCountBox->setKeyboardTracking(false);
-
-    continuedBox = new QCheckBox(tr("Continued"), page);
-    continuedBox->setObjectName(QStringLiteral("cbContinued"));
-    continuedBox->setGeometry(450, 500, 120, 20);
-
-    loopBox = new QCheckBox(tr("Loop"), page);
-    loopBox->setObjectName(QStringLiteral("cbLoop"));
-    loopBox->setGeometry(590, 500, 150, 20);
-
-    editStepButton = new QPushButton(tr("Edit step"), page);
-    editStepButton->setObjectName(QStringLiteral("pbEditStep"));
-    editStepButton->setGeometry(145, 445, 90, 25);
-
-    insertStepButton = new QPushButton(tr("Insert"), page);
-    insertStepButton->setObjectName(QStringLiteral("pbInsertStep"));
-    insertStepButton->setGeometry(490, 445, 90, 25);
-
-    deleteStepButton = new QPushButton(tr("Delete"), page);
-    deleteStepButton->setObjectName(QStringLiteral("pbDeleteStep"));
-    deleteStepButton->setGeometry(610, 445, 90, 25);
-}
-
-void gui_class::createSpecialSceneControls()
-{
-    QWidget *group = ui->gbExtra;
-    const auto label = [group](const QString &text, const char *name, QRect geometry) {
-        auto *l = new QLabel(text, group);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        l->setGeometry(geometry);
-        return l;
-    };
-    firstChannelLabel = label(tr("First channel :"), "lbFirstChannel", QRect(30, 240, 120, 18));
-    lastChannelLabel = label(tr("Last channel :"), "lbLastChannel", QRect(220, 240, 120, 18));
-    riseTimeLabel = label(tr("Rise time"), "lbRiseTime", QRect(70, 280, 120, 18));
-    createSpecialSceneEditors();
-
-    ui->sbSetValue->setRange(-1, 31);
-    ui->sbSetValue->setValue(-1);
-    ui->cbInputType->addItem(tr("Standard input"));
-    ui->cbInputType->addItem(tr("RCU key"));
-    ui->sbInputNo->setRange(1, 8);
-}
-
 void gui_class::tabChange(int)
 {
     refresh();
@@ -291,65 +188,20 @@ void gui_class::confRead()
     refresh();
 }
 
+WindowPage *gui_class::shownPage()
+{
+    QWidget *shown = ui->tabWidget_main->currentWidget();
+    if (shown == ui->tab_settings)
+        shown = ui->tabWidget_settings->currentWidget();
+    return buildPage(shown);
+}
+
 void gui_class::refresh()
 {
-    refreshPage();
-    showPageLive();
-}
-
-void gui_class::refreshPage()
-{
-    QWidget *page = ui->tabWidget_main->currentWidget();
-    if (page == ui->tab_settings
-        && ui->tabWidget_settings->currentWidget() == ui->tab_settings_other)
-        refreshOtherPage();
-    else if (page == ui->tab_settings)
-        refreshFunctionTables();
-    else if (page == ui->tab_scenes)
-        refreshScenesPage();
-    else if (page == ui->tab_programs)
-        refreshProgramsPage();
-}
-
-void gui_class::showPageLive()
-{
-    // In live mode the controller shows what the page shows.
-    LiveOutput &live = controller->liveOutput();
-    QWidget *page = ui->tabWidget_main->currentWidget();
-    if (page == ui->tab_settings
-        && ui->tabWidget_settings->currentWidget() == ui->tab_settings_other)
-        live.showSpecialScene();
-    else if (page == ui->tab_scenes)
-        live.showStep(ui->sbProgram->value(), ui->sbStep->value());
-    else if (page == ui->tab_programs)
-        live.showStep(ui->sbProgP->value(), programTable->currentIndex().row() + 1);
-}
-
-void gui_class::refreshOtherPage()
-{
-    loadSpecialScene();
-    const u8 *image = controller->configImage();
-    {
-        // Showing the image must not write it back (a stored value above the box's range would).
-        const QSignalBlocker blocker(ui->sbPreview);
-        ui->sbPreview->setValue(image[PreviewFirstChannel] + 1);
+    if (WindowPage *page = shownPage()) {
+        page->refresh();
+        page->showOnController();
     }
-    {
-        const QSignalBlocker blocker(ui->rbProportional);
-        if (image[MixMode])
-            ui->rbBiggerWin->setChecked(true);
-        else
-            ui->rbProportional->setChecked(true);
-    }
-
-    const u8 shown = controller->rcuAddrShown;
-    showAddress(shown == RcuAddrUnknown ? -1 : shown);
-}
-
-void gui_class::mixModeProp(bool proportional)
-{
-    controller->document().setByte(MixMode, proportional ? 0 : 0xFF,
-                                   {ConfigEdit::Kind::Setting, -1, -1, -1, ui->rbProportional});
 }
 
 void gui_class::slotMenuFileQuit()

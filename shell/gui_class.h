@@ -13,19 +13,17 @@
 #include <functional>
 #include <memory>
 
-class admx32_sliders_widget;
-class admx_slider_widget;
-class funcSetter;
-class program_conf_widget;
-class guardedSpinBox;
-class MyTimeEdit;
+class CopyPage;
+class InputsPage;
+class kelvo_controller_class;
+class OtherSettingsPage;
+class ProgramsPage;
 class QAction;
-class QCheckBox;
-class QLabel;
 class QMenu;
-class QPushButton;
-class QSpinBox;
 class QTime;
+class RemoteKeysPage;
+class ScenesPage;
+class WindowPage;
 class WorkSession;
 
 namespace Ui {
@@ -41,13 +39,18 @@ class gui_class : public QMainWindow
 public:
     // The window works on `session` (not owned), which outlives it when the window is rebuilt;
     // without one it keeps a session of its own.
-    explicit gui_class(WorkSession *session = nullptr, QWidget *parent = nullptr);
+    explicit gui_class(kelvo_controller_class &kelvo, WorkSession *session = nullptr,
+                       QWidget *parent = nullptr);
     ~gui_class() override;
 
     // Shown after the program's name in the title (the demo says what it runs on).
     void setTitleNote(const QString &note);
     // Reads the configuration from this file as "Open file" does, asking first about unsaved work.
     void openFile(const QString &fileName);
+    // The controller the window works with.
+    kelvo_controller_class &controller() const { return kelvo; }
+    // A page is built when its tab is first shown; this builds the ones not built yet.
+    void buildAllPages();
 
 signals:
     void currentTabChanged();
@@ -117,33 +120,26 @@ private:
 
     void createActions();
     void createMenus();
-    void createProgramControls();
-    void createProgramTable();
-    void connectProgramControls();
-    void connectStepCountBox();
-    void connectRunModeBoxes();
-    void refreshProgramsPage();
-    void createSpecialSceneControls();
-    void createSceneEditor();
-    void createSpecialSceneEditors();
-    void connectSceneControls();
-    void connectSpecialSceneControls();
-    void refreshScenesPage();
-    void loadSpecialScene();
     void connectFileControls();
-    void connectCopyControls();
     void connectConnectionControls();
-    void connectSettingsControls();
     void connectTransferControls();
     void connectFirmwareActions();
-    void refreshOtherPage();
-    // The page on screen shows the image; the live output is told what it shows.
-    void refreshPage();
-    void showPageLive();
-    void createFunctionTables();
-    void refreshFunctionTables();
-    // Names for screen readers where no label names a control, and the labels that do.
-    void nameControls();
+    // The page in this tab page, built now if it was not.
+    WindowPage *buildPage(QWidget *container);
+    // The page on screen (on the settings tab, the settings tab's), built now if it was not.
+    WindowPage *shownPage();
+    // The pages shown now (the main tab's and, on the settings tab, the settings tab's), built.
+    void buildShownPages();
+    void connectPage(WindowPage *page);
+    // What a window built before on this session showed on the page.
+    void showKeptView(WindowPage *page);
+    // Each page, built if it was not.
+    InputsPage &inputs();
+    RemoteKeysPage &remoteKeys();
+    OtherSettingsPage &otherSettings();
+    ScenesPage &scenes();
+    ProgramsPage &programs();
+    CopyPage &copying();
     // Tab goes through each page row by row, then the command column.
     void orderTabs();
     // False, with "Not connected!" shown, when no device is open.
@@ -158,8 +154,6 @@ private:
     void hotplugEvent(const UsbBackend::HotplugEvent &event);
     void actOnHotplug();
     QString controllerFoundMessage() const;
-    // "N / A", "not used" or the address.
-    void showAddress(int address);
     // True, after a box that says how to finish, while the controller waits in its firmware
     // loader for the rest of an upgrade.
     bool refusedInLoader();
@@ -196,6 +190,7 @@ private:
     // Undo or redo put another image in place: show it, and in live mode send it.
     void imageRestored();
 
+    kelvo_controller_class &kelvo;
     std::unique_ptr<Ui::MainWindow> ui;
 
     std::unique_ptr<WorkSession> ownSession;
@@ -225,30 +220,15 @@ private:
 
     ShowPreviewWindow *showPreview = nullptr;
 
-    QPushButton *editStepButton = nullptr;
-    QPushButton *insertStepButton = nullptr;
-    QPushButton *deleteStepButton = nullptr;
-    QSpinBox *stepCountBox = nullptr;
-    QLabel *stepCountLabel = nullptr;
-    QCheckBox *continuedBox = nullptr;
-    QCheckBox *loopBox = nullptr;
-    QLabel *riseTimeLabel = nullptr;
-    QLabel *firstChannelLabel = nullptr;
-    QLabel *lastChannelLabel = nullptr;
-    program_conf_widget *programTable = nullptr;
-
-    std::unique_ptr<admx32_sliders_widget> sceneEditor;
-    std::array<std::unique_ptr<admx_slider_widget>, 3> specialColumns; // red, green, blue
-    guardedSpinBox *firstChannelBox = nullptr;
-    guardedSpinBox *lastChannelBox = nullptr;
-    MyTimeEdit *specialRiseEdit = nullptr;
+    InputsPage *inputsPage = nullptr;
+    RemoteKeysPage *remoteKeysPage = nullptr;
+    OtherSettingsPage *otherSettingsPage = nullptr;
+    ScenesPage *scenesPage = nullptr;
+    ProgramsPage *programsPage = nullptr;
+    CopyPage *copyPage = nullptr;
 
     int runningJobs = 0;
     QList<UsbBackend::HotplugEvent> pendingHotplug;
     // Connected, and not in the firmware loader: live and normal mode can be asked for.
     bool modesAvailable = false;
-
-    funcSetter *inputTable = nullptr;
-    funcSetter *powerOnTable = nullptr;
-    funcSetter *remoteKeyTable = nullptr;
 };

@@ -28,7 +28,7 @@ constexpr int ResetReconnectAttempts = 20;
 
 void gui_class::connectConnectionControls()
 {
-    logConnection(connect(controller, &kelvo_controller_class::setConnectionStatus, this,
+    logConnection(connect(&kelvo, &kelvo_controller_class::setConnectionStatus, this,
                           &gui_class::connectionStatusChange));
     logConnection(connect(ui->pbConnect, &QPushButton::clicked, this, &gui_class::slotConnect));
     logConnection(connect(ui->pbReset, &QPushButton::clicked, this, &gui_class::slotReset));
@@ -37,16 +37,16 @@ void gui_class::connectConnectionControls()
         connect(ui->pbNormalMode, &QPushButton::clicked, this, &gui_class::slotNormalMode));
 
     // The controller asks here when only other controllers answer.
-    controller->reconnectPrompt = [this](const QStringList &others) {
+    kelvo.reconnectPrompt = [this](const QStringList &others) {
         reconnectDialog dialog(others, this);
         if (dialog.exec() != QDialog::Accepted)
             return false;
         if (!dialog.chosenSerial().isEmpty())
-            controller->usbDevice.serialNumber = dialog.chosenSerial();
+            kelvo.usbDevice.serialNumber = dialog.chosenSerial();
         return true;
     };
 
-    controller->usbDevice.watchHotplug(
+    kelvo.usbDevice.watchHotplug(
         [this](const UsbBackend::HotplugEvent &event) { hotplugEvent(event); });
 }
 
@@ -80,12 +80,12 @@ void gui_class::actOnHotplug()
     // In order: what the bus did meanwhile is judged against what the program has open now.
     const QList<UsbBackend::HotplugEvent> events = std::exchange(pendingHotplug, {});
     for (const UsbBackend::HotplugEvent &event : events) {
-        if (controller->usbDevice.openDeviceLeft(event)) {
+        if (kelvo.usbDevice.openDeviceLeft(event)) {
             const auto job = deviceJob();
             // The user unplugged it: no box, the label says it.
-            controller->setConnection(false);
+            kelvo.setConnection(false);
         } else if (event.kind == UsbBackend::HotplugEvent::Kind::Arrived
-                   && !controller->usbDevice.isOpen()) {
+                   && !kelvo.usbDevice.isOpen()) {
             statusBar()->showMessage(controllerFoundMessage());
         }
     }
@@ -99,8 +99,11 @@ QString gui_class::controllerFoundMessage() const
 void gui_class::updateDeviceControls()
 {
     const bool idle = runningJobs == 0;
-    for (const char *name : DeviceJobControls::buttons)
-        findChild<QPushButton *>(QLatin1String(name))->setEnabled(idle);
+    // A page not built yet gets the state when it is.
+    for (const char *name : DeviceJobControls::buttons) {
+        if (auto *button = findChild<QPushButton *>(QLatin1String(name)))
+            button->setEnabled(idle);
+    }
     for (const char *name : DeviceJobControls::modeButtons)
         findChild<QPushButton *>(QLatin1String(name))->setEnabled(idle && modesAvailable);
     upgradeAct->setEnabled(idle);
@@ -109,7 +112,7 @@ void gui_class::updateDeviceControls()
 
 bool gui_class::deviceOpen()
 {
-    if (controller->usbDevice.isOpen())
+    if (kelvo.usbDevice.isOpen())
         return true;
     prompts().critical(this, BoxTitles::usb(), tr("Not connected!"));
     return false;
@@ -121,7 +124,7 @@ void gui_class::slotConnect()
     std::unique_ptr<QDialog> connectingDialog;
     JobResult connecting;
     int failed = 0;
-    if (!controller->usbDevice.isOpen()) {
+    if (!kelvo.usbDevice.isOpen()) {
         connectingDialog = std::make_unique<QDialog>(this);
         connectingDialog->setModal(true);
         connectingDialog->setWindowTitle(tr("Connecting ..."));
@@ -137,23 +140,23 @@ void gui_class::slotConnect()
         QueuedInputDrop::flush();
         connectingDialog->repaint();
         for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
-            connecting = controller->connectController(); // setConnection(true), with its result
-            if (controller->usbDevice.isOpen())
+            connecting = kelvo.connectController(); // setConnection(true), with its result
+            if (kelvo.usbDevice.isOpen())
                 break;
             ++failed;
             qCDebug(lcKelvo, "Ponowienie ...");
         }
     } else {
         for (int attempt = 0; attempt < ConnectAttempts; ++attempt) {
-            controller->setConnection(false);
-            if (!controller->usbDevice.isOpen())
+            kelvo.setConnection(false);
+            if (!kelvo.usbDevice.isOpen())
                 break;
             ++failed;
             qCDebug(lcKelvo, "Ponowienie ...");
         }
     }
     qCDebug(lcKelvo).noquote().nospace() << "Ponowienia :" << failed;
-    connectionStatusChange(controller->usbDevice.isOpen());
+    connectionStatusChange(kelvo.usbDevice.isOpen());
     if (connectingDialog)
         connectingDialog->done(0);
     // Finding none stays silent; one that another program holds would look the same without a
@@ -200,11 +203,11 @@ void gui_class::connectionStatusChange(bool connectionStatus)
     if (statusBar()->currentMessage() == controllerFoundMessage())
         statusBar()->clearMessage();
     ui->pbConnect->setText(tr("Disconnect Kelvo"));
-    ui->lbSerial->setText(controller->serialText);
-    ui->lbFirmWare->setText(controller->firmwareText);
-    const bool loader = controller->isLoaderMode();
+    ui->lbSerial->setText(kelvo.serialText);
+    ui->lbFirmWare->setText(kelvo.firmwareText);
+    const bool loader = kelvo.isLoaderMode();
     // A controller lost during that check has been shown as disconnected already.
-    if (!controller->usbDevice.isOpen())
+    if (!kelvo.usbDevice.isOpen())
         return;
     if (loader)
         ui->lbWMode->setText(tr("Upgrade"));
@@ -216,24 +219,24 @@ void gui_class::slotReset()
 {
     const auto job = deviceJob();
     // A reset ends whatever the controller is doing, a running program or show included.
-    if (controller->usbDevice.isOpen()
+    if (kelvo.usbDevice.isOpen()
         && prompts().message(Prompts::Kind::Question, this, BoxTitles::usb(),
                              tr("Reset the controller?\nIt restarts and stops what it is doing."),
                              Prompts::Yes | Prompts::No, Prompts::Yes)
             != Prompts::Yes)
         return;
-    if (controller->usbDevice.isOpen()) {
-        if (controller->requestedMode == kelvo_controller_class::RequestedLive)
+    if (kelvo.usbDevice.isOpen()) {
+        if (kelvo.requestedMode == kelvo_controller_class::RequestedLive)
             slotNormalMode();
-        controller->sendReset();
+        kelvo.sendReset();
     }
-    controller->setConnection(false);
-    controller->pause100();
+    kelvo.setConnection(false);
+    kelvo.pause100();
     for (int attempt = 0; attempt < ResetReconnectAttempts; ++attempt) {
-        controller->setConnection(true);
-        if (controller->usbDevice.isOpen())
+        kelvo.setConnection(true);
+        if (kelvo.usbDevice.isOpen())
             break;
-        controller->pause100();
+        kelvo.pause100();
         qCDebug(lcKelvo, "Ponowienie ...");
     }
 }
@@ -243,10 +246,10 @@ void gui_class::slotLiveMode()
     const auto job = deviceJob();
     if (!deviceOpen() || refusedInLoader())
         return;
-    if (controller->requestedMode == kelvo_controller_class::RequestedLive)
+    if (kelvo.requestedMode == kelvo_controller_class::RequestedLive)
         return;
-    controller->ch_mode(kelvo_controller_class::RequestedLive);
-    if (controller->requestedMode == kelvo_controller_class::RequestedLive) {
+    kelvo.ch_mode(kelvo_controller_class::RequestedLive);
+    if (kelvo.requestedMode == kelvo_controller_class::RequestedLive) {
         ui->lbWMode->setText(tr("Live"));
         refresh(); // shows the scene of the current page
     } else {
@@ -259,8 +262,8 @@ void gui_class::slotNormalMode()
     const auto job = deviceJob();
     if (!deviceOpen())
         return;
-    if (controller->requestedMode == kelvo_controller_class::RequestedNormal)
+    if (kelvo.requestedMode == kelvo_controller_class::RequestedNormal)
         return;
-    controller->ch_mode(kelvo_controller_class::RequestedNormal);
+    kelvo.ch_mode(kelvo_controller_class::RequestedNormal);
     ui->lbWMode->setText(tr("Normal"));
 }

@@ -30,12 +30,12 @@ void gui_class::connectFileControls()
     logConnection(connect(ui->pbClrConf, &QPushButton::clicked, this,
                           qOverload<bool>(&gui_class::ClearConfig)));
     logConnection(
-        connect(controller, &kelvo_controller_class::readFileFinished, this, &gui_class::confRead));
+        connect(&kelvo, &kelvo_controller_class::readFileFinished, this, &gui_class::confRead));
 }
 
 QString gui_class::fileDialogStart() const
 {
-    const QString last = controller->lastFilePath;
+    const QString last = kelvo.lastFilePath;
     if (last.isEmpty())
         return Places::documentsFolder();
     // A name that could not be read or written is not offered again; its folder is.
@@ -51,16 +51,16 @@ void gui_class::slotMenuFileOpen()
         tr("KelvoDesk conf and data (*.cfgkv;*.cfg);;All files (*)"));
     if (name.isEmpty())
         return;
-    controller->lastFilePath = QFileInfo(name).filePath();
-    fileUsed(name, controller->read_confDataFromFile(name));
+    kelvo.lastFilePath = QFileInfo(name).filePath();
+    fileUsed(name, kelvo.read_confDataFromFile(name));
 }
 
 void gui_class::openFile(const QString &fileName)
 {
     if (!mayReplaceWork())
         return;
-    controller->lastFilePath = QFileInfo(fileName).filePath();
-    fileUsed(fileName, controller->read_confDataFromFile(fileName));
+    kelvo.lastFilePath = QFileInfo(fileName).filePath();
+    fileUsed(fileName, kelvo.read_confDataFromFile(fileName));
 }
 
 void gui_class::fileUsed(const QString &fileName, bool ok)
@@ -114,8 +114,8 @@ bool gui_class::saveWithDialog()
     if (chosen.isEmpty())
         return false;
     const QString name = ConfigFile::saveName(chosen);
-    controller->lastFilePath = QFileInfo(name).filePath();
-    const bool saved = controller->write_confDataToFile(name);
+    kelvo.lastFilePath = QFileInfo(name).filePath();
+    const bool saved = kelvo.write_confDataToFile(name);
     fileUsed(name, saved);
     return saved;
 }
@@ -127,7 +127,7 @@ void gui_class::ClearConfig(bool)
 
 void gui_class::ClearConfig()
 {
-    clearConf_dialog dialog(this, [](u16 flags) { controller->ClearConfig(flags); });
+    clearConf_dialog dialog(this, [this](u16 flags) { kelvo.ClearConfig(flags); });
     dialog.exec();
     // Cancelled or not, the widgets show the image as it now is.
     confRead();
@@ -135,5 +135,5 @@ void gui_class::ClearConfig()
 
 void gui_class::ClearExec(u16 flags)
 {
-    controller->ClearConfig(flags);
+    kelvo.ClearConfig(flags);
 }

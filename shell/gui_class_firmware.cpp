@@ -13,7 +13,7 @@ void gui_class::connectFirmwareActions()
     // The menu actions' connections are not logged.
     connect(upgradeAct, &QAction::triggered, this, &gui_class::slotMenuUpgradeUpgradeKelvo);
     connect(verifyAct, &QAction::triggered, this, &gui_class::slotMenuUpgradeVerify);
-    controller->confirmUpgrade = [this](const QString &from, const QString &to) {
+    kelvo.confirmUpgrade = [this](const QString &from, const QString &to) {
         return prompts().message(Prompts::Kind::Question, this, BoxTitles::firmware(),
                                  tr("Upgrade the controller from %1 to %2?").arg(from, to),
                                  Prompts::Yes | Prompts::No, Prompts::Yes)
@@ -37,7 +37,7 @@ void gui_class::slotMenuUpgradeUpgradeKelvo()
     const auto job = deviceJob();
     const QString name = chooseUpgradeFile(this);
     if (!name.isEmpty())
-        controller->upgradeFirmware(name, true);
+        kelvo.upgradeFirmware(name, true);
 }
 
 void gui_class::slotMenuUpgradeVerify()
@@ -45,5 +45,5 @@ void gui_class::slotMenuUpgradeVerify()
     const auto job = deviceJob();
     const QString name = chooseUpgradeFile(this);
     if (!name.isEmpty())
-        controller->upgradeFirmware(name, false);
+        kelvo.upgradeFirmware(name, false);
 }

@@ -1,6 +1,8 @@
 // The Preview menu: the window's configuration played without a controller.
 
 #include "gui_class.h"
+#include "pages/programspage.h"
+#include "pages/scenespage.h"
 #include "showpreviewwindow.h"
 #include "ui_mainwindow.h"
 
@@ -29,15 +31,15 @@ void gui_class::createPreviewMenu()
     add("actPreviewScene", tr("Play the &scene being edited"),
         tr("Play the scene or program shown on the scenes page"), [this] {
             // A program's step is edited there too: then its program plays.
-            const int program = ui->sbProgram->value();
+            const int program = scenes().program();
             if (program == 0)
-                openPreview(Source::Scene, ui->sbStep->value());
+                openPreview(Source::Scene, scenes().step());
             else
                 openPreview(Source::Program, program);
         });
     add("actPreviewProgram", tr("Play the &program being edited"),
         tr("Play the program shown on the programs page"),
-        [this] { openPreview(Source::Program, ui->sbProgP->value()); });
+        [this] { openPreview(Source::Program, programs().program()); });
     QAction *show = add("actPreviewShow", tr("Play the whole s&how from power-on"),
                         tr("Play from power-on, with the inputs and the remote to try"),
                         [this] { openPreview(Source::Show, 1); });
@@ -47,7 +49,7 @@ void gui_class::createPreviewMenu()
 ShowPreviewWindow *gui_class::previewWindow()
 {
     if (!showPreview) {
-        showPreview = new ShowPreviewWindow(controller->document(), this);
+        showPreview = new ShowPreviewWindow(kelvo.document(), this);
         showPreview->setAttribute(Qt::WA_DeleteOnClose, false);
     }
     return showPreview;

@@ -13,14 +13,14 @@ void gui_class::connectTransferControls()
 {
     logConnection(connect(ui->pbSendConf, &QPushButton::clicked, this, &gui_class::sendConfClick));
     logConnection(connect(ui->pbReadConf, &QPushButton::clicked, this, &gui_class::readConfClick));
-    logConnection(connect(controller, &kelvo_controller_class::readKelvoFinished, this,
-                          &gui_class::confRead));
+    logConnection(
+        connect(&kelvo, &kelvo_controller_class::readKelvoFinished, this, &gui_class::confRead));
 }
 
 void gui_class::sendConfClick(bool)
 {
     const auto job = deviceJob();
-    if (!controller->usbDevice.isOpen()) {
+    if (!kelvo.usbDevice.isOpen()) {
         prompts().critical(this, BoxTitles::result(),
                            tr("Not connected !\nConfiguration not sent!"));
         return;
@@ -28,7 +28,7 @@ void gui_class::sendConfClick(bool)
     if (refusedInLoader())
         return;
     slotNormalMode(); // live values must not mix with the transfer
-    if (controller->send_alldata())
+    if (kelvo.send_alldata())
         session->saved().inController();
     else
         session->saved().controllerUnknown(); // part of it may have arrived
@@ -37,7 +37,7 @@ void gui_class::sendConfClick(bool)
 void gui_class::readConfClick(bool)
 {
     const auto job = deviceJob();
-    if (!controller->usbDevice.isOpen()) {
+    if (!kelvo.usbDevice.isOpen()) {
         prompts().critical(this, BoxTitles::result(),
                            tr("Not connected !\nConfiguration not read!"));
         return;
@@ -45,7 +45,7 @@ void gui_class::readConfClick(bool)
     if (refusedInLoader() || !mayReplaceWork())
         return;
     slotNormalMode();
-    if (controller->read_alldata())
+    if (kelvo.read_alldata())
         session->saved().inController();
     refresh();
 }
@@ -53,7 +53,7 @@ void gui_class::readConfClick(bool)
 bool gui_class::refusedInLoader()
 {
     // Connected, but neither live nor normal mode can be had: the loader is running.
-    if (!controller->usbDevice.isOpen() || modesAvailable)
+    if (!kelvo.usbDevice.isOpen() || modesAvailable)
         return false;
     prompts().warning(this, BoxTitles::usb(),
                       tr("The controller waits for its firmware: an upgrade did not end.\n"

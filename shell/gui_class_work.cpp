@@ -6,7 +6,8 @@
 #include "common/prompts.h"
 #include "controller/boxtitles.h"
 #include "controller/kelvo_controller_class.h"
-#include "editors/program_conf_widget.h"
+#include "pages/programspage.h"
+#include "pages/scenespage.h"
 #include "places.h"
 #include "ui_mainwindow.h"
 #include "worksession.h"
@@ -89,8 +90,10 @@ void gui_class::updateTitle()
 
 void gui_class::imageRestored()
 {
-    controller->showRcuAddressOfImage();
-    refreshPage(); // the live output sends what was put back
+    kelvo.showRcuAddressOfImage();
+    // The page shows what was put back; the live output sends it.
+    if (WindowPage *page = shownPage())
+        page->refresh();
 }
 
 bool gui_class::mayReplaceWork()
@@ -128,10 +131,15 @@ void gui_class::keepView()
     view.kept = true;
     view.mainTab = ui->tabWidget_main->currentIndex();
     view.settingsTab = ui->tabWidget_settings->currentIndex();
-    view.sceneProgram = ui->sbProgram->value();
-    view.sceneStep = ui->sbStep->value();
-    view.program = ui->sbProgP->value();
-    view.programRow = qMax(0, programTable->currentIndex().row());
+    // A page never shown keeps what the window before showed on it.
+    if (scenesPage) {
+        view.sceneProgram = scenesPage->program();
+        view.sceneStep = scenesPage->step();
+    }
+    if (programsPage) {
+        view.program = programsPage->program();
+        view.programRow = qMax(0, programsPage->row());
+    }
     view.previewShown = showPreview && showPreview->isVisible();
     if (showPreview) {
         view.previewSource = int(showPreview->source());
@@ -145,13 +153,8 @@ void gui_class::showKeptView()
     // A first window opens on the first tab; a rebuilt one where the user was.
     ui->tabWidget_settings->setCurrentIndex(view.settingsTab);
     ui->tabWidget_main->setCurrentIndex(view.mainTab);
-    if (!view.kept)
-        return;
-    ui->sbProgram->setValue(view.sceneProgram);
-    ui->sbStep->setValue(view.sceneStep);
-    ui->sbProgP->setValue(view.program);
-    programTable->setCurrentIndex(programTable->model()->index(view.programRow, 0));
-    if (view.previewShown) {
+    // Each page shows its part of the view when it is built.
+    if (view.kept && view.previewShown) {
         ShowPreviewWindow *preview = previewWindow();
         preview->choose(ShowPreviewWindow::Source(view.previewSource), view.previewNumber);
         preview->show();

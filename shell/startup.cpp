@@ -53,11 +53,9 @@ int runKelvoDesk(const StartupSeams &seams)
     kelvo_controller_class kelvo(seams.allocateImage);
     kelvo.setUsbBackend(seams.usb);
     kelvo.usbDevice.transactionLog().capacity = KeptTransactions;
-    controller = &kelvo;
     if (!kelvo.configImage()) {
         prompts().critical(nullptr, QObject::tr("Critical error !"),
                            QObject::tr("Not enough memory !"));
-        controller = nullptr;
         return -1;
     }
 
@@ -76,7 +74,7 @@ int runKelvoDesk(const StartupSeams &seams)
                 useTranslators(languageTable[size_t(currentLanguage)], false);
             currentLanguage = requestedLanguage;
             useTranslators(languageTable[size_t(currentLanguage)], true);
-            window = std::make_unique<gui_class>(&session);
+            window = std::make_unique<gui_class>(kelvo, &session);
             window->setTitleNote(seams.windowTitleNote);
             mainWindow = window.get();
             kelvo.dialogParent = window.get();
@@ -98,6 +96,5 @@ int runKelvoDesk(const StartupSeams &seams)
 
     window.reset();
     mainWindow = nullptr;
-    controller = nullptr;
     return status;
 }

@@ -197,8 +197,8 @@ void tst_CommandLine::fileAtStartAsOpenDoes()
         if (!mainWindow || (script.shown.isEmpty() && ++polls < 10000))
             return;
         titleAfter = mainWindow->windowTitle();
-        imageAfter
-            = QByteArray(reinterpret_cast<const char *>(controller->configImage()), ImageSize);
+        imageAfter = QByteArray(
+            reinterpret_cast<const char *>(mainWindow->controller().configImage()), ImageSize);
         poll.stop();
         mainWindow->close();
     });

@@ -7,7 +7,6 @@
 #include "device/kelvoprotocol.h"
 #include "shell/appstate.h"
 #include "shell/devicejobcontrols.h"
-#include "shell/devicejobcontrols.h"
 #include "shell/qtprompts.h"
 #include "support/configfilefixtures.h"
 #include "support/unplugsweep.h"

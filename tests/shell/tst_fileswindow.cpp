@@ -130,9 +130,9 @@ void tst_FilesWindow::init()
 {
     script = std::make_unique<ScriptedPrompts>();
     kelvo = std::make_unique<kelvo_controller_class>();
-    controller = kelvo.get();
     languageTable.clear();
-    window = std::make_unique<gui_class>();
+    window = std::make_unique<gui_class>(*kelvo);
+    window->buildAllPages(); // the tests look into every page
     mainWindow = window.get();
     kelvo->dialogParent = window.get();
     tmp = std::make_unique<QTemporaryDir>();
@@ -143,7 +143,6 @@ void tst_FilesWindow::cleanup()
     modal.stop();
     mainWindow = nullptr;
     window.reset();
-    controller = nullptr;
     kelvo.reset();
     script.reset();
     QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());

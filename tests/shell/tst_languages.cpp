@@ -435,15 +435,16 @@ void tst_Languages::switchKeepsConfigurationAndConnection()
     bool openAfter = false;
     bool sameImage = false;
     run({[&] {
-             std::memcpy(controller->configImage(), image.constData(), ConfigLayout::ImageSize);
+             std::memcpy(mainWindow->controller().configImage(), image.constData(),
+                         ConfigLayout::ImageSize);
              mainWindow->findChild<QPushButton *>(QStringLiteral("pbConnect"))->click();
              languageAction(QStringLiteral("English"))->trigger();
          },
          [&] {
              conn = mainWindow->findChild<QLabel *>(QStringLiteral("lbConn"))->text();
              serial = mainWindow->findChild<QLabel *>(QStringLiteral("lbSerial"))->text();
-             openAfter = controller->usbDevice.isOpen();
-             sameImage = std::memcmp(controller->configImage(), image.constData(),
+             openAfter = mainWindow->controller().usbDevice.isOpen();
+             sameImage = std::memcmp(mainWindow->controller().configImage(), image.constData(),
                                      ConfigLayout::ImageSize)
                  == 0;
              mainWindow->close();
@@ -465,8 +466,8 @@ void tst_Languages::switchWithUnsavedWorkAsksNothingAndClosesNothing()
     other.setAttribute(Qt::WA_QuitOnClose, false);
     other.show();
     const auto work = [] {
-        controller->document().setByte(ConfigLayout::RcuSysAddr, 9,
-                                       {ConfigEdit::Kind::RemoteAddress});
+        mainWindow->controller().document().setByte(ConfigLayout::RcuSysAddr, 9,
+                                                    {ConfigEdit::Kind::RemoteAddress});
     };
     int windows = 0;
     bool modifiedAfter = false;

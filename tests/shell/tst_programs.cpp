@@ -23,7 +23,7 @@
 using namespace ConfigLayout;
 
 namespace {
-enum Page { ScenesPage = 1, ProgramsPage = 2, CopyingPage = 3 };
+enum Tab { ScenesTab = 1, ProgramsTab = 2, CopyingTab = 3 };
 } // namespace
 
 class tst_Programs : public QObject
@@ -72,7 +72,7 @@ private:
     // Program on the programs page, its table read from the image.
     void openProgram(int program)
     {
-        rig->showPage(ProgramsPage);
+        rig->showPage(ProgramsTab);
         spin("sbProgP")->setValue(program);
         table()->reRead();
     }
@@ -101,7 +101,7 @@ void tst_Programs::continuedProgramShown()
 {
     setFalls(2, QList<u16>(StepsPerPage, 0xFFFF));
     const QByteArray before = rig->image();
-    rig->showPage(ProgramsPage);
+    rig->showPage(ProgramsTab);
     spin("sbProgP")->setValue(2);
 
     QCOMPARE(table()->model()->rowCount(), 16);
@@ -271,7 +271,7 @@ void tst_Programs::editStepOpensTheScene()
     }
     rig->click("pbEditStep");
 
-    QCOMPARE(rig->child<QTabWidget>("tabWidget_main")->currentIndex(), int(ScenesPage));
+    QCOMPARE(rig->child<QTabWidget>("tabWidget_main")->currentIndex(), int(ScenesTab));
     QCOMPARE(spin("sbProgram")->value(), program);
     QCOMPARE(spin("sbStep")->value(), std::max(row, 0) + 1);
 }
@@ -301,7 +301,7 @@ void tst_Programs::tableAndSceneEditorShareTheTimes()
     // A last time set in the scene editor shows in the table.
     rig->child<MyTimeEdit>("teSceneLast")->setTime(QTime(0, 2, 0, 500));
     QCOMPARE(stepTime(image(), 7, 2, LastTime), u16(1205));
-    rig->showPage(ProgramsPage);
+    rig->showPage(ProgramsTab);
     QCOMPARE(cell(2, program_conf_widget::LastColumn), QStringLiteral("00:02:00.5"));
 }
 
@@ -370,13 +370,13 @@ void tst_Programs::copiedProgramShownWhenOpened()
     openProgram(2);
     QCOMPARE(table()->model()->rowCount(), 16);
 
-    rig->showPage(CopyingPage);
+    rig->showPage(CopyingTab);
     rig->child<QRadioButton>("rbCopyPgm")->setChecked(true);
     spin("sbSrcPgm")->setValue(1);
     spin("sbDstPgm")->setValue(2);
     spin("sbNoPgms")->setValue(1);
     rig->click("btnCopyPgm");
-    rig->showPage(ProgramsPage);
+    rig->showPage(ProgramsTab);
 
     QCOMPARE(table()->model()->rowCount(), 6);
     QCOMPARE(spin("sbStepCount")->value(), 6);

@@ -4,6 +4,7 @@
 #include "shell/appstate.h"
 #include "shell/gui_class.h"
 #include "shell/startup.h"
+#include "shell/worksession.h"
 #include "support/debugcapture.h"
 #include "support/scriptedprompts.h"
 
@@ -47,6 +48,9 @@ private slots:
     void spinBoxRanges_data();
     void spinBoxRanges();
     void initialPagesAndFrame();
+    void pageBuiltWhenFirstShown_data();
+    void pageBuiltWhenFirstShown();
+    void viewOfPageNeverShownIsKept();
     void windowKeepsTheCommandColumn_data();
     void windowKeepsTheCommandColumn();
     void everyConnectionIsLogged();
@@ -69,7 +73,8 @@ private:
 
     gui_class *build()
     {
-        window = std::make_unique<gui_class>();
+        window = std::make_unique<gui_class>(*kelvo);
+        window->buildAllPages(); // the tests look into every page
         return window.get();
     }
     template<class T> T *child(const char *name)
@@ -85,7 +90,6 @@ void tst_Shell::init()
 {
     script = std::make_unique<ScriptedPrompts>();
     kelvo = std::make_unique<kelvo_controller_class>();
-    controller = kelvo.get();
     languageTable.clear();
     LanguageEntry english;
     english.name = QStringLiteral("English");
@@ -96,7 +100,6 @@ void tst_Shell::init()
 void tst_Shell::cleanup()
 {
     window.reset();
-    controller = nullptr;
     kelvo.reset();
     script.reset();
     // One list: each call builds a new one, and iterators of two lists must not be mixed.
@@ -118,12 +121,11 @@ void tst_Shell::startupReturnsEventLoopStatus()
 {
     QFETCH(int, how);
     QFETCH(int, status);
-    controller = nullptr;
     gui_class *seen = nullptr;
     bool controllerHadImage = false;
     QTimer::singleShot(0, [&] {
         seen = mainWindow;
-        controllerHadImage = controller && controller->configImage();
+        controllerHadImage = mainWindow && mainWindow->controller().configImage();
         if (how == 0) {
             mainWindow->close();
         } else if (how == 1) {
@@ -138,7 +140,6 @@ void tst_Shell::startupReturnsEventLoopStatus()
     QVERIFY(seen);
     QVERIFY(controllerHadImage);
     QVERIFY(!mainWindow);
-    QVERIFY(!controller);
     QCOMPARE(languageTable.size(), std::size_t(1));
     QCOMPARE(languageTable[0].code, QStringLiteral("en"));
     QCOMPARE(currentLanguage, 0);
@@ -156,7 +157,6 @@ void tst_Shell::startupWithoutImageShowsNoWindow()
     };
     QCOMPARE(runKelvoDesk(seams), -1);
     QVERIFY(!mainWindow);
-    QVERIFY(!controller);
     QCOMPARE(script->shown.size(), 1);
     QCOMPARE(script->shown[0].kind, Prompts::Kind::Critical);
     QCOMPARE(script->shown[0].parent, nullptr);
@@ -181,6 +181,7 @@ void tst_Shell::sameLanguageKeepsWindow()
             return;
         windows << mainWindow;
         if (windows.size() == 1) {
+            mainWindow->buildAllPages();
             mainWindow->findChild<QSpinBox *>(QStringLiteral("sbPreview"))->setValue(7);
             requestedLanguage = 0;
             QCoreApplication::exit(0);
@@ -394,6 +395,78 @@ void tst_Shell::initialPagesAndFrame()
     QVERIFY(window->height() <= 768);
 }
 
+void tst_Shell::pageBuiltWhenFirstShown_data()
+{
+    QTest::addColumn<int>("main");
+    QTest::addColumn<int>("settings");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("RCU keys") << 0 << 1 << "remoteKeyTable";
+    QTest::newRow("Other") << 0 << 2 << "sbPreview";
+    QTest::newRow("Scenes, Steps") << 1 << -1 << "sbProgram";
+    QTest::newRow("Programs") << 2 << -1 << "programTable";
+    QTest::newRow("Copying") << 3 << -1 << "btnCopySc";
+}
+
+void tst_Shell::pageBuiltWhenFirstShown()
+{
+    QFETCH(int, main);
+    QFETCH(int, settings);
+    QFETCH(QString, control);
+
+    // A window with every page built, to compare with.
+    gui_class whole(*kelvo);
+    whole.buildAllPages();
+    whole.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&whole));
+
+    window = std::make_unique<gui_class>(*kelvo);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // Only the page the window opens on is there, and the window's size does not show it.
+    QVERIFY(window->findChild<QWidget *>(QStringLiteral("inputTable")));
+    QVERIFY(!window->findChild<QWidget *>(control));
+    QCOMPARE(window->size(), whole.size());
+    QCOMPARE(window->sizeHint(), whole.sizeHint());
+    QCOMPARE(window->minimumSizeHint(), whole.minimumSizeHint());
+
+    if (settings >= 0)
+        child<QTabWidget>("tabWidget_settings")->setCurrentIndex(settings);
+    child<QTabWidget>("tabWidget_main")->setCurrentIndex(main);
+    QWidget *shown = window->findChild<QWidget *>(control);
+    QVERIFY(shown);
+    QVERIFY(shown->isVisible());
+    // Where the window with every page built has it.
+    QWidget *built = whole.findChild<QWidget *>(control);
+    QCOMPARE(QRect(shown->mapTo(window.get(), QPoint(0, 0)), shown->size()),
+             QRect(built->mapTo(&whole, QPoint(0, 0)), built->size()));
+}
+
+void tst_Shell::viewOfPageNeverShownIsKept()
+{
+    WorkSession session(kelvo->document());
+    const auto box = [](gui_class &w, const char *name) {
+        return w.findChild<QSpinBox *>(QString::fromLatin1(name));
+    };
+    {
+        gui_class first(*kelvo, &session);
+        first.buildAllPages();
+        box(first, "sbProgram")->setValue(3);
+        box(first, "sbStep")->setValue(5);
+        box(first, "sbProgP")->setValue(4);
+    }
+    {
+        // A language change in which the scenes and programs pages were not visited.
+        gui_class second(*kelvo, &session);
+        QVERIFY(!box(second, "sbProgram"));
+        QVERIFY(!box(second, "sbProgP"));
+    }
+    gui_class third(*kelvo, &session);
+    third.buildAllPages();
+    QCOMPARE(box(third, "sbProgram")->value(), 3);
+    QCOMPARE(box(third, "sbStep")->value(), 5);
+    QCOMPARE(box(third, "sbProgP")->value(), 4);
+}
+
 void tst_Shell::windowKeepsTheCommandColumn_data()
 {
     QTest::addColumn<QSize>("requested");
@@ -441,8 +514,9 @@ void tst_Shell::everyConnectionIsLogged()
     // the scene editor 64 (10 columns x 3, 3 time editors, its own 27, its first refresh 4);
     // special scene: 3 columns x 3, the rise editor 1, the group's own 6; the three function
     // tables 1 each (the delegate's refresh); programs page: the step table's own 2, its
-    // controls 10.
-    QCOMPARE(debug.lines.count(QStringLiteral("O.K. !")), 124);
+    // controls 10; the pages' requests to the window 8 (learning 2, remote address and simulator
+    // 4, scene chosen 1, step to edit 1).
+    QCOMPARE(debug.lines.count(QStringLiteral("O.K. !")), 132);
     QVERIFY(!debug.lines.contains(QStringLiteral("Oops!")));
 }
 

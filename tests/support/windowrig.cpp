@@ -12,7 +12,6 @@
 WindowRig::WindowRig(UsbBackend *usb)
 {
     kelvo.setUsbBackend(usb ? usb : &bus);
-    controller = &kelvo;
     languageTable.clear();
     rebuild();
 }
@@ -21,7 +20,9 @@ void WindowRig::rebuild()
 {
     mainWindow = nullptr;
     window.reset();
-    window = std::make_unique<gui_class>(&session);
+    window = std::make_unique<gui_class>(kelvo, &session);
+    // The tests look into every page, shown or not.
+    window->buildAllPages();
     mainWindow = window.get();
     kelvo.dialogParent = window.get();
 }
@@ -30,7 +31,6 @@ WindowRig::~WindowRig()
 {
     mainWindow = nullptr;
     window.reset();
-    controller = nullptr;
 }
 
 SimulatedController &WindowRig::connectTo(const QString &serial)

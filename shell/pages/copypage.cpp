@@ -1,14 +1,15 @@
-#include "gui_class.h"
+#include "copypage.h"
 
-#include "appstate.h"
 #include "common/connectlog.h"
 #include "common/prompts.h"
 #include "controller/kelvo_controller_class.h"
 #include "model/configcopy.h"
 #include "model/configlayout.h"
-#include "ui_mainwindow.h"
+#include "shell/gui_class.h"
+#include "ui_copypage.h"
 
 #include <algorithm>
+#include <functional>
 
 using ConfigCopy::runsOverlap;
 using ConfigLayout::StepsPerPage;
@@ -17,6 +18,7 @@ namespace {
 
 constexpr int programCount = ConfigLayout::PageCount - 1;
 
+// The page's texts are the window's and keep their translations.
 QString refusing()
 {
     return gui_class::tr("Refusing !");
@@ -47,9 +49,9 @@ bool runsFit(QWidget *parent, int src, int dst, int last, QSpinBox *countBox,
 }
 
 // A copy is one edit of the image, however many scenes or steps it moves.
-void copyInImage(const std::function<void(u8 *image)> &copy)
+void copyInImage(ConfigDocument &document, const std::function<void(u8 *image)> &copy)
 {
-    controller->document().edit({ConfigEdit::Kind::Copy}, copy);
+    document.edit({ConfigEdit::Kind::Copy}, copy);
 }
 
 void refuseSame(QWidget *parent)
@@ -60,14 +62,50 @@ void refuseSame(QWidget *parent)
 
 } // namespace
 
-void gui_class::connectCopyControls()
+CopyPage::CopyPage(kelvo_controller_class &kelvo, QWidget *parent)
+    : WindowPage(parent)
+    , kelvo(kelvo)
+    , ui(std::make_unique<Ui::MainWindowCopyPage>())
 {
-    logConnection(connect(ui->rbCopyPgm, &QRadioButton::toggled, this, &gui_class::modiCopyPgm));
-    logConnection(connect(ui->btnCopySc, &QPushButton::clicked, this, &gui_class::copyScenes));
-    logConnection(connect(ui->btnCopyPgm, &QPushButton::clicked, this, &gui_class::copyProgs));
+    ui->setupUi(this);
+    ui->sbSrcSc->setRange(1, 16);
+    ui->sbNoSc->setRange(1, 15);
+    ui->sbDstSc->setRange(1, 16);
+    ui->sbSrcPgm->setRange(1, 8);
+    ui->sbSrcStep->setRange(0, 16);
+    ui->sbNoPgms->setRange(1, 7);
+    ui->sbDstPgm->setRange(1, 8);
+    ui->sbDstStep->setRange(0, 16);
+    ui->sbSrcStep->setEnabled(false);
+    ui->sbDstStep->setEnabled(false);
+
+    // A label read out with its control: Qt names the control after its buddy.
+    const std::pair<QLabel *, QWidget *> buddies[] = {
+        {ui->lbSrcSc, ui->sbSrcSc},   {ui->lbNoSc, ui->sbNoSc},       {ui->lbDscSc, ui->sbDstSc},
+        {ui->lbSrcPgm, ui->sbSrcPgm}, {ui->lbSrcStep, ui->sbSrcStep}, {ui->lbNoPgm, ui->sbNoPgms},
+        {ui->lbDstPgm, ui->sbDstPgm}, {ui->lbDstStep, ui->sbDstStep},
+    };
+    for (const auto &[label, control] : buddies)
+        label->setBuddy(control);
+    // Both step boxes of the copy are captioned "step"; the name says which.
+    ui->sbSrcStep->setAccessibleName(gui_class::tr("Source step"));
+    ui->sbDstStep->setAccessibleName(gui_class::tr("Destination step"));
+
+    logConnection(connect(ui->rbCopyPgm, &QRadioButton::toggled, this, &CopyPage::modiCopyPgm));
+    logConnection(connect(ui->btnCopySc, &QPushButton::clicked, this, &CopyPage::copyScenes));
+    logConnection(connect(ui->btnCopyPgm, &QPushButton::clicked, this, &CopyPage::copyProgs));
 }
 
-void gui_class::modiCopyPgm(bool on)
+CopyPage::~CopyPage() = default;
+
+QList<QWidget *> CopyPage::tabOrder() const
+{
+    return {ui->sbSrcSc,     ui->sbNoSc,    ui->sbDstSc,   ui->btnCopySc,
+            ui->sbSrcPgm,    ui->sbSrcStep, ui->sbNoPgms,  ui->rbCopyPgm,
+            ui->rbCopySteps, ui->sbDstPgm,  ui->sbDstStep, ui->btnCopyPgm};
+}
+
+void CopyPage::modiCopyPgm(bool on)
 {
     for (QSpinBox *box : {ui->sbSrcStep, ui->sbDstStep}) {
         // "----" (0) stands for "no step": copying steps may not pick it, or the run would
@@ -81,40 +119,40 @@ void gui_class::modiCopyPgm(bool on)
     ui->sbNoPgms->setRange(1, on ? programCount : StepsPerPage);
 }
 
-void gui_class::copyScenes()
+void CopyPage::copyScenes()
 {
     const int src = ui->sbSrcSc->value();
     const int dst = ui->sbDstSc->value();
     if (src == dst) {
-        refuseSame(this);
+        refuseSame(window());
         return;
     }
-    if (runsFit(this, src, dst, StepsPerPage, ui->sbNoSc,
+    if (runsFit(window(), src, dst, StepsPerPage, ui->sbNoSc,
                 //: "\r\n" breaks the line in the box; keep both characters.
-                tr("Number of scenes to copy exceeds possible range !\r\nTo accept corrected "
-                   "value press the Copy button again"),
+                gui_class::tr("Number of scenes to copy exceeds possible range !\r\nTo accept "
+                              "corrected value press the Copy button again"),
                 true))
-        copyInImage([&](u8 *image) {
+        copyInImage(kelvo.document(), [&](u8 *image) {
             ConfigCopy::copyScenes(image, src - 1, dst - 1, ui->sbNoSc->value());
         });
 }
 
-void gui_class::copyProgs()
+void CopyPage::copyProgs()
 {
     const int srcPgm = ui->sbSrcPgm->value();
     const int dstPgm = ui->sbDstPgm->value();
 
     if (ui->rbCopyPgm->isChecked()) {
         if (srcPgm == dstPgm) {
-            refuseSame(this);
+            refuseSame(window());
             return;
         }
-        if (runsFit(this, srcPgm, dstPgm, programCount, ui->sbNoPgms,
+        if (runsFit(window(), srcPgm, dstPgm, programCount, ui->sbNoPgms,
                     //: "\r\n" breaks the line in the box; keep both characters.
-                    tr("Number of programs to copy exceeds possible range !\r\nTo accept "
-                       "corrected value press the Copy button again"),
+                    gui_class::tr("Number of programs to copy exceeds possible range !\r\nTo "
+                                  "accept corrected value press the Copy button again"),
                     true))
-            copyInImage([&](u8 *image) {
+            copyInImage(kelvo.document(), [&](u8 *image) {
                 ConfigCopy::copyPrograms(image, srcPgm, dstPgm, ui->sbNoPgms->value());
             });
         return;
@@ -123,15 +161,15 @@ void gui_class::copyProgs()
     const int srcStep = ui->sbSrcStep->value();
     const int dstStep = ui->sbDstStep->value();
     if (srcPgm == dstPgm && srcStep == dstStep) {
-        refuseSame(this);
+        refuseSame(window());
         return;
     }
-    if (runsFit(this, srcStep, dstStep, StepsPerPage, ui->sbNoPgms,
+    if (runsFit(window(), srcStep, dstStep, StepsPerPage, ui->sbNoPgms,
                 //: "\r\n" breaks the line in the box; keep both characters.
-                tr("Number of steps to copy exceeds possible range !\r\nTo accept corrected "
-                   "value press the Copy button again"),
+                gui_class::tr("Number of steps to copy exceeds possible range !\r\nTo accept "
+                              "corrected value press the Copy button again"),
                 srcPgm == dstPgm))
-        copyInImage([&](u8 *image) {
+        copyInImage(kelvo.document(), [&](u8 *image) {
             ConfigCopy::copySteps(image, srcPgm, srcStep - 1, dstPgm, dstStep - 1,
                                   ui->sbNoPgms->value());
         });

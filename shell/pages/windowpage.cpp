@@ -1,0 +1,12 @@
+#include "windowpage.h"
+
+WindowPage::~WindowPage()
+{
+    disconnectControls();
+}
+
+void WindowPage::disconnectControls()
+{
+    for (QObject *child : findChildren<QObject *>())
+        disconnect(child, nullptr, this, nullptr);
+}
