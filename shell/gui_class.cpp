@@ -5,6 +5,7 @@
 #include "common/prompts.h"
 #include "common/version.h"
 #include "controller/kelvo_controller_class.h"
+#include "lazyicon.h"
 #include "model/configlayout.h"
 #include "pages/windowpage.h"
 #include "ui_mainwindow.h"
@@ -27,7 +28,7 @@ const char makerWebPage[] = "http://www.kelvo-lighting.example/";
 QAction *makeAction(QWidget *window, const QString &text, const QString &statusTip,
                     const char *icon)
 {
-    auto *action = new QAction(QIcon(QString::fromLatin1(icon)), text, window);
+    auto *action = new QAction(lazyIcon(QString::fromLatin1(icon)), text, window);
     action->setStatusTip(statusTip);
     return action;
 }
@@ -132,7 +133,7 @@ void gui_class::createMenus()
     fileMenu->addAction(saveAct);
     fileMenu->addAction(saveAsAct);
     fileMenu->addAction(clearAct);
-    recentMenu = fileMenu->addMenu(QIcon(QStringLiteral(":/fileopen.png")), tr("&Recent files"));
+    recentMenu = fileMenu->addMenu(lazyIcon(QStringLiteral(":/fileopen.png")), tr("&Recent files"));
     recentMenu->setObjectName(QStringLiteral("recentFilesMenu"));
     recentMenu->menuAction()->setStatusTip(tr("Open a configuration file used lately"));
     connect(recentMenu, &QMenu::aboutToShow, this, &gui_class::fillRecentMenu);
@@ -148,7 +149,7 @@ void gui_class::createMenus()
     for (int i = 0; i < int(languageTable.size()); ++i) {
         LanguageEntry &entry = languageTable[size_t(i)];
         auto *action
-            = new QAction(QIcon(QStringLiteral(":/%1.png").arg(entry.code)), entry.name, this);
+            = new QAction(lazyIcon(QStringLiteral(":/%1.png").arg(entry.code)), entry.name, this);
         action->setStatusTip(tr("Change language to : %1").arg(entry.name));
         languageMenu->addAction(action);
         entry.action = action;

@@ -1,6 +1,8 @@
 // The Preview menu: the window's configuration played without a controller.
 
 #include "gui_class.h"
+
+#include "lazyicon.h"
 #include "pages/programspage.h"
 #include "pages/scenespage.h"
 #include "showpreviewwindow.h"
@@ -19,10 +21,8 @@ void gui_class::createPreviewMenu()
     previewMenu = menuBar()->addMenu(tr("Pre&view"));
     previewMenu->setStatusTip(tr("Play the configuration here, without a controller"));
     const auto add = [this](const char *name, const QString &text, const QString &tip, auto what) {
-        QAction *action
-            = previewMenu->addAction(QIcon::fromTheme(QStringLiteral("media-playback-start"),
-                                                      style()->standardIcon(QStyle::SP_MediaPlay)),
-                                     text);
+        QAction *action = previewMenu->addAction(
+            lazyThemeIcon(QStringLiteral("media-playback-start"), QStyle::SP_MediaPlay), text);
         action->setObjectName(QString::fromLatin1(name));
         action->setStatusTip(tip);
         connect(action, &QAction::triggered, this, what);

@@ -6,6 +6,7 @@
 #include "common/prompts.h"
 #include "controller/boxtitles.h"
 #include "controller/kelvo_controller_class.h"
+#include "lazyicon.h"
 #include "pages/programspage.h"
 #include "pages/scenespage.h"
 #include "places.h"
@@ -47,11 +48,9 @@ void gui_class::connectWorkSession()
 
 void gui_class::createEditMenu()
 {
-    undoAct = new QAction(
-        QIcon::fromTheme(QStringLiteral("edit-undo"), style()->standardIcon(QStyle::SP_ArrowBack)),
-        QString(), this);
-    redoAct = new QAction(QIcon::fromTheme(QStringLiteral("edit-redo"),
-                                           style()->standardIcon(QStyle::SP_ArrowForward)),
+    undoAct = new QAction(lazyThemeIcon(QStringLiteral("edit-undo"), QStyle::SP_ArrowBack),
+                          QString(), this);
+    redoAct = new QAction(lazyThemeIcon(QStringLiteral("edit-redo"), QStyle::SP_ArrowForward),
                           QString(), this);
     undoAct->setShortcut(QKeySequence::Undo);
     redoAct->setShortcut(QKeySequence::Redo);
