@@ -80,14 +80,15 @@ public:
     int reportedMode();
     int enterLoaderMode(); // 0 when the controller is in loader mode, -1 otherwise
 
-    // Device-assisted settings; each returns -1 after a failure it has already reported.
+    // Device-assisted settings; what they read is the result's value, and a failure's box is its
+    // detail.
     // The number of the input (false) or remote key (true) the user operates next, 0-based.
-    int learnKey(bool remote);
+    JobResult learnNext(bool remote);
     // The remote's system address as the controller reports it: 0..31, or 255 for not used.
-    int querySysAddress();
-    // Sets the system address (0..31, 255 not used, 64 taken from the next remote key); 0 once
-    // the controller has done it.
-    int setSysAddress(u8 address);
+    JobResult querySysAddress();
+    // Sets the system address (0..31, 255 not used, 64 taken from the next remote key); done once
+    // the controller has done it. Refused, without a word, for any other value.
+    JobResult setSysAddress(u8 address);
     // Makes the controller act as if input (type 0) or remote key (type 1) `number` was operated.
     void simulateInput(int type, int number);
     // A firmware version as the program shows it: major and minor as signed numbers, the minor
@@ -148,12 +149,12 @@ private:
     bool readVersion(u8 *reply);
     // One prepare-scene exchange; true when the controller confirmed it.
     bool prepareScene(const u8 *levels);
-    // A REQ_QUERY of one byte, up to ten times; the byte, or -1 with "Command failed !" shown.
-    int query(u16 value, u16 selector);
-    // Polls the status without pausing until ST_U_DONE; false (and the box shown) on an error,
-    // a failed read or after 9.5 s, the time-out box with `timeoutTitle`.
-    bool waitForDevice(const QString &timeoutTitle);
-    void commandFailed();
+    // A REQ_QUERY of one byte, up to ten times; the byte as the value, or "Command failed !".
+    JobResult query(u16 value, u16 selector);
+    // Polls the status without pausing until ST_U_DONE; "Command failed !" on an error or a failed
+    // read, and after 9.5 s the time-out with `timeoutTitle`.
+    JobResult waitForDevice(const QString &timeoutTitle);
+    JobResult commandFailed();
     // Configuration transfer: mode, busy wait and start request; false after a link error.
     bool startTransfer(u8 request);
     void openProgress(const QString &label);

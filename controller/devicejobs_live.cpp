@@ -88,23 +88,26 @@ void DeviceJobs::sendScene(const u8 *levels)
         linkError();
 }
 
-void DeviceJobs::commandFailed()
+JobResult DeviceJobs::commandFailed()
 {
-    prompts().critical(dialogParent, BoxTitles::usb(), tr("Command failed !"));
+    return JobResult::failed(JobResult::Outcome::WrongAnswer, tr("Command failed !"),
+                             Prompts::Kind::Critical, BoxTitles::usb());
 }
 
-int DeviceJobs::query(u16 value, u16 selector)
+JobResult DeviceJobs::query(u16 value, u16 selector)
 {
     for (int attempt = 0; attempt < QueryAttempts; ++attempt) {
         u8 reply = 0;
-        if (usbDevice.controlIn(REQ_QUERY, value, selector, &reply, 1) == 1)
-            return reply;
+        if (usbDevice.controlIn(REQ_QUERY, value, selector, &reply, 1) == 1) {
+            JobResult answered;
+            answered.value = reply;
+            return answered;
+        }
     }
-    commandFailed();
-    return -1;
+    return commandFailed();
 }
 
-bool DeviceJobs::waitForDevice(const QString &timeoutTitle)
+JobResult DeviceJobs::waitForDevice(const QString &timeoutTitle)
 {
     Clock &clock = Clock::current();
     qint64 waited = 0;
@@ -114,64 +117,56 @@ bool DeviceJobs::waitForDevice(const QString &timeoutTitle)
         bool read = false;
         for (int attempt = 0; attempt < StatusReadAttempts && !read; ++attempt)
             read = readStatus(status);
-        if (!read || (status & ST_U_ERR)) {
-            commandFailed();
-            return false;
-        }
+        if (!read || (status & ST_U_ERR))
+            return commandFailed();
         if (status & ST_U_DONE)
-            return true;
+            return JobResult::done();
         const qint64 now = clock.now();
         waited += now - started;
-        if (waited > ListenTimeoutMs) {
-            prompts().warning(dialogParent, timeoutTitle, tr("Time is over !"));
-            return false;
-        }
+        if (waited > ListenTimeoutMs)
+            return JobResult::failed(JobResult::Outcome::Cancelled, tr("Time is over !"),
+                                     Prompts::Kind::Warning, timeoutTitle);
         started = now;
     }
 }
 
-int DeviceJobs::learnKey(bool remote)
+JobResult DeviceJobs::learnNext(bool remote)
 {
-    if (!connected) {
-        prompts().critical(dialogParent, BoxTitles::usb(), tr("Not connected !"));
-        return -1;
-    }
+    if (!connected)
+        return JobResult::failed(JobResult::Outcome::NotConnected, tr("Not connected !"),
+                                 Prompts::Kind::Critical, BoxTitles::usb());
     const u16 selector = remote ? QUERY_LEARN_KEY : QUERY_LEARN_INPUT;
-    if (query(QUERY_START, selector) < 0)
-        return -1;
+    if (JobResult started = query(QUERY_START, selector); !started.ok())
+        return started;
     // Inputs and keys share the title.
-    if (!waitForDevice(tr("Input selection :")))
-        return -1;
-    const int learned = query(QUERY_FETCH, selector);
-    return learned < 0 ? -1 : qint8(learned);
+    if (JobResult operated = waitForDevice(tr("Input selection :")); !operated.ok())
+        return operated;
+    JobResult learned = query(QUERY_FETCH, selector);
+    if (learned.ok())
+        learned.value = qint8(learned.value);
+    return learned;
 }
 
-int DeviceJobs::querySysAddress()
+JobResult DeviceJobs::querySysAddress()
 {
-    if (!connected) {
-        prompts().critical(dialogParent, BoxTitles::usb(), tr("Not connected !"));
-        return -1;
-    }
-    const int address = query(0, QUERY_READ_ADDRESS);
-    if (address < 0)
-        return -1;
-    if (address > MaxRcuSysAddr && address != ADDRESS_NOT_USED) {
-        prompts().critical(dialogParent, tr("Remote control :"), tr("Invalid system address !"));
-        return -1;
-    }
+    if (!connected)
+        return JobResult::failed(JobResult::Outcome::NotConnected, tr("Not connected !"),
+                                 Prompts::Kind::Critical, BoxTitles::usb());
+    JobResult address = query(0, QUERY_READ_ADDRESS);
+    if (address.ok() && address.value > MaxRcuSysAddr && address.value != ADDRESS_NOT_USED)
+        return JobResult::failed(JobResult::Outcome::WrongAnswer, tr("Invalid system address !"),
+                                 Prompts::Kind::Critical, tr("Remote control :"));
     return address;
 }
 
-int DeviceJobs::setSysAddress(u8 address)
+JobResult DeviceJobs::setSysAddress(u8 address)
 {
     if ((address > MaxRcuSysAddr && address != ADDRESS_NOT_USED && address != ADDRESS_FROM_KEY)
         || !connected)
-        return -1;
-    if (query(address, QUERY_SET_ADDRESS) < 0)
-        return -1;
-    if (!waitForDevice(tr("Remote control :")))
-        return -1;
-    return 0;
+        return JobResult::failed(JobResult::Outcome::Refused);
+    if (JobResult asked = query(address, QUERY_SET_ADDRESS); !asked.ok())
+        return asked;
+    return waitForDevice(tr("Remote control :"));
 }
 
 void DeviceJobs::simulateInput(int type, int number)

@@ -33,6 +33,8 @@ struct JobResult
     int blocks = 0;
     // Firmware verify: the blocks (1-based) the controller reported as different.
     QList<int> differingBlocks;
+    // What a settings job read: the input or remote key learned (0-based), the remote's address.
+    int value = -1;
 
     bool ok() const { return outcome == Outcome::Done; }
     static JobResult done() { return {}; }

@@ -45,9 +45,27 @@ void kelvo_controller_class::ClearConfig()
     ClearConfig(ClearFlags::All);
 }
 
+int kelvo_controller_class::reported(const JobResult &result)
+{
+    if (!result.detail.isEmpty())
+        prompts().message(result.detailKind, dialogParent, result.detailTitle, result.detail);
+    return result.ok() ? result.value : -1;
+}
+
+bool kelvo_controller_class::reportedDone(const JobResult &result)
+{
+    reported(result);
+    return result.ok();
+}
+
+int kelvo_controller_class::learnKey(bool remote)
+{
+    return reported(learnNext(remote));
+}
+
 int kelvo_controller_class::readSysAddress()
 {
-    const int address = querySysAddress();
+    const int address = reported(querySysAddress());
     if (address < 0)
         return -1;
     rcuAddrShown = u8(address);
@@ -59,7 +77,7 @@ int kelvo_controller_class::readSysAddress()
 
 int kelvo_controller_class::writeSysAddress(u8 address)
 {
-    if (setSysAddress(address) < 0)
+    if (!reportedDone(setSysAddress(address)))
         return -1;
     return readSysAddress();
 }

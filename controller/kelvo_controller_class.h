@@ -38,6 +38,9 @@ public:
     // Start path of the configuration-file dialogs.
     QString lastFilePath;
 
+    // The number of the input (false) or remote key (true) the user operates next, 0-based; -1
+    // after a failure, reported in a box.
+    int learnKey(bool remote);
     // The remote's system address read from the controller, shown and kept in the image (the
     // next configuration write must not bring back the old one); -1 after a reported failure.
     int readSysAddress();
@@ -70,6 +73,11 @@ public slots:
     void send_sc_prep(int pgm, int scene);
 
 private:
+    // Shows a settings job's box, if it has one; its value, or -1 when it failed.
+    int reported(const JobResult &result);
+    // The same for a job that reads nothing: whether it was done.
+    bool reportedDone(const JobResult &result);
+
     ConfigDocument configDocument;
     LiveOutput live {configDocument, *this};
 };

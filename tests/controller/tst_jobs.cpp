@@ -52,6 +52,8 @@ private slots:
     void firmwareAnswersGivenAreNotAsked();
     void files_data();
     void files();
+    void settingsReportThroughTheirResult_data();
+    void settingsReportThroughTheirResult();
 
 private:
     QTemporaryDir dir;
@@ -371,6 +373,76 @@ void tst_Jobs::files()
     QCOMPARE(result.outcome, outcome);
     QVERIFY2(detail.isEmpty() ? result.detail.isEmpty() : result.detail.contains(detail),
              qPrintable(result.detail));
+}
+
+void tst_Jobs::settingsReportThroughTheirResult_data()
+{
+    QTest::addColumn<int>("job"); // 0 learn an input, 1 read the address, 2 set the address
+    QTest::addColumn<bool>("connected");
+    QTest::addColumn<u8>("failure"); // a request the controller fails, 0: none
+    QTest::addColumn<int>("pressed"); // the input operated while it waits, -1: none
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("detail");
+
+    using O = JobResult::Outcome;
+    const QString usb = QStringLiteral("USB Interface");
+    const QString failed = QStringLiteral("Command failed !");
+    QTest::newRow("learn: input 3") << 0 << true << u8(0) << 2 << int(O::Done) << 2 << ""
+                                    << "";
+    QTest::newRow("learn: not connected")
+        << 0 << false << u8(0) << -1 << int(O::NotConnected) << -1 << usb << "Not connected !";
+    QTest::newRow("learn: nobody operates an input")
+        << 0 << true << u8(0) << -1 << int(O::Cancelled) << -1 << "Input selection :"
+        << "Time is over !";
+    QTest::newRow("learn: the query fails")
+        << 0 << true << REQ_QUERY << 2 << int(O::WrongAnswer) << -1 << usb << failed;
+    QTest::newRow("address: read") << 1 << true << u8(0) << -1 << int(O::Done) << 9 << ""
+                                   << "";
+    QTest::newRow("address: not connected")
+        << 1 << false << u8(0) << -1 << int(O::NotConnected) << -1 << usb << "Not connected !";
+    QTest::newRow("address: set, the controller reports an error")
+        << 2 << true << REQ_QUERY << -1 << int(O::WrongAnswer) << -1 << usb << failed;
+    QTest::newRow("address: set") << 2 << true << u8(0) << -1 << int(O::Done) << -1 << ""
+                                  << "";
+    QTest::newRow("address: set, not connected")
+        << 2 << false << u8(0) << -1 << int(O::Refused) << -1 << ""
+        << "";
+}
+
+// The service asks nothing and shows nothing: what went wrong is the result's, for the window's
+// box or kelvoctl's message.
+void tst_Jobs::settingsReportThroughTheirResult()
+{
+    QFETCH(int, job);
+    QFETCH(bool, connected);
+    QFETCH(u8, failure);
+    QFETCH(int, pressed);
+    QFETCH(int, outcome);
+    QFETCH(int, value);
+    QFETCH(QString, title);
+    QFETCH(QString, detail);
+
+    JobRig rig;
+    rig.bus.controlLatencyMs = 1; // the status is polled without pauses
+    rig.device->configuration[RcuSysAddr] = 9;
+    if (connected)
+        QVERIFY(rig.connect());
+    if (pressed >= 0)
+        rig.device->queuePress(SimulatedController::PressKind::Input, pressed, 2000);
+    if (failure)
+        rig.device->faults.errorOnRequest.append(failure);
+
+    const JobResult result = job == 0 ? rig.kelvo.learnNext(false)
+        : job == 1                    ? rig.kelvo.querySysAddress()
+                                      : rig.kelvo.setSysAddress(7);
+
+    QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(result.ok() ? result.value : -1, value);
+    QCOMPARE(result.detailTitle, title);
+    QCOMPARE(result.detail, detail);
+    QVERIFY(rig.script.shown.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_Jobs)
