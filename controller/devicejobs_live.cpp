@@ -25,9 +25,14 @@ constexpr qint64 ListenTimeoutMs = 9500;
 
 } // namespace
 
+bool DeviceJobs::liveRequested() const
+{
+    return usbDevice.isOpen() && requestedMode == RequestedLive;
+}
+
 bool DeviceJobs::isLive() const
 {
-    return usbDevice.isOpen() && requestedMode == RequestedLive && deviceMode == MODE_LIVE;
+    return liveRequested() && deviceMode == MODE_LIVE;
 }
 
 void DeviceJobs::send_new_val(int ch, int val)
@@ -64,11 +69,6 @@ bool DeviceJobs::prepareScene(const u8 *levels)
         pause100();
     }
     return false;
-}
-
-bool DeviceJobs::liveRequested() const
-{
-    return usbDevice.isOpen() && requestedMode == RequestedLive;
 }
 
 void DeviceJobs::sendScene(const u8 *levels)
